@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Shroud-a-Pad, builds it, and runs it or its tests.
+#   ./build.sh run [FILE]   install what is missing, build, start the editor
+#   ./build.sh test         install what is missing, build, run every test (ctest),
+#                           then the cipher tests again under ASan and UBSan
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(cmake ninja-build g++ pkg-config
+          qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+          libgl-dev libxkbcommon-dev fonts-dejavu-core
+          libbenchmark-dev clang-14 libclang-rt-14-dev
+          desktop-file-utils shared-mime-info)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    if ((${#missing[@]})); then
+        local sudo=""
+        [ "$(id -u)" -eq 0 ] || sudo=sudo
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+build() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHROUD_WERROR=ON >/dev/null
+    cmake --build build -j"$(nproc)"
+}
+
+sanitized_cipher_tests() {
+    CXX=clang++-14 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+        -DSHROUD_CIPHER_ONLY=ON -DSHROUD_SANITIZE=ON -DSHROUD_WERROR=ON >/dev/null
+    cmake --build build-sanitize -j"$(nproc)"
+    ctest --test-dir build-sanitize --output-on-failure
+}
+
+case "${1:-}" in
+    run)
+        install_missing
+        build
+        shift
+        exec build/bin/shroud-a-pad "$@"
+        ;;
+    test)
+        install_missing
+        build
+        ctest --test-dir build --output-on-failure -j"$(nproc)"
+        sanitized_cipher_tests
+        ;;
+    *)
+        echo "usage: $0 run [FILE] | test" >&2
+        exit 1
+        ;;
+esac
