@@ -1,0 +1,149 @@
+// The message box dialog: layout, fixed button order and the keyboard and frame answers.
+#include "platform/MessageBoxDialog.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <array>
+
+namespace platform {
+
+namespace {
+
+struct ButtonInfo {
+    MessageButton button;
+    const char *caption;
+    const char *name;
+};
+
+// Left to right, whichever of them a box has.
+constexpr std::array<ButtonInfo, 9> buttonOrder{{
+    {Yes, "&Yes", "msg_Yes"},
+    {No, "&No", "msg_No"},
+    {Ok, "OK", "msg_OK"},
+    {Cancel, "Cancel", "msg_Cancel"},
+    {Abort, "&Abort", "msg_Abort"},
+    {Retry, "&Retry", "msg_Retry"},
+    {Ignore, "&Ignore", "msg_Ignore"},
+    {All, "&All", "msg_All"},
+    {Help, "&Help", "msg_Help"},
+}};
+
+MessageButton firstPresent(MessageButtons buttons, std::initializer_list<MessageButton> order,
+                           MessageButton fallback) {
+    for (MessageButton b : order) {
+        if (buttons & b)
+            return b;
+    }
+    return fallback;
+}
+
+MessageButton enterButton(MessageButtons buttons) {
+    return firstPresent(buttons, {Ok, Yes, Retry}, MessageButton(0));
+}
+
+MessageButton escapeButton(MessageButtons buttons) {
+    return firstPresent(buttons, {Cancel, No, Ok}, MessageButton(0));
+}
+
+} // namespace
+
+MessageBoxDialog::MessageBoxDialog(QWidget *parent, const QString &title, const QString &text,
+                                   QStyle::StandardPixmap icon, MessageButtons buttons)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_buttons(buttons) {
+    setObjectName(QStringLiteral("MessageBox"));
+    setWindowTitle(title);
+    setModal(true);
+
+    auto *iconLabel = new QLabel(this);
+    const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+    iconLabel->setPixmap(style()->standardIcon(icon, nullptr, this).pixmap(size, size));
+    iconLabel->setAlignment(Qt::AlignTop);
+
+    auto *textLabel = new QLabel(text, this);
+    textLabel->setObjectName(QStringLiteral("msg_Text"));
+    textLabel->setTextFormat(Qt::PlainText);
+    textLabel->setWordWrap(text.size() > 60);
+    textLabel->setMinimumWidth(textLabel->wordWrap() ? 360 : 0);
+    textLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    textLabel->setAccessibleName(text);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(iconLabel);
+    top->addSpacing(12);
+    top->addWidget(textLabel, 1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addSpacing(8);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setLayout(layout);
+    addButtons(buttons);
+}
+
+void MessageBoxDialog::addButtons(MessageButtons buttons) {
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    QPushButton *focus = nullptr;
+    for (const ButtonInfo &info : buttonOrder) {
+        if (!(buttons & info.button))
+            continue;
+        auto *button = new QPushButton(QString::fromLatin1(info.caption), this);
+        button->setObjectName(QString::fromLatin1(info.name));
+        button->setMinimumWidth(75);
+        const MessageButton which = info.button;
+        connect(button, &QPushButton::clicked, this, [this, which] { answer(which); });
+        row->addWidget(button);
+        if (which == enterButton(buttons) || !focus) {
+            focus = button;
+        }
+    }
+    row->addStretch();
+    static_cast<QVBoxLayout *>(layout())->addLayout(row);
+    if (focus) {
+        focus->setDefault(true);
+        focus->setFocus();
+    }
+}
+
+MessageButton MessageBoxDialog::ask() {
+    exec();
+    return m_answer;
+}
+
+void MessageBoxDialog::answer(MessageButton button) {
+    m_answer = button;
+    done(button == Cancel || button == No ? QDialog::Rejected : QDialog::Accepted);
+}
+
+void MessageBoxDialog::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (const MessageButton b = escapeButton(m_buttons))
+            answer(b);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// Every other way of dismissing the box (the frame's close button, the window manager's
+// close) answers Cancel, whether or not the box shows that button.
+void MessageBoxDialog::reject() {
+    answer(Cancel);
+}
+
+void MessageBoxDialog::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    if (const QScreen *screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+} // namespace platform

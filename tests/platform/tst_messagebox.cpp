@@ -1,0 +1,147 @@
+// The message box: titles, button order, Enter, Escape and frame-close answers; the
+// application-level error box and the guard around handlers; beeps and the wait cursor.
+#include "ModalAnswerer.h"
+#include "platform/Beep.h"
+#include "platform/Failure.h"
+#include "platform/MessageBox.h"
+#include "platform/WaitCursor.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+using namespace platform;
+
+class TestMessageBox : public QObject {
+    Q_OBJECT
+private slots:
+    void answers_data();
+    void answers();
+    void titlesByKind_data();
+    void titlesByKind();
+    void buttonsStandInFixedOrder();
+    void applicationErrorBoxAddsFullStop();
+    void guardShowsFailureAndGoesOn();
+    void beepsAreRecordedByKind();
+    void waitCursorRestoresOnEveryPath();
+};
+
+void TestMessageBox::answers_data() {
+    QTest::addColumn<unsigned>("buttons");
+    QTest::addColumn<int>("how"); // 0 Enter, 1 Escape, 2 frame close
+    QTest::addColumn<unsigned>("expected");
+    QTest::newRow("OK, Enter") << unsigned(Ok) << 0 << unsigned(Ok);
+    QTest::newRow("OK, Escape") << unsigned(Ok) << 1 << unsigned(Ok);
+    QTest::newRow("OK, close") << unsigned(Ok) << 2 << unsigned(Cancel);
+    QTest::newRow("Yes/No, Enter") << unsigned(Yes | No) << 0 << unsigned(Yes);
+    QTest::newRow("Yes/No, Escape") << unsigned(Yes | No) << 1 << unsigned(No);
+    QTest::newRow("Yes/No, close") << unsigned(Yes | No) << 2 << unsigned(Cancel);
+    QTest::newRow("Cancel/Retry, Enter") << unsigned(Cancel | Retry) << 0 << unsigned(Retry);
+    QTest::newRow("Cancel/Retry, Escape") << unsigned(Cancel | Retry) << 1 << unsigned(Cancel);
+    QTest::newRow("Cancel/Retry, close") << unsigned(Cancel | Retry) << 2 << unsigned(Cancel);
+}
+
+void TestMessageBox::answers() {
+    QFETCH(unsigned, buttons);
+    QFETCH(int, how);
+    QFETCH(unsigned, expected);
+    ModalAnswerer answerer;
+    if (how == 0)
+        answerer.key(Qt::Key_Return);
+    else if (how == 1)
+        answerer.key(Qt::Key_Escape);
+    else
+        answerer.closeFrame();
+    const MessageButton answer =
+        showMessageBox(nullptr, QStringLiteral("Question?"), MessageKind::Confirmation, buttons);
+    QCOMPARE(unsigned(answer), expected);
+    QCOMPARE(answerer.texts(), QStringList{QStringLiteral("Question?")});
+}
+
+void TestMessageBox::titlesByKind_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("warning") << int(MessageKind::Warning) << "Warning";
+    QTest::newRow("error") << int(MessageKind::Error) << "Error";
+    QTest::newRow("information") << int(MessageKind::Information) << "Information";
+    QTest::newRow("confirmation") << int(MessageKind::Confirmation) << "Confirm";
+}
+
+void TestMessageBox::titlesByKind() {
+    QFETCH(int, kind);
+    QFETCH(QString, title);
+    ModalAnswerer answerer;
+    answerer.press(QStringLiteral("msg_OK"));
+    QCOMPARE(showMessageBox(nullptr, QStringLiteral("x"), MessageKind(kind), Ok), Ok);
+    QCOMPARE(answerer.titles(), QStringList{title});
+}
+
+void TestMessageBox::buttonsStandInFixedOrder() {
+    QStringList captions;
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *box) {
+        QList<QPushButton *> buttons = box->findChildren<QPushButton *>();
+        std::sort(buttons.begin(), buttons.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
+        for (QPushButton *b : buttons)
+            captions << b->text();
+        box->findChild<QPushButton *>(QStringLiteral("msg_Help"))->click();
+    });
+    const MessageButtons all = Help | All | Ignore | Retry | Abort | Cancel | Ok | No | Yes;
+    QCOMPARE(showMessageBox(nullptr, QStringLiteral("x"), MessageKind::Information, all), Help);
+    QCOMPARE(captions, (QStringList{"&Yes", "&No", "OK", "Cancel", "&Abort", "&Retry", "&Ignore",
+                                    "&All", "&Help"}));
+}
+
+void TestMessageBox::applicationErrorBoxAddsFullStop() {
+    ModalAnswerer answerer;
+    answerer.key(Qt::Key_Return);
+    showApplicationErrorBox(QStringLiteral("Stream write error"));
+    QCOMPARE(answerer.titles(), QStringList{"Shroud-a-Pad"});
+    QCOMPARE(answerer.texts(), QStringList{"Stream write error."});
+}
+
+void TestMessageBox::guardShowsFailureAndGoesOn() {
+    ModalAnswerer answerer;
+    answerer.press(QStringLiteral("msg_OK")).press(QStringLiteral("msg_OK"));
+    bool after = false;
+    runGuarded([&] {
+        throw Failure(QStringLiteral("Cannot open file /nowhere/x.txt"));
+        after = true;
+    });
+    runGuarded([] { throw std::overflow_error("Integer overflow"); });
+    QVERIFY(!after);
+    QCOMPARE(answerer.texts(),
+             (QStringList{"Cannot open file /nowhere/x.txt.", "Integer overflow."}));
+    bool ran = false;
+    runGuarded([&] { ran = true; });
+    QVERIFY(ran);
+}
+
+void TestMessageBox::beepsAreRecordedByKind() {
+    clearRecordedBeeps();
+    messageBeep(BeepKind::Hand);
+    messageBeep(BeepKind::Question);
+    messageBeep(BeepKind::Exclamation);
+    const std::vector<BeepKind> expected{BeepKind::Hand, BeepKind::Question, BeepKind::Exclamation};
+    QVERIFY(recordedBeeps() == expected);
+    QCOMPARE(int(recordedBeeps().front()), 16);
+}
+
+void TestMessageBox::waitCursorRestoresOnEveryPath() {
+    try {
+        WaitCursor busy;
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        throw std::runtime_error("x");
+    } catch (const std::runtime_error &) {
+    }
+    QVERIFY(!QApplication::overrideCursor());
+    {
+        WaitCursor busy;
+        busy.release();
+        QVERIFY(!QApplication::overrideCursor());
+    }
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+QTEST_MAIN(TestMessageBox)
+#include "tst_messagebox.moc"
