@@ -11,6 +11,8 @@ HERE = pathlib.Path(__file__).resolve().parent
 ICONS = HERE / "icons"
 PICTURES = HERE / "pictures"
 PROGRAM_ICON = "shroud-a-pad"
+TOOL_BUTTONS = ("new", "open", "save", "cut", "copy", "paste", "selectall", "delete", "undo",
+                "encrypt", "decrypt")
 
 COLOUR = re.compile(r"#([0-9a-fA-F]{6})\b")
 SHINE = re.compile(r"\s*<[^<>]*class=\"shine\"[^<>]*/>")
@@ -40,15 +42,14 @@ def render(source, target, size):
 
 
 def main():
-    for source in sorted(ICONS.glob("*.svg")):
-        if source.stem != PROGRAM_ICON and not source.stem.endswith("-disabled"):
-            write_disabled(source)
+    for name in TOOL_BUTTONS:
+        write_disabled(ICONS / f"{name}.svg")
     for size in (16, 32):
         render(ICONS / f"{PROGRAM_ICON}.svg", ICONS / f"{PROGRAM_ICON}-{size}.png", size)
     # The About picture keeps to 256 colours, like the bitmap it stands for.
     about = PICTURES / "about.png"
     subprocess.run(["rsvg-convert", "-o", str(about), str(PICTURES / "about.svg")], check=True)
-    subprocess.run(["convert", str(about), "-dither", "None", "-colors", "256",
+    subprocess.run(["convert", str(about), "-dither", "None", "-colors", "256", "-strip",
                     "PNG8:" + str(about)], check=True)
 
 
