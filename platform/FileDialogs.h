@@ -1,0 +1,30 @@
+// The Open File and Save File dialogs of the main window: titles, filter list, default
+// extension, and the file-type choice that Open remembers from one showing to the next.
+#pragma once
+
+#include <QString>
+
+class QFileDialog;
+class QWidget;
+
+namespace platform {
+
+class FileDialogs {
+public:
+    // The dialogs live as long as their owner; their objectNames are "OpenDialog1" and
+    // "SaveDialog1".
+    explicit FileDialogs(QWidget *owner);
+
+    // The chosen file's full path, or an empty name when the user cancelled.
+    QString askOpenFileName();
+    // The save dialog proposes the armoured-file type when the text holds a block.
+    QString askSaveFileName(bool proposeArmoured);
+
+private:
+    static QString ask(QFileDialog *dialog);
+
+    QFileDialog *m_open;
+    QFileDialog *m_save;
+};
+
+} // namespace platform

@@ -1,0 +1,143 @@
+// Whole-file reading and atomic saving, line-break normalisation, the command-line name.
+#include "platform/CommandLine.h"
+#include "platform/Failure.h"
+#include "platform/TextFile.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace platform;
+
+namespace {
+QString failureOf(const std::function<void()> &action) {
+    try {
+        action();
+    } catch (const Failure &failure) {
+        return failure.message();
+    }
+    return QString();
+}
+
+QByteArray contents(const QString &path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return QByteArray("<not a readable file>");
+    return file.readAll();
+}
+} // namespace
+
+class TestTextFile : public QObject {
+    Q_OBJECT
+private slots:
+    void normalises_data();
+    void normalises();
+    void readsEveryByte();
+    void readFailures_data();
+    void readFailures();
+    void savesExactlyTheBytes();
+    void failedSaveKeepsTheOldFile_data();
+    void failedSaveKeepsTheOldFile();
+    void diskFullKeepsTheOldFile();
+    void joinsArguments();
+};
+
+void TestTextFile::normalises_data() {
+    QTest::addColumn<QByteArray>("in");
+    QTest::addColumn<QByteArray>("out");
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+    QTest::newRow("CR LF kept") << QByteArray("a\r\nb") << QByteArray("a\r\nb");
+    QTest::newRow("LF only") << QByteArray("a\nb\n") << QByteArray("a\r\nb\r\n");
+    QTest::newRow("CR only") << QByteArray("a\rb\r") << QByteArray("a\r\nb\r\n");
+    QTest::newRow("mixed") << QByteArray("a\r\r\nb\n\rc") << QByteArray("a\r\n\r\nb\r\n\r\nc");
+    QTest::newRow("LF CR") << QByteArray("\n\r") << QByteArray("\r\n\r\n");
+    QTest::newRow("other bytes untouched")
+        << QByteArray("\x00\xff\t", 3) << QByteArray("\x00\xff\t", 3);
+}
+
+void TestTextFile::normalises() {
+    QFETCH(QByteArray, in);
+    QFETCH(QByteArray, out);
+    QCOMPARE(QByteArray::fromStdString(normaliseLineBreaks(in.toStdString())), out);
+}
+
+void TestTextFile::readsEveryByte() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("all.bin"));
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    saveWholeFile(path, all.toStdString());
+    QCOMPARE(QByteArray::fromStdString(readWholeFile(path)), all);
+}
+
+void TestTextFile::readFailures_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("missing") << QStringLiteral("/nonexistent/dir/file.txt");
+    QTest::newRow("directory") << QStringLiteral("/tmp");
+    QTest::newRow("device without end") << QStringLiteral("/dev/zero");
+}
+
+void TestTextFile::readFailures() {
+    QFETCH(QString, path);
+    QCOMPARE(failureOf([&] { readWholeFile(path); }), QStringLiteral("Cannot open file ") + path);
+}
+
+void TestTextFile::savesExactlyTheBytes() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.txt"));
+    saveWholeFile(path, "old text that is longer");
+    saveWholeFile(path, "a\r\nb");
+    QCOMPARE(contents(path), QByteArray("a\r\nb"));
+}
+
+void TestTextFile::failedSaveKeepsTheOldFile_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("folder cannot be written")
+        << QStringLiteral("/proc/shroud-a-pad.txt")
+        << QStringLiteral("Cannot create file /proc/shroud-a-pad.txt");
+    QTest::newRow("name of a folder")
+        << QStringLiteral("/tmp") << QStringLiteral("Cannot create file /tmp");
+    QTest::newRow("full device") << QStringLiteral("/dev/full")
+                                 << QStringLiteral("Stream write error");
+}
+
+void TestTextFile::failedSaveKeepsTheOldFile() {
+    QFETCH(QString, path);
+    QFETCH(QString, message);
+    const QByteArray before = contents(path);
+    QCOMPARE(failureOf([&] { saveWholeFile(path, std::string(100000, 'x')); }), message);
+    QCOMPARE(contents(path), before);
+}
+
+// A file-size limit makes the disk look full after 4096 bytes.
+void TestTextFile::diskFullKeepsTheOldFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("letter.qvl"));
+    saveWholeFile(path, "the old letter");
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const QString failure = failureOf([&] { saveWholeFile(path, std::string(100000, 'x')); });
+    setrlimit(RLIMIT_FSIZE, &saved);
+    QCOMPARE(failure, QStringLiteral("Stream write error"));
+    QCOMPARE(contents(path), QByteArray("the old letter"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"letter.qvl"});
+}
+
+void TestTextFile::joinsArguments() {
+    const char *none[] = {"prog"};
+    QCOMPARE(commandLineFileName(1, none), QString());
+    const char *split[] = {"prog", "My", "Letter.qvl"};
+    QCOMPARE(commandLineFileName(3, split), QStringLiteral("My Letter.qvl"));
+    const char *quoted[] = {"prog", "two  spaces.txt", "-style"};
+    QCOMPARE(commandLineFileName(3, quoted), QStringLiteral("two  spaces.txt -style"));
+}
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "tst_textfile.moc"
