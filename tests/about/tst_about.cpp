@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolTip>
 #include <algorithm>
@@ -59,6 +61,8 @@ private slots:
     void hintsShowWhenTheMouseRests_data();
     void hintsShowWhenTheMouseRests();
     void opensModalWithOkAsDefault();
+    void ownerTakesNoInputWhileOpen();
+    void centredOnTheScreen();
     void keysAndButtons_data();
     void keysAndButtons();
     void fixedBorderWithoutMinimiseOrMaximise();
@@ -154,6 +158,35 @@ void TestAbout::opensModalWithOkAsDefault() {
         QVERIFY(ok->isDefault());
         QCOMPARE(box->focusWidget(), ok);
         QCOMPARE(box->findChildren<QPushButton *>().size(), 1);
+    });
+}
+
+void TestAbout::ownerTakesNoInputWhileOpen() {
+    QLineEdit owner;
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *box) {
+        QCOMPARE(box->parentWidget(), &owner);
+        QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+        QTest::keyClick(owner.windowHandle(), Qt::Key_X);
+        box->findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
+    });
+    showAboutBox(&owner);
+    QVERIFY(answerer.done());
+    QCOMPARE(owner.text(), QString());
+    // Once the box is closed the owner takes input again.
+    owner.activateWindow();
+    QTest::keyClick(owner.windowHandle(), Qt::Key_X);
+    QCOMPARE(owner.text(), QStringLiteral("x"));
+}
+
+void TestAbout::centredOnTheScreen() {
+    whileOpen([](QWidget *box) {
+        const QPoint offset =
+            box->frameGeometry().center() - box->screen()->availableGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 2,
+                 qPrintable(QString::number(offset.x()) + ',' + QString::number(offset.y())));
     });
 }
 
