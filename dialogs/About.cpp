@@ -1,13 +1,14 @@
 // The About box: its layout, the texts it shows when it opens, and the keys it answers.
 #include "dialogs/About.h"
 
+#include "platform/DialogPlacement.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <array>
 
@@ -247,11 +248,7 @@ void Tfrm_About::keyPressEvent(QKeyEvent *event) {
 
 void Tfrm_About::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    platform::centreOnScreen(this);
 }
 
 void showAboutBox(QWidget *owner) {
