@@ -31,6 +31,7 @@ private slots:
     void pipeInPlaceOfFileIsNeitherReadNorWritten();
     void entryThatBreaksLinesIsNotWritten();
     void writeKeepsPermissions();
+    void writeGoesThroughLink();
     void hugeFileIsReadAndRewrittenWhole();
     void oversizedFileIsNeitherReadNorWritten();
     void binaryFileIsKeptAroundNewSection();
@@ -147,6 +148,15 @@ void TestProfileFile::writeKeepsPermissions() {
     ProfileFile(m_path).writeInteger("S", "K", 2);
     QCOMPARE(QFile::permissions(m_path), ownerOnly);
     QCOMPARE(contentOf(m_path), QByteArray("[S]\nK=2\n"));
+}
+
+void TestProfileFile::writeGoesThroughLink() {
+    const QString target = m_dir->filePath(QStringLiteral("kept-elsewhere.ini"));
+    store(target, "[S]\nK=1\n");
+    QVERIFY(QFile::link(target, m_path));
+    ProfileFile(m_path).writeInteger("S", "K", 2);
+    QVERIFY(QFileInfo(m_path).isSymLink());
+    QCOMPARE(contentOf(target), QByteArray("[S]\nK=2\n"));
 }
 
 void TestProfileFile::hugeFileIsReadAndRewrittenWhole() {
