@@ -5,10 +5,12 @@
 #include "platform/HelpBrowser.h"
 
 #include <QFileInfo>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSplitter>
@@ -59,26 +61,31 @@ void HelpViewer::buildWindow() {
     m_tabs->setObjectName(QStringLiteral("helpTabs"));
     QHelpContentWidget *contents = m_engine->contentWidget();
     contents->setObjectName(QStringLiteral("helpContents"));
+    // Long titles scroll sideways rather than lose their ends.
+    contents->setTextElideMode(Qt::ElideNone);
+    contents->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    contents->header()->setStretchLastSection(false);
     m_tabs->addTab(contents, tr("&Contents"));
     m_tabs->addTab(buildIndexTab(), tr("&Index"));
 
     connect(contents, &QHelpContentWidget::linkActivated, m_browser,
             [this](const QUrl &page) { m_browser->setSource(page); });
-    connect(m_browser, &HelpBrowser::sourceChanged, this, [this, contents](const QUrl &url) {
-        const QModelIndex item = contents->indexOf(url);
-        if (item.isValid())
-            contents->setCurrentIndex(item);
+    connect(m_browser, &HelpBrowser::sourceChanged, this, &HelpViewer::markInContents);
+    // The table of contents is read in the background; once it is there, show it whole.
+    connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
+        contents->expandAll();
+        markInContents(m_browser->source());
     });
 
     auto *splitter = new QSplitter(this);
     splitter->addWidget(m_tabs);
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({240, 560});
+    splitter->setSizes({300, 580});
     setCentralWidget(splitter);
     buildToolBar();
     statusBar();
-    resize(820, 560);
+    resize(880, 580);
 }
 
 QWidget *HelpViewer::buildIndexTab() {
@@ -129,6 +136,13 @@ void HelpViewer::buildToolBar() {
 
     bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("C&ontents"), this,
                    [this] { openIdentifier(contentsPage); });
+}
+
+void HelpViewer::markInContents(const QUrl &page) {
+    QHelpContentWidget *contents = m_engine->contentWidget();
+    const QModelIndex item = contents->indexOf(page);
+    if (item.isValid())
+        contents->setCurrentIndex(item);
 }
 
 void HelpViewer::present() {

@@ -43,6 +43,7 @@ private:
     void buildToolBar();
     QWidget *buildIndexTab();
     bool openIdentifier(const QString &identifier);
+    void markInContents(const QUrl &page);
     void present();
 
     QHelpEngine *m_engine = nullptr;

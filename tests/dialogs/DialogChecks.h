@@ -2,12 +2,19 @@
 // and the dialog's place on the screen.
 #pragma once
 
+#include "platform/Help.h"
+#include "platform/HelpViewer.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QStringList>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
 #include <QWidget>
 
 namespace dialog_checks {
@@ -59,5 +66,46 @@ inline QStringList tabOrder(QWidget *first) {
     } while (w && w != first && names.size() < 20);
     return names;
 }
+
+// A window standing in for the main window that owns a dialog, and clicks into it and into
+// the help viewer while the dialog waits: the owner must not answer, the viewer must.
+class ModalityProbe {
+public:
+    ModalityProbe() {
+        m_owner.resize(300, 200);
+        m_ownerButton = new QPushButton(QStringLiteral("Owner"), &m_owner);
+        QObject::connect(m_ownerButton, &QPushButton::clicked, [this] { m_ownerAnswered = true; });
+        m_owner.show();
+    }
+
+    QWidget *owner() { return &m_owner; }
+
+    void tryBothWindows() {
+        clickThroughWindow(m_ownerButton, m_ownerButton->rect().center());
+        platform::HelpViewer *viewer = platform::helpViewer();
+        if (!viewer)
+            return;
+        auto *tabs = viewer->findChild<QTabWidget *>(QStringLiteral("helpTabs"));
+        const int other = 1 - tabs->currentIndex();
+        clickThroughWindow(tabs->tabBar(), tabs->tabBar()->tabRect(other).center());
+        m_viewerAnswered = tabs->currentIndex() == other;
+    }
+
+    bool ownerAnswered() const { return m_ownerAnswered; }
+    bool viewerAnswered() const { return m_viewerAnswered; }
+
+private:
+    // Clicks the way the window system does, so that a window blocked by a modal dialog
+    // does not see it (a click sent to the widget itself would pass the block).
+    static void clickThroughWindow(QWidget *target, QPoint at) {
+        QWidget *window = target->window();
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, target->mapTo(window, at));
+    }
+
+    QWidget m_owner;
+    QPushButton *m_ownerButton = nullptr;
+    bool m_ownerAnswered = false;
+    bool m_viewerAnswered = false;
+};
 
 } // namespace dialog_checks

@@ -29,6 +29,7 @@ private slots:
     void layoutAndLook();
     void fontsOfTheForm();
     void helpButtonKeepsChoiceAndFocus();
+    void helpViewerIsUsableWhileDialogWaits();
 
 private:
     QRadioButton *radio(const char *name) const {
@@ -202,6 +203,22 @@ void TestEncodeMethodDialog::helpButtonKeepsChoiceAndFocus() {
     QCOMPARE(m_dialog->result(), 0);
     QVERIFY(radio("RadioButton1")->isChecked());
     QCOMPARE(m_dialog->focusWidget(), focus);
+}
+
+void TestEncodeMethodDialog::helpViewerIsUsableWhileDialogWaits() {
+    dialog_checks::ModalityProbe probe;
+    Tfrm_EncodeMethod dialog(probe.owner());
+    ModalAnswerer answerer;
+    answerer.then([&probe](QWidget *modal) {
+        QTest::mouseClick(modal->findChild<QPushButton *>("HelpBtn"), Qt::LeftButton);
+        probe.tryBothWindows();
+        modal->findChild<QPushButton *>("CancelBtn")->click();
+    });
+
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QVERIFY(answerer.done());
+    QVERIFY(probe.viewerAnswered());
+    QVERIFY(!probe.ownerAnswered());
 }
 
 QTEST_MAIN(TestEncodeMethodDialog)

@@ -38,6 +38,7 @@ private slots:
     void helpButtonJumpsToTopicOfPrompt_data();
     void helpButtonJumpsToTopicOfPrompt();
     void helpViewerOutlivesDialog();
+    void helpViewerIsUsableWhileDialogWaits();
 
 private:
     QLineEdit *entry() const { return m_dialog->findChild<QLineEdit *>("txt_PWord"); }
@@ -280,6 +281,22 @@ void TestPassphraseDialog::helpViewerOutlivesDialog() {
     m_dialog = nullptr;
     QCOMPARE(platform::helpViewer(), viewer);
     QVERIFY(viewer->isVisible());
+}
+
+void TestPassphraseDialog::helpViewerIsUsableWhileDialogWaits() {
+    dialog_checks::ModalityProbe probe;
+    Tfrm_PWord dialog(probe.owner());
+    ModalAnswerer answerer;
+    answerer.then([&probe](QWidget *modal) {
+        QTest::mouseClick(modal->findChild<QPushButton *>("HelpBtn"), Qt::LeftButton);
+        probe.tryBothWindows();
+        modal->findChild<QPushButton *>("cmd_Cancel")->click();
+    });
+
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QVERIFY(answerer.done());
+    QVERIFY(probe.viewerAnswered());
+    QVERIFY(!probe.ownerAnswered());
 }
 
 QTEST_MAIN(TestPassphraseDialog)
