@@ -9,7 +9,7 @@
 
 namespace {
 
-// Capital letters only, in the code page of the cipher; accepts every text after rewriting it.
+// Rewrites every text the entry is given into what a phrase may hold, and accepts it.
 class PhraseFilter : public QValidator {
 public:
     using QValidator::QValidator;

@@ -5,12 +5,12 @@
 #include "platform/HelpBrowser.h"
 
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSplitter>
@@ -57,25 +57,11 @@ void HelpViewer::buildWindow() {
     setAttribute(Qt::WA_QuitOnClose, false);
 
     m_browser = new HelpBrowser(m_engine, this);
+    connect(m_browser, &HelpBrowser::sourceChanged, this, &HelpViewer::markInContents);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("helpTabs"));
-    QHelpContentWidget *contents = m_engine->contentWidget();
-    contents->setObjectName(QStringLiteral("helpContents"));
-    // Long titles scroll sideways rather than lose their ends.
-    contents->setTextElideMode(Qt::ElideNone);
-    contents->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    contents->header()->setStretchLastSection(false);
-    m_tabs->addTab(contents, tr("&Contents"));
+    m_tabs->addTab(buildContentsTab(), tr("&Contents"));
     m_tabs->addTab(buildIndexTab(), tr("&Index"));
-
-    connect(contents, &QHelpContentWidget::linkActivated, m_browser,
-            [this](const QUrl &page) { m_browser->setSource(page); });
-    connect(m_browser, &HelpBrowser::sourceChanged, this, &HelpViewer::markInContents);
-    // The table of contents is read in the background; once it is there, show it whole.
-    connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
-        contents->expandAll();
-        markInContents(m_browser->source());
-    });
 
     auto *splitter = new QSplitter(this);
     splitter->addWidget(m_tabs);
@@ -86,6 +72,24 @@ void HelpViewer::buildWindow() {
     buildToolBar();
     statusBar();
     resize(880, 580);
+}
+
+QWidget *HelpViewer::buildContentsTab() {
+    QHelpContentWidget *contents = m_engine->contentWidget();
+    contents->setObjectName(QStringLiteral("helpContents"));
+    // Long titles scroll sideways rather than lose their ends.
+    contents->setTextElideMode(Qt::ElideNone);
+    contents->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    contents->header()->setStretchLastSection(false);
+
+    connect(contents, &QHelpContentWidget::linkActivated, m_browser,
+            [this](const QUrl &page) { m_browser->setSource(page); });
+    // The table of contents is read in the background; once it is there, show it whole.
+    connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
+        contents->expandAll();
+        markInContents(m_browser->source());
+    });
+    return contents;
 }
 
 QWidget *HelpViewer::buildIndexTab() {
@@ -107,7 +111,7 @@ QWidget *HelpViewer::buildIndexTab() {
             &QHelpIndexWidget::activateCurrentItem);
     connect(index, &QHelpIndexWidget::documentActivated, this,
             [this](const QHelpLink &document) { m_browser->setSource(document.url); });
-    // A keyword of several topics opens the first; the others are a click away in the index.
+    // A keyword that several topics share opens the first of them.
     connect(index, &QHelpIndexWidget::documentsActivated, this,
             [this](const QList<QHelpLink> &documents) {
                 if (!documents.isEmpty())

@@ -41,6 +41,7 @@ public:
 private:
     void buildWindow();
     void buildToolBar();
+    QWidget *buildContentsTab();
     QWidget *buildIndexTab();
     bool openIdentifier(const QString &identifier);
     void markInContents(const QUrl &page);
