@@ -19,17 +19,10 @@ std::int64_t phraseGroups(const ArmouredBlock &block) {
     return groupsFor(block.header.phraseLength);
 }
 
-// Decodes group k and removes the keystream from its three bytes, appending them to `out`;
-// answers the decoded group as it stood in the block, for the checksum.
-std::optional<Group> decipherGroup(const GroupStream &stream, std::int64_t k, std::int32_t method,
-                                   Keystream &keys, std::string &out) {
-    const auto chars = stream.group(k);
-    if (!chars)
-        return std::nullopt;
-    const Group group = DecodeGroup(*chars, method);
+// Removes the keystream from a decoded group's three bytes, in order, writing them to `out`.
+void decipher(const Group &group, Keystream &keys, char *out) {
     for (const std::uint8_t byte : group)
-        out.push_back(static_cast<char>(byte ^ keys.nextByte()));
-    return group;
+        *out++ = static_cast<char>(byte ^ keys.nextByte());
 }
 
 Verdict checksumVerdict(const std::optional<std::int32_t> &stated, std::int32_t sum) {
@@ -62,10 +55,14 @@ bool phraseMatches(LineList lines, const ArmouredBlock &block, std::string_view 
     // of each, which is harmless because the text starts the keystream afresh.
     const GroupStream stream(lines, block.place);
     Keystream keys = keystreamFor(phrase);
-    std::string check;
-    for (std::int64_t k = 0; k < phraseGroups(block); ++k)
-        if (!decipherGroup(stream, k, block.header.method, keys, check))
+    std::string check(static_cast<std::size_t>(phraseGroups(block) * bytesPerGroup), '\0');
+    for (std::int64_t k = 0; k < phraseGroups(block); ++k) {
+        const auto chars = stream.group(k);
+        if (!chars)
             return false;
+        decipher(DecodeGroup(*chars, block.header.method), keys,
+                 &check[static_cast<std::size_t>(k * bytesPerGroup)]);
+    }
     return check.compare(0, length, phrase) == 0;
 }
 
@@ -73,18 +70,23 @@ DecodedText decodeText(LineList lines, const ArmouredBlock &block, std::string_v
     const GroupStream stream(lines, block.place);
     const std::int64_t first = phraseGroups(block);
     const std::int64_t count = groupsFor(block.header.textLength);
+    // Room for the groups the body lines can hold, never for more than that.
     DecodedText result;
-    result.bytes.reserve(
+    result.bytes.resize(
         static_cast<std::size_t>(std::min(count, stream.capacityFrom(first)) * bytesPerGroup));
     Keystream keys = keystreamFor(phrase);
     std::int32_t sum = 0;
-    for (std::int64_t k = first; k < first + count; ++k) {
-        const auto group = decipherGroup(stream, k, block.header.method, keys, result.bytes);
-        if (!group) {
+    for (std::int64_t i = 0; i < count; ++i) {
+        const auto chars = stream.group(first + i);
+        if (!chars) {
+            result.bytes.resize(static_cast<std::size_t>(i * bytesPerGroup));
             result.verdict = Verdict::EndedEarly;
             return result;
         }
-        sum = checkedAdd(sum, WeightedSum(*group));
+        // The checksum sums the bytes as they stand in the block, before deciphering.
+        const Group group = DecodeGroup(*chars, block.header.method);
+        sum = checkedAdd(sum, WeightedSum(group));
+        decipher(group, keys, &result.bytes[static_cast<std::size_t>(i * bytesPerGroup)]);
     }
     result.bytes.resize(static_cast<std::size_t>(std::max(block.header.textLength, 0)));
     result.verdict = checksumVerdict(block.statedChecksum, sum);

@@ -21,7 +21,7 @@ class BodyLines {
 public:
     explicit BodyLines(std::vector<std::string> &lines)
         : m_lines(lines) {
-        m_current = "C";
+        startLine();
     }
 
     void append(const Group &group, int method) {
@@ -31,7 +31,7 @@ public:
     void breakIfFull() {
         if (m_current.size() == bodyLineLength) {
             m_lines.push_back(std::move(m_current));
-            m_current = "C";
+            startLine();
         }
     }
     void finish() {
@@ -40,6 +40,12 @@ public:
     }
 
 private:
+    void startLine() {
+        m_current = std::string();
+        m_current.reserve(bodyLineLength);
+        m_current.push_back('C');
+    }
+
     std::vector<std::string> &m_lines;
     std::string m_current;
 };
@@ -47,6 +53,12 @@ private:
 std::string headerLine(int method, std::size_t phraseLength, std::size_t textLength) {
     return std::string(armourTag) + std::string(writtenVersion) + "0" + std::to_string(method) +
            "/" + std::to_string(phraseLength) + "/" + std::to_string(textLength);
+}
+
+std::string checksumLine(std::int32_t checksum) {
+    std::string line(armourTag);
+    line += std::to_string(checksum);
+    return line;
 }
 
 // Positions 0..limit-1 of the group starting at `start` are enciphered from byteAt; the rest
@@ -119,7 +131,7 @@ std::vector<std::string> ArmourWriter(std::string_view text, std::string_view pa
     writePhraseBlock(body, passphrase, method);
     const std::int32_t checksum = writeText(body, text, passphrase, method);
     body.finish();
-    lines.push_back(std::string(armourTag) + std::to_string(checksum));
+    lines.push_back(checksumLine(checksum));
     lines.emplace_back(endLine);
     return lines;
 }

@@ -2,6 +2,7 @@
 // position-weighted byte sum that seeds it and forms the body checksum.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -36,6 +37,12 @@ private:
 // when a product or partial sum leaves the signed 32-bit range.
 std::int32_t WeightedSum(std::span<const std::uint8_t> bytes);
 std::int32_t WeightedSum(std::string_view bytes);
+
+// The same for the three bytes of one group, at most 1,530 and so never an overflow; inline
+// because the body checksum takes it for every group.
+inline std::int32_t WeightedSum(const std::array<std::uint8_t, 3> &group) {
+    return group[0] + 2 * group[1] + 3 * group[2];
+}
 
 // A generator seeded with WeightedSum(passphrase), as the writer and the reader seed it.
 Keystream keystreamFor(std::string_view passphrase);

@@ -10,8 +10,11 @@ namespace {
 std::string versionText(std::int32_t version) {
     const std::int64_t magnitude = std::llabs(std::int64_t{version});
     const std::int64_t cents = magnitude % 100;
-    return (version < 0 ? "-" : "") + std::to_string(magnitude / 100) + (cents < 10 ? ".0" : ".") +
-           std::to_string(cents);
+    std::string text = version < 0 ? "-" : "";
+    text += std::to_string(magnitude / 100);
+    text += cents < 10 ? ".0" : ".";
+    text += std::to_string(cents);
+    return text;
 }
 
 } // namespace
