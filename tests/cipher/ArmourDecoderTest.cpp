@@ -2,6 +2,7 @@
 // are zero, negative or huge, long lines, and a checksum beyond 32 bits.
 #include "BlockText.h"
 #include "LargestAllocation.h"
+#include "RowName.h"
 
 #include "cipher/ArmourFormat.h"
 #include "cipher/CheckedInt.h"
@@ -56,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {start, "QvL/0122/01/17/3", "C" + std::string(64, 'A'), "QvL/0", end},
                   std::string(17, 'A'),
                   false}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing_cipher::rowName);
 
 TEST(ArmourDecoder, textGroupsStartAfterTheLongestPhraseAtColumn26) {
     const std::string phrase = "SIXTEEN CHARS!!!";

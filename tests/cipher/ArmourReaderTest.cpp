@@ -1,5 +1,6 @@
 // Locating a block's header and checksum lines and reading its header.
 #include "BlockText.h"
+#include "RowName.h"
 
 #include "cipher/ArmourReader.h"
 #include "cipher/Messages.h"
@@ -41,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
         LocateRow{"blankBeforeDoesNotCount", " QvL/a\r\nQvL/b", std::nullopt},
         LocateRow{"shortLineDoesNotCount", "QvL\r\nQvL/b", std::nullopt},
         LocateRow{"laterTagLinesIgnored", "QvL/a\nQvL/b\nQvL/c\nQvL/d", std::pair{0u, 1u}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing_cipher::rowName);
 
 namespace {
 
@@ -99,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Cannot handle the encryption method used to encrypt this text.  Try using "
                   "Shroud-a-Pad 0.05.",
                   {}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing_cipher::rowName);
 
 namespace {
 
@@ -124,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ChecksumRow{"tagOnly", "QvL/", 0}, ChecksumRow{"zero", "QvL/0", 0},
                     ChecksumRow{"laterSlashIsPartOfTheNumber", "QvL/88/2", 88},
                     ChecksumRow{"beyond32Bits", "QvL/99999999999", std::nullopt}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing_cipher::rowName);
 
 TEST(ArmourReader, openBlockGivesTheFirstRefusalThatApplies) {
     EXPECT_EQ(cipher::openBlock(BlockText("no block here").lines()).refusal,

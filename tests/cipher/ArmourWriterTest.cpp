@@ -1,5 +1,6 @@
 // The armour writer's blocks byte for byte, its line geometry and its input limits.
 #include "BlockText.h"
+#include "RowName.h"
 
 #include "cipher/ArmourFormat.h"
 #include "cipher/ArmourWriter.h"
@@ -38,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExampleRow{"abcMethod00", "abc", 0, {start, "QvL/0122/00/0/3", "Cnuh`", "QvL/882", end}},
         ExampleRow{
             "abcdMethod01", "abcd", 1, {start, "QvL/0122/01/0/4", "Cx2uqECkl", "QvL/1203", end}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing_cipher::rowName);
 
 TEST(ArmourWriter, everyLineEndsWithCrLf) {
     const std::string expected =
@@ -84,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                     GeometryRow{"longestPhraseSharesTheFirstLine", 16, 30, {65}},
                     GeometryRow{"longestPhraseThenMoreText", 16, 31, {65, 5}},
                     GeometryRow{"phraseOfOneTakesAGroup", 1, 48, {65, 5}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing_cipher::rowName);
 
 TEST(ArmourWriter, largestTextEndsWithAShortLine) {
     // 7,510 groups: 469 full lines and a last line of 6 groups.
@@ -120,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(ArmourWriter, EncryptRefusals,
                                          RefusalRow{"atTheLimit", 22528, std::nullopt},
                                          RefusalRow{"overTheLimit", 22529,
                                                     cipher::messages::textTooLong}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         testing_cipher::rowName);
 
 TEST(ArmourWriter, inputOutsideItsLimitsIsRefused) {
     EXPECT_THROW(armour(""), std::invalid_argument);

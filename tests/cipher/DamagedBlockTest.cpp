@@ -1,5 +1,6 @@
 // What a reader makes of a written block after something happened to it on the way.
 #include "BlockText.h"
+#include "RowName.h"
 
 #include "cipher/Messages.h"
 
@@ -96,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   l.insert(l.end(), other.begin(), other.end());
                               },
                               Verdict::Verified, 100, 100}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing_cipher::rowName);
 
 namespace {
 
@@ -135,4 +136,4 @@ INSTANTIATE_TEST_SUITE_P(
                                "SECRET", std::string(cipher::messages::invalidHeader)},
                     RefusalRow{"methodRaised", [](Lines &l) { l[1].replace(9, 2, "07"); }, "SECRET",
                                cipher::messages::unknownMethod(122)}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing_cipher::rowName);

@@ -1,5 +1,6 @@
 // IsEncryptedText over texts and over a line accessor that hands out only four characters.
 #include "BlockText.h"
+#include "RowName.h"
 
 #include "cipher/ArmourDetection.h"
 #include "cipher/Lines.h"
@@ -36,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DetectionRow{"blankBeforeTag", " QvL/a\r\n\tQvL/b", false},
                     DetectionRow{"tagCutShort", "QvL\r\nQvL", false},
                     DetectionRow{"loneCrBreaks", "QvL/a\rQvL/b", true}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing_cipher::rowName);
 
 TEST(ArmourDetection, stopsAtTheSecondTagLineAndReadsFourCharacters) {
     std::vector<std::size_t> asked;

@@ -1,6 +1,7 @@
 // The group codec in both directions under both methods, and decoding of characters outside
 // the alphabets.
 #include "cipher/GroupCodec.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CodecRow{"abcMethod01", {0x61, 0x6A, 0xBF}, 1, "x2uq"},
                     CodecRow{"firstByteIsLowest", {0x01, 0x00, 0x00}, 1, "AAAa"},
                     CodecRow{"thirdByteIsHighest", {0x00, 0x00, 0x04}, 1, "aAAA"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing_cipher::rowName);
 
 struct DecodeRow {
     const char *name;
@@ -68,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DecodeRow{"methodTwoIsZero", "x2uq", 2, {0, 0, 0}},
                     DecodeRow{"negativeMethodIsZero", "x2uq", -1, {0, 0, 0}},
                     DecodeRow{"onlyFirstFourRead", "x2uqZZZZ", 1, {0x61, 0x6A, 0xBF}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing_cipher::rowName);
 
 TEST(GroupCodec, everyGroupRoundTripsUnderBothMethods) {
     for (std::uint32_t value = 0; value < (1u << 24); value += 4093) {

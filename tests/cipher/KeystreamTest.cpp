@@ -1,5 +1,6 @@
 // The keystream generator's draws and the weighted sum, including its overflow failure.
 #include "cipher/Keystream.h"
+#include "RowName.h"
 #include "cipher/CheckedInt.h"
 
 #include <gtest/gtest.h>
@@ -67,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                     WeightedSumRow{"encipheredGroup", "\x61\x6A\xBF", 882},
                     WeightedSumRow{"bytesAreUnsigned", "\xFF\xFF\xFF", 1530},
                     WeightedSumRow{"longestPhrase", std::string(16, '\xFF'), 34680}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing_cipher::rowName);
 
 TEST(Keystream, weightedSumOverflowIsIntegerOverflow) {
     // 255 x (1 + ... + n) first passes 2^31 - 1 at n = 4104.

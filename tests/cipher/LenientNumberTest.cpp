@@ -1,5 +1,6 @@
 // The lenient number reading of header and checksum fields.
 #include "cipher/LenientNumber.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -42,4 +43,4 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberRow{"hexBeyond", "$80000000", std::nullopt},
                     NumberRow{"manyDigits", "99999999999999999999999999", std::nullopt},
                     NumberRow{"manyZeros", "00000000000000000000000007", 7}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing_cipher::rowName);

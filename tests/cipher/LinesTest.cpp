@@ -1,5 +1,6 @@
 // Splitting a text at its line breaks, as the editor's line list does, and joining with CR LF.
 #include "cipher/Lines.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, Split,
                                          SplitRow{"endingBreakLeavesEmptyLine", "a\r\n", {"a", ""}},
                                          SplitRow{"onlyBreaks", "\r\n\r\n", {"", "", ""}},
                                          SplitRow{"crAtTheEnd", "a\r", {"a", ""}}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         testing_cipher::rowName);
 
 TEST(Lines, joinEndsEveryLineWithCrLf) {
     EXPECT_EQ(cipher::joinLines({"a", "", "bc"}), "a\r\n\r\nbc\r\n");

@@ -1,5 +1,6 @@
 // The method refusal's version figure: version / 100 with exactly two decimals.
 #include "cipher/Messages.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -28,4 +29,4 @@ INSTANTIATE_TEST_SUITE_P(
                     VersionRow{"small", 5, "0.05"}, VersionRow{"zero", 0, "0.00"},
                     VersionRow{"large", 12345, "123.45"}, VersionRow{"negative", -5, "-0.05"},
                     VersionRow{"smallest", -2147483647 - 1, "-21474836.48"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing_cipher::rowName);

@@ -1,6 +1,7 @@
 // The qvl tool end to end: exit statuses, messages on standard error, output bytes and the
 // passphrase file's rules.
 #include "QvlRun.h"
+#include "RowName.h"
 
 #include "cipher/ArmourWriter.h"
 #include "cipher/Lines.h"
@@ -72,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageRow{"missingInput", "encrypt missing.txt", "cannot open missing.txt"},
                     UsageRow{"missingPhraseFile", "decrypt --passphrase-file none",
                              "cannot open none"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing_cipher::rowName);
 
 TEST(QvlTool, encryptWritesTheBlockWithCrLf) {
     const QvlSandbox sandbox;
@@ -193,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
                    line(cipher::messages::checksumAbsent)},
         DecryptRow{"checksumDiffers", damaged(abcBlock, "Cx2uq", "Cx2ur"), "", 3, "cbc",
                    line(cipher::messages::checksumDiffers)}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing_cipher::rowName);
 
 TEST(QvlTool, overflowingChecksumIsReportedAndNothingWritten) {
     const QvlSandbox sandbox;
@@ -232,4 +233,4 @@ INSTANTIATE_TEST_SUITE_P(QvlTool, Detect,
                                          DetectRow{"twoTagLines", "QvL/\nQvL/\n", 0},
                                          DetectRow{"plainText", "hello\r\n", 1},
                                          DetectRow{"empty", "", 1}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         testing_cipher::rowName);
