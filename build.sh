@@ -3,13 +3,14 @@
 #   ./build.sh run [FILE]   install what is missing, build, start the editor
 #   ./build.sh test         install what is missing, build, run every test (ctest),
 #                           then the cipher tests again under ASan and UBSan
+#   ./build.sh fuzz [SECONDS] build the armour fuzz target with clang and run it (default 60 s)
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
           libgl-dev libxkbcommon-dev fonts-dejavu-core
-          libbenchmark-dev clang-14 libclang-rt-14-dev
+          libbenchmark-dev libgtest-dev clang-14 libclang-rt-14-dev
           desktop-file-utils shared-mime-info)
 
 install_missing() {
@@ -37,6 +38,15 @@ sanitized_cipher_tests() {
     ctest --test-dir build-sanitize --output-on-failure
 }
 
+fuzz_armour() {
+    CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DSHROUD_CIPHER_ONLY=ON -DSHROUD_SANITIZE=ON -DSHROUD_FUZZ=ON -DSHROUD_WERROR=ON >/dev/null
+    cmake --build build-fuzz --target fuzz_armour
+    # New finds go to build-fuzz/corpus; the checked-in corpus is only read.
+    mkdir -p build-fuzz/corpus
+    build-fuzz/bin/fuzz_armour -max_total_time="${1:-60}" -max_len=30000 build-fuzz/corpus fuzz/corpus
+}
+
 case "${1:-}" in
     run)
         install_missing
@@ -50,8 +60,12 @@ case "${1:-}" in
         ctest --test-dir build --output-on-failure -j"$(nproc)"
         sanitized_cipher_tests
         ;;
+    fuzz)
+        install_missing
+        fuzz_armour "${2:-60}"
+        ;;
     *)
-        echo "usage: $0 run [FILE] | test" >&2
+        echo "usage: $0 run [FILE] | test | fuzz [SECONDS]" >&2
         exit 1
         ;;
 esac

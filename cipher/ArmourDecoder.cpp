@@ -1,0 +1,96 @@
+// Testing a phrase against the passphrase block, and decoding the text groups into bytes while
+// the body checksum is summed.
+#include "cipher/ArmourDecoder.h"
+
+#include "cipher/ArmourFormat.h"
+#include "cipher/CheckedInt.h"
+#include "cipher/GroupCodec.h"
+#include "cipher/GroupStream.h"
+#include "cipher/Keystream.h"
+#include "cipher/Messages.h"
+
+#include <algorithm>
+
+namespace cipher {
+namespace {
+
+// The passphrase groups come first in the stream; the text starts after them.
+std::int64_t phraseGroups(const ArmouredBlock &block) {
+    return groupsFor(block.header.phraseLength);
+}
+
+// Removes the keystream from a decoded group's three bytes, in order, writing them to `out`.
+void decipher(const Group &group, Keystream &keys, char *out) {
+    for (const std::uint8_t byte : group)
+        *out++ = static_cast<char>(byte ^ keys.nextByte());
+}
+
+Verdict checksumVerdict(const std::optional<std::int32_t> &stated, std::int32_t sum) {
+    if (stated == 0)
+        return Verdict::ChecksumAbsent;
+    return stated == sum ? Verdict::Verified : Verdict::ChecksumDiffers;
+}
+
+} // namespace
+
+std::string_view DecodedText::warning() const {
+    switch (verdict) {
+    case Verdict::Verified:
+        return {};
+    case Verdict::ChecksumAbsent:
+        return messages::checksumAbsent;
+    case Verdict::ChecksumDiffers:
+        return messages::checksumDiffers;
+    case Verdict::EndedEarly:
+        return messages::endedEarly;
+    }
+    return {};
+}
+
+bool phraseMatches(LineList lines, const ArmouredBlock &block, std::string_view phrase) {
+    const auto length = static_cast<std::size_t>(std::max(block.header.phraseLength, 0));
+    if (phrase.size() != length || length > maxPhraseLength)
+        return false;
+    // All passphrase groups stand in the first body line; a reader deciphers all three bytes
+    // of each, which is harmless because the text starts the keystream afresh.
+    const GroupStream stream(lines, block.place);
+    Keystream keys = keystreamFor(phrase);
+    std::string check(static_cast<std::size_t>(phraseGroups(block) * bytesPerGroup), '\0');
+    for (std::int64_t k = 0; k < phraseGroups(block); ++k) {
+        const auto chars = stream.group(k);
+        if (!chars)
+            return false;
+        decipher(DecodeGroup(*chars, block.header.method), keys,
+                 &check[static_cast<std::size_t>(k * bytesPerGroup)]);
+    }
+    return check.compare(0, length, phrase) == 0;
+}
+
+DecodedText decodeText(LineList lines, const ArmouredBlock &block, std::string_view phrase) {
+    const GroupStream stream(lines, block.place);
+    const std::int64_t first = phraseGroups(block);
+    const std::int64_t count = groupsFor(block.header.textLength);
+    // Room for the groups the body lines can hold, never for more than that.
+    DecodedText result;
+    result.bytes.resize(
+        static_cast<std::size_t>(std::min(count, stream.capacityFrom(first)) * bytesPerGroup));
+    Keystream keys = keystreamFor(phrase);
+    std::int32_t sum = 0;
+    for (std::int64_t i = 0; i < count; ++i) {
+        const auto chars = stream.group(first + i);
+        if (!chars) {
+            result.bytes.resize(static_cast<std::size_t>(i * bytesPerGroup));
+            result.verdict = Verdict::EndedEarly;
+            return result;
+        }
+        // The checksum sums the bytes as they stand in the block, before deciphering.
+        const Group group = DecodeGroup(*chars, block.header.method);
+        sum = checkedAdd(sum, WeightedSum(group));
+        decipher(group, keys, &result.bytes[static_cast<std::size_t>(i * bytesPerGroup)]);
+    }
+    result.bytes.resize(static_cast<std::size_t>(std::max(block.header.textLength, 0)));
+    result.verdict = checksumVerdict(block.statedChecksum, sum);
+    return result;
+}
+
+} // namespace cipher

@@ -1,0 +1,42 @@
+// The system's own words for every refusal, warning and prompt of Encrypt and Decrypt, kept
+// in one place so the editor and the qvl tool say exactly the same.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace cipher::messages {
+
+inline constexpr std::string_view noTextToEncrypt = "There is no text to encrypt.";
+inline constexpr std::string_view textTooLong =
+    "The amount of text to encrypt cannot exceed 22,528 bytes.";
+inline constexpr std::string_view alreadyEncrypted =
+    "This text is already encrypted.  Are you sure you want to encrypt it again?";
+inline constexpr std::string_view phrasesDiffer = "The phrases entered do not match.";
+inline constexpr std::string_view enterNewPhrase =
+    "Enter a phrase to password-protect (if desired):";
+inline constexpr std::string_view confirmPhrase = "Re-enter phrase to confirm:";
+
+inline constexpr std::string_view noTextToDecrypt = "There is no text to decrypt.";
+inline constexpr std::string_view noBlock =
+    "The header and footer lines are not present.  This text does not appear to be encrypted.";
+inline constexpr std::string_view invalidHeader =
+    "The header line is not valid.  Unable to decrypt this text.";
+inline constexpr std::string_view enterPhrase = "This text is password-protected.  Enter phrase:";
+inline constexpr std::string_view wrongPhrase =
+    "The phrase given does not match the phrase used to password-protect the text.";
+inline constexpr std::string_view endedEarly =
+    "The encrypted text has terminated unexpectedly.  The decrypted text is incomplete and "
+    "possibly contains errors.";
+inline constexpr std::string_view checksumAbsent =
+    "CRC information was not present in the encrypted text.  Unable to verify that the "
+    "encrypted text was error-free.";
+inline constexpr std::string_view checksumDiffers =
+    "CRC error.  Errors were present in the encrypted text.";
+
+// "Cannot handle the encryption method ...  Try using Shroud-a-Pad " + version / 100 with two
+// decimals + ".": the version field 130 gives "1.30", 5 gives "0.05".
+std::string unknownMethod(std::int32_t version);
+
+} // namespace cipher::messages

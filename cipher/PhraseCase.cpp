@@ -1,0 +1,33 @@
+// Windows-1252 upper-casing: a-z, the accented small letters 0xE0..0xFE but the division sign
+// 0xF7, and the four small letters whose capitals stand in 0x80..0x9F.
+#include "cipher/PhraseCase.h"
+
+#include <algorithm>
+
+namespace cipher {
+
+char upperCasePhraseByte(char byte) {
+    const auto code = static_cast<unsigned char>(byte);
+    const bool asciiSmall = code >= 'a' && code <= 'z';
+    const bool latinSmall = code >= 0xE0 && code <= 0xFE && code != 0xF7;
+    if (asciiSmall || latinSmall)
+        return static_cast<char>(code - 0x20);
+    switch (code) {
+    case 0x9A: // s with caron
+    case 0x9C: // ligature oe
+    case 0x9E: // z with caron
+        return static_cast<char>(code - 0x10);
+    case 0xFF: // y with diaeresis
+        return static_cast<char>(0x9F);
+    default:
+        return byte;
+    }
+}
+
+std::string upperCasePhrase(std::string_view phrase) {
+    std::string upper(phrase);
+    std::transform(upper.begin(), upper.end(), upper.begin(), upperCasePhraseByte);
+    return upper;
+}
+
+} // namespace cipher

@@ -1,0 +1,29 @@
+// How qvl ends: its exit statuses, and the failure that carries a message and a status to main.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace qvl {
+
+enum ExitStatus : int {
+    Done = 0,
+    UsageOrFileError = 1,
+    NotDone = 2,         // nothing encrypted or decrypted: the system's refusal was shown
+    DoneWithWarning = 3, // decrypted, but the block ended early or its checksum is off
+};
+
+// A failure that ends the run: main prints the message on standard error and exits with the
+// status.
+class CliError : public std::runtime_error {
+public:
+    CliError(const std::string &message, ExitStatus status)
+        : std::runtime_error(message)
+        , m_status(status) {}
+    ExitStatus status() const { return m_status; }
+
+private:
+    ExitStatus m_status;
+};
+
+} // namespace qvl

@@ -1,0 +1,82 @@
+// encrypt, decrypt and detect: the engine's steps in the order the editor runs them, with the
+// system's messages on standard error in place of message boxes.
+#include "Commands.h"
+
+#include "CliError.h"
+#include "Io.h"
+#include "Phrase.h"
+
+#include "cipher/ArmourDecoder.h"
+#include "cipher/ArmourDetection.h"
+#include "cipher/ArmourReader.h"
+#include "cipher/ArmourWriter.h"
+#include "cipher/Lines.h"
+#include "cipher/Messages.h"
+
+#include <iostream>
+
+namespace qvl {
+namespace {
+
+[[noreturn]] void refuse(std::string_view message) {
+    throw CliError(std::string(message), NotDone);
+}
+
+// The passphrase file's phrase, read before the input so that a bad file is always reported.
+std::optional<std::string> filePhrase(const Options &options) {
+    if (!options.passphraseFile)
+        return std::nullopt;
+    return phraseFromFile(*options.passphraseFile);
+}
+
+// The phrase of a protected block: the file's, else the one typed on the terminal.
+std::string phraseFor(const std::optional<std::string> &fromFile) {
+    if (fromFile)
+        return *fromFile;
+    if (auto typed = phraseFromTerminal())
+        return *typed;
+    refuse("qvl: the text is password-protected; give its phrase with --passphrase-file");
+}
+
+// The text as the editor would hold it: up to the first zero byte.
+std::string_view editorText(const std::string &bytes) {
+    return std::string_view(bytes).substr(0, bytes.find('\0'));
+}
+
+} // namespace
+
+int runEncrypt(const Options &options) {
+    const std::string phrase = filePhrase(options).value_or(std::string());
+    const std::string text = readInput(options.input);
+    if (const auto refusal = cipher::encryptRefusal(text))
+        refuse(*refusal);
+    writeOutput(cipher::joinLines(cipher::ArmourWriter(text, phrase, options.method)));
+    return Done;
+}
+
+int runDecrypt(const Options &options) {
+    const auto fromFile = filePhrase(options);
+    const std::string text = readInput(options.input);
+    if (text.empty())
+        refuse(cipher::messages::noTextToDecrypt);
+    const auto lines = cipher::splitLines(text);
+    const auto block = cipher::openBlock(lines);
+    if (!block)
+        refuse(block.refusal);
+    const std::string phrase = block.value->isProtected() ? phraseFor(fromFile) : std::string();
+    if (block.value->isProtected() && !cipher::phraseMatches(lines, *block.value, phrase))
+        refuse(cipher::messages::wrongPhrase);
+    const cipher::DecodedText decoded = cipher::decodeText(lines, *block.value, phrase);
+    writeOutput(editorText(decoded.bytes));
+    if (decoded.verdict == cipher::Verdict::Verified)
+        return Done;
+    std::cerr << decoded.warning() << '\n';
+    return DoneWithWarning;
+}
+
+int runDetect(const Options &options) {
+    const std::string text = readInput(options.input);
+    return cipher::IsEncryptedText(cipher::splitLines(text)) ? Done : UsageOrFileError;
+}
+
+} // namespace qvl

@@ -1,0 +1,12 @@
+// qvl's three commands; each answers the process's exit status.
+#pragma once
+
+#include "Options.h"
+
+namespace qvl {
+
+int runEncrypt(const Options &options);
+int runDecrypt(const Options &options);
+int runDetect(const Options &options);
+
+} // namespace qvl

@@ -1,0 +1,111 @@
+// Parsing qvl's arguments: a command word, then options ("--name VALUE" or "--name=VALUE")
+// and at most one input file ("-" or none for standard input).
+#include "Options.h"
+
+#include "CliError.h"
+
+#include <map>
+
+namespace qvl {
+
+const char *const usageText =
+    "usage: qvl encrypt [--method 0|1] [--passphrase-file FILE] [INPUT]\n"
+    "       qvl decrypt [--passphrase-file FILE] [INPUT]\n"
+    "       qvl detect [INPUT]\n"
+    "       qvl --help\n"
+    "\n"
+    "encrypt  writes the armoured block of INPUT to standard output (Method 01 unless\n"
+    "         --method 0 is given), every line ended by CR LF.\n"
+    "decrypt  writes the text carried by the first armoured block in INPUT.\n"
+    "detect   exits with 0 when INPUT holds an armoured block, 1 when it does not.\n"
+    "\n"
+    "INPUT is standard input when left out or \"-\". The first line of the passphrase file is\n"
+    "the phrase (letters in upper case, at most 16 characters); without it, encrypt uses no\n"
+    "phrase and decrypt asks on the terminal when the block is protected.\n"
+    "\n"
+    "Exit status: 0 done; 1 usage or file error; 2 not encrypted or decrypted;\n"
+    "3 decrypted with a warning (checksum absent or different, block ended early).\n";
+
+namespace {
+
+[[noreturn]] void usageError(const std::string &what) {
+    throw CliError("qvl: " + what + " (qvl --help shows the usage)", UsageOrFileError);
+}
+
+Command commandNamed(const std::string &word) {
+    static const std::map<std::string, Command> commands = {
+        {"encrypt", Command::Encrypt}, {"decrypt", Command::Decrypt}, {"detect", Command::Detect}};
+    const auto found = commands.find(word);
+    if (found == commands.end())
+        usageError("unknown command \"" + word + "\"");
+    return found->second;
+}
+
+int methodNamed(const std::string &value) {
+    if (value != "0" && value != "1")
+        usageError("the method is 0 or 1, not \"" + value + "\"");
+    return value == "0" ? 0 : 1;
+}
+
+// Splits "--name=value" into its two parts; a bare "--name" takes the next argument.
+class ArgumentReader {
+public:
+    explicit ArgumentReader(const std::vector<std::string> &arguments)
+        : m_arguments(arguments) {}
+
+    bool atEnd() const { return m_next == m_arguments.size(); }
+    const std::string &next() { return m_arguments[m_next++]; }
+
+    std::string valueOf(const std::string &option, std::string::size_type equals) {
+        if (equals != std::string::npos)
+            return option.substr(equals + 1);
+        if (atEnd())
+            usageError(option + " needs a value");
+        return next();
+    }
+
+private:
+    const std::vector<std::string> &m_arguments;
+    std::size_t m_next = 0;
+};
+
+void readOption(Options &options, const std::string &argument, ArgumentReader &reader) {
+    const auto equals = argument.find('=');
+    const std::string name = argument.substr(0, equals);
+    if (name == "--method" && options.command == Command::Encrypt)
+        options.method = methodNamed(reader.valueOf(argument, equals));
+    else if (name == "--passphrase-file" && options.command != Command::Detect)
+        options.passphraseFile = reader.valueOf(argument, equals);
+    else
+        usageError("unknown option \"" + argument + "\"");
+}
+
+void readInputName(Options &options, const std::string &argument) {
+    if (options.input)
+        usageError("only one input file can be given");
+    options.input = argument;
+}
+
+} // namespace
+
+Options parseOptions(const std::vector<std::string> &arguments) {
+    for (const std::string &argument : arguments)
+        if (argument == "--help" || argument == "-h")
+            return Options{};
+    Options options;
+    ArgumentReader reader(arguments);
+    options.command = commandNamed(reader.next());
+    bool optionsEnded = false;
+    while (!reader.atEnd()) {
+        const std::string &argument = reader.next();
+        if (!optionsEnded && argument == "--")
+            optionsEnded = true;
+        else if (!optionsEnded && argument.starts_with("-") && argument != "-")
+            readOption(options, argument, reader);
+        else
+            readInputName(options, argument);
+    }
+    return options;
+}
+
+} // namespace qvl

@@ -1,0 +1,26 @@
+// The command line of qvl: which command, and its options.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qvl {
+
+enum class Command { Help, Encrypt, Decrypt, Detect };
+
+struct Options {
+    Command command = Command::Help;
+    int method = 1;
+    std::optional<std::string> passphraseFile;
+    std::optional<std::string> input; // standard input when empty or "-"
+};
+
+// The usage text, for --help (standard output) and for mistakes (standard error).
+extern const char *const usageText;
+
+// Reads the arguments after the program name (at least one); a mistake throws CliError with
+// the status for usage errors. "--help" anywhere asks for the usage.
+Options parseOptions(const std::vector<std::string> &arguments);
+
+} // namespace qvl

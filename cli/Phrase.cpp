@@ -1,0 +1,105 @@
+// Reading the phrase from a file or from the terminal. While echo is off, a signal that ends
+// the process puts the terminal back first, so the user's shell never stays silent.
+#include "Phrase.h"
+
+#include "CliError.h"
+#include "Io.h"
+
+#include "cipher/ArmourFormat.h"
+#include "cipher/Lines.h"
+#include "cipher/Messages.h"
+#include "cipher/PhraseCase.h"
+
+#include <csignal>
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace qvl {
+namespace {
+
+// The terminal and its settings from before the prompt, for the signal handler.
+int g_terminal = -1;
+termios g_savedSettings{};
+constexpr int endingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+extern "C" void restoreTerminalAndDie(int signal) {
+    ::tcsetattr(g_terminal, TCSAFLUSH, &g_savedSettings);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+// Echo off for its lifetime, on every way out.
+class EchoOff {
+public:
+    explicit EchoOff(int terminal)
+        : m_active(::tcgetattr(terminal, &g_savedSettings) == 0) {
+        if (!m_active)
+            return;
+        g_terminal = terminal;
+        for (const int signal : endingSignals)
+            std::signal(signal, restoreTerminalAndDie);
+        termios quiet = g_savedSettings;
+        quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
+        ::tcsetattr(terminal, TCSAFLUSH, &quiet);
+    }
+    ~EchoOff() {
+        if (!m_active)
+            return;
+        ::tcsetattr(g_terminal, TCSAFLUSH, &g_savedSettings);
+        for (const int signal : endingSignals)
+            std::signal(signal, SIG_DFL);
+    }
+    EchoOff(const EchoOff &) = delete;
+    EchoOff &operator=(const EchoOff &) = delete;
+
+private:
+    bool m_active;
+};
+
+void say(int terminal, std::string_view text) {
+    if (::write(terminal, text.data(), text.size()) < 0)
+        return; // the prompt is a courtesy; reading the answer still works
+}
+
+// One line from the terminal, without its break; a line longer than any phrase is cut, as
+// acceptPhrase refuses it anyway.
+std::string readTerminalLine(int terminal) {
+    std::string line;
+    char c = 0;
+    while (::read(terminal, &c, 1) == 1 && c != '\n')
+        if (line.size() <= cipher::maxPhraseLength && c != '\r')
+            line += c;
+    return line;
+}
+
+} // namespace
+
+std::string acceptPhrase(std::string_view typed, const std::string &source) {
+    if (typed.size() > cipher::maxPhraseLength)
+        throw CliError("qvl: the phrase " + source + " is longer than 16 characters",
+                       UsageOrFileError);
+    return cipher::upperCasePhrase(typed);
+}
+
+std::string phraseFromFile(const std::string &path) {
+    const std::string content = readInput(path);
+    return acceptPhrase(cipher::splitLines(content).front(), "in " + path);
+}
+
+std::optional<std::string> phraseFromTerminal() {
+    const int terminal = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (terminal < 0)
+        return std::nullopt;
+    std::string typed;
+    {
+        const EchoOff echoOff(terminal);
+        say(terminal, std::string(cipher::messages::enterPhrase) + " ");
+        typed = readTerminalLine(terminal);
+        say(terminal, "\n");
+    }
+    ::close(terminal);
+    return acceptPhrase(typed, "typed");
+}
+
+} // namespace qvl

@@ -1,0 +1,47 @@
+// qvl: encrypts, decrypts and detects armoured blocks for scripts and mail filters.
+#include "CliError.h"
+#include "Commands.h"
+#include "Options.h"
+
+#include "cipher/CheckedInt.h"
+
+#include <iostream>
+
+namespace {
+
+int run(const qvl::Options &options) {
+    switch (options.command) {
+    case qvl::Command::Help:
+        std::cout << qvl::usageText;
+        return qvl::Done;
+    case qvl::Command::Encrypt:
+        return qvl::runEncrypt(options);
+    case qvl::Command::Decrypt:
+        return qvl::runDecrypt(options);
+    case qvl::Command::Detect:
+        return qvl::runDetect(options);
+    }
+    return qvl::UsageOrFileError;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (argc < 2) {
+        std::cerr << qvl::usageText;
+        return qvl::UsageOrFileError;
+    }
+    try {
+        return run(qvl::parseOptions(std::vector<std::string>(argv + 1, argv + argc)));
+    } catch (const qvl::CliError &error) {
+        std::cerr << error.what() << '\n';
+        return error.status();
+    } catch (const cipher::IntegerOverflow &error) {
+        // A body too long for the 32-bit checksum: nothing trustworthy was decrypted.
+        std::cerr << error.what() << '\n';
+        return qvl::NotDone;
+    } catch (const std::bad_alloc &) {
+        std::cerr << "qvl: out of memory\n";
+        return qvl::UsageOrFileError;
+    }
+}

@@ -1,0 +1,38 @@
+// Splitting a text at its line breaks, as the editor's line list does, and joining with CR LF.
+#include "cipher/Lines.h"
+#include "RowName.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SplitRow {
+    const char *name;
+    std::string text;
+    std::vector<std::string_view> lines;
+};
+
+class Split : public testing::TestWithParam<SplitRow> {};
+
+} // namespace
+
+TEST_P(Split, cutsAtEveryKindOfBreak) {
+    EXPECT_EQ(cipher::splitLines(GetParam().text), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, Split,
+                         testing::Values(SplitRow{"empty", "", {""}},
+                                         SplitRow{"oneLine", "abc", {"abc"}},
+                                         SplitRow{"crLf", "a\r\nb", {"a", "b"}},
+                                         SplitRow{"loneCr", "a\rb", {"a", "b"}},
+                                         SplitRow{"loneLf", "a\nb", {"a", "b"}},
+                                         SplitRow{"lfCrIsTwoBreaks", "a\n\rb", {"a", "", "b"}},
+                                         SplitRow{"endingBreakLeavesEmptyLine", "a\r\n", {"a", ""}},
+                                         SplitRow{"onlyBreaks", "\r\n\r\n", {"", "", ""}},
+                                         SplitRow{"crAtTheEnd", "a\r", {"a", ""}}),
+                         testing_cipher::rowName);
+
+TEST(Lines, joinEndsEveryLineWithCrLf) {
+    EXPECT_EQ(cipher::joinLines({"a", "", "bc"}), "a\r\n\r\nbc\r\n");
+    EXPECT_EQ(cipher::joinLines({}), "");
+}

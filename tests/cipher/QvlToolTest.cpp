@@ -1,0 +1,236 @@
+// The qvl tool end to end: exit statuses, messages on standard error, output bytes and the
+// passphrase file's rules.
+#include "QvlRun.h"
+#include "RowName.h"
+
+#include "cipher/ArmourWriter.h"
+#include "cipher/Lines.h"
+#include "cipher/Messages.h"
+
+#include <gtest/gtest.h>
+
+using testing_cipher::QvlSandbox;
+
+namespace {
+
+std::string line(std::string_view message) {
+    return std::string(message) + "\n";
+}
+
+std::string block(std::string_view text, std::string_view phrase = {}, int method = 1) {
+    return cipher::joinLines(cipher::ArmourWriter(text, phrase, method));
+}
+
+const std::string abcBlock =
+    "********************** START  Shroud-a-Pad **********************\r\n"
+    "QvL/0122/01/0/3\r\nCx2uq\r\nQvL/882\r\n"
+    "**********************  END   Shroud-a-Pad **********************\r\n";
+
+} // namespace
+
+TEST(QvlTool, noArgumentsPrintsUsageAsAMistake) {
+    const auto result = QvlSandbox().run("");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_NE(result.err.find("usage: qvl encrypt"), std::string::npos);
+}
+
+TEST(QvlTool, helpPrintsUsage) {
+    const auto result = QvlSandbox().run("--help");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find("usage: qvl encrypt"), std::string::npos);
+    EXPECT_TRUE(result.err.empty());
+}
+
+namespace {
+
+struct UsageRow {
+    const char *name;
+    std::string arguments;
+    std::string complaint;
+};
+
+class UsageMistakes : public testing::TestWithParam<UsageRow> {};
+
+} // namespace
+
+TEST_P(UsageMistakes, endWithStatusOne) {
+    const auto result = QvlSandbox().run(GetParam().arguments, "abc");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_NE(result.err.find(GetParam().complaint), std::string::npos) << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    QvlTool, UsageMistakes,
+    testing::Values(UsageRow{"unknownCommand", "scramble", "unknown command \"scramble\""},
+                    UsageRow{"unknownOption", "encrypt --fast", "unknown option \"--fast\""},
+                    UsageRow{"methodTwo", "encrypt --method 2", "the method is 0 or 1"},
+                    UsageRow{"methodWithoutValue", "encrypt --method", "--method needs a value"},
+                    UsageRow{"methodOnDecrypt", "decrypt --method 1", "unknown option"},
+                    UsageRow{"phraseOnDetect", "detect --passphrase-file p", "unknown option"},
+                    UsageRow{"twoInputs", "encrypt a b", "only one input file"},
+                    UsageRow{"missingInput", "encrypt missing.txt", "cannot open missing.txt"},
+                    UsageRow{"missingPhraseFile", "decrypt --passphrase-file none",
+                             "cannot open none"}),
+    testing_cipher::rowName);
+
+TEST(QvlTool, encryptWritesTheBlockWithCrLf) {
+    const QvlSandbox sandbox;
+    const auto result = sandbox.run("encrypt", "abc");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, abcBlock);
+    EXPECT_TRUE(result.err.empty());
+    EXPECT_EQ(sandbox.run("encrypt --method=0 " + sandbox.write("in.txt", "abc")).out,
+              block("abc", "", 0));
+}
+
+TEST(QvlTool, encryptRefusesEmptyAndOverlongText) {
+    const QvlSandbox sandbox;
+    const auto empty = sandbox.run("encrypt", "");
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_EQ(empty.err, line(cipher::messages::noTextToEncrypt));
+    const auto overlong = sandbox.run("encrypt", std::string(22529, 'x'));
+    EXPECT_EQ(overlong.status, 2);
+    EXPECT_EQ(overlong.err, line(cipher::messages::textTooLong));
+    EXPECT_TRUE(overlong.out.empty());
+    EXPECT_EQ(sandbox.run("encrypt", std::string(22528, 'x')).status, 0);
+}
+
+TEST(QvlTool, phraseFileGivesItsFirstLineInUpperCase) {
+    const QvlSandbox sandbox;
+    sandbox.write("phrase", "Secret \xE9t\xE9\r\nsecond line\n");
+    const auto encrypted = sandbox.run("encrypt --passphrase-file phrase", "hello");
+    EXPECT_EQ(encrypted.status, 0);
+    EXPECT_EQ(encrypted.out, block("hello", "SECRET \xC9T\xC9"));
+    sandbox.write("block.qvl", encrypted.out);
+    sandbox.write("typed", "SECRET \xC9T\xC9");
+    const auto decrypted = sandbox.run("decrypt --passphrase-file typed block.qvl");
+    EXPECT_EQ(decrypted.status, 0);
+    EXPECT_EQ(decrypted.out, "hello");
+}
+
+TEST(QvlTool, phraseOfSixteenIsTakenAndSeventeenRefused) {
+    const QvlSandbox sandbox;
+    sandbox.write("sixteen", std::string(16, 'k') + "\n");
+    EXPECT_EQ(sandbox.run("encrypt --passphrase-file sixteen", "abc").out,
+              block("abc", std::string(16, 'K')));
+    sandbox.write("seventeen", std::string(17, 'k'));
+    const auto refused = sandbox.run("encrypt --passphrase-file seventeen", "abc");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "qvl: the phrase in seventeen is longer than 16 characters\n");
+    EXPECT_TRUE(refused.out.empty());
+}
+
+TEST(QvlTool, emptyPhraseFileMeansNoPhrase) {
+    const QvlSandbox sandbox;
+    sandbox.write("empty", "");
+    EXPECT_EQ(sandbox.run("encrypt --passphrase-file empty", "abc").out, abcBlock);
+}
+
+namespace {
+
+struct DecryptRow {
+    const char *name;
+    std::string input;
+    std::string phrase; // written to the passphrase file when not empty
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class Decrypt : public testing::TestWithParam<DecryptRow> {};
+
+std::string damaged(std::string text, std::string_view from, std::string_view to) {
+    return text.replace(text.find(from), from.size(), to);
+}
+
+// The block of a text whose body runs over two lines, with its second body line lost.
+std::string withoutLastBodyLine(std::string_view text) {
+    auto lines = cipher::ArmourWriter(text, "", 1);
+    lines.erase(lines.begin() + 3);
+    return cipher::joinLines(lines);
+}
+
+const std::string protectedBlock = block("guarded", "OPEN SESAME");
+
+} // namespace
+
+TEST_P(Decrypt, reportsInTheSystemsWords) {
+    const DecryptRow &row = GetParam();
+    const QvlSandbox sandbox;
+    const std::string phraseOption =
+        row.phrase.empty() ? "" : " --passphrase-file " + sandbox.write("phrase", row.phrase);
+    const auto result = sandbox.run("decrypt" + phraseOption, row.input);
+    EXPECT_EQ(result.status, row.status);
+    EXPECT_EQ(result.out, row.out);
+    EXPECT_EQ(result.err, row.err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    QvlTool, Decrypt,
+    testing::Values(
+        DecryptRow{"plain", abcBlock, "", 0, "abc", ""},
+        DecryptRow{"textAround", "Subject: x\r\n\r\n" + abcBlock + "-- \r\n", "", 0, "abc", ""},
+        DecryptRow{"withPhrase", protectedBlock, "open sesame", 0, "guarded", ""},
+        DecryptRow{"phraseFileOnUnprotectedBlock", abcBlock, "anything", 0, "abc", ""},
+        DecryptRow{"cutAtZeroByte", block(std::string("ab\0cd", 5)), "", 0, "ab", ""},
+        DecryptRow{"emptyInput", "", "", 2, "", line(cipher::messages::noTextToDecrypt)},
+        DecryptRow{"noBlock", "just text\r\n", "", 2, "", line(cipher::messages::noBlock)},
+        DecryptRow{"invalidHeader", damaged(abcBlock, "/0/3", "/3"), "", 2, "",
+                   line(cipher::messages::invalidHeader)},
+        DecryptRow{"unknownMethod", damaged(abcBlock, "0122/01", "0130/02"), "", 2, "",
+                   "Cannot handle the encryption method used to encrypt this text.  Try using "
+                   "Shroud-a-Pad 1.30.\n"},
+        DecryptRow{"wrongPhrase", protectedBlock, "OPEN SESAMY", 2, "",
+                   line(cipher::messages::wrongPhrase)},
+        DecryptRow{"wrongPhraseLength", protectedBlock, "OPEN", 2, "",
+                   line(cipher::messages::wrongPhrase)},
+        DecryptRow{"noPhraseAndNoTerminal", protectedBlock, "", 2, "",
+                   "qvl: the text is password-protected; give its phrase with --passphrase-file\n"},
+        DecryptRow{"endedEarly", withoutLastBodyLine(std::string(60, 'z')), "", 3,
+                   std::string(48, 'z'), line(cipher::messages::endedEarly)},
+        DecryptRow{"checksumAbsent", damaged(abcBlock, "QvL/882", "QvL/0"), "", 3, "abc",
+                   line(cipher::messages::checksumAbsent)},
+        DecryptRow{"checksumDiffers", damaged(abcBlock, "Cx2uq", "Cx2ur"), "", 3, "cbc",
+                   line(cipher::messages::checksumDiffers)}),
+    testing_cipher::rowName);
+
+TEST(QvlTool, overflowingChecksumIsReportedAndNothingWritten) {
+    const QvlSandbox sandbox;
+    std::string huge = "QvL/0122/00/0/2147483647\n";
+    // Every "~" group decodes to FF FF FF under Method 00 and adds 1,530 to the checksum.
+    for (int i = 0; i < (2147483647 / 1530 + 1) / 16 + 1; ++i)
+        huge += "C" + std::string(64, '~') + "\n";
+    huge += "QvL/1\n";
+    const auto result = sandbox.run("decrypt " + sandbox.write("huge.qvl", huge));
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "Integer overflow\n");
+    EXPECT_TRUE(result.out.empty());
+}
+
+namespace {
+
+struct DetectRow {
+    const char *name;
+    std::string input;
+    int status;
+};
+
+class Detect : public testing::TestWithParam<DetectRow> {};
+
+} // namespace
+
+TEST_P(Detect, answersByExitStatus) {
+    const auto result = QvlSandbox().run("detect -", GetParam().input);
+    EXPECT_EQ(result.status, GetParam().status);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_TRUE(result.err.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(QvlTool, Detect,
+                         testing::Values(DetectRow{"block", abcBlock, 0},
+                                         DetectRow{"twoTagLines", "QvL/\nQvL/\n", 0},
+                                         DetectRow{"plainText", "hello\r\n", 1},
+                                         DetectRow{"empty", "", 1}),
+                         testing_cipher::rowName);
