@@ -12,7 +12,9 @@ QString representable(QStringView text) {
         const QChar c = text[i];
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i; // one character, one "?"
-        result.append(platform::cp1252::isRepresentable(c) ? c : QChar(u'?'));
+        // Byte 0 never stands in the text.
+        const bool admitted = c != QChar(0) && platform::cp1252::isRepresentable(c);
+        result.append(admitted ? c : QChar(u'?'));
     }
     return result;
 }

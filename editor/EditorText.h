@@ -10,8 +10,8 @@ namespace editor_text {
 
 inline constexpr std::string_view lineBreak = "\r\n";
 
-// The text with every character that Windows-1252 cannot hold turned into "?" (a character
-// outside the basic plane counts as one). Line breaks and the no-break space are kept.
+// The text with every character that Windows-1252 cannot hold, and the zero character, turned
+// into "?" (a character outside the basic plane counts as one). The no-break space is kept.
 QString representable(QStringView text);
 
 // Text as it enters the editor from outside (clipboard, a drop, a replaced text): cut at the

@@ -210,10 +210,9 @@ void Tfrm_SPad::createStatusBar() {
     pan_Bytes = createPanel("pan_Bytes", status_text::sizeCaption(0, 0));
     pan_TextType = createPanel("pan_TextType", status_text::textTypeCaption(false));
     // Wide enough for the longer caption in whatever font stands in.
-    const int longest =
-        pan_TextType->fontMetrics().horizontalAdvance(status_text::textTypeCaption(true)) +
-        2 * (pan_TextType->frameWidth() + pan_TextType->margin()) + 2;
-    pan_TextType->setMinimumWidth(std::max(textTypeWidth, longest));
+    pan_TextType->setText(status_text::textTypeCaption(true));
+    pan_TextType->setMinimumWidth(std::max(textTypeWidth, pan_TextType->sizeHint().width()));
+    pan_TextType->setText(status_text::textTypeCaption(false));
     pan_Status->addPermanentWidget(pan_Bytes, 1);
     pan_Status->addPermanentWidget(pan_TextType);
 }
