@@ -36,4 +36,12 @@ void placeLikeCommonDialog(QWidget *dialog) {
     dialog->installEventFilter(new Placement(dialog));
 }
 
+void centreOnScreen(QWidget *window) {
+    if (const QScreen *screen = window->screen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
 } // namespace platform

@@ -1,5 +1,5 @@
-// Places the common dialogs (file, font, colour) centred across the screen, with the space
-// above them half the space below them.
+// Where dialogs stand: the common dialogs (file, font, colour) centred across the screen with
+// the space above them half the space below them; the program's own boxes centred.
 #pragma once
 
 class QWidget;
@@ -8,5 +8,8 @@ namespace platform {
 
 // Installs the placement on a dialog; it applies at every showing.
 void placeLikeCommonDialog(QWidget *dialog);
+
+// Centres a shown window on its screen (message boxes and the program's own dialogs).
+void centreOnScreen(QWidget *window);
 
 } // namespace platform

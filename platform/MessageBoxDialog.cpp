@@ -1,12 +1,13 @@
 // The message box dialog: layout, fixed button order and the keyboard and frame answers.
 #include "platform/MessageBoxDialog.h"
 
+#include "platform/DialogPlacement.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <array>
 
@@ -139,11 +140,7 @@ void MessageBoxDialog::reject() {
 
 void MessageBoxDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 } // namespace platform

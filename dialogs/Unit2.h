@@ -1,0 +1,47 @@
+// The passphrase dialog Tfrm_PWord: one prompt, one masked entry of up to 16 capital
+// letters, and OK, Cancel and Help. The caller sets the prompt, shows it and reads phrase().
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class PassphraseEdit;
+
+class Tfrm_PWord : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Tfrm_PWord(QWidget *parent = nullptr);
+
+    void setPrompt(const QString &prompt);
+    QString prompt() const;
+
+    // The entry as the byte string that the cipher uses: 0 to 16 Windows-1252 bytes.
+    std::string phrase() const;
+
+    // The help topic for a prompt: "Help_Password2" when it holds "This text", else
+    // "Help_Password3" when it holds "Re-enter", else "Help_Password1" (case matters).
+    static QString helpContextFor(const QString &prompt);
+
+    // Jumps to the help topic of the prompt shown; the dialog stays open as it is.
+    void HelpBtnClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildBevel();
+    void buildButtons();
+    // Every showing starts with an empty entry that has the focus.
+    void FormActivate();
+
+    QFrame *Bevel1 = nullptr;
+    QLabel *lab_PWord = nullptr;
+    PassphraseEdit *txt_PWord = nullptr;
+    QPushButton *cmd_OK = nullptr;
+    QPushButton *cmd_Cancel = nullptr;
+    QPushButton *HelpBtn = nullptr;
+};

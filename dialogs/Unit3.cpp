@@ -1,0 +1,122 @@
+// The encoding-method dialog: its layout, the fresh "Method 01" at every showing, and the
+// OK and Help handlers.
+#include "dialogs/Unit3.h"
+
+#include "dialogs/DialogParts.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+Tfrm_EncodeMethod::Tfrm_EncodeMethod(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("Tfrm_EncodeMethod"));
+    setWindowTitle(tr("Encoding Method"));
+    // Modal to the main window only, so that the help viewer stays usable beside it.
+    setWindowModality(Qt::WindowModal);
+    setFont(dialogs::formFont());
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 9, 7);
+    layout->setSpacing(11);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    buildChoices();
+    buildButtons();
+    setTabOrder(OKBtn, CancelBtn);
+    setTabOrder(CancelBtn, HelpBtn);
+    setTabOrder(HelpBtn, RadioButton1);
+    setTabOrder(RadioButton1, RadioButton2);
+}
+
+QLabel *Tfrm_EncodeMethod::note(const QString &text) {
+    auto *label = new QLabel(text);
+    label->setFont(dialogs::plainFont());
+    label->setMinimumSize(194, 13);
+    return label;
+}
+
+void Tfrm_EncodeMethod::buildChoices() {
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Bevel1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setMinimumSize(300, 97);
+
+    RadioButton1 = new QRadioButton(tr("Method 00"), frame);
+    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+    RadioButton2 = new QRadioButton(tr("Method 01"), frame);
+    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    for (QRadioButton *choice : {RadioButton1, RadioButton2})
+        choice->setMinimumSize(89, 17);
+
+    // The notes stand under their choice's caption, indented past the round button.
+    auto *grid = new QGridLayout(frame);
+    grid->setContentsMargins(16, 16, 16, 12);
+    grid->setHorizontalSpacing(0);
+    grid->setVerticalSpacing(0);
+    grid->setColumnMinimumWidth(0, 18);
+    grid->addWidget(RadioButton1, 0, 0, 1, 2, Qt::AlignLeft);
+    grid->addWidget(note(tr("Requires version 1.0 or higher to decrypt.")), 1, 1);
+    grid->setRowMinimumHeight(2, 11);
+    grid->addWidget(RadioButton2, 3, 0, 1, 2, Qt::AlignLeft);
+    grid->addWidget(note(tr("Requires version 1.1 or higher to decrypt.")), 4, 1);
+    static_cast<QVBoxLayout *>(layout())->addWidget(frame);
+}
+
+void Tfrm_EncodeMethod::buildButtons() {
+    HelpBtn = dialogs::pictureButton(this, QStringLiteral("HelpBtn"), tr("&Help"),
+                                     QStyle::SP_DialogHelpButton);
+    CancelBtn = dialogs::pictureButton(this, QStringLiteral("CancelBtn"), tr("Cancel"),
+                                       QStyle::SP_DialogCancelButton);
+    OKBtn =
+        dialogs::pictureButton(this, QStringLiteral("OKBtn"), tr("OK"), QStyle::SP_DialogOkButton);
+    OKBtn->setDefault(true);
+    // A click on Help leaves the focus where it was.
+    HelpBtn->setFocusPolicy(Qt::TabFocus);
+
+    connect(OKBtn, &QPushButton::clicked, this, &Tfrm_EncodeMethod::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(HelpBtn, &QPushButton::clicked, this, &Tfrm_EncodeMethod::HelpBtnClick);
+
+    auto *row = new QHBoxLayout;
+    row->setSpacing(6);
+    row->addWidget(HelpBtn);
+    row->addStretch(1);
+    row->addWidget(CancelBtn);
+    row->addWidget(OKBtn);
+    static_cast<QVBoxLayout *>(layout())->addLayout(row);
+}
+
+int Tfrm_EncodeMethod::ChosenMethod() {
+    return m_chosenMethod;
+}
+
+void Tfrm_EncodeMethod::OKBtnClick() {
+    if (RadioButton1->isChecked()) {
+        m_chosenMethod = 0;
+    } else if (RadioButton2->isChecked()) {
+        m_chosenMethod = 1;
+    } else {
+        platform::showMessageBox(this, tr("You must choose an encoding method."),
+                                 platform::MessageKind::Error, platform::Ok);
+        return;
+    }
+    accept();
+}
+
+void Tfrm_EncodeMethod::HelpBtnClick() {
+    platform::topicJump(QStringLiteral("Help_EncodingMethod"));
+}
+
+void Tfrm_EncodeMethod::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    dialogs::centreOnScreen(this);
+    RadioButton2->setChecked(true);
+    OKBtn->setFocus();
+}

@@ -1,0 +1,42 @@
+// The encoding-method dialog Tfrm_EncodeMethod: the choice between Method 00 and Method 01
+// for one run of Encrypt With Specific Method. It opens with Method 01 selected.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+class Tfrm_EncodeMethod : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Tfrm_EncodeMethod(QWidget *parent = nullptr);
+
+    // The method of the last OK: 0 for Method 00, 1 for Method 01; 0 before any choice.
+    // It outlives the dialog, but Encrypt reads it only right after an OK.
+    static int ChosenMethod();
+
+    // Takes the selected method and closes with OK; without a selection it says so and
+    // the dialog stays open.
+    void OKBtnClick();
+    // Jumps to the help topic of the dialog; choice and focus stay as they are.
+    void HelpBtnClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildChoices();
+    void buildButtons();
+    QLabel *note(const QString &text);
+
+    static inline int m_chosenMethod = 0;
+
+    QRadioButton *RadioButton1 = nullptr;
+    QRadioButton *RadioButton2 = nullptr;
+    QPushButton *HelpBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
+    QPushButton *OKBtn = nullptr;
+};

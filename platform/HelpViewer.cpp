@@ -1,0 +1,226 @@
+// The help viewer window: contents and index tabs from Qt Help's widgets, the topic pane,
+// and the page look-ups behind the four help requests.
+#include "platform/HelpViewer.h"
+
+#include "platform/HelpBrowser.h"
+
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QHelpContentModel>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace platform {
+
+namespace {
+
+// Index identifiers of the viewer's own pages; the topics the program jumps to carry theirs.
+const QString contentsPage = QStringLiteral("Help_Contents");
+const QString usingHelpPage = QStringLiteral("Help_HowToUseHelp");
+
+enum Tab { ContentsTab, IndexTab };
+
+} // namespace
+
+HelpViewer::HelpViewer(const QString &collectionFile, QWidget *parent)
+    : QMainWindow(parent)
+    , m_engine(new QHelpEngine(collectionFile, this)) {
+    // The collection may lie in a folder the user cannot write; nothing here changes it.
+    m_engine->setReadOnly(true);
+    m_usable = m_engine->setupData() && !m_engine->registeredDocumentations().isEmpty();
+    buildWindow();
+}
+
+HelpViewer::~HelpViewer() = default;
+
+bool HelpViewer::isUsable() const {
+    return m_usable;
+}
+
+QString HelpViewer::collectionFile() const {
+    return m_engine->collectionFile();
+}
+
+void HelpViewer::buildWindow() {
+    setObjectName(QStringLiteral("HelpViewer"));
+    setWindowTitle(tr("Shroud-a-Pad Help"));
+    // Reading help must not keep the program running once its main window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    m_browser = new HelpBrowser(m_engine, this);
+    connect(m_browser, &HelpBrowser::sourceChanged, this, &HelpViewer::markInContents);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("helpTabs"));
+    m_tabs->addTab(buildContentsTab(), tr("&Contents"));
+    m_tabs->addTab(buildIndexTab(), tr("&Index"));
+
+    auto *splitter = new QSplitter(this);
+    splitter->addWidget(m_tabs);
+    splitter->addWidget(m_browser);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({300, 580});
+    setCentralWidget(splitter);
+    buildToolBar();
+    statusBar();
+    resize(880, 580);
+}
+
+QWidget *HelpViewer::buildContentsTab() {
+    QHelpContentWidget *contents = m_engine->contentWidget();
+    contents->setObjectName(QStringLiteral("helpContents"));
+    // Long titles scroll sideways rather than lose their ends.
+    contents->setTextElideMode(Qt::ElideNone);
+    contents->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    contents->header()->setStretchLastSection(false);
+
+    connect(contents, &QHelpContentWidget::linkActivated, m_browser,
+            [this](const QUrl &page) { m_browser->setSource(page); });
+    // The table of contents is read in the background; once it is there, show it whole.
+    connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
+        contents->expandAll();
+        markInContents(m_browser->source());
+    });
+    return contents;
+}
+
+QWidget *HelpViewer::buildIndexTab() {
+    auto *page = new QWidget(this);
+    m_indexSearch = new QLineEdit(page);
+    m_indexSearch->setObjectName(QStringLiteral("helpIndexSearch"));
+    m_indexSearch->setPlaceholderText(tr("Type a keyword"));
+    m_indexSearch->setClearButtonEnabled(true);
+    QHelpIndexWidget *index = m_engine->indexWidget();
+    index->setObjectName(QStringLiteral("helpIndex"));
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(m_indexSearch);
+    layout->addWidget(index);
+
+    connect(m_indexSearch, &QLineEdit::textChanged, index,
+            [index](const QString &text) { index->filterIndices(text); });
+    connect(m_indexSearch, &QLineEdit::returnPressed, index,
+            &QHelpIndexWidget::activateCurrentItem);
+    connect(index, &QHelpIndexWidget::documentActivated, this,
+            [this](const QHelpLink &document) { m_browser->setSource(document.url); });
+    // A keyword that several topics share opens the first of them.
+    connect(index, &QHelpIndexWidget::documentsActivated, this,
+            [this](const QList<QHelpLink> &documents) {
+                if (!documents.isEmpty())
+                    m_browser->setSource(documents.first().url);
+            });
+    return page;
+}
+
+void HelpViewer::buildToolBar() {
+    QToolBar *bar = addToolBar(tr("Navigation"));
+    bar->setObjectName(QStringLiteral("helpToolBar"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+
+    QAction *back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"),
+                                   m_browser, &QTextBrowser::backward);
+    back->setShortcut(QKeySequence::Back);
+    back->setEnabled(false);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+
+    QAction *forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                                      tr("&Forward"), m_browser, &QTextBrowser::forward);
+    forward->setShortcut(QKeySequence::Forward);
+    forward->setEnabled(false);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+
+    bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("C&ontents"), this,
+                   [this] { openIdentifier(contentsPage); });
+}
+
+void HelpViewer::markInContents(const QUrl &page) {
+    QHelpContentWidget *contents = m_engine->contentWidget();
+    const QModelIndex item = contents->indexOf(page);
+    if (item.isValid())
+        contents->setCurrentIndex(item);
+}
+
+void HelpViewer::present() {
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+bool HelpViewer::openIdentifier(const QString &identifier) {
+    const QList<QHelpLink> documents = m_engine->documentsForIdentifier(identifier);
+    if (documents.isEmpty())
+        return false;
+    m_browser->setSource(documents.first().url);
+    return true;
+}
+
+bool HelpViewer::showContents() {
+    present();
+    m_tabs->setCurrentIndex(ContentsTab);
+    return openIdentifier(contentsPage);
+}
+
+bool HelpViewer::showKeywordSearch() {
+    present();
+    if (m_browser->source().isEmpty())
+        openIdentifier(contentsPage);
+    m_tabs->setCurrentIndex(IndexTab);
+    m_indexSearch->clear();
+    m_indexSearch->setFocus();
+    return true;
+}
+
+bool HelpViewer::showHelpOnHelp() {
+    present();
+    return openIdentifier(usingHelpPage);
+}
+
+bool HelpViewer::runMacro(const QString &macro) {
+    static const QRegularExpression jumpId(
+        QString::fromLatin1(R"re(^\s*JumpID\s*\(\s*"([^"]*)"\s*,\s*"([^"]*)"\s*\)\s*$)re"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = jumpId.match(macro);
+    if (!match.hasMatch())
+        return false;
+    // An empty file argument means the help file already open; any other must name it.
+    const QString file = match.captured(1);
+    if (!file.isEmpty() &&
+        QFileInfo(file).completeBaseName().compare(QFileInfo(collectionFile()).completeBaseName(),
+                                                   Qt::CaseInsensitive) != 0)
+        return false;
+    return jumpTo(match.captured(2));
+}
+
+bool HelpViewer::jumpTo(const QString &contextName) {
+    present();
+    if (!openIdentifier(contextName)) {
+        statusBar()->showMessage(tr("The topic %1 is not in this help file.").arg(contextName));
+        return false;
+    }
+    statusBar()->clearMessage();
+    m_jumpTopic = contextName;
+    m_jumpPage = m_browser->source();
+    return true;
+}
+
+QString HelpViewer::currentTopic() const {
+    return m_browser->source() == m_jumpPage ? m_jumpTopic : QString();
+}
+
+QUrl HelpViewer::currentPage() const {
+    return m_browser->source();
+}
+
+} // namespace platform

@@ -1,0 +1,57 @@
+#!/usr/bin/env python3
+# Remakes the derived pictures from their hand-written SVG sources: the greyed look of every
+# tool-button picture, the program icon's small PNGs and the About picture.
+# Needs rsvg-convert (librsvg2-bin) and ImageMagick; the results are committed, so a build
+# never runs this.
+import pathlib
+import re
+import subprocess
+
+HERE = pathlib.Path(__file__).resolve().parent
+ICONS = HERE / "icons"
+PICTURES = HERE / "pictures"
+PROGRAM_ICON = "shroud-a-pad"
+TOOL_BUTTONS = ("new", "open", "save", "cut", "copy", "paste", "selectall", "delete", "undo",
+                "encrypt", "decrypt")
+
+COLOUR = re.compile(r"#([0-9a-fA-F]{6})\b")
+SHINE = re.compile(r"\s*<[^<>]*class=\"shine\"[^<>]*/>")
+FIRST_COMMENT = re.compile(r"<!-- (.*?) -->")
+
+
+def greyed(match):
+    # A disabled button is flat and pale: every colour becomes a light grey of its brightness.
+    value = int(match.group(1), 16)
+    red, green, blue = value >> 16, (value >> 8) & 0xFF, value & 0xFF
+    brightness = 0.299 * red + 0.587 * green + 0.114 * blue
+    grey = round(255 - (255 - brightness) * 0.42)
+    return "#{0:02x}{0:02x}{0:02x}".format(grey)
+
+
+def write_disabled(source):
+    text = SHINE.sub("", source.read_text())
+    text = COLOUR.sub(greyed, text)
+    text = FIRST_COMMENT.sub(r"<!-- \1  Greyed look, shown while the button is disabled. -->",
+                             text, count=1)
+    source.with_name(source.stem + "-disabled.svg").write_text(text)
+
+
+def render(source, target, size):
+    subprocess.run(["rsvg-convert", "-w", str(size), "-h", str(size), "-o", str(target),
+                    str(source)], check=True)
+
+
+def main():
+    for name in TOOL_BUTTONS:
+        write_disabled(ICONS / f"{name}.svg")
+    for size in (16, 32):
+        render(ICONS / f"{PROGRAM_ICON}.svg", ICONS / f"{PROGRAM_ICON}-{size}.png", size)
+    # The About picture keeps to 256 colours, like the bitmap it stands for.
+    about = PICTURES / "about.png"
+    subprocess.run(["rsvg-convert", "-o", str(about), str(PICTURES / "about.svg")], check=True)
+    subprocess.run(["convert", str(about), "-dither", "None", "-colors", "256", "-strip",
+                    "PNG8:" + str(about)], check=True)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,111 @@
+// Checks shared by the dialog tests: typing any characters, text that fits its control,
+// and the dialog's place on the screen.
+#pragma once
+
+#include "platform/Help.h"
+#include "platform/HelpViewer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QWidget>
+
+namespace dialog_checks {
+
+// Sends one key press and release per character, as a keyboard with that character would;
+// a character outside the basic plane arrives as one event with its surrogate pair.
+inline void typeText(QWidget *target, const QString &text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        i += length - 1;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(target, &release);
+    }
+}
+
+// The labels and buttons whose text does not fit them, by objectName (or text).
+inline QStringList clippedTexts(const QWidget *dialog) {
+    QStringList clipped;
+    const auto check = [&clipped](const QWidget *w, const QString &name) {
+        if (w->isVisible() &&
+            (w->width() < w->sizeHint().width() || w->height() < w->minimumSizeHint().height()))
+            clipped << name;
+    };
+    for (const QLabel *label : dialog->findChildren<QLabel *>())
+        check(label, label->objectName().isEmpty() ? label->text() : label->objectName());
+    for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+        check(button, button->objectName());
+    return clipped;
+}
+
+// Whether the window's frame stands in the middle of its screen's available area.
+inline bool centredOnScreen(const QWidget *window) {
+    const QPoint offset =
+        window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    return offset.manhattanLength() <= 2;
+}
+
+// The widgets that Tab visits from the first one, in order, up to a repeat.
+inline QStringList tabOrder(QWidget *first) {
+    QStringList names;
+    QWidget *w = first;
+    do {
+        if (w->focusPolicy() & Qt::TabFocus)
+            names << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w && w != first && names.size() < 20);
+    return names;
+}
+
+// A window standing in for the main window that owns a dialog, and clicks into it and into
+// the help viewer while the dialog waits: the owner must not answer, the viewer must.
+class ModalityProbe {
+public:
+    ModalityProbe() {
+        m_owner.resize(300, 200);
+        m_ownerButton = new QPushButton(QStringLiteral("Owner"), &m_owner);
+        QObject::connect(m_ownerButton, &QPushButton::clicked, [this] { m_ownerAnswered = true; });
+        m_owner.show();
+    }
+
+    QWidget *owner() { return &m_owner; }
+
+    void tryBothWindows() {
+        clickThroughWindow(m_ownerButton, m_ownerButton->rect().center());
+        platform::HelpViewer *viewer = platform::helpViewer();
+        if (!viewer)
+            return;
+        auto *tabs = viewer->findChild<QTabWidget *>(QStringLiteral("helpTabs"));
+        const int other = 1 - tabs->currentIndex();
+        clickThroughWindow(tabs->tabBar(), tabs->tabBar()->tabRect(other).center());
+        m_viewerAnswered = tabs->currentIndex() == other;
+    }
+
+    bool ownerAnswered() const { return m_ownerAnswered; }
+    bool viewerAnswered() const { return m_viewerAnswered; }
+
+private:
+    // Clicks the way the window system does, so that a window blocked by a modal dialog
+    // does not see it (a click sent to the widget itself would pass the block).
+    static void clickThroughWindow(QWidget *target, QPoint at) {
+        QWidget *window = target->window();
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, target->mapTo(window, at));
+    }
+
+    QWidget m_owner;
+    QPushButton *m_ownerButton = nullptr;
+    bool m_ownerAnswered = false;
+    bool m_viewerAnswered = false;
+};
+
+} // namespace dialog_checks

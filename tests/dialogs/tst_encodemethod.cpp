@@ -1,0 +1,225 @@
+// Tests of the encoding-method dialog: Method 01 at every showing, the chosen method after OK,
+// the other ways out, the refusal without a choice, the layout, and the Help topic.
+#include "DialogChecks.h"
+#include "ModalAnswerer.h"
+#include "dialogs/Unit3.h"
+#include "platform/Beep.h"
+#include "platform/Help.h"
+#include "platform/HelpViewer.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+class TestEncodeMethodDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void enterAtOnceGivesMethod01();
+    void method00ThenMethod01AgainAtNextShowing();
+    void otherWaysOutAreNotOk_data();
+    void otherWaysOutAreNotOk();
+    void okWithoutChoiceIsRefused();
+    void layoutAndLook();
+    void fontsOfTheForm();
+    void helpButtonKeepsChoiceAndFocus();
+    void helpViewerIsUsableWhileDialogWaits();
+
+private:
+    QRadioButton *radio(const char *name) const {
+        return m_dialog->findChild<QRadioButton *>(name);
+    }
+    QPushButton *button(const char *name) const { return m_dialog->findChild<QPushButton *>(name); }
+    // Runs the dialog modally with one answer; its result.
+    int runWith(const ModalAnswerer::Answer &answer);
+
+    Tfrm_EncodeMethod *m_dialog = nullptr;
+};
+
+void TestEncodeMethodDialog::initTestCase() {
+    platform::setHelpFile(QStringLiteral("QVL.HLP"));
+    QCOMPARE(Tfrm_EncodeMethod::ChosenMethod(), 0);
+}
+
+void TestEncodeMethodDialog::cleanupTestCase() {
+    delete platform::helpViewer();
+}
+
+void TestEncodeMethodDialog::init() {
+    m_dialog = new Tfrm_EncodeMethod;
+}
+
+void TestEncodeMethodDialog::cleanup() {
+    delete m_dialog;
+    m_dialog = nullptr;
+}
+
+int TestEncodeMethodDialog::runWith(const ModalAnswerer::Answer &answer) {
+    ModalAnswerer answerer;
+    answerer.then(answer);
+    const int result = m_dialog->exec();
+    if (!answerer.done())
+        qWarning("the dialog was never answered");
+    return result;
+}
+
+void TestEncodeMethodDialog::enterAtOnceGivesMethod01() {
+    const int result = runWith([](QWidget *modal) {
+        QCOMPARE(modal->focusWidget()->objectName(), QStringLiteral("OKBtn"));
+        QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(Tfrm_EncodeMethod::ChosenMethod(), 1);
+}
+
+void TestEncodeMethodDialog::method00ThenMethod01AgainAtNextShowing() {
+    int result = runWith([](QWidget *modal) {
+        QTest::mouseClick(modal->findChild<QRadioButton *>("RadioButton1"), Qt::LeftButton);
+        modal->findChild<QPushButton *>("OKBtn")->click();
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(Tfrm_EncodeMethod::ChosenMethod(), 0);
+
+    m_dialog->open();
+    QVERIFY(radio("RadioButton2")->isChecked());
+    QVERIFY(!radio("RadioButton1")->isChecked());
+    QCOMPARE(m_dialog->focusWidget(), button("OKBtn"));
+    m_dialog->reject();
+
+    // A fresh dialog, as Encrypt makes for every run, opens the same way.
+    cleanup();
+    init();
+    result = runWith([](QWidget *modal) {
+        QVERIFY(modal->findChild<QRadioButton *>("RadioButton2")->isChecked());
+        QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(Tfrm_EncodeMethod::ChosenMethod(), 1);
+}
+
+void TestEncodeMethodDialog::otherWaysOutAreNotOk_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Escape") << "Escape";
+    QTest::newRow("Cancel button") << "CancelBtn";
+    QTest::newRow("title-bar close button") << "close";
+}
+
+void TestEncodeMethodDialog::otherWaysOutAreNotOk() {
+    QFETCH(QString, way);
+    const int before = Tfrm_EncodeMethod::ChosenMethod();
+
+    const int result = runWith([way](QWidget *modal) {
+        QTest::mouseClick(modal->findChild<QRadioButton *>("RadioButton1"), Qt::LeftButton);
+        if (way == "Escape")
+            QTest::keyClick(modal->focusWidget(), Qt::Key_Escape);
+        else if (way == "close")
+            modal->close();
+        else
+            modal->findChild<QPushButton *>(way)->click();
+    });
+    QVERIFY(result != QDialog::Accepted);
+    QCOMPARE(Tfrm_EncodeMethod::ChosenMethod(), before);
+}
+
+void TestEncodeMethodDialog::okWithoutChoiceIsRefused() {
+    m_dialog->open();
+    // The user cannot clear both choices; the refusal is the dialog's guard all the same.
+    for (QRadioButton *choice : {radio("RadioButton1"), radio("RadioButton2")}) {
+        choice->setAutoExclusive(false);
+        choice->setChecked(false);
+    }
+    platform::clearRecordedBeeps();
+    ModalAnswerer answerer;
+    answerer.press("msg_OK");
+
+    button("OKBtn")->click();
+
+    QVERIFY(answerer.done());
+    QCOMPARE(answerer.texts(), QStringList{"You must choose an encoding method."});
+    QCOMPARE(answerer.titles(), QStringList{"Error"});
+    QVERIFY(platform::recordedBeeps().empty());
+    QVERIFY(m_dialog->isVisible());
+    QCOMPARE(m_dialog->result(), 0);
+}
+
+void TestEncodeMethodDialog::layoutAndLook() {
+    m_dialog->open();
+
+    QCOMPARE(m_dialog->objectName(), QStringLiteral("Tfrm_EncodeMethod"));
+    QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Encoding Method"));
+    QCOMPARE(m_dialog->minimumSize(), m_dialog->maximumSize());
+    QVERIFY(m_dialog->windowFlags() & Qt::WindowCloseButtonHint);
+    QVERIFY(
+        !(m_dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(dialog_checks::centredOnScreen(m_dialog));
+
+    QCOMPARE(radio("RadioButton1")->text(), QStringLiteral("Method 00"));
+    QCOMPARE(radio("RadioButton2")->text(), QStringLiteral("Method 01"));
+    QStringList labels;
+    for (const QLabel *label : m_dialog->findChildren<QLabel *>())
+        labels << label->text();
+    QCOMPARE(labels, QStringList({"Requires version 1.0 or higher to decrypt.",
+                                  "Requires version 1.1 or higher to decrypt."}));
+    QCOMPARE(button("HelpBtn")->text(), QStringLiteral("&Help"));
+    QCOMPARE(button("CancelBtn")->text(), QStringLiteral("Cancel"));
+    QCOMPARE(button("OKBtn")->text(), QStringLiteral("OK"));
+    QVERIFY(button("OKBtn")->isDefault());
+    for (const char *name : {"OKBtn", "CancelBtn", "HelpBtn"}) {
+        QVERIFY2(!button(name)->icon().isNull(), name);
+        QVERIFY(button(name)->width() >= 70 && button(name)->height() >= 27);
+    }
+    QCOMPARE(dialog_checks::tabOrder(button("OKBtn")),
+             QStringList({"OKBtn", "CancelBtn", "HelpBtn", "RadioButton1", "RadioButton2"}));
+    QCOMPARE(dialog_checks::clippedTexts(m_dialog), QStringList());
+}
+
+void TestEncodeMethodDialog::fontsOfTheForm() {
+    m_dialog->open();
+    QCOMPARE(m_dialog->font().family(), QStringLiteral("MS Sans Serif"));
+    QVERIFY(radio("RadioButton1")->font().bold());
+    QVERIFY(radio("RadioButton2")->font().bold());
+    for (const QLabel *label : m_dialog->findChildren<QLabel *>())
+        QVERIFY2(!label->font().bold(), qPrintable(label->text()));
+    for (const char *name : {"OKBtn", "CancelBtn", "HelpBtn"})
+        QVERIFY2(!button(name)->font().bold(), name);
+}
+
+void TestEncodeMethodDialog::helpButtonKeepsChoiceAndFocus() {
+    m_dialog->open();
+    QTest::mouseClick(radio("RadioButton1"), Qt::LeftButton);
+    QWidget *focus = m_dialog->focusWidget();
+
+    QTest::mouseClick(button("HelpBtn"), Qt::LeftButton);
+
+    QVERIFY(platform::helpViewer());
+    QCOMPARE(platform::helpViewer()->currentTopic(), QStringLiteral("Help_EncodingMethod"));
+    QVERIFY(m_dialog->isVisible());
+    QCOMPARE(m_dialog->result(), 0);
+    QVERIFY(radio("RadioButton1")->isChecked());
+    QCOMPARE(m_dialog->focusWidget(), focus);
+}
+
+void TestEncodeMethodDialog::helpViewerIsUsableWhileDialogWaits() {
+    dialog_checks::ModalityProbe probe;
+    Tfrm_EncodeMethod dialog(probe.owner());
+    ModalAnswerer answerer;
+    answerer.then([&probe](QWidget *modal) {
+        QTest::mouseClick(modal->findChild<QPushButton *>("HelpBtn"), Qt::LeftButton);
+        probe.tryBothWindows();
+        modal->findChild<QPushButton *>("CancelBtn")->click();
+    });
+
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QVERIFY(answerer.done());
+    QVERIFY(probe.viewerAnswered());
+    QVERIFY(!probe.ownerAnswered());
+}
+
+QTEST_MAIN(TestEncodeMethodDialog)
+#include "tst_encodemethod.moc"

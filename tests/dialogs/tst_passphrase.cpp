@@ -1,0 +1,303 @@
+// Tests of the passphrase dialog: the masked upper-case entry and its limit, the emptying at
+// every showing, the results of OK, Cancel and Escape, the layout, and the Help topics.
+#include "DialogChecks.h"
+#include "ModalAnswerer.h"
+#include "dialogs/Unit2.h"
+#include "platform/Help.h"
+#include "platform/HelpViewer.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using dialog_checks::typeText;
+
+class TestPassphraseDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void entryUpperCasesAndMasks_data();
+    void entryUpperCasesAndMasks();
+    void seventeenthCharacterIsRefused();
+    void longPasteKeepsSixteen_data();
+    void longPasteKeepsSixteen();
+    void everyShowingStartsEmptyWithFocus();
+    void results_data();
+    void results();
+    void emptyPhraseIsAnAnswer();
+    void layoutAndLook();
+    void fontsOfTheForm();
+    void helpButtonJumpsToTopicOfPrompt_data();
+    void helpButtonJumpsToTopicOfPrompt();
+    void helpViewerOutlivesDialog();
+    void helpViewerIsUsableWhileDialogWaits();
+
+private:
+    QLineEdit *entry() const { return m_dialog->findChild<QLineEdit *>("txt_PWord"); }
+    QPushButton *button(const char *name) const { return m_dialog->findChild<QPushButton *>(name); }
+
+    Tfrm_PWord *m_dialog = nullptr;
+};
+
+void TestPassphraseDialog::initTestCase() {
+    platform::setHelpFile(QStringLiteral("QVL.HLP"));
+}
+
+void TestPassphraseDialog::cleanupTestCase() {
+    delete platform::helpViewer();
+}
+
+void TestPassphraseDialog::init() {
+    m_dialog = new Tfrm_PWord;
+    m_dialog->setPrompt(QStringLiteral("Enter a phrase to password-protect (if desired):"));
+}
+
+void TestPassphraseDialog::cleanup() {
+    delete m_dialog;
+    m_dialog = nullptr;
+}
+
+void TestPassphraseDialog::entryUpperCasesAndMasks_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("six lower-case letters") << "abcdef"
+                                            << "ABCDEF" << QByteArray("ABCDEF");
+    QTest::newRow("digits, blanks and signs unchanged") << "pass 1-2!"
+                                                        << "PASS 1-2!" << QByteArray("PASS 1-2!");
+    QTest::newRow("letters of Windows-1252 beyond ASCII")
+        << QStringLiteral("àÿšœž") << QStringLiteral("ÀŸŠŒŽ") << QByteArray("\xC0\x9F\x8A\x8C\x8E");
+    QTest::newRow("sharp s and micro have no one-character capital")
+        << QStringLiteral("ßµ") << QStringLiteral("ßµ") << QByteArray("\xDF\xB5");
+    QTest::newRow("euro sign is held by the code page")
+        << QStringLiteral("a€") << QStringLiteral("A€") << QByteArray("A\x80");
+    QTest::newRow("Greek letter becomes a question mark")
+        << QStringLiteral("aωb") << QStringLiteral("A?B") << QByteArray("A?B");
+    QTest::newRow("character outside the basic plane becomes one question mark")
+        << QStringLiteral("a\U0001F600b") << QStringLiteral("A?B") << QByteArray("A?B");
+}
+
+void TestPassphraseDialog::entryUpperCasesAndMasks() {
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    QFETCH(QByteArray, bytes);
+
+    m_dialog->open();
+    typeText(entry(), typed);
+
+    QCOMPARE(entry()->text(), kept);
+    QCOMPARE(entry()->displayText(), QString(kept.size(), u'*'));
+    QCOMPARE(QByteArray::fromStdString(m_dialog->phrase()), bytes);
+}
+
+void TestPassphraseDialog::seventeenthCharacterIsRefused() {
+    m_dialog->open();
+    typeText(entry(), QStringLiteral("abcdefghijklmnop"));
+    QCOMPARE(entry()->text(), QStringLiteral("ABCDEFGHIJKLMNOP"));
+
+    typeText(entry(), QStringLiteral("q"));
+    QCOMPARE(entry()->text(), QStringLiteral("ABCDEFGHIJKLMNOP"));
+    QCOMPARE(m_dialog->phrase().size(), std::size_t(16));
+}
+
+void TestPassphraseDialog::longPasteKeepsSixteen_data() {
+    QTest::addColumn<QString>("typedFirst");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("into an empty entry") << ""
+                                         << "the quick brown fox jumps"
+                                         << "THE QUICK BROWN ";
+    QTest::newRow("after three letters") << "abc"
+                                         << "defghijklmnopqrstuvwxyz"
+                                         << "ABCDEFGHIJKLMNOP";
+    QTest::newRow("short paste is kept whole") << ""
+                                               << "secret"
+                                               << "SECRET";
+}
+
+void TestPassphraseDialog::longPasteKeepsSixteen() {
+    QFETCH(QString, typedFirst);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, kept);
+
+    m_dialog->open();
+    typeText(entry(), typedFirst);
+    QGuiApplication::clipboard()->setText(clipboard);
+    QTest::keyClick(entry(), Qt::Key_V, Qt::ControlModifier);
+
+    QCOMPARE(entry()->text(), kept);
+}
+
+void TestPassphraseDialog::everyShowingStartsEmptyWithFocus() {
+    for (int showing = 1; showing <= 2; ++showing) {
+        m_dialog->open();
+        QVERIFY(m_dialog->isVisible());
+        QVERIFY(entry()->text().isEmpty());
+        QCOMPARE(m_dialog->focusWidget(), entry());
+
+        typeText(entry(), QStringLiteral("word"));
+        QTest::keyClick(entry(), Qt::Key_Return);
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(m_dialog->phrase(), std::string("WORD"));
+    }
+}
+
+void TestPassphraseDialog::results_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("Enter presses OK") << "Enter" << int(QDialog::Accepted);
+    QTest::newRow("OK button") << "cmd_OK" << int(QDialog::Accepted);
+    QTest::newRow("Escape presses Cancel") << "Escape" << int(QDialog::Rejected);
+    QTest::newRow("Cancel button") << "cmd_Cancel" << int(QDialog::Rejected);
+    QTest::newRow("closed by the window manager") << "close" << int(QDialog::Rejected);
+}
+
+void TestPassphraseDialog::results() {
+    QFETCH(QString, answer);
+    QFETCH(int, result);
+
+    ModalAnswerer answerer;
+    answerer.then([answer](QWidget *modal) {
+        auto *edit = modal->findChild<QLineEdit *>("txt_PWord");
+        typeText(edit, QStringLiteral("abc"));
+        if (answer == "Enter")
+            QTest::keyClick(edit, Qt::Key_Return);
+        else if (answer == "Escape")
+            QTest::keyClick(edit, Qt::Key_Escape);
+        else if (answer == "close")
+            modal->close();
+        else
+            modal->findChild<QPushButton *>(answer)->click();
+    });
+
+    QCOMPARE(m_dialog->exec(), result);
+    QVERIFY(answerer.done());
+    QVERIFY(!m_dialog->isVisible());
+    if (result == QDialog::Accepted)
+        QCOMPARE(m_dialog->phrase(), std::string("ABC"));
+}
+
+void TestPassphraseDialog::emptyPhraseIsAnAnswer() {
+    ModalAnswerer answerer;
+    answerer.press("cmd_OK");
+    QCOMPARE(m_dialog->exec(), int(QDialog::Accepted));
+    QCOMPARE(m_dialog->phrase(), std::string());
+}
+
+void TestPassphraseDialog::layoutAndLook() {
+    m_dialog->setPrompt(QStringLiteral("This text is password-protected.  Enter phrase:"));
+    m_dialog->open();
+
+    QCOMPARE(m_dialog->objectName(), QStringLiteral("frm_PWord"));
+    QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Password Protection"));
+    const Qt::WindowFlags flags = m_dialog->windowFlags();
+    QVERIFY(flags & Qt::CustomizeWindowHint);
+    QVERIFY(flags & Qt::WindowTitleHint);
+    QVERIFY(!(flags & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                       Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(dialog_checks::centredOnScreen(m_dialog));
+
+    QCOMPARE(entry()->echoMode(), QLineEdit::Password);
+    QCOMPARE(entry()->maxLength(), 16);
+    QVERIFY(button("cmd_OK")->isDefault());
+    QCOMPARE(button("HelpBtn")->text(), QStringLiteral("&Help"));
+    for (const char *name : {"cmd_OK", "cmd_Cancel", "HelpBtn"}) {
+        QVERIFY2(!button(name)->icon().isNull(), name);
+        QVERIFY(button(name)->width() >= 70 && button(name)->height() >= 27);
+    }
+    QVERIFY(entry()->width() >= 249);
+    QCOMPARE(dialog_checks::tabOrder(entry()),
+             QStringList({"txt_PWord", "cmd_OK", "cmd_Cancel", "HelpBtn"}));
+    QCOMPARE(dialog_checks::clippedTexts(m_dialog), QStringList());
+}
+
+void TestPassphraseDialog::fontsOfTheForm() {
+    m_dialog->open();
+    QCOMPARE(m_dialog->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(m_dialog->font().pointSize(), 8);
+    QVERIFY(m_dialog->font().bold());
+    QVERIFY(entry()->font().bold());
+    QVERIFY(!m_dialog->findChild<QLabel *>("lab_PWord")->font().bold());
+    for (const char *name : {"cmd_OK", "cmd_Cancel", "HelpBtn"})
+        QVERIFY2(!button(name)->font().bold(), name);
+}
+
+void TestPassphraseDialog::helpButtonJumpsToTopicOfPrompt_data() {
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("topic");
+
+    QTest::newRow("first prompt of Encrypt") << "Enter a phrase to password-protect (if desired):"
+                                             << "Help_Password1";
+    QTest::newRow("confirming prompt of Encrypt") << "Re-enter phrase to confirm:"
+                                                  << "Help_Password3";
+    QTest::newRow("prompt of Decrypt") << "This text is password-protected.  Enter phrase:"
+                                       << "Help_Password2";
+    QTest::newRow("empty prompt") << ""
+                                  << "Help_Password1";
+    QTest::newRow("case matters") << "this text and re-enter"
+                                  << "Help_Password1";
+    QTest::newRow("This text wins over Re-enter") << "Re-enter This text"
+                                                  << "Help_Password2";
+}
+
+void TestPassphraseDialog::helpButtonJumpsToTopicOfPrompt() {
+    QFETCH(QString, prompt);
+    QFETCH(QString, topic);
+
+    m_dialog->setPrompt(prompt);
+    m_dialog->open();
+    typeText(entry(), QStringLiteral("kept"));
+    QTest::mouseClick(button("HelpBtn"), Qt::LeftButton);
+
+    QVERIFY(platform::helpViewer());
+    QVERIFY(platform::helpViewer()->isVisible());
+    QCOMPARE(platform::helpViewer()->currentTopic(), topic);
+    QVERIFY(m_dialog->isVisible());
+    QCOMPARE(m_dialog->result(), 0);
+    QCOMPARE(m_dialog->prompt(), prompt);
+    QCOMPARE(entry()->text(), QStringLiteral("KEPT"));
+    QCOMPARE(m_dialog->focusWidget(), entry());
+}
+
+void TestPassphraseDialog::helpViewerOutlivesDialog() {
+    m_dialog->open();
+    QTest::mouseClick(button("HelpBtn"), Qt::LeftButton);
+    platform::HelpViewer *viewer = platform::helpViewer();
+    QVERIFY(viewer);
+    QVERIFY(!viewer->parent());
+
+    delete m_dialog;
+    m_dialog = nullptr;
+    QCOMPARE(platform::helpViewer(), viewer);
+    QVERIFY(viewer->isVisible());
+}
+
+void TestPassphraseDialog::helpViewerIsUsableWhileDialogWaits() {
+    dialog_checks::ModalityProbe probe;
+    Tfrm_PWord dialog(probe.owner());
+    ModalAnswerer answerer;
+    answerer.then([&probe](QWidget *modal) {
+        QTest::mouseClick(modal->findChild<QPushButton *>("HelpBtn"), Qt::LeftButton);
+        probe.tryBothWindows();
+        modal->findChild<QPushButton *>("cmd_Cancel")->click();
+    });
+
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QVERIFY(answerer.done());
+    QVERIFY(probe.viewerAnswered());
+    QVERIFY(!probe.ownerAnswered());
+}
+
+QTEST_MAIN(TestPassphraseDialog)
+#include "tst_passphrase.moc"

@@ -1,0 +1,72 @@
+#!/bin/sh
+# Installs a build tree into an empty folder and checks what lands there: the programs, the
+# help collection, the desktop entry, the armoured-text file type and the program icon.
+# Usage: check-install.sh CMAKE BUILD PREFIX BINDIR DATADIR VALIDATE XMLLINT UPDATE_MIME PROGRAM...
+# (an empty VALIDATE, XMLLINT or UPDATE_MIME skips that tool's check).
+set -eu
+
+cmake=$1 build=$2 prefix=$3 bindir=$4 datadir=$5
+validate=$6 xmllint=$7 update_mime=$8
+shift 8
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+rm -rf "$prefix"
+"$cmake" --install "$build" --prefix "$prefix" >"$prefix.log" 2>&1 ||
+    { cat "$prefix.log" >&2; fail "cmake --install failed"; }
+
+desktop=$prefix/$datadir/applications/shroud-a-pad.desktop
+mime=$prefix/$datadir/mime/packages/shroud-a-pad.xml
+icons=$prefix/$datadir/icons/hicolor
+
+for file in "$desktop" "$mime" "$icons/scalable/apps/shroud-a-pad.svg"; do
+    [ -f "$file" ] || fail "${file#"$prefix"/} is not installed"
+done
+
+# A PNG states its width and height as two big-endian 32-bit numbers from byte 16 on.
+png_size() {
+    od -An -tu1 -j16 -N8 "$1" | awk '{ print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8 }'
+}
+for size in 16 32; do
+    png=$icons/${size}x$size/apps/shroud-a-pad.png
+    [ -f "$png" ] || fail "${png#"$prefix"/} is not installed"
+    [ "$(png_size "$png")" = "${size}x$size" ] || fail "$png is $(png_size "$png"), not ${size}x$size"
+done
+
+for program in "$@"; do
+    [ -x "$prefix/$bindir/$program" ] || fail "$bindir/$program is not installed"
+done
+
+for help in QVL.qhc QVL.qch; do
+    if [ -f "$build/bin/$help" ]; then
+        [ -f "$prefix/$datadir/shroud-a-pad/help/$help" ] || fail "$help is not installed"
+    fi
+done
+
+# The entry names what is installed: its icon, its program and the file type it opens.
+field() { sed -n "s/^$1=//p" "$desktop"; }
+[ "$(field Icon)" = shroud-a-pad ] || fail "the entry's icon is not shroud-a-pad"
+[ "$(field Exec)" = "shroud-a-pad %f" ] || fail "the entry starts $(field Exec)"
+type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$mime")
+case ";$(field MimeType)" in
+*";$type;"*) ;;
+*) fail "the entry does not open $type" ;;
+esac
+
+if [ -n "$validate" ]; then
+    "$validate" "$desktop" || fail "desktop-file-validate rejects the entry"
+fi
+if [ -n "$xmllint" ]; then
+    "$xmllint" --noout "$mime" || fail "xmllint rejects the file type"
+fi
+# The file type as the desktop will read it: compiled into a database of the install folder.
+if [ -n "$update_mime" ]; then
+    warnings=$(XDG_DATA_DIRS="$prefix/$datadir" "$update_mime" "$prefix/$datadir/mime" 2>&1) || fail "update-mime-database: $warnings"
+    [ -z "$warnings" ] || fail "update-mime-database: $warnings"
+    grep -q ":$type:\*\.qvl" "$prefix/$datadir/mime/globs2" || fail "*.qvl is not $type"
+    grep -aq "START  Shroud-a-Pad" "$prefix/$datadir/mime/magic" || fail "no START line magic"
+fi
+echo "installed tree is complete"
