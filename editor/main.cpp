@@ -19,8 +19,9 @@ QFont userInterfaceFont() {
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
+    // The name only: a display name would be appended to every window's title on the desktop
+    // ("Error — Shroud-a-Pad"), and the message boxes' titles are fixed.
     QApplication::setApplicationName(QLatin1String(platform::applicationTitle));
-    QApplication::setApplicationDisplayName(QLatin1String(platform::applicationTitle));
     QApplication::setFont(userInterfaceFont());
     Tfrm_SPad window;
     window.show();
