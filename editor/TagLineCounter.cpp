@@ -55,10 +55,14 @@ int TagLineCounter::count() const {
 }
 
 void TagLineCounter::recheck(int position, int /*charsRemoved*/, int charsAdded) {
-    const int last = std::min(position + charsAdded, m_document->characterCount() - 1);
-    for (QTextBlock block = m_document->findBlock(position);
-         block.isValid() && block.position() <= last; block = block.next())
+    const QTextBlock last =
+        m_document->findBlock(std::min(position + charsAdded, m_document->characterCount() - 1));
+    for (QTextBlock block = m_document->findBlock(position); block.isValid();
+         block = block.next()) {
         mark(block);
+        if (block == last)
+            break;
+    }
 }
 
 void TagLineCounter::mark(QTextBlock block) {
