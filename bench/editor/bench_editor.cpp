@@ -1,0 +1,149 @@
+// Measures the editor side at a 10 MB text of 200,000 lines: one status refresh (no selection,
+// a large selection, tag lines at the end), and typing one character in the main window beside
+// typing it in a bare QPlainTextEdit holding the same text.
+#include "editor/SPadEditor.h"
+#include "editor/Unit1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int lineCount = 200'000;
+constexpr int lineLength = 48; // 50 bytes with the line break: 10,000,000 bytes in all
+
+std::string largeText(bool tagLinesAtEnd) {
+    std::string text;
+    text.reserve(std::size_t(lineCount) * (lineLength + 2));
+    for (int i = 0; i < lineCount; ++i) {
+        const bool tag = tagLinesAtEnd && i >= lineCount - 2;
+        std::string line = (tag ? "QvL/" : "line ") + std::to_string(i) + " of the benchmark text";
+        line.resize(lineLength, '.');
+        text += line;
+        if (i + 1 < lineCount)
+            text += "\r\n";
+    }
+    return text;
+}
+
+// Nanoseconds per call: the best of several rounds of `calls` calls each.
+double nanosecondsPerCall(int rounds, int calls, const std::function<void()> &work) {
+    double best = 1e18;
+    for (int round = 0; round < rounds; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < calls; ++i)
+            work();
+        best = std::min(best, double(timer.nsecsElapsed()) / calls);
+    }
+    return best;
+}
+
+double milliseconds(const std::function<void()> &work) {
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+void report(const char *what, double nanoseconds) {
+    std::printf("%-58s %12.3f us\n", what, nanoseconds / 1000.0);
+}
+
+void placeCaretMidway(QPlainTextEdit *editor) {
+    QTextCursor cursor(editor->document()->findBlockByNumber(lineCount / 2));
+    editor->setTextCursor(cursor);
+}
+
+// Nanoseconds per typed character in each editor, the best of rounds taken in turn, so that
+// load from elsewhere on the machine falls on all alike.
+std::vector<double> typingCosts(const std::vector<QPlainTextEdit *> &editors, bool painted) {
+    std::vector<double> best(editors.size(), 1e18);
+    for (QPlainTextEdit *editor : editors)
+        placeCaretMidway(editor);
+    for (int round = 0; round < 15; ++round) {
+        for (std::size_t i = 0; i < editors.size(); ++i) {
+            best[i] = std::min(best[i], nanosecondsPerCall(1, 50, [&] {
+                                   QTest::keyClick(editors[i], Qt::Key_A);
+                                   if (painted)
+                                       QCoreApplication::processEvents();
+                               }));
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+
+    Tfrm_SPad window;
+    window.show();
+    auto *editor = window.findChild<SPadEditor *>(QStringLiteral("txt_SPad"));
+    // The same text also goes into the editor on its own and into a bare QPlainTextEdit, each
+    // as large as the window's editor.
+    SPadEditor alone;
+    QPlainTextEdit bare;
+    bare.setLineWrapMode(QPlainTextEdit::NoWrap);
+    bare.setFont(editor->font());
+    for (QWidget *other : {static_cast<QWidget *>(&alone), static_cast<QWidget *>(&bare)}) {
+        other->resize(editor->size());
+        other->show();
+    }
+    const std::string plain = largeText(false);
+    const std::string tagged = largeText(true);
+    const QString plainText = QString::fromLatin1(plain.data(), qsizetype(plain.size()));
+    std::printf("text: %zu bytes, %d lines\n\n", plain.size(), lineCount);
+
+    double loadings[2] = {1e18, 1e18};
+    for (int round = 0; round < 3; ++round) {
+        loadings[0] = std::min(loadings[0], milliseconds([&] { editor->setBytes(plain); }));
+        loadings[1] = std::min(loadings[1], milliseconds([&] { bare.setPlainText(plainText); }));
+    }
+    std::printf("%-58s %12.1f ms\n", "load the text, main window (setBytes)", loadings[0]);
+    std::printf("%-58s %12.1f ms\n", "load the text, bare QPlainTextEdit (setPlainText)",
+                loadings[1]);
+    std::printf("%-58s %12.1f ms\n\n", "whole text as bytes (bytes)",
+                milliseconds([&] { (void)editor->bytes(); }));
+    QCoreApplication::processEvents();
+
+    report("UpdateStatus, no selection",
+           nanosecondsPerCall(7, 10'000, [&] { window.UpdateStatus(); }));
+    QTextCursor selection = editor->textCursor();
+    selection.setPosition(100);
+    selection.setPosition(editor->document()->characterCount() - 100, QTextCursor::KeepAnchor);
+    editor->setTextCursor(selection);
+    report("UpdateStatus, almost all selected",
+           nanosecondsPerCall(7, 10'000, [&] { window.UpdateStatus(); }));
+    editor->setBytes(tagged);
+    report("UpdateStatus, two tag lines at the end",
+           nanosecondsPerCall(7, 10'000, [&] { window.UpdateStatus(); }));
+    std::printf("  (text type shown: %s)\n\n", window.IsEncryptedText() ? "Encrypted" : "Normal");
+
+    editor->setBytes(plain);
+    alone.setBytes(plain);
+    QCoreApplication::processEvents();
+
+    for (const bool painted : {false, true}) {
+        const std::vector<double> costs = typingCosts({editor, &alone, &bare}, painted);
+        const char *what = painted ? "type a character and paint" : "type a character";
+        std::printf("%s\n", what);
+        report("  main window", costs[0]);
+        report("  the editor alone", costs[1]);
+        report("  bare QPlainTextEdit", costs[2]);
+        std::printf("%-58s %12.2f\n", "  ratio main window / bare", costs[0] / costs[2]);
+        std::printf("%-58s %12.2f\n\n", "  ratio editor alone / bare", costs[1] / costs[2]);
+    }
+    return 0;
+}

@@ -1,0 +1,169 @@
+// The editor's behaviour: its look, the keys it leaves to the menu, the characters it admits,
+// the guarded paste, the one-level undo, and the events that refresh the status.
+#include "editor/SPadEditor.h"
+
+#include "editor/EditorText.h"
+#include "editor/TagLineCounter.h"
+
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <memory>
+
+namespace {
+
+QFont editorFont() {
+    // Asked for by name, so the name stays "Fixedsys" while the font system substitutes the
+    // nearest fixed-pitch face.
+    QFont font(QStringLiteral("Fixedsys"), 10);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
+
+// Black text on the window background; the selection keeps its highlight without the focus.
+QPalette editorPalette(QPalette palette) {
+    palette.setColor(QPalette::Text, Qt::black);
+    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    return palette;
+}
+
+} // namespace
+
+SPadEditor::SPadEditor(QWidget *parent)
+    : QPlainTextEdit(parent)
+    , m_tagLines(new TagLineCounter(document())) {
+    setObjectName(QStringLiteral("txt_SPad"));
+    setFrameShape(QFrame::NoFrame);
+    setFont(editorFont());
+    setPalette(editorPalette(palette()));
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setTabChangesFocus(false);
+    viewport()->setMouseTracking(true);
+}
+
+bool SPadEditor::canUndo() const {
+    return lastCommandWasUndo() ? document()->isRedoAvailable() : document()->isUndoAvailable();
+}
+
+void SPadEditor::undoLastEdit() {
+    // The flag is set before the text changes, so the change event already sees the new state.
+    if (lastCommandWasUndo()) {
+        m_undone = false;
+        redo();
+    } else if (document()->isUndoAvailable()) {
+        m_undone = true;
+        undo();
+    }
+}
+
+// Any edit after an undo empties the document's redo list, which ends the undo's turn.
+bool SPadEditor::lastCommandWasUndo() const {
+    return m_undone && document()->isRedoAvailable();
+}
+
+void SPadEditor::removeSelection() {
+    textCursor().removeSelectedText();
+}
+
+void SPadEditor::declineKeys(const QList<QKeySequence> &keys) {
+    m_declinedKeys = keys;
+}
+
+bool SPadEditor::isDeclined(const QKeyEvent &event) const {
+    const QKeySequence key(QKeyCombination(event.modifiers() & ~Qt::KeypadModifier,
+                                           static_cast<Qt::Key>(event.key())));
+    return m_declinedKeys.contains(key);
+}
+
+bool SPadEditor::event(QEvent *event) {
+    // Not claiming the key lets the shortcut of the menu item run instead.
+    if (event->type() == QEvent::ShortcutOverride && isDeclined(*static_cast<QKeyEvent *>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void SPadEditor::keyPressEvent(QKeyEvent *event) {
+    if (event->matches(QKeySequence::Undo)) {
+        undoLastEdit();
+        return;
+    }
+    // The one level of undo has no separate redo: an undo after an undo brings the edit back.
+    if (event->matches(QKeySequence::Redo))
+        return;
+    const QString text = editor_text::representable(event->text());
+    if (text == event->text()) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent typed(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                    event->nativeVirtualKey(), event->nativeModifiers(), text,
+                    event->isAutoRepeat(), event->count());
+    QPlainTextEdit::keyPressEvent(&typed);
+    event->setAccepted(typed.isAccepted());
+}
+
+void SPadEditor::keyReleaseEvent(QKeyEvent *event) {
+    QPlainTextEdit::keyReleaseEvent(event);
+    emit keyReleased();
+}
+
+void SPadEditor::mouseMoveEvent(QMouseEvent *event) {
+    QPlainTextEdit::mouseMoveEvent(event);
+    emit mouseMoved();
+}
+
+void SPadEditor::inputMethodEvent(QInputMethodEvent *event) {
+    const QString commit = editor_text::representable(event->commitString());
+    if (commit == event->commitString()) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent composed(event->preeditString(), event->attributes());
+    composed.setCommitString(commit, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&composed);
+    event->setAccepted(composed.isAccepted());
+}
+
+QMenu *SPadEditor::createContextMenu() {
+    QMenu *menu = createStandardContextMenu();
+    delete menu->findChild<QAction *>(QStringLiteral("edit-redo"));
+    if (auto *undoItem = menu->findChild<QAction *>(QStringLiteral("edit-undo"))) {
+        disconnect(undoItem, &QAction::triggered, nullptr, nullptr);
+        connect(undoItem, &QAction::triggered, this, &SPadEditor::undoLastEdit);
+        undoItem->setEnabled(canUndo());
+    }
+    return menu;
+}
+
+void SPadEditor::contextMenuEvent(QContextMenuEvent *event) {
+    const std::unique_ptr<QMenu> menu(createContextMenu());
+    menu->exec(event->globalPos());
+}
+
+// Every paste and drop comes through here. The toolkit's own paste fails on a source without
+// text (an empty clipboard), so such a source is refused before it gets there.
+bool SPadEditor::canInsertFromMimeData(const QMimeData *source) const {
+    return source != nullptr && source->hasText();
+}
+
+void SPadEditor::insertFromMimeData(const QMimeData *source) {
+    if (!canInsertFromMimeData(source))
+        return;
+    QMimeData admitted;
+    admitted.setText(editor_text::admissible(source->text()));
+    QPlainTextEdit::insertFromMimeData(&admitted);
+}
+
+// The selection goes out as plain text with real line breaks and its no-break spaces kept
+// (the toolkit's own copy turns them into plain spaces).
+QMimeData *SPadEditor::createMimeDataFromSelection() const {
+    auto *data = new QMimeData;
+    data->setText(textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'));
+    return data;
+}

@@ -1,0 +1,111 @@
+// The main window Tfrm_SPad: menu bar, tool bar, the editor txt_SPad and the status bar; the
+// commands reached from them, and the refresh of the status panels and tool buttons.
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+class SPadEditor;
+
+class Tfrm_SPad : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Tfrm_SPad(QWidget *parent = nullptr);
+
+    // Shows the size of the text and of the selection and whether the text holds an armoured
+    // block, and enables the tool buttons that follow the text. Reads only counts the editor
+    // keeps, so it is cheap at any size of text.
+    void UpdateStatus();
+    // True when at least two lines of the editor begin with "QvL/".
+    bool IsEncryptedText() const;
+
+private:
+    using Handler = void (Tfrm_SPad::*)();
+
+    // Building the window (Unit1.cpp).
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createEditor();
+    void createStatusBar();
+    void connectEditorEvents();
+    void connectCommands();
+    QAction *createAction(const char *name, const QString &caption,
+                          const QKeySequence &shortcut = {});
+    QToolButton *createToolButton(const char *name, const char *icon, const QString &hint);
+    // One handler serves the menu item (and its shortcut) and the tool button alike; the tool
+    // button has its own enabled state, so it gets its own connection.
+    void bindCommand(QAction *item, QToolButton *button, Handler handler);
+    void Exit1Click();
+
+    // The editor's events (UpdateStatus.cpp).
+    void txt_SPadChange();
+    void txt_SPadKeyUp();
+    void txt_SPadMouseMove();
+
+    // Editing commands (EditCommands.cpp).
+    void btn_NewClick();
+    void btn_UndoClick();
+    void btn_CutClick();
+    void btn_CopyClick();
+    void btn_PasteClick();
+    void btn_DeleteClick();
+    void btn_SelectAllClick();
+    // A command's refusal: the stop beep, then an error box with the text and OK.
+    void refuse(const QString &text);
+
+    QMenu *Action1 = nullptr;
+    QAction *New1 = nullptr;
+    QAction *OpenFile1 = nullptr;
+    QAction *SaveFileAs1 = nullptr;
+    QAction *N5 = nullptr;
+    QAction *Encrypt1 = nullptr;
+    QAction *EncryptUsingMethod1 = nullptr;
+    QAction *Decrypt1 = nullptr;
+    QAction *N1 = nullptr;
+    QAction *Exit1 = nullptr;
+    QMenu *Edit1 = nullptr;
+    QAction *Undo1 = nullptr;
+    QAction *Cut1 = nullptr;
+    QAction *Copy1 = nullptr;
+    QAction *Paste1 = nullptr;
+    QAction *Delete1 = nullptr;
+    QAction *SelectAll1 = nullptr;
+    QMenu *Options1 = nullptr;
+    QAction *Font1 = nullptr;
+    QAction *TextColor1 = nullptr;
+    QAction *BackgroundColor1 = nullptr;
+    QAction *WordWrap1 = nullptr;
+    QMenu *Help1 = nullptr;
+    QAction *Contents1 = nullptr;
+    QAction *SearchforHelpOn1 = nullptr;
+    QAction *HowtoUseHelp1 = nullptr;
+    QAction *N4 = nullptr;
+    QAction *About2 = nullptr;
+
+    QToolBar *pan_Toolbar = nullptr;
+    QToolButton *btn_New = nullptr;
+    QToolButton *btn_Open = nullptr;
+    QToolButton *btn_Save = nullptr;
+    QToolButton *btn_Cut = nullptr;
+    QToolButton *btn_Copy = nullptr;
+    QToolButton *btn_Paste = nullptr;
+    QToolButton *btn_SelectAll = nullptr;
+    QToolButton *btn_Delete = nullptr;
+    QToolButton *btn_Undo = nullptr;
+    QToolButton *btn_Encrypt = nullptr;
+    QToolButton *btn_Decrypt = nullptr;
+
+    QFrame *pan_SPad = nullptr;
+    SPadEditor *txt_SPad = nullptr;
+
+    QStatusBar *pan_Status = nullptr;
+    QLabel *pan_Bytes = nullptr;
+    QLabel *pan_TextType = nullptr;
+};
