@@ -3,6 +3,8 @@
 // edit needs to look only at the blocks it touched.
 #include "editor/TagLineCounter.h"
 
+#include "cipher/ArmourFormat.h"
+
 #include <QTextBlock>
 #include <QTextBlockUserData>
 #include <QTextDocument>
@@ -10,15 +12,15 @@
 
 namespace {
 
-constexpr char16_t tag[] = u"QvL/";
-constexpr int tagLength = 4;
+constexpr int tagLength = int(cipher::armourTag.size());
 
 // Looks at no more than the first four characters, however long the line.
 bool beginsWithTag(const QTextDocument &document, const QTextBlock &block) {
     if (block.length() <= tagLength) // the length counts the line break
         return false;
     for (int i = 0; i < tagLength; ++i) {
-        if (document.characterAt(block.position() + i) != QChar(tag[i]))
+        if (document.characterAt(block.position() + i) !=
+            QLatin1Char(cipher::armourTag[std::size_t(i)]))
             return false;
     }
     return true;
