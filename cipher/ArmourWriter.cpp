@@ -111,9 +111,13 @@ void checkWriterInput(std::string_view text, std::string_view passphrase, int me
 } // namespace
 
 std::optional<std::string_view> encryptRefusal(std::string_view text) {
-    if (text.empty())
+    return encryptRefusal(text.size());
+}
+
+std::optional<std::string_view> encryptRefusal(std::size_t textLength) {
+    if (textLength == 0)
         return messages::noTextToEncrypt;
-    if (text.size() > maxTextLength)
+    if (textLength > maxTextLength)
         return messages::textTooLong;
     return std::nullopt;
 }

@@ -11,6 +11,8 @@ namespace cipher {
 // Encrypt's refusal of a text before anything is asked: "There is no text to encrypt." or the
 // 22,528-byte limit; empty when the text can be encrypted.
 std::optional<std::string_view> encryptRefusal(std::string_view text);
+// The same from the text's length alone, so the editor can refuse before it builds the text.
+std::optional<std::string_view> encryptRefusal(std::size_t textLength);
 
 // The block's lines, each without its line break: START, header, body lines, checksum line,
 // END. The text holds 1..22,528 bytes, the passphrase 0..16, the method is 0 or 1; input

@@ -241,6 +241,13 @@ void Tfrm_SPad::connectCommands() {
     bindCommand(Paste1, btn_Paste, &Tfrm_SPad::btn_PasteClick);
     bindCommand(Delete1, btn_Delete, &Tfrm_SPad::btn_DeleteClick);
     bindCommand(SelectAll1, btn_SelectAll, &Tfrm_SPad::btn_SelectAllClick);
+    bindCommand(Encrypt1, btn_Encrypt, &Tfrm_SPad::btn_EncryptClick);
+    bindCommand(EncryptUsingMethod1, nullptr, &Tfrm_SPad::EncryptUsingMethod1Click);
+    bindCommand(Decrypt1, btn_Decrypt, &Tfrm_SPad::btn_DecryptClick);
+    bindCommand(Contents1, nullptr, &Tfrm_SPad::Contents1Click);
+    bindCommand(SearchforHelpOn1, nullptr, &Tfrm_SPad::SearchforHelpOn1Click);
+    bindCommand(HowtoUseHelp1, nullptr, &Tfrm_SPad::HowtoUseHelp1Click);
+    bindCommand(About2, nullptr, &Tfrm_SPad::About2Click);
 
     // A key that a menu item holds runs the menu's command, with its checks and messages,
     // even while the editor has the focus.

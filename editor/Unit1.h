@@ -60,6 +60,18 @@ private:
     // A command's refusal: the stop beep, then an error box with the text and OK.
     void refuse(const QString &text);
 
+    // Encrypt, Encrypt With Specific Method and Decrypt (CipherCommands.cpp,
+    // DecryptCommand.cpp); the Help menu and About (HelpCommands.cpp).
+    void btn_EncryptClick();
+    void EncryptUsingMethod1Click();
+    void btn_DecryptClick();
+    void Contents1Click();
+    void SearchforHelpOn1Click();
+    void HowtoUseHelp1Click();
+    void About2Click();
+    // Set by Encrypt With Specific Method for the one run of Encrypt it starts.
+    bool SpecificMethodRequested = false;
+
     QMenu *Action1 = nullptr;
     QAction *New1 = nullptr;
     QAction *OpenFile1 = nullptr;

@@ -1,0 +1,84 @@
+// The Encrypt command and Encrypt With Specific Method: the size checks, the method, the
+// question about a text that is already a block, the phrase and its confirmation, and then
+// the block in place of the text. Each dialog comes before the busy cursor.
+#include "editor/CipherDialogs.h"
+#include "editor/CipherWork.h"
+#include "editor/SPadEditor.h"
+#include "editor/Unit1.h"
+
+#include "cipher/ArmourWriter.h"
+#include "cipher/Messages.h"
+#include "dialogs/Unit2.h"
+#include "dialogs/Unit3.h"
+#include "platform/Beep.h"
+#include "platform/MessageBox.h"
+
+#include <utility>
+
+namespace {
+
+namespace messages = cipher::messages;
+using cipher_dialogs::askPhrase;
+using cipher_dialogs::messageText;
+
+// Plain Encrypt always writes Method 01.
+constexpr int plainEncryptMethod = 1;
+
+// The encoding-method dialog, made for this one choice; empty when closed without OK.
+std::optional<int> askMethod(QWidget *owner) {
+    Tfrm_EncodeMethod dialog(owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return Tfrm_EncodeMethod::ChosenMethod();
+}
+
+// Only No keeps the block as it is; closing the box any other way encrypts it again.
+bool confirmEncryptingAgain(QWidget *owner) {
+    platform::messageBeep(platform::BeepKind::Question);
+    return platform::showMessageBox(owner, messageText(messages::alreadyEncrypted),
+                                    platform::MessageKind::Confirmation,
+                                    platform::Yes | platform::No) != platform::No;
+}
+
+// The phrase to protect the block with, typed twice unless it is empty; empty when the user
+// gives up. One dialog serves the whole exchange: it empties itself at every showing.
+std::optional<std::string> askNewPhrase(QWidget *owner) {
+    Tfrm_PWord dialog(owner);
+    for (;;) {
+        const std::optional<std::string> phrase = askPhrase(dialog, messages::enterNewPhrase);
+        if (!phrase || phrase->empty())
+            return phrase;
+        const std::optional<std::string> again = askPhrase(dialog, messages::confirmPhrase);
+        if (!again)
+            return std::nullopt;
+        if (*again == *phrase)
+            return phrase;
+        if (!cipher_dialogs::retryAfterMismatch(owner, messages::phrasesDiffer))
+            return std::nullopt;
+    }
+}
+
+} // namespace
+
+void Tfrm_SPad::EncryptUsingMethod1Click() {
+    SpecificMethodRequested = true;
+    btn_EncryptClick();
+}
+
+void Tfrm_SPad::btn_EncryptClick() {
+    // The request serves this one run, however it ends.
+    const bool specificMethod = std::exchange(SpecificMethodRequested, false);
+    // The size comes from the editor's counts: a text too long is refused before any copy.
+    if (const auto refusal = cipher::encryptRefusal(std::size_t(txt_SPad->byteLength()))) {
+        refuse(messageText(*refusal));
+        return;
+    }
+    const std::optional<int> method =
+        specificMethod ? askMethod(this) : std::optional<int>(plainEncryptMethod);
+    if (!method)
+        return;
+    if (IsEncryptedText() && !confirmEncryptingAgain(this))
+        return;
+    if (const std::optional<std::string> phrase = askNewPhrase(this))
+        cipher_work::encryptInEditor(*txt_SPad, *phrase, *method);
+}

@@ -1,0 +1,33 @@
+// The prompts and boxes that Encrypt and Decrypt share.
+#include "editor/CipherDialogs.h"
+
+#include "dialogs/Unit2.h"
+#include "platform/Beep.h"
+#include "platform/MessageBox.h"
+
+namespace cipher_dialogs {
+
+QString messageText(std::string_view words) {
+    return QString::fromLatin1(words.data(), qsizetype(words.size()));
+}
+
+std::optional<std::string> askPhrase(Tfrm_PWord &dialog, std::string_view prompt) {
+    dialog.setPrompt(messageText(prompt));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.phrase();
+}
+
+bool retryAfterMismatch(QWidget *owner, std::string_view words) {
+    platform::messageBeep(platform::BeepKind::Hand);
+    return platform::showMessageBox(owner, messageText(words), platform::MessageKind::Error,
+                                    platform::Cancel | platform::Retry) == platform::Retry;
+}
+
+void warn(QWidget *owner, std::string_view words) {
+    platform::messageBeep(platform::BeepKind::Exclamation);
+    platform::showMessageBox(owner, messageText(words), platform::MessageKind::Warning,
+                             platform::Ok);
+}
+
+} // namespace cipher_dialogs

@@ -1,0 +1,28 @@
+// The prompts and boxes that Encrypt and Decrypt share: a phrase asked for in the passphrase
+// dialog, the offer to try again after a phrase that does not match, and the closing warning.
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class QWidget;
+class Tfrm_PWord;
+
+namespace cipher_dialogs {
+
+// The cipher's own words (plain ASCII) as a message box shows them.
+QString messageText(std::string_view words);
+
+// Shows the dialog with the prompt; the phrase typed, or empty when it closed without OK.
+std::optional<std::string> askPhrase(Tfrm_PWord &dialog, std::string_view prompt);
+
+// A phrase that does not match: the stop beep and an error box with Cancel and Retry, Enter
+// pressing Retry and Escape Cancel. True when the user chose Retry.
+bool retryAfterMismatch(QWidget *owner, std::string_view words);
+
+// A warning after the text has been replaced: the exclamation beep and a box with OK.
+void warn(QWidget *owner, std::string_view words);
+
+} // namespace cipher_dialogs

@@ -1,0 +1,23 @@
+// The work Encrypt and Decrypt do once their last dialog has closed: the text turned into a
+// block or a block into its text, put straight into the editor under the busy cursor.
+#pragma once
+
+#include "cipher/ArmourReader.h"
+
+#include <string_view>
+
+class SPadEditor;
+
+namespace cipher_work {
+
+// Replaces the editor's whole text with its armoured block, every line ended by CR LF. The
+// text holds 1..22,528 bytes (Encrypt has refused any other). Leaves nothing to undo.
+void encryptInEditor(SPadEditor &editor, std::string_view phrase, int method);
+
+// Replaces the editor's whole text with the text the block carries, up to its first zero
+// byte, and returns the warning to show afterwards (empty when the checksum agrees). The
+// busy cursor is gone when it returns, so the warning shows with the normal cursor.
+std::string_view decryptInEditor(SPadEditor &editor, cipher::LineList lines,
+                                 const cipher::ArmouredBlock &block, std::string_view phrase);
+
+} // namespace cipher_work

@@ -1,0 +1,64 @@
+// The Decrypt command: the block found among the text's own lines, its header checked, the
+// phrase asked for when the block is protected, and the text it carries in place of the
+// editor's text, with a warning when the block ended early or its checksum disagrees.
+#include "editor/CipherDialogs.h"
+#include "editor/CipherWork.h"
+#include "editor/SPadEditor.h"
+#include "editor/Unit1.h"
+
+#include "cipher/ArmourDecoder.h"
+#include "cipher/Lines.h"
+#include "cipher/Messages.h"
+#include "dialogs/Unit2.h"
+
+namespace {
+
+namespace messages = cipher::messages;
+
+// A new passphrase dialog for one attempt, gone as soon as it closes.
+std::optional<std::string> askBlockPhraseOnce(QWidget *owner) {
+    Tfrm_PWord dialog(owner);
+    return cipher_dialogs::askPhrase(dialog, messages::enterPhrase);
+}
+
+// The phrase that opens the block: empty for a block without one, asked for until it matches
+// for a protected block; no phrase when the user gives up.
+std::optional<std::string> askBlockPhrase(QWidget *owner, cipher::LineList lines,
+                                          const cipher::ArmouredBlock &block) {
+    if (!block.isProtected())
+        return std::string();
+    for (;;) {
+        const std::optional<std::string> phrase = askBlockPhraseOnce(owner);
+        if (!phrase)
+            return std::nullopt;
+        if (cipher::phraseMatches(lines, block, *phrase))
+            return phrase;
+        if (!cipher_dialogs::retryAfterMismatch(owner, messages::wrongPhrase))
+            return std::nullopt;
+    }
+}
+
+} // namespace
+
+void Tfrm_SPad::btn_DecryptClick() {
+    if (txt_SPad->byteLength() == 0) {
+        refuse(cipher_dialogs::messageText(messages::noTextToDecrypt));
+        return;
+    }
+    // The lines split from the text's bytes are its own lines whatever the editor's wrapping,
+    // so the wrapping is never switched off to read them.
+    const std::string text = txt_SPad->bytes();
+    const std::vector<std::string_view> lines = cipher::splitLines(text);
+    const cipher::Outcome<cipher::ArmouredBlock> opened = cipher::openBlock(lines);
+    if (!opened) {
+        refuse(cipher_dialogs::messageText(opened.refusal));
+        return;
+    }
+    const std::optional<std::string> phrase = askBlockPhrase(this, lines, *opened.value);
+    if (!phrase)
+        return;
+    const std::string_view warning =
+        cipher_work::decryptInEditor(*txt_SPad, lines, *opened.value, *phrase);
+    if (!warning.empty())
+        cipher_dialogs::warn(this, warning);
+}

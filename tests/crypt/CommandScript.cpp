@@ -1,0 +1,96 @@
+// Answers Encrypt's and Decrypt's dialogs from a script and records what they showed.
+#include "CommandScript.h"
+
+#include "platform/Help.h"
+#include "platform/HelpViewer.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+template <class T> T *child(QWidget *parent, const char *name) {
+    auto *found = parent->findChild<T *>(QLatin1String(name));
+    if (found == nullptr)
+        qFatal("no %s in %s", name, qPrintable(parent->objectName()));
+    return found;
+}
+
+QString describeMessageBox(QWidget *box, const QLabel *text) {
+    QStringList buttons;
+    for (const QPushButton *button : box->findChildren<QPushButton *>()) {
+        if (button->objectName().startsWith(QLatin1String("msg_")))
+            buttons << button->objectName().mid(4) + (button->isDefault() ? "*" : "");
+    }
+    return box->windowTitle() + ": " + text->text() + " [" + buttons.join(' ') + ']';
+}
+
+} // namespace
+
+CommandScript::CommandScript(const QStringList &steps) {
+    for (const QString &step : steps)
+        m_answerer.then([this, step](QWidget *modal) { answer(modal, step); });
+}
+
+QString CommandScript::describe(QWidget *modal) {
+    QString seen;
+    if (const auto *text = modal->findChild<QLabel *>(QStringLiteral("msg_Text"))) {
+        seen = describeMessageBox(modal, text);
+    } else if (modal->objectName() == QLatin1String("frm_PWord")) {
+        seen = "phrase: " + child<QLabel>(modal, "lab_PWord")->text();
+        if (modal == m_lastPhraseDialog)
+            seen += " again";
+        if (!child<QLineEdit>(modal, "txt_PWord")->text().isEmpty())
+            seen += " (not empty)";
+        m_lastPhraseDialog = modal;
+    } else if (modal->objectName() == QLatin1String("Tfrm_EncodeMethod")) {
+        seen = child<QRadioButton>(modal, "RadioButton2")->isChecked()
+                   ? QStringLiteral("method")
+                   : QStringLiteral("method (not Method 01)");
+    } else {
+        seen = "unexpected " + modal->objectName();
+    }
+    if (QApplication::overrideCursor() != nullptr)
+        seen += " (busy)";
+    return seen;
+}
+
+void CommandScript::typePhrase(QWidget *dialog, const QString &phrase) {
+    QTest::keyClicks(child<QLineEdit>(dialog, "txt_PWord"), phrase);
+    child<QPushButton>(dialog, "cmd_OK")->click();
+}
+
+void CommandScript::answer(QWidget *modal, const QString &step) {
+    m_shown << describe(modal);
+    perform(modal, step);
+}
+
+void CommandScript::perform(QWidget *modal, const QString &step) {
+    const QString verb = step.section(' ', 0, 0);
+    const QString rest = step.section(' ', 1);
+    if (verb == QLatin1String("help")) {
+        child<QPushButton>(modal, "HelpBtn")->click();
+        const platform::HelpViewer *viewer = platform::helpViewer();
+        m_helpTopics << (viewer ? viewer->currentTopic() : QStringLiteral("no help viewer"));
+        perform(modal, rest);
+    } else if (verb == QLatin1String("phrase")) {
+        typePhrase(modal, rest);
+    } else if (verb == QLatin1String("Method")) {
+        child<QRadioButton>(modal, rest == QLatin1String("00") ? "RadioButton1" : "RadioButton2")
+            ->click();
+        child<QPushButton>(modal, "OKBtn")->click();
+    } else if (verb == QLatin1String("press")) {
+        child<QPushButton>(modal, qPrintable(rest))->click();
+    } else if (verb == QLatin1String("key")) {
+        QWidget *target = modal->focusWidget() ? modal->focusWidget() : modal;
+        QTest::keyClick(target, rest == QLatin1String("Escape") ? Qt::Key_Escape : Qt::Key_Return);
+    } else if (verb == QLatin1String("frame")) {
+        modal->close();
+    } else {
+        qFatal("unknown step %s", qPrintable(step));
+    }
+}
