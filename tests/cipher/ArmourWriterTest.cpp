@@ -113,6 +113,8 @@ class EncryptRefusals : public testing::TestWithParam<RefusalRow> {};
 
 TEST_P(EncryptRefusals, refusesEmptyAndOverlongText) {
     EXPECT_EQ(cipher::encryptRefusal(std::string(GetParam().length, 'x')), GetParam().refusal);
+    // The editor asks with the length alone, before it builds the text.
+    EXPECT_EQ(cipher::encryptRefusal(GetParam().length), GetParam().refusal);
 }
 
 INSTANTIATE_TEST_SUITE_P(ArmourWriter, EncryptRefusals,
