@@ -238,6 +238,13 @@ void TestDecrypt::outcomes_data() {
     QTest::newRow("text length 0 empties the editor")
         << asBytes(abcBlock("QvL/0122/01/0/0", "QvL/882")) << QByteArray()
         << QStringList{checksumDiffersBox} << exclamation;
+    QTest::newRow("negative text length empties the editor")
+        << asBytes(abcBlock("QvL/0122/01/0/-3", "QvL/882")) << QByteArray()
+        << QStringList{checksumDiffersBox} << exclamation;
+    // Nothing is set aside for the stated length; the body simply ends after one group.
+    QTest::newRow("largest stated length")
+        << asBytes(abcBlock("QvL/0122/01/0/2147483647", "QvL/882")) << QByteArray("abc")
+        << QStringList{endedEarlyBox} << exclamation;
     // The zero byte that ends "abcd" in its block: the editor's text stops there.
     std::string abcd = blockOf("abcd");
     abcd.replace(abcd.find("/0/4"), 4, "/0/5");
