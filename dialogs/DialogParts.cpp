@@ -1,10 +1,10 @@
-// Fonts, picture buttons and screen placement shared by the passphrase and encoding-method
+// Fonts, picture buttons and the button row shared by the passphrase and encoding-method
 // dialogs.
 #include "dialogs/DialogParts.h"
 
+#include <QBoxLayout>
+#include <QDialog>
 #include <QPushButton>
-#include <QScreen>
-#include <QWidget>
 
 namespace dialogs {
 
@@ -35,13 +35,25 @@ QPushButton *pictureButton(QWidget *parent, const QString &objectName, const QSt
     return button;
 }
 
-void centreOnScreen(QWidget *window) {
-    const QScreen *screen = window->screen();
-    if (!screen)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+ButtonRow addButtonRow(QDialog *dialog, const QString &helpName, const QString &cancelName,
+                       const QString &okName) {
+    const ButtonRow buttons{
+        pictureButton(dialog, helpName, QObject::tr("&Help"), QStyle::SP_DialogHelpButton),
+        pictureButton(dialog, cancelName, QObject::tr("Cancel"), QStyle::SP_DialogCancelButton),
+        pictureButton(dialog, okName, QObject::tr("OK"), QStyle::SP_DialogOkButton),
+    };
+    buttons.ok->setDefault(true);
+    buttons.help->setFocusPolicy(Qt::TabFocus);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+
+    auto *row = new QHBoxLayout;
+    row->setSpacing(6);
+    row->addWidget(buttons.help);
+    row->addStretch(1);
+    row->addWidget(buttons.cancel);
+    row->addWidget(buttons.ok);
+    static_cast<QBoxLayout *>(dialog->layout())->addLayout(row);
+    return buttons;
 }
 
 } // namespace dialogs

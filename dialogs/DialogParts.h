@@ -1,10 +1,11 @@
-// Pieces that the passphrase and encoding-method dialogs share: their fonts, their buttons
-// with pictures, and their place in the middle of the screen.
+// Pieces that the passphrase and encoding-method dialogs share: their fonts and their
+// buttons with pictures.
 #pragma once
 
 #include <QFont>
 #include <QStyle>
 
+class QDialog;
 class QPushButton;
 class QWidget;
 
@@ -21,7 +22,14 @@ QFont plainFont();
 QPushButton *pictureButton(QWidget *parent, const QString &objectName, const QString &caption,
                            QStyle::StandardPixmap picture);
 
-// Moves a window (its frame included) to the middle of its screen's available area.
-void centreOnScreen(QWidget *window);
+// The row at the foot of both dialogs: Help at the left, Cancel and the default OK at the
+// right, appended to the dialog's layout. A click on Help leaves the focus where it was.
+struct ButtonRow {
+    QPushButton *help;
+    QPushButton *cancel;
+    QPushButton *ok;
+};
+ButtonRow addButtonRow(QDialog *dialog, const QString &helpName, const QString &cancelName,
+                       const QString &okName);
 
 } // namespace dialogs

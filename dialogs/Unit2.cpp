@@ -4,6 +4,7 @@
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/PassphraseEdit.h"
+#include "platform/DialogPlacement.h"
 #include "platform/Help.h"
 
 #include <QFrame>
@@ -55,27 +56,13 @@ void Tfrm_PWord::buildBevel() {
 }
 
 void Tfrm_PWord::buildButtons() {
-    HelpBtn = dialogs::pictureButton(this, QStringLiteral("HelpBtn"), tr("&Help"),
-                                     QStyle::SP_DialogHelpButton);
-    cmd_Cancel = dialogs::pictureButton(this, QStringLiteral("cmd_Cancel"), tr("Cancel"),
-                                        QStyle::SP_DialogCancelButton);
-    cmd_OK =
-        dialogs::pictureButton(this, QStringLiteral("cmd_OK"), tr("OK"), QStyle::SP_DialogOkButton);
-    cmd_OK->setDefault(true);
-    // A click on Help leaves the focus where the user was typing.
-    HelpBtn->setFocusPolicy(Qt::TabFocus);
-
+    const dialogs::ButtonRow row = dialogs::addButtonRow(
+        this, QStringLiteral("HelpBtn"), QStringLiteral("cmd_Cancel"), QStringLiteral("cmd_OK"));
+    HelpBtn = row.help;
+    cmd_Cancel = row.cancel;
+    cmd_OK = row.ok;
     connect(cmd_OK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmd_Cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpBtn, &QPushButton::clicked, this, &Tfrm_PWord::HelpBtnClick);
-
-    auto *row = new QHBoxLayout;
-    row->setSpacing(6);
-    row->addWidget(HelpBtn);
-    row->addStretch(1);
-    row->addWidget(cmd_Cancel);
-    row->addWidget(cmd_OK);
-    static_cast<QVBoxLayout *>(layout())->addLayout(row);
 }
 
 void Tfrm_PWord::setPrompt(const QString &prompt) {
@@ -104,7 +91,7 @@ void Tfrm_PWord::HelpBtnClick() {
 
 void Tfrm_PWord::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
-    dialogs::centreOnScreen(this);
+    platform::centreOnScreen(this);
     FormActivate();
 }
 

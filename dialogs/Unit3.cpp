@@ -3,6 +3,7 @@
 #include "dialogs/Unit3.h"
 
 #include "dialogs/DialogParts.h"
+#include "platform/DialogPlacement.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 
@@ -70,27 +71,13 @@ void Tfrm_EncodeMethod::buildChoices() {
 }
 
 void Tfrm_EncodeMethod::buildButtons() {
-    HelpBtn = dialogs::pictureButton(this, QStringLiteral("HelpBtn"), tr("&Help"),
-                                     QStyle::SP_DialogHelpButton);
-    CancelBtn = dialogs::pictureButton(this, QStringLiteral("CancelBtn"), tr("Cancel"),
-                                       QStyle::SP_DialogCancelButton);
-    OKBtn =
-        dialogs::pictureButton(this, QStringLiteral("OKBtn"), tr("OK"), QStyle::SP_DialogOkButton);
-    OKBtn->setDefault(true);
-    // A click on Help leaves the focus where it was.
-    HelpBtn->setFocusPolicy(Qt::TabFocus);
-
+    const dialogs::ButtonRow row = dialogs::addButtonRow(
+        this, QStringLiteral("HelpBtn"), QStringLiteral("CancelBtn"), QStringLiteral("OKBtn"));
+    HelpBtn = row.help;
+    CancelBtn = row.cancel;
+    OKBtn = row.ok;
     connect(OKBtn, &QPushButton::clicked, this, &Tfrm_EncodeMethod::OKBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpBtn, &QPushButton::clicked, this, &Tfrm_EncodeMethod::HelpBtnClick);
-
-    auto *row = new QHBoxLayout;
-    row->setSpacing(6);
-    row->addWidget(HelpBtn);
-    row->addStretch(1);
-    row->addWidget(CancelBtn);
-    row->addWidget(OKBtn);
-    static_cast<QVBoxLayout *>(layout())->addLayout(row);
 }
 
 int Tfrm_EncodeMethod::ChosenMethod() {
@@ -116,7 +103,7 @@ void Tfrm_EncodeMethod::HelpBtnClick() {
 
 void Tfrm_EncodeMethod::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
-    dialogs::centreOnScreen(this);
+    platform::centreOnScreen(this);
     RadioButton2->setChecked(true);
     OKBtn->setFocus();
 }

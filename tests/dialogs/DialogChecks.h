@@ -5,8 +5,11 @@
 #include "platform/Help.h"
 #include "platform/HelpViewer.h"
 
+#include "ModalAnswerer.h"
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -107,5 +110,23 @@ private:
     bool m_ownerAnswered = false;
     bool m_viewerAnswered = false;
 };
+
+// Opens the dialog over a stand-in owner, presses its Help button and then its cancel
+// button: while it waits, the help viewer must answer clicks and the owner must not.
+template <class Dialog> void checkHelpViewerUsableWhileWaiting(const char *cancelButton) {
+    ModalityProbe probe;
+    Dialog dialog(probe.owner());
+    ModalAnswerer answerer;
+    answerer.then([&probe, cancelButton](QWidget *modal) {
+        QTest::mouseClick(modal->findChild<QPushButton *>("HelpBtn"), Qt::LeftButton);
+        probe.tryBothWindows();
+        modal->findChild<QPushButton *>(cancelButton)->click();
+    });
+
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QVERIFY(answerer.done());
+    QVERIFY(probe.viewerAnswered());
+    QVERIFY(!probe.ownerAnswered());
+}
 
 } // namespace dialog_checks

@@ -206,19 +206,7 @@ void TestEncodeMethodDialog::helpButtonKeepsChoiceAndFocus() {
 }
 
 void TestEncodeMethodDialog::helpViewerIsUsableWhileDialogWaits() {
-    dialog_checks::ModalityProbe probe;
-    Tfrm_EncodeMethod dialog(probe.owner());
-    ModalAnswerer answerer;
-    answerer.then([&probe](QWidget *modal) {
-        QTest::mouseClick(modal->findChild<QPushButton *>("HelpBtn"), Qt::LeftButton);
-        probe.tryBothWindows();
-        modal->findChild<QPushButton *>("CancelBtn")->click();
-    });
-
-    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    QVERIFY(answerer.done());
-    QVERIFY(probe.viewerAnswered());
-    QVERIFY(!probe.ownerAnswered());
+    dialog_checks::checkHelpViewerUsableWhileWaiting<Tfrm_EncodeMethod>("CancelBtn");
 }
 
 QTEST_MAIN(TestEncodeMethodDialog)
