@@ -4,6 +4,7 @@
 
 #include "editor/EditorText.h"
 #include "editor/TagLineCounter.h"
+#include "platform/ColorValue.h"
 
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
@@ -23,24 +24,18 @@ QFont editorFont() {
     return font;
 }
 
-// Black text on the window background; the selection keeps its highlight without the focus.
-QPalette editorPalette(QPalette palette) {
-    palette.setColor(QPalette::Text, Qt::black);
-    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
-        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-    return palette;
-}
-
 } // namespace
 
 SPadEditor::SPadEditor(QWidget *parent)
     : QPlainTextEdit(parent)
-    , m_tagLines(new TagLineCounter(document())) {
+    , m_tagLines(new TagLineCounter(document()))
+    , m_textColor(0)
+    , m_backColor(platform::windowColorValue) {
     setObjectName(QStringLiteral("txt_SPad"));
     setFrameShape(QFrame::NoFrame);
     setFont(editorFont());
-    setPalette(editorPalette(palette()));
-    setLineWrapMode(QPlainTextEdit::NoWrap);
+    applyColors();
+    setWordWrap(false);
     setTabChangesFocus(false);
     viewport()->setMouseTracking(true);
 }

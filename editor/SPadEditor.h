@@ -43,6 +43,17 @@ public:
     // Removes the selected text without touching the clipboard.
     void removeSelection();
 
+    // The colours of the text and of the background as colour values: an explicit colour
+    // 0x00BBGGRR or a reference to a system colour, drawn from the system's palette.
+    quint32 textColorValue() const { return m_textColor; }
+    void setTextColorValue(quint32 value);
+    quint32 backColorValue() const { return m_backColor; }
+    void setBackColorValue(quint32 value);
+
+    // Wrapped, long lines break at the editor's right edge and there is no horizontal scroll
+    // bar; unwrapped, they run on under both scroll bars. The text is the same either way.
+    void setWordWrap(bool on);
+
     // Keys that the window's menu holds: the editor leaves them to the menu.
     void declineKeys(const QList<QKeySequence> &keys);
 
@@ -68,7 +79,11 @@ private:
     bool lastCommandWasUndo() const;
     bool isDeclined(const QKeyEvent &event) const;
 
+    void applyColors();
+
     TagLineCounter *m_tagLines;
+    quint32 m_textColor;
+    quint32 m_backColor;
     bool m_undone = false;
     QList<QKeySequence> m_declinedKeys;
 };

@@ -241,6 +241,12 @@ void Tfrm_SPad::connectCommands() {
     bindCommand(Paste1, btn_Paste, &Tfrm_SPad::btn_PasteClick);
     bindCommand(Delete1, btn_Delete, &Tfrm_SPad::btn_DeleteClick);
     bindCommand(SelectAll1, btn_SelectAll, &Tfrm_SPad::btn_SelectAllClick);
+    bindCommand(OpenFile1, btn_Open, &Tfrm_SPad::btn_OpenClick);
+    bindCommand(SaveFileAs1, btn_Save, &Tfrm_SPad::btn_SaveClick);
+    bindCommand(Font1, nullptr, &Tfrm_SPad::Font1Click);
+    bindCommand(TextColor1, nullptr, &Tfrm_SPad::TextColor1Click);
+    bindCommand(BackgroundColor1, nullptr, &Tfrm_SPad::BackgroundColor1Click);
+    bindCommand(WordWrap1, nullptr, &Tfrm_SPad::WordWrap1Click);
     bindCommand(Encrypt1, btn_Encrypt, &Tfrm_SPad::btn_EncryptClick);
     bindCommand(EncryptUsingMethod1, nullptr, &Tfrm_SPad::EncryptUsingMethod1Click);
     bindCommand(Decrypt1, btn_Decrypt, &Tfrm_SPad::btn_DecryptClick);

@@ -2,6 +2,8 @@
 // commands reached from them, and the refresh of the status panels and tool buttons.
 #pragma once
 
+#include "platform/FileDialogs.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -12,6 +14,7 @@ class QStatusBar;
 class QToolBar;
 class QToolButton;
 class SPadEditor;
+struct DisplaySettings;
 
 class Tfrm_SPad : public QMainWindow {
     Q_OBJECT
@@ -24,6 +27,17 @@ public:
     void UpdateStatus();
     // True when at least two lines of the editor begin with "QvL/".
     bool IsEncryptedText() const;
+
+    // Start-up and shutdown (Startup.cpp). FormCreate runs once before the window is shown:
+    // it applies the stored display settings and loads the file named on the command line
+    // (an empty name loads nothing). FormDestroy runs once after the event loop has ended and
+    // stores the display settings; a failure to write is shown and shutdown goes on.
+    void FormCreate(const QString &commandLineFile);
+    void FormDestroy();
+
+    // Replaces the editor's text by a file's, line breaks normalised, up to its first zero
+    // byte; a file equal to the text changes nothing (FileCommands.cpp).
+    void loadFile(const QString &path);
 
 private:
     using Handler = void (Tfrm_SPad::*)();
@@ -69,6 +83,19 @@ private:
     void SearchforHelpOn1Click();
     void HowtoUseHelp1Click();
     void About2Click();
+    // Open File and Save File As (FileCommands.cpp); the display options and their settings
+    // (DisplayCommands.cpp).
+    void btn_OpenClick();
+    void btn_SaveClick();
+    void Font1Click();
+    void TextColor1Click();
+    void BackgroundColor1Click();
+    void WordWrap1Click();
+    DisplaySettings displaySettings() const;
+    void applyDisplaySettings(const DisplaySettings &settings);
+    // The command-line file at start-up: loaded when it exists, else the stop beep and a box.
+    void openCommandLineFile(const QString &name);
+
     // Set by Encrypt With Specific Method for the one run of Encrypt it starts.
     bool SpecificMethodRequested = false;
 
@@ -120,4 +147,6 @@ private:
     QStatusBar *pan_Status = nullptr;
     QLabel *pan_Bytes = nullptr;
     QLabel *pan_TextType = nullptr;
+
+    platform::FileDialogs m_fileDialogs{this};
 };

@@ -1,6 +1,9 @@
-// The program's entry: the application, its main window and the event loop.
+// The program's entry: the application, its main window and the event loop, the settings
+// stored on the way out. The exit code is always 0.
 #include "editor/Unit1.h"
+#include "platform/CommandLine.h"
 #include "platform/Failure.h"
+#include "platform/Help.h"
 
 #include <QApplication>
 #include <QFont>
@@ -18,12 +21,22 @@ QFont userInterfaceFont() {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // Read before the application takes away the options it knows, so that a file named like
+    // one of them still arrives.
+    const QString commandLineFile = platform::commandLineFileName(argc, argv);
     QApplication application(argc, argv);
     // The name only: a display name would be appended to every window's title on the desktop
     // ("Error — Shroud-a-Pad"), and the message boxes' titles are fixed.
     QApplication::setApplicationName(QLatin1String(platform::applicationTitle));
     QApplication::setFont(userInterfaceFont());
-    Tfrm_SPad window;
-    window.show();
-    return QApplication::exec();
+    platform::setHelpFile(QStringLiteral("QVL.HLP"));
+    {
+        Tfrm_SPad window;
+        window.FormCreate(commandLineFile);
+        window.show();
+        QApplication::exec();
+        window.hide();
+        window.FormDestroy();
+    }
+    return 0;
 }

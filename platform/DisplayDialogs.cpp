@@ -65,12 +65,14 @@ QFont chooseFont(QWidget *owner, const QFont &start) {
     return font;
 }
 
-QColor chooseColor(QWidget *owner, const QColor &start) {
+std::optional<QColor> chooseColor(QWidget *owner, const QColor &start) {
     QColorDialog dialog(start, owner);
     dialog.setObjectName(QStringLiteral("ColorDialog1"));
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     placeLikeCommonDialog(&dialog);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedColor() : start;
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedColor();
 }
 
 } // namespace platform

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <optional>
 
 class QWidget;
 
@@ -14,7 +15,7 @@ namespace platform {
 QFont chooseFont(QWidget *owner, const QFont &start);
 
 // Shows the colour dialog (objectName "ColorDialog1") on the given colour. Answers the chosen
-// colour on OK and the starting colour on Cancel.
-QColor chooseColor(QWidget *owner, const QColor &start);
+// colour on OK and nothing on Cancel.
+std::optional<QColor> chooseColor(QWidget *owner, const QColor &start);
 
 } // namespace platform

@@ -33,20 +33,32 @@ QFileDialog *makeDialog(QWidget *owner, const QString &name, const QString &titl
 } // namespace
 
 FileDialogs::FileDialogs(QWidget *owner)
-    : m_open(makeDialog(owner, QStringLiteral("OpenDialog1"), QStringLiteral("Open File")))
-    , m_save(makeDialog(owner, QStringLiteral("SaveDialog1"), QStringLiteral("Save File"))) {
-    m_open->setFileMode(QFileDialog::ExistingFile);
-    m_open->setAcceptMode(QFileDialog::AcceptOpen);
-    m_save->setFileMode(QFileDialog::AnyFile);
-    m_save->setAcceptMode(QFileDialog::AcceptSave);
+    : m_owner(owner) {}
+
+QFileDialog *FileDialogs::openDialog() {
+    if (!m_open) {
+        m_open = makeDialog(m_owner, QStringLiteral("OpenDialog1"), QStringLiteral("Open File"));
+        m_open->setFileMode(QFileDialog::ExistingFile);
+        m_open->setAcceptMode(QFileDialog::AcceptOpen);
+    }
+    return m_open;
+}
+
+QFileDialog *FileDialogs::saveDialog() {
+    if (!m_save) {
+        m_save = makeDialog(m_owner, QStringLiteral("SaveDialog1"), QStringLiteral("Save File"));
+        m_save->setFileMode(QFileDialog::AnyFile);
+        m_save->setAcceptMode(QFileDialog::AcceptSave);
+    }
+    return m_save;
 }
 
 QString FileDialogs::askOpenFileName() {
-    return ask(m_open);
+    return ask(openDialog());
 }
 
 QString FileDialogs::askSaveFileName(bool proposeArmoured) {
-    m_save->selectNameFilter(fileFilters[proposeArmoured ? 0 : 1]);
+    saveDialog()->selectNameFilter(fileFilters[proposeArmoured ? 0 : 1]);
     return ask(m_save);
 }
 

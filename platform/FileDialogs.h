@@ -11,8 +11,8 @@ namespace platform {
 
 class FileDialogs {
 public:
-    // The dialogs live as long as their owner; their objectNames are "OpenDialog1" and
-    // "SaveDialog1".
+    // The dialogs are made at their first showing and live as long as their owner; their
+    // objectNames are "OpenDialog1" and "SaveDialog1".
     explicit FileDialogs(QWidget *owner);
 
     // The chosen file's full path, or an empty name when the user cancelled.
@@ -21,10 +21,13 @@ public:
     QString askSaveFileName(bool proposeArmoured);
 
 private:
+    QFileDialog *openDialog();
+    QFileDialog *saveDialog();
     static QString ask(QFileDialog *dialog);
 
-    QFileDialog *m_open;
-    QFileDialog *m_save;
+    QWidget *m_owner;
+    QFileDialog *m_open = nullptr;
+    QFileDialog *m_save = nullptr;
 };
 
 } // namespace platform

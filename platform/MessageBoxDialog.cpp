@@ -67,7 +67,11 @@ MessageBoxDialog::MessageBoxDialog(QWidget *parent, const QString &title, const 
     iconLabel->setPixmap(style()->standardIcon(icon, nullptr, this).pixmap(size, size));
     iconLabel->setAlignment(Qt::AlignTop);
 
-    auto *textLabel = new QLabel(text, this);
+    // A carriage return breaks the line, as it did in the boxes of the original platform.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    auto *textLabel = new QLabel(shown, this);
     textLabel->setObjectName(QStringLiteral("msg_Text"));
     textLabel->setTextFormat(Qt::PlainText);
     textLabel->setWordWrap(text.size() > 60);

@@ -1,0 +1,65 @@
+// The display options: font, text colour, background colour and word wrap. They change how
+// the text looks, never the text; none of them refreshes the status.
+#include "editor/DisplaySettings.h"
+#include "editor/SPadEditor.h"
+#include "editor/Unit1.h"
+#include "platform/ColorValue.h"
+#include "platform/DisplayDialogs.h"
+
+#include <QAction>
+#include <QApplication>
+
+namespace {
+
+// The colour dialog opened on a colour value: the new value when the user confirmed a colour
+// whose value differs. Confirming on a system colour's reference gives its explicit colour,
+// which no longer follows the system's setting.
+std::optional<quint32> askColorValue(QWidget *owner, quint32 current) {
+    const QColor start = platform::colorFromValue(current, QApplication::palette());
+    const std::optional<QColor> chosen = platform::chooseColor(owner, start);
+    if (!chosen || platform::valueFromColor(*chosen) == current)
+        return std::nullopt;
+    return platform::valueFromColor(*chosen);
+}
+
+} // namespace
+
+void Tfrm_SPad::Font1Click() {
+    txt_SPad->setFont(platform::chooseFont(this, txt_SPad->font()));
+}
+
+void Tfrm_SPad::TextColor1Click() {
+    if (const auto value = askColorValue(this, txt_SPad->textColorValue()))
+        txt_SPad->setTextColorValue(*value);
+}
+
+void Tfrm_SPad::BackgroundColor1Click() {
+    if (const auto value = askColorValue(this, txt_SPad->backColorValue()))
+        txt_SPad->setBackColorValue(*value);
+}
+
+// The menu item's check mark has already been inverted when the item was chosen.
+void Tfrm_SPad::WordWrap1Click() {
+    txt_SPad->setWordWrap(WordWrap1->isChecked());
+}
+
+DisplaySettings Tfrm_SPad::displaySettings() const {
+    const QFont font = txt_SPad->font();
+    return DisplaySettings{
+        font.family(), font.pointSize(),       qint32(txt_SPad->textColorValue()), font.bold(),
+        font.italic(), WordWrap1->isChecked(), qint32(txt_SPad->backColorValue())};
+}
+
+// Word wrap is switched on by the Word Wrap command itself, as if chosen from the menu.
+void Tfrm_SPad::applyDisplaySettings(const DisplaySettings &settings) {
+    QFont font = txt_SPad->font();
+    font.setFamily(settings.fontName);
+    font.setPointSize(settings.fontSize);
+    font.setBold(settings.bold);
+    font.setItalic(settings.italic);
+    txt_SPad->setFont(font);
+    txt_SPad->setTextColorValue(quint32(settings.fontColor));
+    if (settings.wordWrap != WordWrap1->isChecked())
+        WordWrap1->trigger();
+    txt_SPad->setBackColorValue(quint32(settings.backColor));
+}

@@ -1,0 +1,41 @@
+// The main window's creation and destruction handlers: the stored display settings, the file
+// named on the command line, and the settings written back at shutdown.
+#include "editor/DisplaySettings.h"
+#include "editor/SPadEditor.h"
+#include "editor/Unit1.h"
+#include "platform/Beep.h"
+#include "platform/Failure.h"
+#include "platform/MessageBox.h"
+#include "platform/ProfileFile.h"
+
+#include <QFileInfo>
+
+void Tfrm_SPad::FormCreate(const QString &commandLineFile) {
+    SpecificMethodRequested = false;
+    {
+        const platform::ProfileFile settingsFile{QString::fromLatin1(settingsFileName)};
+        DisplaySettings settings = displaySettings();
+        readDisplaySettings(settingsFile, settings);
+        applyDisplaySettings(settings);
+    }
+    if (!commandLineFile.isEmpty())
+        platform::runGuarded([&] { openCommandLineFile(commandLineFile); });
+}
+
+void Tfrm_SPad::openCommandLineFile(const QString &name) {
+    if (QFileInfo(name).isFile()) {
+        loadFile(name);
+        return;
+    }
+    platform::messageBeep(platform::BeepKind::Hand);
+    platform::showMessageBox(nullptr,
+                             QStringLiteral("The following file does not exist.\r\r") + name,
+                             platform::MessageKind::Error, platform::Ok);
+}
+
+void Tfrm_SPad::FormDestroy() {
+    platform::runGuarded([this] {
+        platform::ProfileFile settingsFile{QString::fromLatin1(settingsFileName)};
+        writeDisplaySettings(settingsFile, displaySettings());
+    });
+}
