@@ -1,35 +1,17 @@
 // The program's entry: the application, its main window and the event loop, the settings
 // stored on the way out. The exit code is always 0.
+#include "editor/Program.h"
 #include "editor/Unit1.h"
 #include "platform/CommandLine.h"
-#include "platform/Failure.h"
-#include "platform/Help.h"
 
 #include <QApplication>
-#include <QFont>
-
-namespace {
-
-// The user-interface font of the window system the program was made for; the font system
-// substitutes the nearest sans-serif face of that size.
-QFont userInterfaceFont() {
-    QFont font(QStringLiteral("MS Sans Serif"), 8);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
-
-} // namespace
 
 int main(int argc, char *argv[]) {
     // Read before the application takes away the options it knows, so that a file named like
     // one of them still arrives.
     const QString commandLineFile = platform::commandLineFileName(argc, argv);
     QApplication application(argc, argv);
-    // The name only: a display name would be appended to every window's title on the desktop
-    // ("Error — Shroud-a-Pad"), and the message boxes' titles are fixed.
-    QApplication::setApplicationName(QLatin1String(platform::applicationTitle));
-    QApplication::setFont(userInterfaceFont());
-    platform::setHelpFile(QStringLiteral("QVL.HLP"));
+    prepareApplication();
     {
         Tfrm_SPad window;
         window.FormCreate(commandLineFile);
