@@ -5,6 +5,7 @@
 #include "platform/DialogPlacement.h"
 
 #include <QFileDialog>
+#include <QLineEdit>
 
 namespace platform {
 
@@ -18,13 +19,45 @@ const QStringList fileFilters{
     QStringLiteral("All Files (*)"),
 };
 
-QFileDialog *makeDialog(QWidget *owner, const QString &name, const QString &title) {
-    auto *dialog = new QFileDialog(owner, title);
+const QString defaultExtension = QStringLiteral("qvl");
+
+// The field in which the user types the file's name.
+QLineEdit *nameField(QFileDialog *dialog) {
+    return dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+}
+
+// The toolkit adds its default suffix to every name without a dot, in the open dialog too, so
+// a file such as "README" could never be opened. This dialog completes a typed name with the
+// default extension only when the name as typed is no file and the completed one is.
+class OpenFileDialog : public QFileDialog {
+public:
+    explicit OpenFileDialog(QWidget *owner)
+        : QFileDialog(owner, QStringLiteral("Open File")) {}
+
+protected:
+    void accept() override {
+        const QStringList typed = selectedFiles();
+        if (typed.size() == 1)
+            completeName(typed.constFirst());
+        QFileDialog::accept();
+    }
+
+private:
+    void completeName(const QString &typed) {
+        const QFileInfo asTyped(typed);
+        const QString completed = typed + u'.' + defaultExtension;
+        QLineEdit *field = nameField(this);
+        if (field != nullptr && !asTyped.exists() && !asTyped.fileName().contains(u'.') &&
+            QFileInfo::exists(completed))
+            field->setText(completed);
+    }
+};
+
+QFileDialog *prepared(QFileDialog *dialog, const QString &name) {
     dialog->setObjectName(name);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setOption(QFileDialog::ReadOnly, false);
     dialog->setNameFilters(fileFilters);
-    dialog->setDefaultSuffix(QStringLiteral("qvl"));
     dialog->setViewMode(QFileDialog::List);
     placeLikeCommonDialog(dialog);
     return dialog;
@@ -37,7 +70,7 @@ FileDialogs::FileDialogs(QWidget *owner)
 
 QFileDialog *FileDialogs::openDialog() {
     if (!m_open) {
-        m_open = makeDialog(m_owner, QStringLiteral("OpenDialog1"), QStringLiteral("Open File"));
+        m_open = prepared(new OpenFileDialog(m_owner), QStringLiteral("OpenDialog1"));
         m_open->setFileMode(QFileDialog::ExistingFile);
         m_open->setAcceptMode(QFileDialog::AcceptOpen);
     }
@@ -46,15 +79,23 @@ QFileDialog *FileDialogs::openDialog() {
 
 QFileDialog *FileDialogs::saveDialog() {
     if (!m_save) {
-        m_save = makeDialog(m_owner, QStringLiteral("SaveDialog1"), QStringLiteral("Save File"));
+        m_save = prepared(new QFileDialog(m_owner, QStringLiteral("Save File")),
+                          QStringLiteral("SaveDialog1"));
         m_save->setFileMode(QFileDialog::AnyFile);
         m_save->setAcceptMode(QFileDialog::AcceptSave);
+        m_save->setDefaultSuffix(defaultExtension);
     }
     return m_save;
 }
 
+// Only a confirmed Open moves the file type that the next one starts from.
 QString FileDialogs::askOpenFileName() {
-    return ask(openDialog());
+    QFileDialog *dialog = openDialog();
+    const QString startingType = dialog->selectedNameFilter();
+    const QString name = ask(dialog);
+    if (name.isEmpty())
+        dialog->selectNameFilter(startingType);
+    return name;
 }
 
 QString FileDialogs::askSaveFileName(bool proposeArmoured) {
@@ -63,7 +104,9 @@ QString FileDialogs::askSaveFileName(bool proposeArmoured) {
 }
 
 QString FileDialogs::ask(QFileDialog *dialog) {
-    dialog->selectFile(QString());
+    // The toolkit ignores the selection of an empty name, so the field is emptied itself.
+    if (QLineEdit *field = nameField(dialog))
+        field->clear();
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return QString();
     return dialog->selectedFiles().constFirst();

@@ -1,5 +1,6 @@
 // Answers modal widgets for the widget tests. Each answer runs from a fresh zero-time timer,
-// so a modal box that the answer itself opens can be answered in turn.
+// so a modal box that the answer itself opens can be answered in turn, and only while its
+// widget is still the one waiting.
 #include "ModalAnswerer.h"
 
 #include <QAbstractButton>
@@ -48,14 +49,21 @@ void ModalAnswerer::poll() {
     if (!modal || modal == m_lastAnswered || m_answers.isEmpty() || !modal->isVisible())
         return;
     m_lastAnswered = modal;
-    const auto *text = modal->findChild<QLabel *>(QStringLiteral("msg_Text"));
-    m_texts.append(text ? text->text() : QString());
-    m_titles.append(modal->windowTitle());
-    Answer answer = m_answers.takeFirst();
     QPointer<QWidget> target = modal;
-    QTimer::singleShot(0, this, [this, answer, target] {
-        if (target)
-            answer(target);
+    QTimer::singleShot(0, this, [this, target] {
+        // A widget that ended before its turn (a dialog closing right after a box it had opened
+        // was answered) takes no answer: the answer waits for the next widget.
+        if (!target || !target->isVisible() || QApplication::activeModalWidget() != target ||
+            m_answers.isEmpty()) {
+            if (m_lastAnswered == target)
+                m_lastAnswered = nullptr;
+            return;
+        }
+        const auto *text = target->findChild<QLabel *>(QStringLiteral("msg_Text"));
+        m_texts.append(text ? text->text() : QString());
+        m_titles.append(target->windowTitle());
+        Answer answer = m_answers.takeFirst();
+        answer(target);
         // The same dialog may be shown again: once this showing has ended, or another
         // modal widget has been answered meanwhile, it counts as new again.
         if (!target || !target->isVisible() || m_lastAnswered != target)

@@ -1,0 +1,381 @@
+// Open File through the main window and the real open dialog: cancelling, the question before a
+// text is replaced, the loading steps (line breaks, the zero byte, a file equal to the text), a
+// large file, files that cannot be opened, and the dialog's remembered file type.
+#include "FileFixtures.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <memory>
+#include <sys/stat.h>
+
+using namespace file_fixtures;
+using crypt_fixtures::beepNames;
+using crypt_fixtures::everyByteText;
+
+namespace {
+
+const QString openTitle = QStringLiteral("Open File");
+const QString replaceQuestion =
+    QStringLiteral("Confirm: Replace existing text with the contents of the selected file?");
+
+} // namespace
+
+class TestOpenFile : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+
+    void dialogAsShown();
+    void cancelChangesNothing_data();
+    void cancelChangesNothing();
+    void emptyEditorAsksNothing();
+    void typedNames_data();
+    void typedNames();
+    void question_data();
+    void question();
+    void loads_data();
+    void loads();
+    void identicalFileChangesNothing();
+    void fiftyMegabytes();
+    void cannotOpen_data();
+    void cannotOpen();
+    void confirmedFileTypeIsRemembered();
+    void cancelledFileTypeIsForgotten();
+
+private:
+    QString pathOf(const char *name) const { return m_dir->filePath(QLatin1String(name)); }
+    // Runs Open File choosing the file; a text in the editor is replaced after the answer Yes.
+    void openChoosing(WindowUnderTest &w, const QString &path);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestOpenFile::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    platform::clearRecordedBeeps();
+}
+
+void TestOpenFile::openChoosing(WindowUnderTest &w, const QString &path) {
+    ModalAnswerer answerer;
+    answerer.then(chooseFile(path));
+    if (w.editor()->byteLength() > 0)
+        answerer.press(QStringLiteral("msg_Yes"));
+    w.action("OpenFile1")->trigger();
+    QVERIFY(answerer.done());
+}
+
+// The title, the three file types with the armoured one chosen, no read-only choice, and an
+// empty name field.
+void TestOpenFile::dialogAsShown() {
+    WindowUnderTest w;
+    QFileDialog *shownDialog = nullptr;
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *modal) {
+        shownDialog = qobject_cast<QFileDialog *>(modal);
+        modal->close();
+    });
+    w.action("OpenFile1")->trigger();
+    QVERIFY(answerer.done());
+    QVERIFY(shownDialog != nullptr);
+    QCOMPARE(shownDialog->objectName(), QStringLiteral("OpenDialog1"));
+    QCOMPARE(shownDialog->windowTitle(), openTitle);
+    QCOMPARE(shownDialog->nameFilters(),
+             QStringList({"Shroud-a-Pad (*.qvl)", "Text (*.txt)", "All Files (*)"}));
+    QCOMPARE(shownDialog->selectedNameFilter(), QStringLiteral("Shroud-a-Pad (*.qvl)"));
+    QCOMPARE(shownDialog->fileMode(), QFileDialog::ExistingFile);
+    QVERIFY(!shownDialog->testOption(QFileDialog::ReadOnly));
+    QVERIFY(shownDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text().isEmpty());
+}
+
+void TestOpenFile::cancelChangesNothing_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("empty editor, Escape") << ""
+                                          << "key Escape";
+    QTest::newRow("a text, Escape") << "some text"
+                                    << "key Escape";
+    QTest::newRow("a text, closed by the frame") << "some text"
+                                                 << "frame";
+}
+
+// No question, no beep, and the text, its selection and its undo stay as they were.
+void TestOpenFile::cancelChangesNothing() {
+    QFETCH(QString, text);
+    QFETCH(QString, answer);
+    WindowUnderTest w;
+    type(w.editor(), text);
+    select(w.editor(), 0, int(text.size()) / 2);
+    const EditorState before(w);
+    ModalAnswerer answerer;
+    answerWith(answerer, answer);
+    w.action("OpenFile1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(shown(answerer), QStringList{openTitle});
+    QVERIFY(beepNames().isEmpty());
+    QVERIFY(EditorState(w) == before);
+}
+
+void TestOpenFile::emptyEditorAsksNothing() {
+    WindowUnderTest w;
+    QVERIFY(writeFile(pathOf("a.txt"), "the letter"));
+    ModalAnswerer answerer;
+    answerer.then(chooseFile(pathOf("a.txt")));
+    w.action("OpenFile1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(shown(answerer), QStringList{openTitle});
+    QVERIFY(beepNames().isEmpty());
+    QCOMPARE(w.bytes(), std::string("the letter"));
+}
+
+void TestOpenFile::typedNames_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("default extension added") << QStringList{"letter.qvl"} << "letter"
+                                             << "letter.qvl";
+    QTest::newRow("a name without extension") << QStringList{"README"} << "README"
+                                              << "README";
+    QTest::newRow("as typed before the default extension")
+        << QStringList{"letter", "letter.qvl"} << "letter"
+        << "letter";
+    QTest::newRow("other extension kept")
+        << QStringList{"letter.txt", "letter.txt.qvl"} << "letter.txt"
+        << "letter.txt";
+}
+
+// A name typed into the dialog's folder: the default extension completes a name that names no
+// file, while a file whose name has no extension opens as it is.
+void TestOpenFile::typedNames() {
+    QFETCH(QStringList, files);
+    QFETCH(QString, typed);
+    QFETCH(QString, opened);
+    for (const QString &file : files)
+        QVERIFY(writeFile(m_dir->filePath(file), file.toLatin1()));
+    WindowUnderTest w;
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *modal) {
+        auto *dialog = static_cast<QFileDialog *>(modal);
+        dialog->setDirectory(m_dir->path());
+        typeName(dialog, typed);
+        pressAccept(dialog);
+    });
+    w.action("OpenFile1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(QString::fromStdString(w.bytes()), opened);
+}
+
+void TestOpenFile::question_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("Yes") << "press msg_Yes" << true;
+    QTest::newRow("No") << "press msg_No" << false;
+    QTest::newRow("Escape answers No") << "key Escape" << false;
+    QTest::newRow("Enter answers Yes") << "key Enter" << true;
+    QTest::newRow("closed by the frame goes on") << "frame" << true;
+}
+
+// Asked after the file has been chosen, with the question beep; only No keeps the text, with
+// its selection and its undo.
+void TestOpenFile::question() {
+    QFETCH(QString, answer);
+    QFETCH(bool, replaced);
+    WindowUnderTest w;
+    QVERIFY(writeFile(pathOf("new.txt"), "new\ntext"));
+    type(w.editor(), QStringLiteral("old text"));
+    select(w.editor(), 1, 4);
+    const EditorState before(w);
+    ModalAnswerer answerer;
+    answerer.then(chooseFile(pathOf("new.txt")));
+    answerWith(answerer, answer);
+    w.action("OpenFile1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(shown(answerer), QStringList({openTitle, replaceQuestion}));
+    QCOMPARE(beepNames(), QStringList{"Question"});
+    if (replaced) {
+        QCOMPARE(w.bytes(), std::string("new\r\ntext"));
+        QCOMPARE(w.sizeCaption(), QStringLiteral(" 9 bytes"));
+        QVERIFY(!w.editor()->canUndo());
+    } else {
+        QVERIFY(EditorState(w) == before);
+    }
+}
+
+void TestOpenFile::loads_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QString>("size");
+    const QByteArray every = crypt_fixtures::asBytes(everyByteText(3));
+    QTest::newRow("empty file over a text")
+        << QByteArray("old text") << QByteArray() << QByteArray() << " 0 bytes";
+    QTest::newRow("CR LF kept") << QByteArray() << QByteArray("a\r\nb") << QByteArray("a\r\nb")
+                                << " 4 bytes";
+    QTest::newRow("LF only") << QByteArray() << QByteArray("a\nb\n") << QByteArray("a\r\nb\r\n")
+                             << " 6 bytes";
+    QTest::newRow("CR only") << QByteArray() << QByteArray("a\rb\r") << QByteArray("a\r\nb\r\n")
+                             << " 6 bytes";
+    QTest::newRow("mixed") << QByteArray() << QByteArray("a\r\nb\nc\rd\n\r\r\n")
+                           << QByteArray("a\r\nb\r\nc\r\nd\r\n\r\n\r\n") << " 16 bytes";
+    QTest::newRow("zero byte ends the text")
+        << QByteArray() << QByteArray("abc\0def", 7) << QByteArray("abc") << " 3 bytes";
+    QTest::newRow("zero byte first, over a text")
+        << QByteArray("old") << QByteArray("\0abc", 4) << QByteArray() << " 0 bytes";
+    QTest::newRow("CR before a zero byte")
+        << QByteArray() << QByteArray("a\r\0b", 4) << QByteArray("a\r\n") << " 3 bytes";
+    QTest::newRow("every byte value")
+        << QByteArray() << every << every << QStringLiteral(" %1 bytes").arg(every.size());
+}
+
+// The line breaks normalised, the text cut at a zero byte, the status counting two bytes per
+// line break, and nothing left to undo.
+void TestOpenFile::loads() {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, after);
+    QFETCH(QString, size);
+    WindowUnderTest w;
+    type(w.editor(), QString::fromLatin1(before));
+    QVERIFY(writeFile(pathOf("file.txt"), file));
+    openChoosing(w, pathOf("file.txt"));
+    QCOMPARE(crypt_fixtures::asBytes(w.bytes()), after);
+    QCOMPARE(w.sizeCaption(), size);
+    QVERIFY(!w.editor()->canUndo());
+    QCOMPARE(beepNames(), before.isEmpty() ? QStringList() : QStringList{"Question"});
+}
+
+// Equal after the line breaks are normalised: no change event, and the typed text can still
+// be undone.
+void TestOpenFile::identicalFileChangesNothing() {
+    WindowUnderTest w;
+    type(w.editor(), QStringLiteral("a"));
+    QTest::keyClick(w.editor(), Qt::Key_Return);
+    type(w.editor(), QStringLiteral("b"));
+    QCOMPARE(w.bytes(), std::string("a\r\nb"));
+    QVERIFY(writeFile(pathOf("same.txt"), "a\nb"));
+    const EditorState before(w);
+    QSignalSpy changes(w.editor(), &QPlainTextEdit::textChanged);
+    openChoosing(w, pathOf("same.txt"));
+    QCOMPARE(changes.count(), 0);
+    QVERIFY(EditorState(w) == before);
+    w.action("Undo1")->trigger();
+    QCOMPARE(w.bytes(), std::string("a\r\n"));
+}
+
+// 50,000,000 bytes once the line ends are CR LF.
+void TestOpenFile::fiftyMegabytes() {
+    constexpr int lines = 50'000;
+    const QByteArray line = QByteArray(997, 'x') + "y\n";
+    QFile file(pathOf("large.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    for (int i = 0; i < lines; ++i)
+        QCOMPARE(file.write(line), line.size());
+    file.close();
+    WindowUnderTest w;
+    openChoosing(w, file.fileName());
+    QCOMPARE(w.sizeCaption(), QStringLiteral(" 50000000 bytes"));
+    QCOMPARE(w.editor()->lineCount(), lines + 1);
+    QCOMPARE(w.editor()->line(lines - 1), line.chopped(1).toStdString());
+    QCOMPARE(w.editor()->line(lines), std::string());
+}
+
+void TestOpenFile::cannotOpen_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a pipe") << "fifo";
+    QTest::newRow("a device without end") << "/dev/zero";
+    QTest::newRow("deleted before the answer") << "deleted";
+    QTest::newRow("a folder by the time of the answer") << "folder";
+}
+
+// The application-level error box with the full path; the editor and the disk as before.
+void TestOpenFile::cannotOpen() {
+    QFETCH(QString, kind);
+    WindowUnderTest w;
+    QString path = pathOf("chosen");
+    ModalAnswerer answerer;
+    QStringList expected{openTitle};
+    if (kind == QLatin1String("fifo")) {
+        QCOMPARE(mkfifo(qPrintable(path), 0600), 0);
+    } else if (kind == QLatin1String("/dev/zero")) {
+        path = kind;
+    } else {
+        // The file is chosen, and then it is gone while the question waits.
+        type(w.editor(), QStringLiteral("old text"));
+        QVERIFY(writeFile(path, "new text"));
+        expected << replaceQuestion;
+    }
+    const EditorState before(w);
+    answerer.then(chooseFile(path));
+    if (w.editor()->byteLength() > 0) {
+        answerer.then([&](QWidget *modal) {
+            QFile::remove(path);
+            if (kind == QLatin1String("folder"))
+                QDir().mkdir(path);
+            modal->findChild<QAbstractButton *>(QStringLiteral("msg_Yes"))->click();
+        });
+    }
+    answerer.press(QStringLiteral("msg_OK"));
+    w.action("OpenFile1")->trigger();
+    QVERIFY(answerer.done());
+    expected << QStringLiteral("Shroud-a-Pad: Cannot open file %1.").arg(path);
+    QCOMPARE(shown(answerer), expected);
+    QVERIFY(EditorState(w) == before);
+}
+
+// The next Open starts on the file type that was chosen when the last one was confirmed, with
+// its name field empty again.
+void TestOpenFile::confirmedFileTypeIsRemembered() {
+    WindowUnderTest w;
+    QVERIFY(writeFile(pathOf("a.txt"), "a"));
+    QStringList startingTypes;
+    QStringList startingNames;
+    const auto chooseAs = [&](const QString &type, const QString &path) {
+        return [&, type, path](QWidget *modal) {
+            auto *dialog = static_cast<QFileDialog *>(modal);
+            startingTypes << dialog->selectedNameFilter();
+            startingNames << dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+            dialog->selectNameFilter(type);
+            chooseFile(path)(modal);
+        };
+    };
+    ModalAnswerer answerer;
+    answerer.then(chooseAs(QStringLiteral("Text (*.txt)"), pathOf("a.txt")))
+        .then(chooseAs(QStringLiteral("All Files (*)"), pathOf("a.txt")))
+        .press(QStringLiteral("msg_Yes"))
+        .then([&](QWidget *modal) {
+            startingTypes << static_cast<QFileDialog *>(modal)->selectedNameFilter();
+            modal->close();
+        });
+    for (int open = 0; open < 3; ++open)
+        w.action("OpenFile1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(startingTypes, QStringList({"Shroud-a-Pad (*.qvl)", "Text (*.txt)", "All Files (*)"}));
+    QCOMPARE(startingNames, QStringList({"", ""}));
+}
+
+// Only a confirmed Open moves the starting file type: a choice made and then cancelled is not
+// kept.
+void TestOpenFile::cancelledFileTypeIsForgotten() {
+    WindowUnderTest w;
+    QStringList startingTypes;
+    ModalAnswerer answerer;
+    answerer
+        .then([&](QWidget *modal) {
+            auto *dialog = static_cast<QFileDialog *>(modal);
+            startingTypes << dialog->selectedNameFilter();
+            dialog->selectNameFilter(QStringLiteral("Text (*.txt)"));
+            dialog->reject();
+        })
+        .then([&](QWidget *modal) {
+            startingTypes << static_cast<QFileDialog *>(modal)->selectedNameFilter();
+            modal->close();
+        });
+    w.action("OpenFile1")->trigger();
+    w.action("OpenFile1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(startingTypes, QStringList({"Shroud-a-Pad (*.qvl)", "Shroud-a-Pad (*.qvl)"}));
+}
+
+QTEST_MAIN(TestOpenFile)
+#include "tst_openfile.moc"

@@ -1,0 +1,338 @@
+// Save File As through the main window and the real save dialog: the refusal of an empty text,
+// the proposed file type, the bytes written exactly, the default extension, failures that
+// leave the disk as it was, and the working folder after either file dialog.
+#include "FileFixtures.h"
+
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+using namespace file_fixtures;
+using crypt_fixtures::asBytes;
+using crypt_fixtures::beepNames;
+using crypt_fixtures::blockOf;
+using crypt_fixtures::everyByteText;
+
+namespace {
+
+const QString saveTitle = QStringLiteral("Save File");
+const QString armouredType = QStringLiteral("Shroud-a-Pad (*.qvl)");
+const QString textType = QStringLiteral("Text (*.txt)");
+
+// While it lives, no file of the process may grow beyond 4096 bytes: the disk looks full.
+class SmallFileLimit {
+public:
+    SmallFileLimit() {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit small = m_saved;
+        small.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~SmallFileLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+    SmallFileLimit(const SmallFileLimit &) = delete;
+    SmallFileLimit &operator=(const SmallFileLimit &) = delete;
+
+private:
+    rlimit m_saved{};
+};
+
+} // namespace
+
+class TestSaveFile : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+
+    void emptyTextRefused();
+    void dialogAsShown();
+    void proposedType_data();
+    void proposedType();
+    void typeIsProposedAtEveryShowing();
+    void cancelWritesNothing();
+    void writesTheBytesExactly();
+    void loadedLineBreaksAreSavedAsCrLf();
+    void defaultExtension_data();
+    void defaultExtension();
+    void replacesAnExistingFileAfterTheQuestion();
+    void failures_data();
+    void failures();
+    void fullDiskKeepsTheOldFile();
+    void workingFolderUnchanged();
+
+private:
+    QString pathOf(const char *name) const { return m_dir->filePath(QLatin1String(name)); }
+    // Saves under the name typed in the save dialog, shown on the temporary folder.
+    void saveAs(WindowUnderTest &w, const QString &typedName);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestSaveFile::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    platform::clearRecordedBeeps();
+}
+
+void TestSaveFile::saveAs(WindowUnderTest &w, const QString &typedName) {
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *modal) {
+        auto *dialog = static_cast<QFileDialog *>(modal);
+        dialog->setDirectory(m_dir->path());
+        typeName(dialog, typedName);
+        pressAccept(dialog);
+    });
+    w.action("SaveFileAs1")->trigger();
+    QVERIFY(answerer.done());
+}
+
+// The stop beep and the error box, and no dialog at all.
+void TestSaveFile::emptyTextRefused() {
+    WindowUnderTest w;
+    ModalAnswerer answerer;
+    answerer.press(QStringLiteral("msg_OK"));
+    w.action("SaveFileAs1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(shown(answerer), QStringList{"Error: There is no text that can be saved."});
+    QCOMPARE(beepNames(), QStringList{"Hand"});
+    QVERIFY(QDir(m_dir->path()).isEmpty());
+}
+
+void TestSaveFile::dialogAsShown() {
+    WindowUnderTest w;
+    w.editor()->setBytes("text");
+    QFileDialog *shownDialog = nullptr;
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *modal) {
+        shownDialog = qobject_cast<QFileDialog *>(modal);
+        modal->close();
+    });
+    w.action("SaveFileAs1")->trigger();
+    QVERIFY(answerer.done());
+    QVERIFY(shownDialog != nullptr);
+    QCOMPARE(shownDialog->objectName(), QStringLiteral("SaveDialog1"));
+    QCOMPARE(shownDialog->windowTitle(), saveTitle);
+    QCOMPARE(shownDialog->acceptMode(), QFileDialog::AcceptSave);
+    QCOMPARE(shownDialog->nameFilters(), QStringList({armouredType, textType, "All Files (*)"}));
+    QCOMPARE(shownDialog->defaultSuffix(), QStringLiteral("qvl"));
+    QVERIFY(!shownDialog->testOption(QFileDialog::DontConfirmOverwrite));
+    QVERIFY(shownDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text().isEmpty());
+}
+
+void TestSaveFile::proposedType_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("type");
+    QTest::newRow("an armoured block") << asBytes(blockOf("abc")) << armouredType;
+    QTest::newRow("two tag lines, no valid block") << QByteArray("QvL/x\r\nQvL/y") << armouredType;
+    QTest::newRow("one tag line") << QByteArray("QvL/x\r\nplain") << textType;
+    QTest::newRow("tags inside lines") << QByteArray(" QvL/x\r\na QvL/y") << textType;
+    QTest::newRow("plain text") << QByteArray("plain") << textType;
+}
+
+void TestSaveFile::proposedType() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, type);
+    WindowUnderTest w;
+    w.editor()->setBytes(text.toStdString());
+    QString proposed;
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *modal) {
+        proposed = static_cast<QFileDialog *>(modal)->selectedNameFilter();
+        modal->close();
+    });
+    w.action("SaveFileAs1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(proposed, type);
+}
+
+// A type the user chose in one showing does not carry over to the next.
+void TestSaveFile::typeIsProposedAtEveryShowing() {
+    WindowUnderTest w;
+    w.editor()->setBytes("plain");
+    QStringList proposed;
+    const auto chooseAllFilesAndCancel = [&](QWidget *modal) {
+        auto *dialog = static_cast<QFileDialog *>(modal);
+        proposed << dialog->selectedNameFilter();
+        dialog->selectNameFilter(QStringLiteral("All Files (*)"));
+        dialog->reject();
+    };
+    ModalAnswerer answerer;
+    answerer.then(chooseAllFilesAndCancel).then(chooseAllFilesAndCancel);
+    w.action("SaveFileAs1")->trigger();
+    w.action("SaveFileAs1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(proposed, QStringList({textType, textType}));
+}
+
+void TestSaveFile::cancelWritesNothing() {
+    WindowUnderTest w;
+    w.editor()->setBytes("text");
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *modal) {
+        auto *dialog = static_cast<QFileDialog *>(modal);
+        dialog->setDirectory(m_dir->path());
+        typeName(dialog, QStringLiteral("letter.txt"));
+        dialog->reject();
+    });
+    w.action("SaveFileAs1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(shown(answerer), QStringList{saveTitle});
+    QVERIFY(QDir(m_dir->path()).isEmpty());
+    QVERIFY(beepNames().isEmpty());
+}
+
+// Every byte value a text holds, its CR LF line breaks, no line break added at the end: the
+// file's size is the size in the status bar, and the editor is left as it was.
+void TestSaveFile::writesTheBytesExactly() {
+    WindowUnderTest w;
+    const std::string text = everyByteText(3);
+    w.editor()->setBytes(text);
+    type(w.editor(), QStringLiteral("!"));
+    select(w.editor(), 5, 300);
+    const EditorState before(w);
+    saveAs(w, QStringLiteral("every.txt"));
+    const QByteArray saved = contentOf(pathOf("every.txt"));
+    QCOMPARE(saved, asBytes("!" + text));
+    QCOMPARE(w.sizeCaption().section(u' ', 1, 1), QString::number(saved.size()));
+    QVERIFY(EditorState(w) == before);
+    QVERIFY(beepNames().isEmpty());
+}
+
+void TestSaveFile::loadedLineBreaksAreSavedAsCrLf() {
+    WindowUnderTest w;
+    QVERIFY(writeFile(pathOf("unix.txt"), "one\ntwo\rthree\n"));
+    ModalAnswerer answerer;
+    answerer.then(chooseFile(pathOf("unix.txt")));
+    w.action("OpenFile1")->trigger();
+    QVERIFY(answerer.done());
+    saveAs(w, QStringLiteral("windows.txt"));
+    QCOMPARE(contentOf(pathOf("windows.txt")), QByteArray("one\r\ntwo\r\nthree\r\n"));
+    QCOMPARE(w.sizeCaption(), QStringLiteral(" 17 bytes"));
+}
+
+void TestSaveFile::defaultExtension_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("no extension") << "letter"
+                                  << "letter.qvl";
+    QTest::newRow("with a space") << "My Letter"
+                                  << "My Letter.qvl";
+    QTest::newRow("txt kept") << "letter.txt"
+                              << "letter.txt";
+    QTest::newRow("qvl kept") << "letter.qvl"
+                              << "letter.qvl";
+    QTest::newRow("other extension kept") << "letter.doc"
+                                          << "letter.doc";
+}
+
+void TestSaveFile::defaultExtension() {
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    WindowUnderTest w;
+    w.editor()->setBytes("text");
+    saveAs(w, typed);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{saved});
+    QCOMPARE(contentOf(m_dir->filePath(saved)), QByteArray("text"));
+}
+
+// The dialog asks before it takes the name of an existing file; No returns to the dialog.
+void TestSaveFile::replacesAnExistingFileAfterTheQuestion() {
+    WindowUnderTest w;
+    w.editor()->setBytes("new");
+    QVERIFY(writeFile(pathOf("old.txt"), "the old text, longer than the new"));
+    ModalAnswerer answerer;
+    answerer.then(chooseFile(pathOf("old.txt")))
+        .then(replaceExisting(false))
+        .then([&](QWidget *modal) {
+            QCOMPARE(contentOf(pathOf("old.txt")), QByteArray("the old text, longer than the new"));
+            chooseFile(pathOf("old.txt"))(modal);
+        })
+        .then(replaceExisting(true));
+    w.action("SaveFileAs1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(shown(answerer), QStringList({saveTitle, saveTitle, saveTitle, saveTitle}));
+    QCOMPARE(contentOf(pathOf("old.txt")), QByteArray("new"));
+}
+
+void TestSaveFile::failures_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a folder that cannot be written")
+        << "/proc/x.txt"
+        << ""
+        << "Shroud-a-Pad: Cannot create file /proc/x.txt.";
+    // A name typed without an extension gets the default one, so the device is reached through
+    // a link that has one.
+    QTest::newRow("a link to a full device") << "full.txt"
+                                             << "/dev/full"
+                                             << "Shroud-a-Pad: Stream write error.";
+}
+
+// The application-level error box; the editor as it was, and a device written in place, never
+// replaced by a file.
+void TestSaveFile::failures() {
+    QFETCH(QString, path);
+    QFETCH(QString, device);
+    QFETCH(QString, message);
+    if (!device.isEmpty()) {
+        QVERIFY(QFile::link(device, m_dir->filePath(path)));
+        path = m_dir->filePath(path);
+    }
+    WindowUnderTest w;
+    w.editor()->setBytes("text");
+    const EditorState before(w);
+    ModalAnswerer answerer;
+    answerer.then(chooseFile(path));
+    if (QFileInfo::exists(path))
+        answerer.then(replaceExisting(true));
+    answerer.press(QStringLiteral("msg_OK"));
+    w.action("SaveFileAs1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(shown(answerer).constLast(), message);
+    QVERIFY(EditorState(w) == before);
+    if (!device.isEmpty()) {
+        QVERIFY(QFileInfo(path).isSymLink());
+        QVERIFY(!QFileInfo(device).isFile());
+    }
+}
+
+// A save that fails half-way leaves the old file whole, and no stray file beside it.
+void TestSaveFile::fullDiskKeepsTheOldFile() {
+    WindowUnderTest w;
+    w.editor()->setBytes(std::string(100'000, 'x'));
+    QVERIFY(writeFile(pathOf("letter.qvl"), "the old letter"));
+    ModalAnswerer answerer;
+    answerer.then(chooseFile(pathOf("letter.qvl")))
+        .then(replaceExisting(true))
+        .press(QStringLiteral("msg_OK"));
+    {
+        const SmallFileLimit diskFull;
+        w.action("SaveFileAs1")->trigger();
+    }
+    QVERIFY(answerer.done());
+    QCOMPARE(shown(answerer).constLast(), QStringLiteral("Shroud-a-Pad: Stream write error."));
+    QCOMPARE(contentOf(pathOf("letter.qvl")), QByteArray("the old letter"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"letter.qvl"});
+}
+
+// Choosing files in other folders moves neither dialog's caller.
+void TestSaveFile::workingFolderUnchanged() {
+    WindowUnderTest w;
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("elsewhere")));
+    QVERIFY(writeFile(pathOf("elsewhere/in.txt"), "text"));
+    const QString before = QDir::currentPath();
+    ModalAnswerer answerer;
+    answerer.then(chooseFile(pathOf("elsewhere/in.txt")))
+        .then(chooseFile(pathOf("elsewhere/out.txt")));
+    w.action("OpenFile1")->trigger();
+    w.action("SaveFileAs1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(contentOf(pathOf("elsewhere/out.txt")), QByteArray("text"));
+    QCOMPARE(QDir::currentPath(), before);
+}
+
+QTEST_MAIN(TestSaveFile)
+#include "tst_savefile.moc"
