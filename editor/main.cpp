@@ -3,19 +3,24 @@
 #include "editor/Program.h"
 #include "editor/Unit1.h"
 #include "platform/CommandLine.h"
+#include "platform/TerminationRequest.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
-    // Read before the application takes away the options it knows, so that a file named like
-    // one of them still arrives.
+    // The file to open at start is named by every argument, joined.
     const QString commandLineFile = platform::commandLineFileName(argc, argv);
-    QApplication application(argc, argv);
+    // The toolkit sees only the program's name: every argument belongs to the file name, and
+    // one such as "-platform x" must not be obeyed.
+    int toolkitArgc = 1;
+    QApplication application(toolkitArgc, argv);
     prepareApplication();
     {
         Tfrm_SPad window;
         window.FormCreate(commandLineFile);
         window.show();
+        // The session's end asks the program to quit: the settings are stored as after Exit.
+        platform::quitOnTerminationRequest();
         QApplication::exec();
         window.hide();
         window.FormDestroy();

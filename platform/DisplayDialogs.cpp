@@ -7,7 +7,10 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QLineEdit>
 
 namespace platform {
 
@@ -15,6 +18,7 @@ namespace {
 
 constexpr int smallestSize = 6;
 constexpr int largestSize = 32;
+constexpr int sampleMargin = 8;
 
 class LimitedFontDialog : public QFontDialog {
 public:
@@ -40,25 +44,41 @@ public:
     }
 
 private:
-    // Underline and strike-out are never chosen by the user.
+    // Underline and strike-out are never chosen by the user. The sample beside the effects
+    // took its height from them, so it is given room for the largest size of its own.
     void hideEffects() {
         for (QGroupBox *group : findChildren<QGroupBox *>()) {
             if (!group->findChildren<QCheckBox *>().isEmpty())
                 group->hide();
+        }
+        if (auto *sample = findChild<QLineEdit *>(QStringLiteral("qt_fontDialog_sampleEdit"))) {
+            QFont largest = sample->font();
+            largest.setPointSize(largestSize);
+            sample->setMinimumHeight(QFontMetrics(largest).height() + sampleMargin);
         }
     }
 };
 
 } // namespace
 
+// A face the font system lacks ("Fixedsys") is not in the dialog's list, so the dialog opens
+// on the face that stands in for it; left as it is, the face keeps its own name. The dialog is
+// told the style by the name the face gives it ("Book", "Regular"), since it cannot match a
+// plain style otherwise and would open on another one.
 QFont chooseFont(QWidget *owner, const QFont &start) {
+    const QFontInfo actual(start);
+    const QString shownFamily = actual.family();
+    QFont shown = start;
+    shown.setFamily(shownFamily);
+    shown.setStyleName(actual.styleName());
     LimitedFontDialog dialog(owner);
-    dialog.setCurrentFont(start);
+    dialog.setCurrentFont(shown);
     if (dialog.exec() != QDialog::Accepted)
         return start;
     const QFont chosen = dialog.selectedFont();
     QFont font = start;
-    font.setFamily(chosen.family());
+    if (chosen.family() != shownFamily)
+        font.setFamily(chosen.family());
     font.setPointSize(chosen.pointSize());
     font.setBold(chosen.bold());
     font.setItalic(chosen.italic());

@@ -43,6 +43,29 @@ MessageButton firstPresent(MessageButtons buttons, std::initializer_list<Message
     return fallback;
 }
 
+// The widest a run of text without a blank may be before it is broken.
+constexpr int widestUnbrokenRun = 480;
+
+// A run of characters too wide for the box (a long file name) may break anywhere, as it
+// does in the platform's own box, so the box never runs off the screen: a zero-width break
+// opportunity goes in wherever the run would grow too wide.
+QString breakable(const QString &text, const QFontMetrics &metrics) {
+    constexpr QChar breakOpportunity(0x200B);
+    QString result;
+    result.reserve(text.size());
+    int run = 0;
+    for (const QChar c : text) {
+        const int width = c.isSpace() ? 0 : metrics.horizontalAdvance(c);
+        run = c.isSpace() ? 0 : run + width;
+        if (run > widestUnbrokenRun) {
+            result += breakOpportunity;
+            run = width;
+        }
+        result += c;
+    }
+    return result;
+}
+
 MessageButton enterButton(MessageButtons buttons) {
     return firstPresent(buttons, {Ok, Yes, Retry}, MessageButton(0));
 }
@@ -71,7 +94,8 @@ MessageBoxDialog::MessageBoxDialog(QWidget *parent, const QString &title, const 
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    auto *textLabel = new QLabel(shown, this);
+    auto *textLabel = new QLabel(this);
+    textLabel->setText(breakable(shown, textLabel->fontMetrics()));
     textLabel->setObjectName(QStringLiteral("msg_Text"));
     textLabel->setTextFormat(Qt::PlainText);
     textLabel->setWordWrap(text.size() > 60);

@@ -1,10 +1,12 @@
-// The font dialog's size limits and missing effects; Cancel in either dialog changes nothing.
+// The font dialog's size limits, missing effects, starting point and sample; Cancel in either
+// dialog changes nothing, and the colour dialog tells a confirmed colour from a cancelled one.
 #include "ModalAnswerer.h"
 #include "platform/DisplayDialogs.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QTest>
 
 using namespace platform;
@@ -15,8 +17,12 @@ private slots:
     void fontSizeLimits_data();
     void fontSizeLimits();
     void fontDialogOffersNoEffects();
+    void fontConfirmedUnchanged_data();
+    void fontConfirmedUnchanged();
+    void sampleIsShown();
     void cancelKeepsTheStart();
     void colourChosenOnOk();
+    void colourConfirmedUnchanged();
 };
 
 void TestDisplayDialogs::fontSizeLimits_data() {
@@ -65,6 +71,46 @@ void TestDisplayDialogs::fontDialogOffersNoEffects() {
     QVERIFY(!effectsVisible);
 }
 
+// OK on the font the dialog opened with gives that font back: the same face, size and
+// style, even where the face names its plain style "Book" rather than "Regular".
+void TestDisplayDialogs::fontConfirmedUnchanged_data() {
+    QTest::addColumn<QFont>("start");
+    QTest::newRow("plain, Book") << QFont(QStringLiteral("DejaVu Sans Mono"), 10);
+    QTest::newRow("bold italic") << QFont(QStringLiteral("DejaVu Sans Mono"), 12, QFont::Bold,
+                                          true);
+    QTest::newRow("plain serif") << QFont(QStringLiteral("DejaVu Serif"), 9);
+    QTest::newRow("face not installed") << QFont(QStringLiteral("Fixedsys"), 10);
+}
+
+void TestDisplayDialogs::fontConfirmedUnchanged() {
+    QFETCH(QFont, start);
+    ModalAnswerer answerer;
+    answerer.then([](QWidget *w) { static_cast<QDialog *>(w)->accept(); });
+    const QFont chosen = chooseFont(nullptr, start);
+    QVERIFY(answerer.done());
+    QCOMPARE(chosen.family(), start.family());
+    QCOMPARE(chosen.pointSize(), start.pointSize());
+    QCOMPARE(chosen.bold(), start.bold());
+    QCOMPARE(chosen.italic(), start.italic());
+}
+
+// The sample keeps room to show the chosen font although the effects beside it are hidden.
+void TestDisplayDialogs::sampleIsShown() {
+    QLineEdit *sample = nullptr;
+    int height = 0;
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *w) {
+        sample = w->findChild<QLineEdit *>(QStringLiteral("qt_fontDialog_sampleEdit"));
+        height = sample ? sample->height() : 0;
+        w->close();
+    });
+    chooseFont(nullptr, QFont(QStringLiteral("DejaVu Sans"), 32));
+    QVERIFY(answerer.done());
+    QVERIFY(sample);
+    QVERIFY2(height >= QFontMetrics(QFont(QStringLiteral("DejaVu Sans"), 32)).height(),
+             qPrintable(QString::number(height)));
+}
+
 void TestDisplayDialogs::cancelKeepsTheStart() {
     ModalAnswerer answerer;
     answerer.key(Qt::Key_Escape).key(Qt::Key_Escape);
@@ -80,7 +126,13 @@ void TestDisplayDialogs::colourChosenOnOk() {
         dialog->setCurrentColor(QColor(255, 0, 0));
         dialog->accept();
     });
-    QCOMPARE(chooseColor(nullptr, Qt::black), std::optional<QColor>(QColor(255, 0, 0)));
+    QCOMPARE(chooseColor(nullptr, Qt::black).value_or(QColor()), QColor(255, 0, 0));
+}
+
+void TestDisplayDialogs::colourConfirmedUnchanged() {
+    ModalAnswerer answerer;
+    answerer.key(Qt::Key_Return);
+    QCOMPARE(chooseColor(nullptr, QColor(1, 2, 3)).value_or(QColor()), QColor(1, 2, 3));
 }
 
 QTEST_MAIN(TestDisplayDialogs)

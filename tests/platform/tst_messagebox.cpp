@@ -7,6 +7,7 @@
 #include "platform/WaitCursor.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -20,6 +21,7 @@ private slots:
     void titlesByKind_data();
     void titlesByKind();
     void buttonsStandInFixedOrder();
+    void longUnbrokenTextStaysOnScreen();
     void applicationErrorBoxAddsFullStop();
     void guardShowsFailureAndGoesOn();
     void beepsAreRecordedByKind();
@@ -90,6 +92,24 @@ void TestMessageBox::buttonsStandInFixedOrder() {
     QCOMPARE(showMessageBox(nullptr, QStringLiteral("x"), MessageKind::Information, all), Help);
     QCOMPARE(captions, (QStringList{"&Yes", "&No", "OK", "Cancel", "&Abort", "&Retry", "&Ignore",
                                     "&All", "&Help"}));
+}
+
+// A file name of 300 characters without a blank wraps inside the box, and every character of
+// it is still shown.
+void TestMessageBox::longUnbrokenTextStaysOnScreen() {
+    const QString text = QStringLiteral("Cannot open file /") + QString(300, u'x') + u'.';
+    int width = 0;
+    QString shown;
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *box) {
+        width = box->width();
+        shown = box->findChild<QLabel *>(QStringLiteral("msg_Text"))->text();
+        box->close();
+    });
+    showMessageBox(nullptr, text, MessageKind::Error, Ok);
+    QVERIFY(answerer.done());
+    QVERIFY2(width < 700, qPrintable(QString::number(width)));
+    QCOMPARE(shown.remove(QChar(0x200B)), text);
 }
 
 void TestMessageBox::applicationErrorBoxAddsFullStop() {
