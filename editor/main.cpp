@@ -1,9 +1,10 @@
 // The program's entry: the application, its main window and the event loop, the settings
-// stored on the way out. The exit code is always 0.
+// stored on the way out, also when the end is requested from outside. The exit code is always 0.
 #include "editor/Unit1.h"
 #include "platform/CommandLine.h"
 #include "platform/Failure.h"
 #include "platform/Help.h"
+#include "platform/TerminationRequests.h"
 
 #include <QApplication>
 #include <QFont>
@@ -21,6 +22,8 @@ QFont userInterfaceFont() {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // A logout or `kill` ends the program as Exit does, so the settings are still stored.
+    platform::TerminationRequests terminationRequests;
     // Read before the application takes away the options it knows, so that a file named like
     // one of them still arrives.
     const QString commandLineFile = platform::commandLineFileName(argc, argv);
@@ -34,6 +37,7 @@ int main(int argc, char *argv[]) {
         Tfrm_SPad window;
         window.FormCreate(commandLineFile);
         window.show();
+        terminationRequests.quitApplicationOnRequest();
         QApplication::exec();
         window.hide();
         window.FormDestroy();
