@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -90,6 +91,8 @@ private slots:
     void oversizedFileIsKept();
     void readOnlyFileIsKept();
     void roundTripAcrossTwoRuns();
+    void quitAsksNothing_data();
+    void quitAsksNothing();
 
 private:
     void store(const QByteArray &content);
@@ -328,6 +331,37 @@ void TestStartupSettings::roundTripAcrossTwoRuns() {
     const Seen next = run();
     QCOMPARE(next.shown, changed);
     QVERIFY(next.drawnAsShown);
+}
+
+void TestStartupSettings::quitAsksNothing_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Exit") << "Exit1";
+    QTest::newRow("the window closed") << "close";
+}
+
+// With unsaved text, Exit and closing the window both end the event loop at once, asking
+// nothing; the settings are then written by FormDestroy, as the program's entry does.
+void TestStartupSettings::quitAsksNothing() {
+    QFETCH(QString, way);
+    WindowUnderTest w;
+    w.window().FormCreate(QString());
+    w.editor()->setBytes("unsaved text");
+    ModalAnswerer answerer;
+    answerer.closeFrame(); // any question would be recorded here
+    QTimer::singleShot(0, &w.window(), [&] {
+        if (way == QLatin1String("close"))
+            w.window().close();
+        else
+            w.action(qPrintable(way))->trigger();
+    });
+    QTimer hang; // a failure, not a hang
+    hang.callOnTimeout([] { QCoreApplication::exit(1); });
+    hang.start(10'000);
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(answerer.answered(), 0);
+    w.window().hide();
+    w.window().FormDestroy();
+    QCOMPARE(contentOf(m_config->settingsPath()), eightLines());
 }
 
 QTEST_MAIN(TestStartupSettings)
