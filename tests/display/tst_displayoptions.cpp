@@ -3,6 +3,7 @@
 // (a system colour becomes explicit when confirmed), and Word Wrap; none of them touches the
 // text or the status panels.
 #include "tests/files/FileFixtures.h"
+#include "tests/startup/PrivateConfig.h"
 
 #include "platform/ColorValue.h"
 
@@ -63,6 +64,7 @@ ModalAnswerer::Answer confirmColor(QColor *starting, const QColor &chosen) {
 class TestDisplayOptions : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
 
     void cancelChangesNothing_data();
@@ -73,9 +75,15 @@ private slots:
     void wordWrapTwice();
 
 private:
+    // Nothing these tests do (the dialogs keep state of their own) reaches a user's folder.
+    PrivateConfig m_config;
     // A window with a text, a selection and an edit that can be undone.
     static void prepare(WindowUnderTest &w);
 };
+
+void TestDisplayOptions::initTestCase() {
+    QVERIFY(m_config.isPrivate());
+}
 
 void TestDisplayOptions::init() {
     platform::clearRecordedBeeps();

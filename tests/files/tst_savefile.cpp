@@ -2,6 +2,7 @@
 // the proposed file type, the bytes written exactly, the default extension, failures that
 // leave the disk as it was, and the working folder after either file dialog.
 #include "FileFixtures.h"
+#include "tests/startup/PrivateConfig.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -44,6 +45,7 @@ private:
 class TestSaveFile : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
 
     void emptyTextRefused();
@@ -63,12 +65,18 @@ private slots:
     void workingFolderUnchanged();
 
 private:
+    // Nothing these tests do (the dialogs keep state of their own) reaches a user's folder.
+    PrivateConfig m_config;
     QString pathOf(const char *name) const { return m_dir->filePath(QLatin1String(name)); }
     // Saves under the name typed in the save dialog, shown on the temporary folder.
     void saveAs(WindowUnderTest &w, const QString &typedName);
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
+
+void TestSaveFile::initTestCase() {
+    QVERIFY(m_config.isPrivate());
+}
 
 void TestSaveFile::init() {
     m_dir = std::make_unique<QTemporaryDir>();
