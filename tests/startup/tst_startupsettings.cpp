@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace file_fixtures;
 
@@ -90,6 +91,8 @@ private slots:
     void oddFiles();
     void oversizedFileIsKept();
     void readOnlyFileIsKept();
+    void otherThanAFileIsKept_data();
+    void otherThanAFileIsKept();
     void roundTripAcrossTwoRuns();
     void quitAsksNothing_data();
     void quitAsksNothing();
@@ -289,6 +292,31 @@ void TestStartupSettings::readOnlyFileIsKept() {
     // anything; the file's own marks are those of its owner, group and others.
     const auto userMarks = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
     QCOMPARE(QFile::permissions(m_config->settingsPath()) & ~userMarks, readOnly);
+}
+
+void TestStartupSettings::otherThanAFileIsKept_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a pipe") << "pipe";
+    QTest::newRow("a folder") << "folder";
+}
+
+// Never opened, so a pipe cannot hold up the start; the layout's settings, and at shutdown one
+// error box with the pipe or folder left as it was.
+void TestStartupSettings::otherThanAFileIsKept() {
+    QFETCH(QString, kind);
+    const QString path = m_config->settingsPath();
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    if (kind == QLatin1String("pipe"))
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QDir().mkdir(path));
+    ModalAnswerer answerer;
+    answerer.press(QStringLiteral("msg_OK"));
+    QCOMPARE(run().shown, DisplaySettings());
+    QVERIFY(answerer.done());
+    QCOMPARE(shown(answerer), QStringList{"Shroud-a-Pad: Unable to write to QVL.INI."});
+    const QFileInfo after(path);
+    QVERIFY(kind == QLatin1String("pipe") ? !after.isFile() && !after.isDir() : after.isDir());
 }
 
 // Settings changed through the Options menu of one run are the settings of the next.
