@@ -272,6 +272,10 @@ void TestSaveFile::failures_data() {
         << "/proc/x.txt"
         << ""
         << "Shroud-a-Pad: Cannot create file /proc/x.txt.";
+    QTest::newRow("a folder that does not exist")
+        << "/nonexistent-folder/x.txt"
+        << ""
+        << "Shroud-a-Pad: Cannot create file /nonexistent-folder/x.txt.";
     // A name typed without an extension gets the default one, so the device is reached through
     // a link that has one.
     QTest::newRow("a link to a full device") << "full.txt"
