@@ -75,10 +75,11 @@ private slots:
     void wordWrapTwice();
 
 private:
-    // Nothing these tests do (the dialogs keep state of their own) reaches a user's folder.
-    PrivateConfig m_config;
     // A window with a text, a selection and an edit that can be undone.
     static void prepare(WindowUnderTest &w);
+
+    // Nothing these tests do (the dialogs keep state of their own) reaches a user's folder.
+    PrivateConfig m_config;
 };
 
 void TestDisplayOptions::initTestCase() {

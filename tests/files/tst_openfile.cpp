@@ -46,12 +46,12 @@ private slots:
     void cancelledFileTypeIsForgotten();
 
 private:
-    // Nothing these tests do (the dialogs keep state of their own) reaches a user's folder.
-    PrivateConfig m_config;
     QString pathOf(const char *name) const { return m_dir->filePath(QLatin1String(name)); }
     // Runs Open File choosing the file; a text in the editor is replaced after the answer Yes.
     void openChoosing(WindowUnderTest &w, const QString &path);
 
+    // Nothing these tests do (the dialogs keep state of their own) reaches a user's folder.
+    PrivateConfig m_config;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 

@@ -65,12 +65,12 @@ private slots:
     void workingFolderUnchanged();
 
 private:
-    // Nothing these tests do (the dialogs keep state of their own) reaches a user's folder.
-    PrivateConfig m_config;
     QString pathOf(const char *name) const { return m_dir->filePath(QLatin1String(name)); }
     // Saves under the name typed in the save dialog, shown on the temporary folder.
     void saveAs(WindowUnderTest &w, const QString &typedName);
 
+    // Nothing these tests do (the dialogs keep state of their own) reaches a user's folder.
+    PrivateConfig m_config;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
