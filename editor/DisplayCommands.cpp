@@ -7,16 +7,15 @@
 #include "platform/DisplayDialogs.h"
 
 #include <QAction>
-#include <QApplication>
 
 namespace {
 
-// The colour dialog opened on a colour value: the new value when the user confirmed a colour
-// whose value differs. Confirming on a system colour's reference gives its explicit colour,
-// which no longer follows the system's setting.
-std::optional<quint32> askColorValue(QWidget *owner, quint32 current) {
-    const QColor start = platform::colorFromValue(current, QApplication::palette());
-    const std::optional<QColor> chosen = platform::chooseColor(owner, start);
+// The colour dialog opened on the colour drawn for a value: the new value when the user
+// confirmed a colour whose value differs. Confirming on a system colour's reference gives its
+// explicit colour, which no longer follows the system's setting; a value that names no colour
+// opens on the colour drawn in its place.
+std::optional<quint32> askColorValue(QWidget *owner, quint32 current, const QColor &drawn) {
+    const std::optional<QColor> chosen = platform::chooseColor(owner, drawn);
     if (!chosen || platform::valueFromColor(*chosen) == current)
         return std::nullopt;
     return platform::valueFromColor(*chosen);
@@ -29,12 +28,14 @@ void Tfrm_SPad::Font1Click() {
 }
 
 void Tfrm_SPad::TextColor1Click() {
-    if (const auto value = askColorValue(this, txt_SPad->textColorValue()))
+    const QColor drawn = txt_SPad->palette().color(QPalette::Text);
+    if (const auto value = askColorValue(this, txt_SPad->textColorValue(), drawn))
         txt_SPad->setTextColorValue(*value);
 }
 
 void Tfrm_SPad::BackgroundColor1Click() {
-    if (const auto value = askColorValue(this, txt_SPad->backColorValue()))
+    const QColor drawn = txt_SPad->palette().color(QPalette::Base);
+    if (const auto value = askColorValue(this, txt_SPad->backColorValue(), drawn))
         txt_SPad->setBackColorValue(*value);
 }
 

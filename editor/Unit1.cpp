@@ -4,6 +4,7 @@
 
 #include "editor/SPadEditor.h"
 #include "editor/StatusText.h"
+#include "editor/ToolIcon.h"
 #include "platform/Failure.h"
 
 #include <QAction>
@@ -26,15 +27,6 @@ constexpr QSize squareButton(25, 25);
 constexpr QSize captionedButton(69, 25);
 constexpr int groupGap = 13;
 constexpr int textTypeWidth = 88;
-
-// Each picture has its own look for a disabled button.
-QIcon toolIcon(const char *name) {
-    const QString base = QStringLiteral(":/icons/") + QLatin1String(name);
-    QIcon icon;
-    icon.addFile(base + QStringLiteral(".svg"), {}, QIcon::Normal);
-    icon.addFile(base + QStringLiteral("-disabled.svg"), {}, QIcon::Disabled);
-    return icon;
-}
 
 QLabel *createPanel(const char *name, const QString &caption) {
     auto *panel = new QLabel(caption);

@@ -1,13 +1,16 @@
 // The program's entry: the application, its main window and the event loop, the settings
-// stored on the way out. The exit code is always 0.
+// stored on the way out, also when the end is requested from outside. The exit code is
+// always 0.
 #include "editor/Program.h"
 #include "editor/Unit1.h"
 #include "platform/CommandLine.h"
-#include "platform/TerminationRequest.h"
+#include "platform/TerminationRequests.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    // A logout or `kill` ends the program as Exit does, so the settings are still stored.
+    platform::TerminationRequests terminationRequests;
     // The file to open at start is named by every argument, joined.
     const QString commandLineFile = platform::commandLineFileName(argc, argv);
     // The toolkit sees only the program's name: every argument belongs to the file name, and
@@ -19,8 +22,7 @@ int main(int argc, char *argv[]) {
         Tfrm_SPad window;
         window.FormCreate(commandLineFile);
         window.show();
-        // The session's end asks the program to quit: the settings are stored as after Exit.
-        platform::quitOnTerminationRequest();
+        terminationRequests.quitApplicationOnRequest();
         QApplication::exec();
         window.hide();
         window.FormDestroy();

@@ -3,6 +3,7 @@
 // (a system colour becomes explicit when confirmed), and Word Wrap; none of them touches the
 // text or the status panels.
 #include "tests/files/FileFixtures.h"
+#include "tests/startup/PrivateConfig.h"
 
 #include "platform/ColorValue.h"
 
@@ -63,6 +64,7 @@ ModalAnswerer::Answer confirmColor(QColor *starting, const QColor &chosen) {
 class TestDisplayOptions : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
 
     void cancelChangesNothing_data();
@@ -75,7 +77,14 @@ private slots:
 private:
     // A window with a text, a selection and an edit that can be undone.
     static void prepare(WindowUnderTest &w);
+
+    // Nothing these tests do (the dialogs keep state of their own) reaches a user's folder.
+    PrivateConfig m_config;
 };
+
+void TestDisplayOptions::initTestCase() {
+    QVERIFY(m_config.isPrivate());
+}
 
 void TestDisplayOptions::init() {
     platform::clearRecordedBeeps();
@@ -146,20 +155,30 @@ void TestDisplayOptions::fontKeepsTheTextColor() {
 
 void TestDisplayOptions::colors_data() {
     QTest::addColumn<QString>("item");
+    QTest::addColumn<quint32>("backBefore");
     QTest::addColumn<QColor>("chosen"); // invalid: confirmed on the starting colour
     QTest::addColumn<QColor>("starting");
     QTest::addColumn<quint32>("textColor");
     QTest::addColumn<quint32>("backColor");
     const quint32 window = platform::windowColorValue;
     const quint32 explicitWindow = platform::valueFromColor(systemWindowColor());
-    QTest::newRow("text colour confirmed on its black")
-        << "TextColor1" << QColor() << QColor(Qt::black) << 0u << window;
-    QTest::newRow("text colour chosen, red in the lowest byte")
-        << "TextColor1" << QColor(0x12, 0x34, 0x56) << QColor(Qt::black) << 0x563412u << window;
-    QTest::newRow("background confirmed on the system colour")
-        << "BackgroundColor1" << QColor() << systemWindowColor() << 0u << explicitWindow;
-    QTest::newRow("background chosen")
-        << "BackgroundColor1" << QColor(Qt::white) << systemWindowColor() << 0u << 0xFFFFFFu;
+    const auto row = [](const char *name, const char *item, quint32 backBefore,
+                        const QColor &chosen, const QColor &starting, quint32 textColor,
+                        quint32 backColor) {
+        QTest::newRow(name) << QString::fromLatin1(item) << backBefore << chosen << starting
+                            << textColor << backColor;
+    };
+    row("text colour confirmed on its black", "TextColor1", window, QColor(), Qt::black, 0, window);
+    row("text colour chosen, red in the lowest byte", "TextColor1", window,
+        QColor(0x12, 0x34, 0x56), Qt::black, 0x563412, window);
+    row("background confirmed on the system colour", "BackgroundColor1", window, QColor(),
+        systemWindowColor(), 0, explicitWindow);
+    row("background chosen", "BackgroundColor1", window, Qt::white, systemWindowColor(), 0,
+        0xFFFFFF);
+    // A value from a settings file that names no colour draws as the window colour, and the
+    // dialog opens on what is drawn.
+    row("background naming no colour, confirmed", "BackgroundColor1", 0x7FFFFFFF, QColor(),
+        systemWindowColor(), 0, explicitWindow);
 }
 
 // The dialog opens on the present colour; a confirmed colour whose value differs replaces it.
@@ -167,12 +186,14 @@ void TestDisplayOptions::colors_data() {
 // follows the system.
 void TestDisplayOptions::colors() {
     QFETCH(QString, item);
+    QFETCH(quint32, backBefore);
     QFETCH(QColor, chosen);
     QFETCH(QColor, starting);
     QFETCH(quint32, textColor);
     QFETCH(quint32, backColor);
     WindowUnderTest w;
     prepare(w);
+    w.editor()->setBackColorValue(backBefore);
     const EditorState state(w);
     QColor opened;
     runOption(w, qPrintable(item), confirmColor(&opened, chosen));

@@ -2,6 +2,7 @@
 // text is replaced, the loading steps (line breaks, the zero byte, a file equal to the text), a
 // large file, files that cannot be opened, and the dialog's remembered file type.
 #include "FileFixtures.h"
+#include "tests/startup/PrivateConfig.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -24,6 +25,7 @@ const QString replaceQuestion =
 class TestOpenFile : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
 
     void dialogAsShown();
@@ -48,8 +50,14 @@ private:
     // Runs Open File choosing the file; a text in the editor is replaced after the answer Yes.
     void openChoosing(WindowUnderTest &w, const QString &path);
 
+    // Nothing these tests do (the dialogs keep state of their own) reaches a user's folder.
+    PrivateConfig m_config;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
+
+void TestOpenFile::initTestCase() {
+    QVERIFY(m_config.isPrivate());
+}
 
 void TestOpenFile::init() {
     m_dir = std::make_unique<QTemporaryDir>();

@@ -2,6 +2,7 @@
 // the proposed file type, the bytes written exactly, the default extension, failures that
 // leave the disk as it was, and the working folder after either file dialog.
 #include "FileFixtures.h"
+#include "tests/startup/PrivateConfig.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -44,6 +45,7 @@ private:
 class TestSaveFile : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
 
     void emptyTextRefused();
@@ -67,8 +69,14 @@ private:
     // Saves under the name typed in the save dialog, shown on the temporary folder.
     void saveAs(WindowUnderTest &w, const QString &typedName);
 
+    // Nothing these tests do (the dialogs keep state of their own) reaches a user's folder.
+    PrivateConfig m_config;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
+
+void TestSaveFile::initTestCase() {
+    QVERIFY(m_config.isPrivate());
+}
 
 void TestSaveFile::init() {
     m_dir = std::make_unique<QTemporaryDir>();
@@ -264,6 +272,10 @@ void TestSaveFile::failures_data() {
         << "/proc/x.txt"
         << ""
         << "Shroud-a-Pad: Cannot create file /proc/x.txt.";
+    QTest::newRow("a folder that does not exist")
+        << "/nonexistent-folder/x.txt"
+        << ""
+        << "Shroud-a-Pad: Cannot create file /nonexistent-folder/x.txt.";
     // A name typed without an extension gets the default one, so the device is reached through
     // a link that has one.
     QTest::newRow("a link to a full device") << "full.txt"

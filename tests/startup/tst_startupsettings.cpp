@@ -11,8 +11,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QTimer>
 #include <functional>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace file_fixtures;
 
@@ -89,7 +91,11 @@ private slots:
     void oddFiles();
     void oversizedFileIsKept();
     void readOnlyFileIsKept();
+    void otherThanAFileIsKept_data();
+    void otherThanAFileIsKept();
     void roundTripAcrossTwoRuns();
+    void quitAsksNothing_data();
+    void quitAsksNothing();
 
 private:
     void store(const QByteArray &content);
@@ -288,6 +294,31 @@ void TestStartupSettings::readOnlyFileIsKept() {
     QCOMPARE(QFile::permissions(m_config->settingsPath()) & ~userMarks, readOnly);
 }
 
+void TestStartupSettings::otherThanAFileIsKept_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a pipe") << "pipe";
+    QTest::newRow("a folder") << "folder";
+}
+
+// Never opened, so a pipe cannot hold up the start; the layout's settings, and at shutdown one
+// error box with the pipe or folder left as it was.
+void TestStartupSettings::otherThanAFileIsKept() {
+    QFETCH(QString, kind);
+    const QString path = m_config->settingsPath();
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    if (kind == QLatin1String("pipe"))
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QDir().mkdir(path));
+    ModalAnswerer answerer;
+    answerer.press(QStringLiteral("msg_OK"));
+    QCOMPARE(run().shown, DisplaySettings());
+    QVERIFY(answerer.done());
+    QCOMPARE(shown(answerer), QStringList{"Shroud-a-Pad: Unable to write to QVL.INI."});
+    const QFileInfo after(path);
+    QVERIFY(kind == QLatin1String("pipe") ? !after.isFile() && !after.isDir() : after.isDir());
+}
+
 // Settings changed through the Options menu of one run are the settings of the next.
 void TestStartupSettings::roundTripAcrossTwoRuns() {
     DisplaySettings changed;
@@ -328,6 +359,37 @@ void TestStartupSettings::roundTripAcrossTwoRuns() {
     const Seen next = run();
     QCOMPARE(next.shown, changed);
     QVERIFY(next.drawnAsShown);
+}
+
+void TestStartupSettings::quitAsksNothing_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Exit") << "Exit1";
+    QTest::newRow("the window closed") << "close";
+}
+
+// With unsaved text, Exit and closing the window both end the event loop at once, asking
+// nothing; the settings are then written by FormDestroy, as the program's entry does.
+void TestStartupSettings::quitAsksNothing() {
+    QFETCH(QString, way);
+    WindowUnderTest w;
+    w.window().FormCreate(QString());
+    w.editor()->setBytes("unsaved text");
+    ModalAnswerer answerer;
+    answerer.closeFrame(); // any question would be recorded here
+    QTimer::singleShot(0, &w.window(), [&] {
+        if (way == QLatin1String("close"))
+            w.window().close();
+        else
+            w.action(qPrintable(way))->trigger();
+    });
+    QTimer hang; // a failure, not a hang
+    hang.callOnTimeout([] { QCoreApplication::exit(1); });
+    hang.start(10'000);
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(answerer.answered(), 0);
+    w.window().hide();
+    w.window().FormDestroy();
+    QCOMPARE(contentOf(m_config->settingsPath()), eightLines());
 }
 
 QTEST_MAIN(TestStartupSettings)

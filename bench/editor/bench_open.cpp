@@ -1,0 +1,109 @@
+// Measures opening a 10 MB text of 200,000 lines through the loading steps of Open (the file
+// read, its line breaks normalised, the editor replaced and the status refreshed) beside a
+// bare QPlainTextEdit's setPlainText of the same text, in turns in one run.
+#include "editor/SPadEditor.h"
+#include "editor/Unit1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int lineCount = 200'000;
+constexpr int lineLength = 48; // 50 bytes with the line break: 10,000,000 bytes in all
+constexpr int rounds = 15;
+
+// The lines end with LF alone, as most files written on this platform do, so that Open also
+// has line breaks to normalise.
+std::string largeText() {
+    std::string text;
+    text.reserve(std::size_t(lineCount) * (lineLength + 1));
+    for (int i = 0; i < lineCount; ++i) {
+        std::string line = "line " + std::to_string(i) + " of the benchmark text";
+        line.resize(lineLength, '.');
+        text += line + '\n';
+    }
+    return text;
+}
+
+struct Timing {
+    double best;
+    double median;
+};
+
+// Milliseconds of each of several kinds of work, taken in turns so that load from elsewhere on
+// the machine falls on all alike; `reset` runs untimed before each.
+std::vector<Timing> measureInTurns(const std::vector<std::function<void()>> &works,
+                                   const std::function<void()> &reset) {
+    std::vector<std::vector<double>> times(works.size());
+    for (int round = 0; round < rounds; ++round) {
+        for (std::size_t i = 0; i < works.size(); ++i) {
+            reset();
+            QElapsedTimer timer;
+            timer.start();
+            works[i]();
+            times[i].push_back(double(timer.nsecsElapsed()) / 1e6);
+        }
+    }
+    std::vector<Timing> timings;
+    for (std::vector<double> &each : times) {
+        std::sort(each.begin(), each.end());
+        timings.push_back({each.front(), each[each.size() / 2]});
+    }
+    return timings;
+}
+
+void report(const char *what, Timing timing) {
+    std::printf("%-52s best %8.1f ms   median %8.1f ms\n", what, timing.best, timing.median);
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("large.txt"));
+    const std::string text = largeText();
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) < 0)
+        return 1;
+    file.close();
+    const QString plainText = QString::fromLatin1(text.data(), qsizetype(text.size()));
+
+    Tfrm_SPad window;
+    window.show();
+    auto *editor = window.findChild<SPadEditor *>(QStringLiteral("txt_SPad"));
+    QPlainTextEdit bare;
+    bare.setLineWrapMode(QPlainTextEdit::NoWrap);
+    bare.setFont(editor->font());
+    bare.resize(editor->size());
+    bare.show();
+    QCoreApplication::processEvents();
+    std::printf("file: %zu bytes, %d lines (LF)\n\n", text.size(), lineCount);
+
+    const std::vector<Timing> timings = measureInTurns(
+        {[&] { window.loadFile(path); }, [&] { bare.setPlainText(plainText); }}, [&] {
+            editor->clear();
+            bare.clear();
+            QCoreApplication::processEvents();
+        });
+    report("main window, loadFile (until the editor holds it)", timings[0]);
+    report("bare QPlainTextEdit, setPlainText", timings[1]);
+    std::printf("%-52s best %8.2f     median %8.2f\n", "ratio main window / bare",
+                timings[0].best / timings[1].best, timings[0].median / timings[1].median);
+    window.loadFile(path);
+    std::printf("  (the editor holds %lld bytes in %d lines)\n",
+                static_cast<long long>(editor->byteLength()), editor->lineCount());
+    return 0;
+}

@@ -1,0 +1,156 @@
+// Measures start-up to the first shown window: the main window built, FormCreate with no
+// command-line file (a first run: no settings file), shown, until its editor has painted;
+// beside a bare QMainWindow with a QPlainTextEdit built and shown the same way. Twice: in one
+// application, in turns (the first round of each a warm-up, not kept), and from the launch of
+// a fresh process each time, as a user starts the program.
+#include "editor/SPadEditor.h"
+#include "editor/Unit1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int warmRounds = 31;
+constexpr int freshRounds = 21;
+const QString mainWindowArgument = QStringLiteral("--main-window");
+const QString bareWindowArgument = QStringLiteral("--bare-window");
+
+// Watches a widget for its first paint.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget *widget) { widget->installEventFilter(this); }
+    bool painted() const { return m_painted; }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Paint)
+            m_painted = true;
+        return false;
+    }
+
+private:
+    bool m_painted = false;
+};
+
+// Shows the window and runs the event loop until the editor's text area has painted.
+void showUntilPainted(QWidget *window, QWidget *textArea) {
+    const PaintWatch watch(textArea);
+    window->show();
+    QElapsedTimer limit;
+    limit.start();
+    while (!watch.painted() && limit.elapsed() < 10'000)
+        QCoreApplication::processEvents();
+}
+
+void startMainWindow() {
+    auto window = std::make_unique<Tfrm_SPad>();
+    window->FormCreate(QString());
+    showUntilPainted(window.get(), window->findChild<SPadEditor *>()->viewport());
+    window.release()->deleteLater();
+}
+
+void startBareWindow() {
+    auto window = std::make_unique<QMainWindow>();
+    auto *editor = new QPlainTextEdit;
+    window->setCentralWidget(editor);
+    window->resize(560, 400);
+    showUntilPainted(window.get(), editor->viewport());
+    window.release()->deleteLater();
+}
+
+struct Timing {
+    double best;
+    double median;
+};
+
+// Milliseconds of each start, in turns so that load from elsewhere on the machine falls on
+// both alike; the first `skipped` rounds are not kept.
+std::vector<Timing> measureInTurns(const std::vector<std::function<void()>> &starts, int rounds,
+                                   int skipped) {
+    std::vector<std::vector<double>> times(starts.size());
+    for (int round = 0; round < rounds; ++round) {
+        for (std::size_t i = 0; i < starts.size(); ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            starts[i]();
+            if (round >= skipped)
+                times[i].push_back(double(timer.nsecsElapsed()) / 1e6);
+            // The window goes, untimed.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+        }
+    }
+    std::vector<Timing> timings;
+    for (std::vector<double> &each : times) {
+        std::sort(each.begin(), each.end());
+        timings.push_back({each.front(), each[each.size() / 2]});
+    }
+    return timings;
+}
+
+// A fresh process of this program that starts one window and says "painted" once it has.
+std::function<void()> freshStart(const QString &windowArgument) {
+    return [windowArgument] {
+        QProcess process;
+        process.start(QCoreApplication::applicationFilePath(), {windowArgument});
+        QByteArray said;
+        while (!said.contains("painted") && process.waitForReadyRead(30'000))
+            said += process.readAllStandardOutput();
+        process.waitForFinished();
+    };
+}
+
+void report(const char *what, Timing timing) {
+    std::printf("%-58s best %7.2f ms   median %7.2f ms\n", what, timing.best, timing.median);
+}
+
+void reportRatio(const std::vector<Timing> &timings) {
+    std::printf("%-58s best %7.2f      median %7.2f\n\n", "  ratio main window / bare",
+                timings[0].best / timings[1].best, timings[0].median / timings[1].median);
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A fresh process measures one start; its configuration folder is its parent's.
+    if (argc > 1) {
+        QApplication application(argc, argv);
+        if (QCoreApplication::arguments().value(1) == mainWindowArgument)
+            startMainWindow();
+        else
+            startBareWindow();
+        std::printf("painted\n");
+        return 0;
+    }
+    // A first run: no settings file, and none written (FormDestroy never runs).
+    const QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QApplication application(argc, argv);
+
+    std::printf("in one application (built, FormCreate, shown, painted)\n");
+    const std::vector<Timing> warm =
+        measureInTurns({startMainWindow, startBareWindow}, warmRounds, 1);
+    report("  main window", warm[0]);
+    report("  bare QMainWindow + QPlainTextEdit", warm[1]);
+    reportRatio(warm);
+
+    std::printf("from the launch of a fresh process until painted\n");
+    const std::vector<Timing> fresh = measureInTurns(
+        {freshStart(mainWindowArgument), freshStart(bareWindowArgument)}, freshRounds, 0);
+    report("  main window", fresh[0]);
+    report("  bare QMainWindow + QPlainTextEdit", fresh[1]);
+    reportRatio(fresh);
+    return 0;
+}

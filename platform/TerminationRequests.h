@@ -1,0 +1,34 @@
+// Requests from outside to end the program: SIGTERM (a desktop logout, `kill`), SIGINT
+// (Ctrl+C in its terminal) and SIGHUP (its terminal closed). Each ends the event loop as Exit
+// does, so that the main window is destroyed and the settings are stored as on any exit.
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace platform {
+
+class TerminationRequests : public QObject {
+public:
+    // Catches the requests from now on, before the application exists; one that arrives
+    // before the event loop runs is kept until it does.
+    TerminationRequests();
+    // The requests end the process again, as they do by default.
+    ~TerminationRequests() override;
+    TerminationRequests(const TerminationRequests &) = delete;
+    TerminationRequests &operator=(const TerminationRequests &) = delete;
+
+    // From here on, a request (kept or new) asks the application to quit, as Exit does. Called
+    // just before the event loop starts: a request that came while the main window was being
+    // built (while the box of a missing command-line file waited, say) then takes effect once
+    // the loop runs, and is not lost in the box's own loop.
+    void quitApplicationOnRequest();
+
+private:
+    void takeRequests();
+
+    QSocketNotifier *m_notifier = nullptr;
+};
+
+} // namespace platform

@@ -1,0 +1,146 @@
+// The program itself as a process, on the offscreen platform with a configuration folder of
+// the test's own: ended from outside (a logout's SIGTERM, Ctrl+C's SIGINT, a closed terminal's
+// SIGHUP), it stores its settings as on any exit and ends with exit code 0.
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <memory>
+
+namespace {
+
+const QByteArray firstRunFile("[Shroud-a-Pad]\n"
+                              "FontName=Fixedsys\n"
+                              "FontSize=10\n"
+                              "FontColor=0\n"
+                              "FontBold=0\n"
+                              "FontItalic=0\n"
+                              "WordWrap=0\n"
+                              "BackColor=-2147483643\n");
+
+// True once the process catches the signal: from then on the program, not the default action,
+// answers it. Read from the process's status, where "SigCgt" lists the caught signals.
+bool catches(qint64 pid, int signal) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:")) {
+            bool ok = false;
+            const qulonglong mask = line.mid(7).trimmed().toULongLong(&ok, 16);
+            return ok && (mask >> (signal - 1) & 1) != 0;
+        }
+    }
+    return false;
+}
+
+QByteArray contentOf(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+}
+
+} // namespace
+
+class TestProgram : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void endsOnRequest_data();
+    void endsOnRequest();
+    void keepsTheStoredSettings();
+    void argumentsNameAFileEvenLikeToolkitOptions();
+
+private:
+    QString settingsPath() const { return m_config->filePath(QStringLiteral("config/QVL.INI")); }
+    // Starts the program, asks it to end by the signal once it catches it, and waits for it.
+    void runUntil(int signal, const QStringList &arguments = {});
+
+    std::unique_ptr<QTemporaryDir> m_config;
+    QProcess m_program;
+};
+
+void TestProgram::init() {
+    m_config = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_config->isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("HOME"), m_config->path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->filePath("config"));
+    m_program.setProcessEnvironment(environment);
+    m_program.setWorkingDirectory(m_config->path());
+    m_program.setProgram(QStringLiteral(SHROUD_APP));
+}
+
+// A program that failed to end is not left behind.
+void TestProgram::cleanup() {
+    if (m_program.state() != QProcess::NotRunning) {
+        m_program.kill();
+        m_program.waitForFinished();
+    }
+}
+
+void TestProgram::runUntil(int signal, const QStringList &arguments) {
+    m_program.setArguments(arguments);
+    m_program.start();
+    QVERIFY(m_program.waitForStarted(30'000));
+    QTRY_VERIFY_WITH_TIMEOUT(catches(m_program.processId(), signal), 30'000);
+    QCOMPARE(::kill(pid_t(m_program.processId()), signal), 0);
+    QVERIFY(m_program.waitForFinished(30'000));
+}
+
+void TestProgram::endsOnRequest_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+}
+
+// A first run: no settings folder before, the eight lines after.
+void TestProgram::endsOnRequest() {
+    QFETCH(int, signal);
+    runUntil(signal);
+    QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_program.exitCode(), 0);
+    QCOMPARE(contentOf(settingsPath()), firstRunFile);
+}
+
+// Settings of an earlier run are read at start-up and written back at the end, with the rest
+// of the file as it was. The file named by two arguments exists once they are joined, so no box
+// waits and the program reaches its event loop.
+void TestProgram::keepsTheStoredSettings() {
+    QVERIFY(QDir(m_config->path()).mkpath(QStringLiteral("config")));
+    QFile stored(settingsPath());
+    QVERIFY(stored.open(QIODevice::WriteOnly));
+    stored.write("; kept\n[Shroud-a-Pad]\nWordWrap=1\nFontSize=0x10\nBackColor=-6\n");
+    stored.close();
+    QFile letter(m_config->filePath(QStringLiteral("My Letter.qvl")));
+    QVERIFY(letter.open(QIODevice::WriteOnly));
+    letter.write("a letter\n");
+    letter.close();
+    runUntil(SIGTERM, {QStringLiteral("My"), QStringLiteral("Letter.qvl")});
+    QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_program.exitCode(), 0);
+    QCOMPARE(contentOf(settingsPath()), QByteArray("; kept\n[Shroud-a-Pad]\nWordWrap=1\n"
+                                                   "FontSize=16\nBackColor=-2147483643\n"
+                                                   "FontName=Fixedsys\nFontColor=0\n"
+                                                   "FontBold=0\nFontItalic=0\n"));
+}
+
+// The arguments go to the program, never to the toolkit: "-platform nothing" would otherwise
+// stop the program before it starts. The file they name exists, so no box waits.
+void TestProgram::argumentsNameAFileEvenLikeToolkitOptions() {
+    QFile file(m_config->filePath(QStringLiteral("-platform nothing")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("text\n");
+    file.close();
+    runUntil(SIGTERM, {QStringLiteral("-platform"), QStringLiteral("nothing")});
+    QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_program.exitCode(), 0);
+    QCOMPARE(contentOf(settingsPath()), firstRunFile);
+}
+
+QTEST_GUILESS_MAIN(TestProgram)
+#include "tst_program.moc"
