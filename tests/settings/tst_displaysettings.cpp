@@ -1,5 +1,7 @@
 // The seven display settings: read at start-up over the window's values, written at shutdown
 // key by key, with every odd value a hand-edited file can hold.
+#include "DisplaySettingsText.h"
+#include "FirstRunSettings.h"
 #include "SettingsFiles.h"
 #include "SettingsTests.h"
 
@@ -13,29 +15,7 @@
 #include <functional>
 #include <memory>
 
-Q_DECLARE_METATYPE(DisplaySettings)
-
-char *toString(const DisplaySettings &s) {
-    return QTest::toString(QStringLiteral("{%1, %2, %3, bold %4, italic %5, wrap %6, %7}")
-                               .arg(s.fontName)
-                               .arg(s.fontSize)
-                               .arg(s.fontColor)
-                               .arg(s.bold)
-                               .arg(s.italic)
-                               .arg(s.wordWrap)
-                               .arg(s.backColor));
-}
-
 namespace {
-
-const QByteArray firstRunFile("[Shroud-a-Pad]\n"
-                              "FontName=Fixedsys\n"
-                              "FontSize=10\n"
-                              "FontColor=0\n"
-                              "FontBold=0\n"
-                              "FontItalic=0\n"
-                              "WordWrap=0\n"
-                              "BackColor=-2147483643\n");
 
 DisplaySettings layoutWith(const std::function<void(DisplaySettings &)> &change) {
     DisplaySettings settings;

@@ -1,6 +1,8 @@
 // The program itself as a process, on the offscreen platform with a configuration folder of
 // the test's own: ended from outside (a logout's SIGTERM, Ctrl+C's SIGINT, a closed terminal's
 // SIGHUP), it stores its settings as on any exit and ends with exit code 0.
+#include "FirstRunSettings.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -9,15 +11,6 @@
 #include <memory>
 
 namespace {
-
-const QByteArray firstRunFile("[Shroud-a-Pad]\n"
-                              "FontName=Fixedsys\n"
-                              "FontSize=10\n"
-                              "FontColor=0\n"
-                              "FontBold=0\n"
-                              "FontItalic=0\n"
-                              "WordWrap=0\n"
-                              "BackColor=-2147483643\n");
 
 // True once the process catches the signal: from then on the program, not the default action,
 // answers it. Read from the process's status, where "SigCgt" lists the caught signals.

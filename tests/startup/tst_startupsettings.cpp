@@ -1,6 +1,7 @@
 // The settings file through the main window: FormCreate applies what QVL.INI holds, with every
 // odd value and odd file a hand can leave there, and FormDestroy writes the settings back,
 // keeping everything else in the file; a file that cannot be written gives one error box.
+#include "DisplaySettingsText.h"
 #include "PrivateConfig.h"
 
 #include "tests/files/FileFixtures.h"
@@ -17,19 +18,6 @@
 #include <sys/stat.h>
 
 using namespace file_fixtures;
-
-Q_DECLARE_METATYPE(DisplaySettings)
-
-char *toString(const DisplaySettings &s) {
-    return QTest::toString(QStringLiteral("{%1, %2, %3, bold %4, italic %5, wrap %6, %7}")
-                               .arg(s.fontName)
-                               .arg(s.fontSize)
-                               .arg(s.fontColor)
-                               .arg(s.bold)
-                               .arg(s.italic)
-                               .arg(s.wordWrap)
-                               .arg(s.backColor));
-}
 
 namespace {
 
