@@ -1,9 +1,8 @@
-// The tool buttons' pictures. Each is an SVG drawing for the enabled look and another for the
-// disabled look; a drawing is read only when a button first shows that look, so building the
-// window reads none of them, and showing it reads only the looks on the screen.
+// The tool buttons' pictures: each has an enabled look and a greyed look for a disabled button.
 #pragma once
 
 #include <QIcon>
 
-// The picture ":/icons/<name>.svg", drawn from ":/icons/<name>-disabled.svg" while disabled.
+// The picture ":/icons/<name>.png" (and its double-size rendering), drawn from
+// ":/icons/<name>-disabled.png" while the button is disabled.
 QIcon toolIcon(const char *name);

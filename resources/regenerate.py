@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 # Remakes the derived pictures from their hand-written SVG sources: the greyed look of every
-# tool-button picture, the program icon's small PNGs and the About picture.
+# tool-button picture and its PNG renderings, the program icon's small PNGs and the About
+# picture.
 # Needs rsvg-convert (librsvg2-bin) and ImageMagick; the results are committed, so a build
 # never runs this.
 import pathlib
@@ -41,9 +42,19 @@ def render(source, target, size):
                     str(source)], check=True)
 
 
+def render_tool_button(name):
+    # At one and two times the drawing's own size; the program shows these, not the SVG.
+    for suffix in ("", "-disabled"):
+        source = ICONS / f"{name}{suffix}.svg"
+        for zoom, tail in (("1", ""), ("2", "@2x")):
+            subprocess.run(["rsvg-convert", "-z", zoom, "-o",
+                            str(ICONS / f"{name}{suffix}{tail}.png"), str(source)], check=True)
+
+
 def main():
     for name in TOOL_BUTTONS:
         write_disabled(ICONS / f"{name}.svg")
+        render_tool_button(name)
     for size in (16, 32):
         render(ICONS / f"{PROGRAM_ICON}.svg", ICONS / f"{PROGRAM_ICON}-{size}.png", size)
     # The About picture keeps to 256 colours, like the bitmap it stands for.
