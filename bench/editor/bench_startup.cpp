@@ -3,6 +3,7 @@
 // beside a bare QMainWindow with a QPlainTextEdit built and shown the same way. Twice: in one
 // application, in turns (the first round of each a warm-up, not kept), and from the launch of
 // a fresh process each time, as a user starts the program.
+#include "editor/Program.h"
 #include "editor/SPadEditor.h"
 #include "editor/Unit1.h"
 
@@ -127,10 +128,13 @@ int main(int argc, char *argv[]) {
     // A fresh process measures one start; its configuration folder is its parent's.
     if (argc > 1) {
         QApplication application(argc, argv);
-        if (QCoreApplication::arguments().value(1) == mainWindowArgument)
+        // The program's own set-up comes first, as in main().
+        if (QCoreApplication::arguments().value(1) == mainWindowArgument) {
+            prepareApplication();
             startMainWindow();
-        else
+        } else {
             startBareWindow();
+        }
         std::printf("painted\n");
         return 0;
     }
