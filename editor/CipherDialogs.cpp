@@ -1,7 +1,7 @@
 // The prompts and boxes that Encrypt and Decrypt share.
 #include "editor/CipherDialogs.h"
 
-#include "dialogs/Unit2.h"
+#include "dialogs/PassphraseDialog.h"
 #include "platform/Beep.h"
 #include "platform/MessageBox.h"
 

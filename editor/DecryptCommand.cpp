@@ -4,12 +4,12 @@
 #include "editor/CipherDialogs.h"
 #include "editor/CipherWork.h"
 #include "editor/SPadEditor.h"
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 
 #include "cipher/ArmourDecoder.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
-#include "dialogs/Unit2.h"
+#include "dialogs/PassphraseDialog.h"
 
 namespace {
 

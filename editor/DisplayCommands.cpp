@@ -2,7 +2,7 @@
 // the text looks, never the text; none of them refreshes the status.
 #include "editor/DisplaySettings.h"
 #include "editor/SPadEditor.h"
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 #include "platform/ColorValue.h"
 #include "platform/DisplayDialogs.h"
 

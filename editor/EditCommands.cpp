@@ -2,7 +2,7 @@
 // never disabled, so each command checks its own precondition and refuses when there is
 // nothing for it to do.
 #include "editor/SPadEditor.h"
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 
 #include "platform/Beep.h"
 #include "platform/MessageBox.h"

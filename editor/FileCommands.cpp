@@ -1,6 +1,6 @@
 // Open File and Save File As: the editor's text to and from files, byte for byte.
 #include "editor/SPadEditor.h"
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 #include "platform/Beep.h"
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"

@@ -1,8 +1,8 @@
 // The Help menu: the help contents, the keyword search, how to use help, and the About box.
 // The program never reports a help failure itself; the viewer says what it cannot show.
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 
-#include "dialogs/About.h"
+#include "dialogs/AboutBox.h"
 #include "platform/Help.h"
 
 void Tfrm_SPad::Contents1Click() {

@@ -2,7 +2,7 @@
 // named on the command line, and the settings written back at shutdown.
 #include "editor/DisplaySettings.h"
 #include "editor/SPadEditor.h"
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 #include "platform/Beep.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"

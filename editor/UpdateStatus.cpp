@@ -2,7 +2,7 @@
 // events that run it.
 #include "editor/SPadEditor.h"
 #include "editor/StatusText.h"
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 
 #include <QLabel>
 #include <QToolButton>

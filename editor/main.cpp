@@ -2,7 +2,7 @@
 // stored on the way out, also when the end is requested from outside. The exit code is
 // always 0.
 #include "editor/Program.h"
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 #include "platform/CommandLine.h"
 #include "platform/TerminationRequests.h"
 

@@ -5,7 +5,7 @@
 // editor wrapping and not.
 #include "editor/CipherWork.h"
 #include "editor/SPadEditor.h"
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 
 #include "cipher/ArmourWriter.h"
 #include "cipher/Lines.h"

@@ -2,7 +2,7 @@
 // a large selection, tag lines at the end), and typing one character in the main window beside
 // typing it in a bare QPlainTextEdit holding the same text.
 #include "editor/SPadEditor.h"
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

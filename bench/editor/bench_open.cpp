@@ -2,7 +2,7 @@
 // read, its line breaks normalised, the editor replaced and the status refreshed) beside a
 // bare QPlainTextEdit's setPlainText of the same text, in turns in one run.
 #include "editor/SPadEditor.h"
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,7 +5,7 @@
 // a fresh process each time, as a user starts the program.
 #include "editor/Program.h"
 #include "editor/SPadEditor.h"
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // The About box through the real dialog: its texts, hints, fonts and picture, its keys, its
 // fixed border and unclipped layout, a fresh box at every opening, and the complemented texts.
 #include "ModalAnswerer.h"
-#include "dialogs/About.h"
+#include "dialogs/AboutBox.h"
 
 #include <QApplication>
 #include <QHelpEvent>

@@ -2,7 +2,7 @@
 // the other ways out, the refusal without a choice, the layout, and the Help topic.
 #include "DialogChecks.h"
 #include "ModalAnswerer.h"
-#include "dialogs/Unit3.h"
+#include "dialogs/MethodDialog.h"
 #include "platform/Beep.h"
 #include "platform/Help.h"
 #include "platform/HelpViewer.h"

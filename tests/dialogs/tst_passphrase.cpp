@@ -2,7 +2,7 @@
 // every showing, the results of OK, Cancel and Escape, the layout, and the Help topics.
 #include "DialogChecks.h"
 #include "ModalAnswerer.h"
-#include "dialogs/Unit2.h"
+#include "dialogs/PassphraseDialog.h"
 #include "platform/Help.h"
 #include "platform/HelpViewer.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "editor/SPadEditor.h"
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // The About box: its layout, the texts it shows when it opens, and the keys it answers.
-#include "dialogs/About.h"
+#include "dialogs/AboutBox.h"
 
 #include "platform/DialogPlacement.h"
 

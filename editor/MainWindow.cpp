@@ -1,6 +1,6 @@
 // Building the main window: its menu items, tool buttons, editor and status panels, and the
 // connections from each of them to its handler.
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 
 #include "editor/SPadEditor.h"
 #include "editor/StatusText.h"

@@ -42,7 +42,7 @@ public:
 private:
     using Handler = void (Tfrm_SPad::*)();
 
-    // Building the window (Unit1.cpp).
+    // Building the window (MainWindow.cpp).
     void createActions();
     void createMenus();
     void createToolBar();

@@ -1,6 +1,6 @@
 // The encoding-method dialog: its layout, the fresh "Method 01" at every showing, and the
 // OK and Help handlers.
-#include "dialogs/Unit3.h"
+#include "dialogs/MethodDialog.h"
 
 #include "dialogs/DialogParts.h"
 #include "platform/DialogPlacement.h"

@@ -1,6 +1,6 @@
 // The passphrase dialog: its layout, the emptying at each showing, and the Help button's
 // choice of topic.
-#include "dialogs/Unit2.h"
+#include "dialogs/PassphraseDialog.h"
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/PassphraseEdit.h"
