@@ -2,8 +2,25 @@
 #include "editor/SPadEditor.h"
 #include "editor/MainWindow.h"
 #include "platform/Beep.h"
+#include "platform/Failure.h"
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"
+
+namespace {
+
+// The editor ends its text at a zero byte; what the file holds after it is said, so that
+// nobody saves over the file unaware of the loss.
+void warnOfZeroByte(QWidget *parent, std::size_t bytesAfter) {
+    const QString lost =
+        bytesAfter == 1 ? QStringLiteral("The 1 byte after it was not loaded.")
+                        : QStringLiteral("The %1 bytes after it were not loaded.").arg(bytesAfter);
+    platform::messageBeep(platform::BeepKind::Exclamation);
+    platform::showMessageBox(parent,
+                             QStringLiteral("The text ends at a zero byte in the file.  ") + lost,
+                             platform::MessageKind::Warning, platform::Ok);
+}
+
+} // namespace
 
 void Tfrm_SPad::btn_OpenClick() {
     const QString name = m_fileDialogs.askOpenFileName();
@@ -21,13 +38,22 @@ void Tfrm_SPad::btn_OpenClick() {
 }
 
 void Tfrm_SPad::loadFile(const QString &path) {
-    std::string bytes = platform::normaliseLineBreaks(platform::readWholeFile(path));
+    // A larger file is refused before it is read, so it cannot exhaust memory.
+    std::optional<std::string> file = platform::readWholeFile(path, SPadEditor::capacity);
+    if (!file)
+        throw platform::Failure(QStringLiteral("Text exceeds memo capacity"));
     // The editor holds no zero byte: the text ends at the first one.
-    bytes.resize(std::min(bytes.find('\0'), bytes.size()));
+    const std::size_t zero = file->find('\0');
+    const std::string bytes =
+        platform::normaliseLineBreaks(std::string_view(*file).substr(0, zero));
+    const bool cut = zero != std::string::npos;
+    const std::size_t bytesAfterZero = cut ? file->size() - zero - 1 : 0;
+    file.reset();
     // A file equal to the text changes nothing, and what can be undone stays.
-    if (qint64(bytes.size()) == txt_SPad->byteLength() && bytes == txt_SPad->bytes())
-        return;
-    txt_SPad->setBytes(bytes);
+    if (qint64(bytes.size()) != txt_SPad->byteLength() || bytes != txt_SPad->bytes())
+        txt_SPad->setBytes(bytes);
+    if (cut)
+        warnOfZeroByte(isVisible() ? this : nullptr, bytesAfterZero);
 }
 
 void Tfrm_SPad::btn_SaveClick() {

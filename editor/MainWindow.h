@@ -2,6 +2,7 @@
 // commands reached from them, and the refresh of the status panels and tool buttons.
 #pragma once
 
+#include "platform/Failure.h"
 #include "platform/FileDialogs.h"
 
 #include <QMainWindow>
@@ -31,9 +32,10 @@ public:
     // Start-up and shutdown (Startup.cpp). FormCreate runs once before the window is shown:
     // it applies the stored display settings and loads the file named on the command line
     // (an empty name loads nothing). FormDestroy runs once after the event loop has ended and
-    // stores the display settings; a failure to write is shown and shutdown goes on.
+    // stores the display settings; a failure to write is reported (in the error box unless
+    // told otherwise) and shutdown goes on.
     void FormCreate(const QString &commandLineFile);
-    void FormDestroy();
+    void FormDestroy(platform::FailureReport report = platform::showApplicationErrorBox);
 
     // Replaces the editor's text by a file's, line breaks normalised, up to its first zero
     // byte; a file equal to the text changes nothing (FileCommands.cpp).

@@ -52,7 +52,13 @@ void SPadEditor::undoLastEdit() {
     } else if (document()->isUndoAvailable()) {
         m_undone = true;
         undo();
+    } else {
+        return;
     }
+    // The document merges a typed character into the step before it while it counts as
+    // modified; marking it unmodified here makes the next edit a step of its own, so that it
+    // is all one Undo takes back.
+    document()->setModified(false);
 }
 
 // Any edit after an undo empties the document's redo list, which ends the undo's turn.

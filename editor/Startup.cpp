@@ -33,9 +33,11 @@ void Tfrm_SPad::openCommandLineFile(const QString &name) {
                              platform::MessageKind::Error, platform::Ok);
 }
 
-void Tfrm_SPad::FormDestroy() {
-    platform::runGuarded([this] {
-        platform::ProfileFile settingsFile{QString::fromLatin1(settingsFileName)};
-        writeDisplaySettings(settingsFile, displaySettings());
-    });
+void Tfrm_SPad::FormDestroy(platform::FailureReport report) {
+    platform::runGuarded(
+        [this] {
+            platform::ProfileFile settingsFile{QString::fromLatin1(settingsFileName)};
+            writeDisplaySettings(settingsFile, displaySettings());
+        },
+        report);
 }

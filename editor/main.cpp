@@ -24,8 +24,12 @@ int main(int argc, char *argv[]) {
         window.show();
         terminationRequests.quitApplicationOnRequest();
         QApplication::exec();
+        terminationRequests.endProcessOnRequest();
         window.hide();
-        window.FormDestroy();
+        // Asked to end from outside (a logout, say), the program may have nobody left to
+        // answer a box: a failure to store the settings goes to standard error instead.
+        window.FormDestroy(terminationRequests.wasRequested() ? platform::writeToStandardError
+                                                              : platform::showApplicationErrorBox);
     }
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "platform/MessageBoxDialog.h"
 
 #include <QApplication>
+#include <cstdio>
 
 namespace platform {
 
@@ -20,13 +21,20 @@ void showApplicationErrorBox(const QString &message) {
     box.ask();
 }
 
-void runGuarded(const std::function<void()> &handler) {
+void writeToStandardError(const QString &message) {
+    const QByteArray line =
+        QStringLiteral("%1: %2.\n").arg(QLatin1String(applicationTitle), message).toLocal8Bit();
+    std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
+    std::fflush(stderr);
+}
+
+void runGuarded(const std::function<void()> &handler, FailureReport report) {
     try {
         handler();
     } catch (const std::bad_alloc &) {
-        showApplicationErrorBox(QStringLiteral("Out of memory"));
+        report(QStringLiteral("Out of memory"));
     } catch (const std::exception &failure) {
-        showApplicationErrorBox(QString::fromStdString(failure.what()));
+        report(QString::fromStdString(failure.what()));
     }
 }
 

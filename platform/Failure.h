@@ -20,10 +20,15 @@ inline constexpr const char *applicationTitle = "Shroud-a-Pad";
 
 // Caption "Shroud-a-Pad", stop icon, OK, the message followed by a full stop.
 void showApplicationErrorBox(const QString &message);
+// The same words on standard error, for when nobody is there to answer a box.
+void writeToStandardError(const QString &message);
 
-// Runs a handler; any failure (a Failure or any std::exception) it raises is shown in the
-// application-level error box, and the handler is abandoned.
-void runGuarded(const std::function<void()> &handler);
+using FailureReport = void (*)(const QString &message);
+
+// Runs a handler; any failure (a Failure or any std::exception) it raises is reported, by
+// default in the application-level error box, and the handler is abandoned.
+void runGuarded(const std::function<void()> &handler,
+                FailureReport report = showApplicationErrorBox);
 
 // Wraps a member handler so that a connection runs it under runGuarded.
 template <class Object, class Handler> auto guarded(Object *object, Handler handler) {

@@ -44,11 +44,19 @@ TerminationRequests::TerminationRequests() {
 }
 
 TerminationRequests::~TerminationRequests() {
+    endProcessOnRequest();
+}
+
+void TerminationRequests::endProcessOnRequest() {
     if (requestPipe[0] < 0)
         return;
     for (const int signal : caughtSignals)
         std::signal(signal, SIG_DFL);
+    // A request that came as the loop was ending still counts.
+    if (readRequests())
+        m_requested = true;
     delete m_notifier;
+    m_notifier = nullptr;
     ::close(requestPipe[0]);
     ::close(requestPipe[1]);
     requestPipe[0] = requestPipe[1] = -1;
@@ -62,10 +70,18 @@ void TerminationRequests::quitApplicationOnRequest() {
 }
 
 void TerminationRequests::takeRequests() {
-    std::array<char, 64> requests;
-    while (::read(requestPipe[0], requests.data(), requests.size()) > 0) {
-    }
+    if (!readRequests())
+        return;
+    m_requested = true;
     QCoreApplication::quit();
+}
+
+bool TerminationRequests::readRequests() {
+    std::array<char, 64> requests;
+    bool any = false;
+    while (::read(requestPipe[0], requests.data(), requests.size()) > 0)
+        any = true;
+    return any;
 }
 
 } // namespace platform

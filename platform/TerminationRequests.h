@@ -24,11 +24,20 @@ public:
     // built (while the box of a missing command-line file waited, say) then takes effect once
     // the loop runs, and is not lost in the box's own loop.
     void quitApplicationOnRequest();
+    // From here on a request ends the process at once, as by default: called when the event
+    // loop has ended, so that no box shown afterwards can keep a program that was asked to end.
+    void endProcessOnRequest();
+    // True when the program is ending because it was asked to from outside: nobody may be
+    // there to answer a box.
+    bool wasRequested() const { return m_requested; }
 
 private:
     void takeRequests();
+    // Empties the pipe; true when it held a request.
+    bool readRequests();
 
     QSocketNotifier *m_notifier = nullptr;
+    bool m_requested = false;
 };
 
 } // namespace platform

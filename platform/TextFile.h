@@ -3,14 +3,16 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace platform {
 
-// The file's bytes, from the first to its size at this moment. Fails with
-// "Cannot open file %s" when it cannot be opened or read.
-std::string readWholeFile(const QString &path);
+// The file's bytes, from the first to its size at this moment; nothing, and nothing read,
+// when it holds more than `limit` bytes. Fails with "Cannot open file %s" when it cannot be
+// opened or read.
+std::optional<std::string> readWholeFile(const QString &path, qint64 limit);
 
 // A CR not followed by LF becomes CR LF; an LF not preceded by CR becomes CR LF.
 std::string normaliseLineBreaks(std::string_view bytes);

@@ -1,8 +1,10 @@
 // Measures opening a 10 MB text of 200,000 lines through the loading steps of Open (the file
 // read, its line breaks normalised, the editor replaced and the status refreshed) beside a
-// bare QPlainTextEdit's setPlainText of the same text, in turns in one run.
-#include "editor/SPadEditor.h"
+// bare QPlainTextEdit's setPlainText of the same text, in turns in one run. Given a size in
+// megabytes (and a line length), it instead opens one file of that size once and reports the
+// time and the peak memory, the figures the editor's capacity is chosen from.
 #include "editor/MainWindow.h"
+#include "editor/SPadEditor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -11,8 +13,10 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -65,12 +69,74 @@ void report(const char *what, Timing timing) {
     std::printf("%-52s best %8.1f ms   median %8.1f ms\n", what, timing.best, timing.median);
 }
 
+rusage processUsage() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage;
+}
+
+// The largest resident size the process has had so far.
+double peakMegabytes() {
+    return double(processUsage().ru_maxrss) / 1024.0;
+}
+
+// Processor time used so far: unlike the time on the clock, it hardly grows when other
+// work shares the machine.
+double processorSeconds() {
+    const rusage usage = processUsage();
+    const auto seconds = [](timeval t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// A file of `megabytes` million bytes of LF-ended lines, each `length` bytes before its break,
+// written a line at a time so that the text never stands in this process's memory.
+bool writeSizedFile(const QString &path, long megabytes, int length) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray line = QByteArray(length, 'x') + '\n';
+    const qint64 size = qint64(megabytes) * 1'000'000;
+    for (qint64 written = 0; written < size; written += line.size()) {
+        if (file.write(line.left(int(std::min<qint64>(line.size(), size - written)))) < 0)
+            return false;
+    }
+    return true;
+}
+
+// Opens one file of the size once, in a process that has done nothing else, and reports how
+// long it took until the window had drawn it and how much memory the process needed.
+int measureOneOpen(long megabytes, int length) {
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("sized.txt"));
+    if (!writeSizedFile(path, megabytes, length))
+        return 1;
+    Tfrm_SPad window;
+    window.show();
+    QCoreApplication::processEvents();
+    const double before = peakMegabytes();
+    const double processorBefore = processorSeconds();
+    QElapsedTimer timer;
+    timer.start();
+    window.loadFile(path);
+    QCoreApplication::processEvents();
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    const double processor = processorSeconds() - processorBefore;
+    auto *editor = window.findChild<SPadEditor *>(QStringLiteral("txt_SPad"));
+    std::printf("file: %ld000000 bytes, lines of %d bytes (LF); the editor holds %lld bytes\n",
+                megabytes, length, static_cast<long long>(editor->byteLength()));
+    std::printf("open: %.1f s (processor %.1f s)   peak memory: %.0f MB (%.0f MB before)\n",
+                seconds, processor, peakMegabytes(), before);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    if (argc > 1)
+        return measureOneOpen(std::atol(argv[1]), argc > 2 ? std::atoi(argv[2]) : lineLength);
 
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("large.txt"));

@@ -1,6 +1,7 @@
 // Open File through the main window and the real open dialog: cancelling, the question before a
 // text is replaced, the loading steps (line breaks, the zero byte, a file equal to the text), a
-// large file, files that cannot be opened, and the dialog's remembered file type.
+// large file, the editor's capacity, files that cannot be opened, and the dialog's remembered
+// file type.
 #include "FileFixtures.h"
 #include "tests/startup/PrivateConfig.h"
 
@@ -40,6 +41,8 @@ private slots:
     void loads();
     void identicalFileChangesNothing();
     void fiftyMegabytes();
+    void capacity_data();
+    void capacity();
     void cannotOpen_data();
     void cannotOpen();
     void confirmedFileTypeIsRemembered();
@@ -215,42 +218,75 @@ void TestOpenFile::loads_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("warning");
     const QByteArray every = crypt_fixtures::asBytes(everyByteText(3));
+    const QString zeroByte = QStringLiteral("Warning: The text ends at a zero byte in the file.  ");
     QTest::newRow("empty file over a text")
-        << QByteArray("old text") << QByteArray() << QByteArray() << " 0 bytes";
+        << QByteArray("old text") << QByteArray() << QByteArray() << " 0 bytes"
+        << "";
     QTest::newRow("CR LF kept") << QByteArray() << QByteArray("a\r\nb") << QByteArray("a\r\nb")
-                                << " 4 bytes";
+                                << " 4 bytes"
+                                << "";
     QTest::newRow("LF only") << QByteArray() << QByteArray("a\nb\n") << QByteArray("a\r\nb\r\n")
-                             << " 6 bytes";
+                             << " 6 bytes"
+                             << "";
     QTest::newRow("CR only") << QByteArray() << QByteArray("a\rb\r") << QByteArray("a\r\nb\r\n")
-                             << " 6 bytes";
+                             << " 6 bytes"
+                             << "";
     QTest::newRow("mixed") << QByteArray() << QByteArray("a\r\nb\nc\rd\n\r\r\n")
-                           << QByteArray("a\r\nb\r\nc\r\nd\r\n\r\n\r\n") << " 16 bytes";
+                           << QByteArray("a\r\nb\r\nc\r\nd\r\n\r\n\r\n") << " 16 bytes"
+                           << "";
     QTest::newRow("zero byte ends the text")
-        << QByteArray() << QByteArray("abc\0def", 7) << QByteArray("abc") << " 3 bytes";
+        << QByteArray() << QByteArray("abc\0def", 7) << QByteArray("abc") << " 3 bytes"
+        << zeroByte + "The 3 bytes after it were not loaded.";
+    QTest::newRow("zero byte after 10 of 40 bytes")
+        << QByteArray() << QByteArray(10, 'a') + '\0' + QByteArray(29, 'b') << QByteArray(10, 'a')
+        << " 10 bytes" << zeroByte + "The 29 bytes after it were not loaded.";
     QTest::newRow("zero byte first, over a text")
-        << QByteArray("old") << QByteArray("\0abc", 4) << QByteArray() << " 0 bytes";
+        << QByteArray("old") << QByteArray("\0abc", 4) << QByteArray() << " 0 bytes"
+        << zeroByte + "The 3 bytes after it were not loaded.";
     QTest::newRow("CR before a zero byte")
-        << QByteArray() << QByteArray("a\r\0b", 4) << QByteArray("a\r\n") << " 3 bytes";
+        << QByteArray() << QByteArray("a\r\0b", 4) << QByteArray("a\r\n") << " 3 bytes"
+        << zeroByte + "The 1 byte after it was not loaded.";
+    QTest::newRow("zero byte last")
+        << QByteArray() << QByteArray("abc\0", 4) << QByteArray("abc") << " 3 bytes"
+        << zeroByte + "The 0 bytes after it were not loaded.";
     QTest::newRow("every byte value")
-        << QByteArray() << every << every << QStringLiteral(" %1 bytes").arg(every.size());
+        << QByteArray() << every << every << QStringLiteral(" %1 bytes").arg(every.size()) << "";
 }
 
-// The line breaks normalised, the text cut at a zero byte, the status counting two bytes per
-// line break, and nothing left to undo.
+// The line breaks normalised, the text cut at a zero byte with a warning of what was left out,
+// the status counting two bytes per line break, and nothing left to undo.
 void TestOpenFile::loads() {
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, file);
     QFETCH(QByteArray, after);
     QFETCH(QString, size);
+    QFETCH(QString, warning);
     WindowUnderTest w;
     type(w.editor(), QString::fromLatin1(before));
     QVERIFY(writeFile(pathOf("file.txt"), file));
-    openChoosing(w, pathOf("file.txt"));
+    ModalAnswerer answerer;
+    answerer.then(chooseFile(pathOf("file.txt")));
+    QStringList expected{openTitle};
+    QStringList beeps;
+    if (!before.isEmpty()) {
+        answerer.press(QStringLiteral("msg_Yes"));
+        expected << replaceQuestion;
+        beeps << QStringLiteral("Question");
+    }
+    if (!warning.isEmpty()) {
+        answerer.press(QStringLiteral("msg_OK"));
+        expected << warning;
+        beeps << QStringLiteral("Exclamation");
+    }
+    w.action("OpenFile1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(shown(answerer), expected);
+    QCOMPARE(beepNames(), beeps);
     QCOMPARE(crypt_fixtures::asBytes(w.bytes()), after);
     QCOMPARE(w.sizeCaption(), size);
     QVERIFY(!w.editor()->canUndo());
-    QCOMPARE(beepNames(), before.isEmpty() ? QStringList() : QStringList{"Question"});
 }
 
 // Equal after the line breaks are normalised: no change event, and the typed text can still
@@ -286,6 +322,46 @@ void TestOpenFile::fiftyMegabytes() {
     QCOMPARE(w.editor()->lineCount(), lines + 1);
     QCOMPARE(w.editor()->line(lines - 1), line.chopped(1).toStdString());
     QCOMPARE(w.editor()->line(lines), std::string());
+}
+
+void TestOpenFile::capacity_data() {
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("message");
+    const qint64 capacity = SPadEditor::capacity;
+    QTest::newRow("exactly the capacity")
+        << capacity
+        << QStringLiteral("Warning: The text ends at a zero byte in the file.  "
+                          "The %1 bytes after it were not loaded.")
+               .arg(capacity - 1);
+    QTest::newRow("one byte more")
+        << capacity + 1 << QStringLiteral("Shroud-a-Pad: Text exceeds memo capacity.");
+    QTest::newRow("a terabyte") << (qint64(1) << 40)
+                                << QStringLiteral("Shroud-a-Pad: Text exceeds memo capacity.");
+}
+
+// A file of zero bytes with no disk behind them: one up to the capacity is read (and ends at
+// once), a larger one is refused from its size before a byte is read, the editor as it was.
+void TestOpenFile::capacity() {
+    QFETCH(qint64, size);
+    QFETCH(QString, message);
+    QFile file(pathOf("sparse.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(size));
+    file.close();
+    WindowUnderTest w;
+    type(w.editor(), QStringLiteral("unsaved text"));
+    const EditorState before(w);
+    ModalAnswerer answerer;
+    answerer.then(chooseFile(file.fileName()))
+        .press(QStringLiteral("msg_Yes"))
+        .press(QStringLiteral("msg_OK"));
+    w.action("OpenFile1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(shown(answerer), QStringList({openTitle, replaceQuestion, message}));
+    if (size > SPadEditor::capacity)
+        QVERIFY(EditorState(w) == before);
+    else
+        QCOMPARE(w.sizeCaption(), QStringLiteral(" 0 bytes"));
 }
 
 void TestOpenFile::cannotOpen_data() {

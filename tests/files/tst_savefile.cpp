@@ -4,11 +4,17 @@
 #include "FileFixtures.h"
 #include "tests/startup/PrivateConfig.h"
 
+#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <atomic>
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace file_fixtures;
 using crypt_fixtures::asBytes;
@@ -40,6 +46,59 @@ private:
     rlimit m_saved{};
 };
 
+// The reading end of a pipe, opened before the save unless nobody reads: it takes every byte,
+// leaves after the first few, or takes nothing, in a thread of its own.
+class PipeReader {
+public:
+    PipeReader(const QString &path, const QString &kind, qint64 expected) {
+        if (kind == QLatin1String("nobody reads"))
+            return;
+        // Opened without waiting for a writer, then read waiting for its bytes.
+        m_fd = ::open(qPrintable(path), O_RDONLY | O_NONBLOCK);
+        ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
+        if (kind == QLatin1String("takes every byte"))
+            m_thread = std::thread([this, expected] { readUntil(expected); });
+        else if (kind == QLatin1String("leaves early"))
+            m_thread = std::thread([this] {
+                readUntil(1);
+                ::close(m_fd);
+                m_fd = -1;
+            });
+    }
+    ~PipeReader() {
+        if (m_thread.joinable())
+            m_thread.join();
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    PipeReader(const PipeReader &) = delete;
+    PipeReader &operator=(const PipeReader &) = delete;
+
+    qint64 received() {
+        if (m_thread.joinable())
+            m_thread.join();
+        return m_received;
+    }
+
+private:
+    // Until no writer has come yet a read finds the end at once, so it is tried again.
+    void readUntil(qint64 count) {
+        const QDeadlineTimer deadline(30'000);
+        char buffer[65536];
+        while (m_received < count && !deadline.hasExpired()) {
+            const ssize_t got = ::read(m_fd, buffer, sizeof buffer);
+            if (got > 0)
+                m_received += got;
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+
+    int m_fd = -1;
+    std::atomic<qint64> m_received = 0;
+    std::thread m_thread;
+};
+
 } // namespace
 
 class TestSaveFile : public QObject {
@@ -62,6 +121,8 @@ private slots:
     void failures_data();
     void failures();
     void fullDiskKeepsTheOldFile();
+    void pipe_data();
+    void pipe();
     void workingFolderUnchanged();
 
 private:
@@ -328,6 +389,46 @@ void TestSaveFile::fullDiskKeepsTheOldFile() {
     QCOMPARE(shown(answerer).constLast(), QStringLiteral("Shroud-a-Pad: Stream write error."));
     QCOMPARE(contentOf(pathOf("letter.qvl")), QByteArray("the old letter"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"letter.qvl"});
+}
+
+void TestSaveFile::pipe_data() {
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("nobody reads") << "nobody reads"
+                                  << "Shroud-a-Pad: Cannot create file %1.";
+    QTest::newRow("a reader takes every byte") << "takes every byte"
+                                               << "";
+    QTest::newRow("the reader leaves early") << "leaves early"
+                                             << "Shroud-a-Pad: Stream write error.";
+    QTest::newRow("the reader takes nothing") << "takes nothing"
+                                              << "Shroud-a-Pad: Stream write error.";
+}
+
+// Saving onto a pipe never holds the window for ever, and a reader that leaves does not end the
+// program: each way ends with the text saved or a box, the editor as it was.
+void TestSaveFile::pipe() {
+    QFETCH(QString, reader);
+    QFETCH(QString, message);
+    const QString path = pathOf("pipe.txt");
+    QCOMPARE(mkfifo(qPrintable(path), 0600), 0);
+    const std::string text(200'000, 'x');
+    WindowUnderTest w;
+    w.editor()->setBytes(text);
+    const EditorState before(w);
+    PipeReader pipeReader(path, reader, qint64(text.size()));
+    ModalAnswerer answerer;
+    answerer.then(chooseFile(path)).then(replaceExisting(true));
+    if (!message.isEmpty())
+        answerer.press(QStringLiteral("msg_OK"));
+    w.action("SaveFileAs1")->trigger();
+    QVERIFY(answerer.done());
+    const QStringList expected{saveTitle, saveTitle};
+    QCOMPARE(shown(answerer),
+             message.isEmpty() ? expected : expected + QStringList{message.arg(path)});
+    QVERIFY(EditorState(w) == before);
+    if (message.isEmpty())
+        QCOMPARE(pipeReader.received(), qint64(text.size()));
+    QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
 }
 
 // Choosing files in other folders moves neither dialog's caller.

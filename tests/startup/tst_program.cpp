@@ -1,14 +1,19 @@
 // The program itself as a process, on the offscreen platform with a configuration folder of
 // the test's own: ended from outside (a logout's SIGTERM, Ctrl+C's SIGINT, a closed terminal's
-// SIGHUP), it stores its settings as on any exit and ends with exit code 0.
+// SIGHUP), it stores its settings as on any exit and ends with exit code 0; settings it cannot
+// store are reported on standard error, with no box left waiting.
 #include "FirstRunSettings.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -44,6 +49,8 @@ private slots:
     void endsOnRequest_data();
     void endsOnRequest();
     void keepsTheStoredSettings();
+    void unwritableSettingsGoToStandardError_data();
+    void unwritableSettingsGoToStandardError();
     void argumentsNameAFileEvenLikeToolkitOptions();
 
 private:
@@ -120,6 +127,48 @@ void TestProgram::keepsTheStoredSettings() {
                                                    "FontSize=16\nBackColor=-2147483643\n"
                                                    "FontName=Fixedsys\nFontColor=0\n"
                                                    "FontBold=0\nFontItalic=0\n"));
+}
+
+void TestProgram::unwritableSettingsGoToStandardError_data() {
+    QTest::addColumn<QString>("settingsFile");
+    QTest::addColumn<int>("signal");
+    QTest::newRow("read-only file, SIGTERM") << "read-only" << int(SIGTERM);
+    QTest::newRow("a folder in its place, SIGINT") << "folder" << int(SIGINT);
+    QTest::newRow("a pipe in its place, SIGHUP") << "pipe" << int(SIGHUP);
+    QTest::newRow("a file over 16 MiB, SIGTERM") << "large" << int(SIGTERM);
+}
+
+// Asked to end from outside, the program may have nobody left to answer the box that says the
+// settings cannot be written: it says so on standard error and ends, the file as it was.
+void TestProgram::unwritableSettingsGoToStandardError() {
+    QFETCH(QString, settingsFile);
+    QFETCH(int, signal);
+    QVERIFY(QDir(m_config->path()).mkpath(QStringLiteral("config")));
+    const QByteArray path = QFile::encodeName(settingsPath());
+    if (settingsFile == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(settingsPath()));
+    } else if (settingsFile == QLatin1String("pipe")) {
+        QCOMPARE(mkfifo(path.constData(), 0600), 0);
+    } else {
+        QFile file(settingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write("[Shroud-a-Pad]\nWordWrap=1\n") > 0);
+        if (settingsFile == QLatin1String("large"))
+            QVERIFY(file.resize(17 * 1024 * 1024));
+        file.close();
+        if (settingsFile == QLatin1String("read-only"))
+            QVERIFY(file.setPermissions(QFileDevice::ReadOwner));
+    }
+    const qint64 sizeBefore = QFileInfo(settingsPath()).size();
+    const QDateTime changedBefore = QFileInfo(settingsPath()).lastModified();
+    runUntil(signal);
+    QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_program.exitCode(), 0);
+    QVERIFY2(
+        m_program.readAllStandardError().contains("Shroud-a-Pad: Unable to write to QVL.INI.\n"),
+        "no report on standard error");
+    QCOMPARE(QFileInfo(settingsPath()).size(), sizeBefore);
+    QCOMPARE(QFileInfo(settingsPath()).lastModified(), changedBefore);
 }
 
 // The arguments go to the program, never to the toolkit: "-platform nothing" would otherwise

@@ -57,6 +57,8 @@ private slots:
     void newAsks();
     void newOnEmptyTextAsksNothing();
     void undoTakesBackAndBringsBack();
+    void firstEditAfterUndoIsAStepOfItsOwn_data();
+    void firstEditAfterUndoIsAStepOfItsOwn();
     void undoRefusedAfterNew();
     void cutMovesTheSelection();
     void copyChangesNothing();
@@ -238,6 +240,46 @@ void TestEditCommands::undoTakesBackAndBringsBack() {
         QCOMPARE(w.bytes(), "hello"s);
         QCOMPARE(w.sizeCaption(), QStringLiteral(" 5 bytes"));
     }
+    QVERIFY(platform::recordedBeeps().empty());
+}
+
+void TestEditCommands::firstEditAfterUndoIsAStepOfItsOwn_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("undone");
+    QTest::addColumn<QString>("broughtBack");
+    QTest::newRow("typing after a Backspace was undone")
+        << QStringList{"abc", "Backspace", "Ctrl+Z", "x"} << "abc"
+        << "abcx";
+    QTest::newRow("typing after typing was brought back")
+        << QStringList{"abc", "Ctrl+Z", "Ctrl+Z", "d"} << "abc"
+        << "abcd";
+    QTest::newRow("typing after Undo from the menu")
+        << QStringList{"abc", "Backspace", "Undo1", "x"} << "abc"
+        << "abcx";
+}
+
+// The edit that follows an Undo is never merged into the step before it: one Undo takes back
+// exactly that edit, and the next brings it back.
+void TestEditCommands::firstEditAfterUndoIsAStepOfItsOwn() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, undone);
+    QFETCH(QString, broughtBack);
+    WindowUnderTest w;
+    QVERIFY(w.ready());
+    for (const QString &step : steps) {
+        if (step == QLatin1String("Ctrl+Z"))
+            QTest::keyClick(w.editor(), Qt::Key_Z, Qt::ControlModifier);
+        else if (step == QLatin1String("Backspace"))
+            QTest::keyClick(w.editor(), Qt::Key_Backspace);
+        else if (step == QLatin1String("Undo1"))
+            w.action("Undo1")->trigger();
+        else
+            QTest::keyClicks(w.editor(), step);
+    }
+    QTest::keyClick(w.editor(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(QString::fromStdString(w.bytes()), undone);
+    QTest::keyClick(w.editor(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(QString::fromStdString(w.bytes()), broughtBack);
     QVERIFY(platform::recordedBeeps().empty());
 }
 
