@@ -32,7 +32,11 @@ std::unique_ptr<QWidget> makeWindow(const QString &name) {
         return std::make_unique<platform::MessageBoxDialog>(
             nullptr, QStringLiteral("Error"), QStringLiteral("Text"), QStyle::SP_MessageBoxCritical,
             platform::Ok);
-    return std::make_unique<platform::HelpViewer>(QStringLiteral("no-such-collection.qhc"));
+    // The collection need not be readable for the window to open; a missing one is made in a
+    // folder that goes with the test.
+    static const QTemporaryDir collectionDir;
+    return std::make_unique<platform::HelpViewer>(
+        collectionDir.filePath(QStringLiteral("QVL.qhc")));
 }
 
 QImage imageAt(const QIcon &icon, int size) {
