@@ -60,7 +60,7 @@ int runDecrypt(const Options &options) {
     if (text.empty())
         refuse(cipher::messages::noTextToDecrypt);
     const auto lines = cipher::splitLines(text);
-    const auto block = cipher::openBlock(lines);
+    const auto block = cipher::openBlock(lines, cipher::KnownMethods::Methods00And01);
     if (!block)
         refuse(block.refusal);
     const std::string phrase = block.value->isProtected() ? phraseFor(fromFile) : std::string();

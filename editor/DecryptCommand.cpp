@@ -3,8 +3,8 @@
 // editor's text, with a warning when the block ended early or its checksum disagrees.
 #include "editor/CipherDialogs.h"
 #include "editor/CipherWork.h"
-#include "editor/SPadEditor.h"
 #include "editor/MainWindow.h"
+#include "editor/SPadEditor.h"
 
 #include "cipher/ArmourDecoder.h"
 #include "cipher/Lines.h"
@@ -49,7 +49,8 @@ void Tfrm_SPad::btn_DecryptClick() {
     // so the wrapping is never switched off to read them.
     const std::string text = txt_SPad->bytes();
     const std::vector<std::string_view> lines = cipher::splitLines(text);
-    const cipher::Outcome<cipher::ArmouredBlock> opened = cipher::openBlock(lines);
+    const cipher::Outcome<cipher::ArmouredBlock> opened =
+        cipher::openBlock(lines, cipher::KnownMethods::Methods00And01);
     if (!opened) {
         refuse(cipher_dialogs::messageText(opened.refusal));
         return;
