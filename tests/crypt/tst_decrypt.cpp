@@ -182,8 +182,6 @@ void TestDecrypt::refusals_data() {
     QTest::newRow("header line only") << asBytes(headerOnly) << noBlock;
     QTest::newRow("tag in another case")
         << asBytes(abcBlock("QvL/0122/01/0/3", "qvl/882")) << noBlock;
-    QTest::newRow("blank before the tag")
-        << asBytes(abcBlock(" QvL/0122/01/0/3", "QvL/882")) << noBlock;
     QTest::newRow("header of 14 characters")
         << asBytes(abcBlock("QvL/0122/1/0/3", "QvL/882")) << invalidHeader;
     QTest::newRow("a fifth slash")
@@ -275,6 +273,8 @@ void TestDecrypt::outcomes_data() {
     QTest::newRow("indented, spread by blank lines")
         << asBytes(replaceAll(blockOf(text49), "\r\n", "  \r\n\r\n    ")) << asBytes(text49) << none
         << none;
+    QTest::newRow("a blank before the header's tag")
+        << asBytes(abcBlock(" QvL/0122/01/0/3", "QvL/882")) << QByteArray("abc") << none << none;
     QTest::newRow("quoted, with a changed character")
         << asBytes(quotedReply(abcBlock("QvL/0122/01/0/3", "QvL/883"))) << QByteArray("abc")
         << QStringList{checksumDiffersBox} << exclamation;
