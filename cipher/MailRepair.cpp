@@ -105,6 +105,21 @@ std::optional<std::pair<std::size_t, std::size_t>> findQuotedHeader(LineList lin
     return std::nullopt;
 }
 
+// The header line, the body lines as the writer cut them and the checksum line; empty when
+// nothing was undone, as the exact reading then read the same lines.
+std::unique_ptr<RepairedLines> assemble(std::string_view header,
+                                        const std::vector<std::string_view> &body,
+                                        std::string_view checksum, MailChanges undone,
+                                        std::size_t sourceHeader) {
+    std::vector<std::string> repaired{std::string(header)};
+    for (std::string &piece : bodyAsWritten(body, undone))
+        repaired.push_back(std::move(piece));
+    repaired.emplace_back(checksum);
+    if (!undone.any())
+        return nullptr;
+    return std::make_unique<RepairedLines>(std::move(repaired), std::move(undone), sourceHeader);
+}
+
 } // namespace
 
 std::string describe(const MailChanges &changes) {
@@ -148,16 +163,8 @@ std::unique_ptr<RepairedLines> undoMailChanges(LineList lines) {
     for (std::size_t i = headerLine + 1; i < lines.size(); ++i) {
         const StrippedLine line = strip(lines[i], marks);
         undone.edgeBlanks = undone.edgeBlanks || line.edgeBlanks;
-        if (beginsWithTag(line.text)) {
-            std::vector<std::string> repaired{std::string(headerText.text)};
-            for (std::string &piece : bodyAsWritten(body, undone))
-                repaired.push_back(std::move(piece));
-            repaired.emplace_back(line.text);
-            if (!undone.any())
-                return nullptr;
-            return std::make_unique<RepairedLines>(std::move(repaired), std::move(undone),
-                                                   headerLine);
-        }
+        if (beginsWithTag(line.text))
+            return assemble(headerText.text, body, line.text, std::move(undone), headerLine);
         if (line.text.empty())
             undone.blankLines = true;
         else
