@@ -10,6 +10,7 @@
 #include "cipher/ArmourDetection.h"
 #include "cipher/ArmourReader.h"
 #include "cipher/ArmourWriter.h"
+#include "cipher/BlockReading.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
 
@@ -60,14 +61,19 @@ int runDecrypt(const Options &options) {
     if (text.empty())
         refuse(cipher::messages::noTextToDecrypt);
     const auto lines = cipher::splitLines(text);
-    const auto block = cipher::openBlock(lines, cipher::KnownMethods::Methods00And01);
+    const cipher::BlockReading reading =
+        cipher::readBlock(lines, cipher::KnownMethods::Methods00And01);
+    const auto &block = reading.opened;
     if (!block)
         refuse(block.refusal);
     const std::string phrase = block.value->isProtected() ? phraseFor(fromFile) : std::string();
-    if (block.value->isProtected() && !cipher::phraseMatches(lines, *block.value, phrase))
+    if (block.value->isProtected() && !cipher::phraseMatches(reading.lines, *block.value, phrase))
         refuse(cipher::messages::wrongPhrase);
-    const cipher::DecodedText decoded = cipher::decodeText(lines, *block.value, phrase);
+    const cipher::DecodedText decoded = cipher::decodeText(reading.lines, *block.value, phrase);
     writeOutput(editorText(decoded.bytes));
+    if (reading.isRepaired())
+        std::cerr << "qvl: read with mail's changes undone: "
+                  << cipher::describe(reading.repair->undone()) << '\n';
     if (decoded.verdict == cipher::Verdict::Verified)
         return Done;
     std::cerr << decoded.warning() << '\n';
@@ -76,7 +82,11 @@ int runDecrypt(const Options &options) {
 
 int runDetect(const Options &options) {
     const std::string text = readInput(options.input);
-    return cipher::IsEncryptedText(cipher::splitLines(text)) ? Done : UsageOrFileError;
+    const auto lines = cipher::splitLines(text);
+    // A block that only the mail repair reads counts too.
+    const bool found = cipher::IsEncryptedText(lines) ||
+                       cipher::readBlock(lines, cipher::KnownMethods::Methods00And01).isRepaired();
+    return found ? Done : UsageOrFileError;
 }
 
 } // namespace qvl
