@@ -38,9 +38,24 @@ std::string phraseFor(const std::optional<std::string> &fromFile) {
     refuse("qvl: the text is password-protected; give its phrase with --passphrase-file");
 }
 
-// The text as the editor would hold it: up to the first zero byte.
-std::string_view editorText(const std::string &bytes) {
-    return std::string_view(bytes).substr(0, bytes.find('\0'));
+// A block carries its text only up to the first zero byte, so a text holding one would come
+// back shorter than it went in.
+void refuseZeroByte(std::string_view text) {
+    const auto zero = text.find('\0');
+    if (zero != std::string_view::npos)
+        refuse("qvl: the text holds a zero byte at offset " + std::to_string(zero) +
+               "; a block carries text only up to its first zero byte");
+}
+
+// Writes the text as the editor would hold it: up to the first zero byte. Answers the warning
+// that bytes were left out, or nothing.
+std::optional<std::string> writeEditorText(std::string_view bytes) {
+    const auto zero = bytes.find('\0');
+    writeOutput(bytes.substr(0, zero));
+    if (zero == std::string_view::npos)
+        return std::nullopt;
+    return "qvl: the text holds a zero byte at offset " + std::to_string(zero) + "; the " +
+           std::to_string(bytes.size() - zero) + " bytes from there on were left out";
 }
 
 } // namespace
@@ -50,6 +65,7 @@ int runEncrypt(const Options &options) {
     const std::string text = readInput(options.input);
     if (const auto refusal = cipher::encryptRefusal(text))
         refuse(*refusal);
+    refuseZeroByte(text);
     writeOutput(cipher::joinLines(cipher::ArmourWriter(text, phrase, options.method)));
     return Done;
 }
@@ -67,16 +83,17 @@ int runDecrypt(const Options &options) {
     if (block.value->isProtected() && !cipher::phraseMatches(lines, *block.value, phrase))
         refuse(cipher::messages::wrongPhrase);
     const cipher::DecodedText decoded = cipher::decodeText(lines, *block.value, phrase);
-    writeOutput(editorText(decoded.bytes));
-    if (decoded.verdict == cipher::Verdict::Verified)
-        return Done;
-    std::cerr << decoded.warning() << '\n';
-    return DoneWithWarning;
+    const auto leftOut = writeEditorText(decoded.bytes);
+    if (leftOut)
+        std::cerr << *leftOut << '\n';
+    if (decoded.verdict != cipher::Verdict::Verified)
+        std::cerr << decoded.warning() << '\n';
+    return leftOut || decoded.verdict != cipher::Verdict::Verified ? DoneWithWarning : Done;
 }
 
 int runDetect(const Options &options) {
     const std::string text = readInput(options.input);
-    return cipher::IsEncryptedText(cipher::splitLines(text)) ? Done : UsageOrFileError;
+    return cipher::IsEncryptedText(cipher::splitLines(text)) ? Done : NoBlockDetected;
 }
 
 } // namespace qvl
