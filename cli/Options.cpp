@@ -12,7 +12,7 @@ const char *const usageText =
     "usage: qvl encrypt [--method 0|1] [--passphrase-file FILE] [INPUT]\n"
     "       qvl decrypt [--passphrase-file FILE] [INPUT]\n"
     "       qvl detect [INPUT]\n"
-    "       qvl --help\n"
+    "       qvl --help | --version\n"
     "\n"
     "encrypt  writes the armoured block of INPUT to standard output (Method 01 unless\n"
     "         --method 0 is given), every line ended by CR LF.\n"
@@ -92,9 +92,15 @@ void readInputName(Options &options, const std::string &argument) {
 } // namespace
 
 Options parseOptions(const std::vector<std::string> &arguments) {
-    for (const std::string &argument : arguments)
+    for (const std::string &argument : arguments) {
         if (argument == "--help" || argument == "-h")
             return Options{};
+        if (argument == "--version") {
+            Options version;
+            version.command = Command::Version;
+            return version;
+        }
+    }
     Options options;
     ArgumentReader reader(arguments);
     options.command = commandNamed(reader.next());

@@ -15,6 +15,9 @@ int run(const qvl::Options &options) {
     case qvl::Command::Help:
         qvl::writeOutput(qvl::usageText);
         return qvl::Done;
+    case qvl::Command::Version:
+        qvl::writeOutput("qvl " QVL_VERSION "\n");
+        return qvl::Done;
     case qvl::Command::Encrypt:
         return qvl::runEncrypt(options);
     case qvl::Command::Decrypt:

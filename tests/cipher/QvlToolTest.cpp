@@ -35,11 +35,15 @@ TEST(QvlTool, noArgumentsPrintsUsageAsAMistake) {
     EXPECT_NE(result.err.find("usage: qvl encrypt"), std::string::npos);
 }
 
-TEST(QvlTool, helpPrintsUsage) {
-    const auto result = QvlSandbox().run("--help");
-    EXPECT_EQ(result.status, 0);
-    EXPECT_NE(result.out.find("usage: qvl encrypt"), std::string::npos);
-    EXPECT_TRUE(result.err.empty());
+TEST(QvlTool, helpPrintsUsageAndVersionTheVersion) {
+    const auto help = QvlSandbox().run("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("usage: qvl encrypt"), std::string::npos);
+    EXPECT_TRUE(help.err.empty());
+    const auto version = QvlSandbox().run("decrypt --version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "qvl " QVL_VERSION "\n");
+    EXPECT_TRUE(version.err.empty());
 }
 
 namespace {
@@ -377,6 +381,7 @@ TEST_P(FullOutput, endsWithStatusOne) {
 
 INSTANTIATE_TEST_SUITE_P(QvlTool, FullOutput,
                          testing::Values(OutputRow{"help", "--help", ""},
+                                         OutputRow{"version", "--version", ""},
                                          OutputRow{"encrypt", "encrypt", "abc"},
                                          OutputRow{"decrypt", "decrypt", abcBlock},
                                          OutputRow{"decryptWithWarning", "decrypt",
