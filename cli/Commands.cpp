@@ -10,6 +10,7 @@
 #include "cipher/ArmourDetection.h"
 #include "cipher/ArmourReader.h"
 #include "cipher/ArmourWriter.h"
+#include "cipher/BlockReading.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
 
@@ -38,9 +39,24 @@ std::string phraseFor(const std::optional<std::string> &fromFile) {
     refuse("qvl: the text is password-protected; give its phrase with --passphrase-file");
 }
 
-// The text as the editor would hold it: up to the first zero byte.
-std::string_view editorText(const std::string &bytes) {
-    return std::string_view(bytes).substr(0, bytes.find('\0'));
+// A block carries its text only up to the first zero byte, so a text holding one would come
+// back shorter than it went in.
+void refuseZeroByte(std::string_view text) {
+    const auto zero = text.find('\0');
+    if (zero != std::string_view::npos)
+        refuse("qvl: the text holds a zero byte at offset " + std::to_string(zero) +
+               "; a block carries text only up to its first zero byte");
+}
+
+// Writes the text as the editor would hold it: up to the first zero byte. Answers the warning
+// that bytes were left out, or nothing.
+std::optional<std::string> writeEditorText(std::string_view bytes) {
+    const auto zero = bytes.find('\0');
+    writeOutput(bytes.substr(0, zero));
+    if (zero == std::string_view::npos)
+        return std::nullopt;
+    return "qvl: the text holds a zero byte at offset " + std::to_string(zero) + "; the " +
+           std::to_string(bytes.size() - zero) + " bytes from there on were left out";
 }
 
 } // namespace
@@ -50,6 +66,7 @@ int runEncrypt(const Options &options) {
     const std::string text = readInput(options.input);
     if (const auto refusal = cipher::encryptRefusal(text))
         refuse(*refusal);
+    refuseZeroByte(text);
     writeOutput(cipher::joinLines(cipher::ArmourWriter(text, phrase, options.method)));
     return Done;
 }
@@ -60,23 +77,33 @@ int runDecrypt(const Options &options) {
     if (text.empty())
         refuse(cipher::messages::noTextToDecrypt);
     const auto lines = cipher::splitLines(text);
-    const auto block = cipher::openBlock(lines);
+    const cipher::BlockReading reading =
+        cipher::readBlock(lines, cipher::KnownMethods::Methods00And01);
+    const auto &block = reading.opened;
     if (!block)
         refuse(block.refusal);
     const std::string phrase = block.value->isProtected() ? phraseFor(fromFile) : std::string();
-    if (block.value->isProtected() && !cipher::phraseMatches(lines, *block.value, phrase))
+    if (block.value->isProtected() && !cipher::phraseMatches(reading.lines, *block.value, phrase))
         refuse(cipher::messages::wrongPhrase);
-    const cipher::DecodedText decoded = cipher::decodeText(lines, *block.value, phrase);
-    writeOutput(editorText(decoded.bytes));
-    if (decoded.verdict == cipher::Verdict::Verified)
-        return Done;
-    std::cerr << decoded.warning() << '\n';
-    return DoneWithWarning;
+    const cipher::DecodedText decoded = cipher::decodeText(reading.lines, *block.value, phrase);
+    const auto leftOut = writeEditorText(decoded.bytes);
+    if (reading.isRepaired())
+        std::cerr << "qvl: read with mail's changes undone: "
+                  << cipher::describe(reading.repair->undone()) << '\n';
+    if (leftOut)
+        std::cerr << *leftOut << '\n';
+    if (decoded.verdict != cipher::Verdict::Verified)
+        std::cerr << decoded.warning() << '\n';
+    return leftOut || decoded.verdict != cipher::Verdict::Verified ? DoneWithWarning : Done;
 }
 
 int runDetect(const Options &options) {
     const std::string text = readInput(options.input);
-    return cipher::IsEncryptedText(cipher::splitLines(text)) ? Done : UsageOrFileError;
+    const auto lines = cipher::splitLines(text);
+    // A block that only the mail repair reads counts too.
+    const bool found = cipher::IsEncryptedText(lines) ||
+                       cipher::readBlock(lines, cipher::KnownMethods::Methods00And01).isRepaired();
+    return found ? Done : NoBlockDetected;
 }
 
 } // namespace qvl

@@ -1,0 +1,43 @@
+// The block Decrypt reads: the exact reading of the text's lines, or, when that finds no block
+// or a damaged one, the reading with mail's changes undone, taken only when the block's own
+// checks prove it.
+#pragma once
+
+#include "cipher/ArmourReader.h"
+#include "cipher/MailRepair.h"
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace cipher {
+
+struct BlockReading {
+    // The lines the chosen reading reads from: the text's own, or the repaired ones.
+    LineList lines;
+    // The block, or the words that refuse it.
+    Outcome<ArmouredBlock> opened;
+    // The repaired lines, when the reading undid mail's changes; they hold what `lines` views.
+    std::unique_ptr<const RepairedLines> repair;
+
+    bool isRepaired() const { return repair != nullptr; }
+};
+
+// Whether a block proves itself without a phrase: every text group stands in the body and the
+// checksum line states their sum (a sum beyond 32 bits proves nothing); for Method 02, its body
+// is exactly as written and its checksum agrees, which leaves only the phrase to the tag.
+bool provesItself(LineList lines, const Outcome<ArmouredBlock> &opened);
+
+// Reads the lines exactly. Only when that finds no block, or a block that ends early or whose
+// checksum is absent or different, reads them once more with mail's changes undone. Where the
+// exact reading found a block, the repaired one is taken only when it is the same block and
+// passes every check (a valid header, every text group, the checksum line present and equal);
+// where it found none, the repaired one is taken whenever it finds a block, with its own
+// outcome. Otherwise the exact reading stands as it was.
+// `known` names the methods the reader opens, as openBlock takes it.
+BlockReading readBlock(LineList lines, KnownMethods known = KnownMethods::UpToMethod02);
+// The exact reading views the lines it is given, so they must outlive it.
+BlockReading readBlock(std::vector<std::string_view> &&lines,
+                       KnownMethods known = KnownMethods::UpToMethod02) = delete;
+
+} // namespace cipher
