@@ -1,12 +1,17 @@
 // Open File and Save File As: the editor's text to and from files, byte for byte.
-#include "editor/SPadEditor.h"
+#include "editor/EditorCapacity.h"
 #include "editor/MainWindow.h"
+#include "editor/SPadEditor.h"
 #include "platform/Beep.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"
 
 namespace {
+
+platform::Failure exceedsCapacity() {
+    return platform::Failure(QStringLiteral("Text exceeds memo capacity"));
+}
 
 // The editor ends its text at a zero byte; what the file holds after it is said, so that
 // nobody saves over the file unaware of the loss.
@@ -39,9 +44,9 @@ void Tfrm_SPad::btn_OpenClick() {
 
 void Tfrm_SPad::loadFile(const QString &path) {
     // A larger file is refused before it is read, so it cannot exhaust memory.
-    std::optional<std::string> file = platform::readWholeFile(path, SPadEditor::capacity);
+    std::optional<std::string> file = platform::readWholeFile(path, editor_capacity::fileBytes);
     if (!file)
-        throw platform::Failure(QStringLiteral("Text exceeds memo capacity"));
+        throw exceedsCapacity();
     // The editor holds no zero byte: the text ends at the first one.
     const std::size_t zero = file->find('\0');
     const std::string bytes =
@@ -49,6 +54,8 @@ void Tfrm_SPad::loadFile(const QString &path) {
     const bool cut = zero != std::string::npos;
     const std::size_t bytesAfterZero = cut ? file->size() - zero - 1 : 0;
     file.reset();
+    if (!editor_capacity::holdsLines(bytes))
+        throw exceedsCapacity();
     // A file equal to the text changes nothing, and what can be undone stays.
     if (qint64(bytes.size()) != txt_SPad->byteLength() || bytes != txt_SPad->bytes())
         txt_SPad->setBytes(bytes);

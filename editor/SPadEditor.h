@@ -17,10 +17,6 @@ class SPadEditor : public QPlainTextEdit {
 public:
     explicit SPadEditor(QWidget *parent = nullptr);
 
-    // The largest file the editor takes, in bytes: one this size loads here in about 10 s
-    // within 1.5 GB of memory.
-    static constexpr qint64 capacity = 64 * 1024 * 1024;
-
     // The whole text as bytes, every line break CR LF. Built line by line; costs a pass over
     // the text, so it is for commands, not for the status refresh.
     std::string bytes() const;

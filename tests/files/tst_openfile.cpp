@@ -3,6 +3,7 @@
 // large file, the editor's capacity, files that cannot be opened, and the dialog's remembered
 // file type.
 #include "FileFixtures.h"
+#include "editor/EditorCapacity.h"
 #include "tests/startup/PrivateConfig.h"
 
 #include <QLineEdit>
@@ -43,6 +44,8 @@ private slots:
     void fiftyMegabytes();
     void capacity_data();
     void capacity();
+    void linesWithinCapacity_data();
+    void linesWithinCapacity();
     void cannotOpen_data();
     void cannotOpen();
     void confirmedFileTypeIsRemembered();
@@ -327,7 +330,7 @@ void TestOpenFile::fiftyMegabytes() {
 void TestOpenFile::capacity_data() {
     QTest::addColumn<qint64>("size");
     QTest::addColumn<QString>("message");
-    const qint64 capacity = SPadEditor::capacity;
+    const qint64 capacity = editor_capacity::fileBytes;
     QTest::newRow("exactly the capacity")
         << capacity
         << QStringLiteral("Warning: The text ends at a zero byte in the file.  "
@@ -337,16 +340,27 @@ void TestOpenFile::capacity_data() {
         << capacity + 1 << QStringLiteral("Shroud-a-Pad: Text exceeds memo capacity.");
     QTest::newRow("a terabyte") << (qint64(1) << 40)
                                 << QStringLiteral("Shroud-a-Pad: Text exceeds memo capacity.");
+    QTest::newRow("one line too many")
+        << -editor_capacity::lines << QStringLiteral("Shroud-a-Pad: Text exceeds memo capacity.");
+    QTest::newRow("a line too long") << -(editor_capacity::lineBytes + 1)
+                                     << QStringLiteral("Shroud-a-Pad: Text exceeds memo capacity.");
 }
 
 // A file of zero bytes with no disk behind them: one up to the capacity is read (and ends at
-// once), a larger one is refused from its size before a byte is read, the editor as it was.
+// once), a larger one is refused from its size before a byte is read. A file within that size
+// is refused for too many lines (a size below zero: that many line feeds) or too long a line
+// (that many letters). Refused, the editor is as it was.
 void TestOpenFile::capacity() {
     QFETCH(qint64, size);
     QFETCH(QString, message);
     QFile file(pathOf("sparse.txt"));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(file.resize(size));
+    if (size == -editor_capacity::lines)
+        QVERIFY(file.write(QByteArray(int(editor_capacity::lines), '\n')) > 0);
+    else if (size < 0)
+        QVERIFY(file.write(QByteArray(int(-size), 'x')) > 0);
+    else
+        QVERIFY(file.resize(size));
     file.close();
     WindowUnderTest w;
     type(w.editor(), QStringLiteral("unsaved text"));
@@ -358,10 +372,36 @@ void TestOpenFile::capacity() {
     w.action("OpenFile1")->trigger();
     QVERIFY(answerer.done());
     QCOMPARE(shown(answerer), QStringList({openTitle, replaceQuestion, message}));
-    if (size > SPadEditor::capacity)
+    if (size < 0 || size > editor_capacity::fileBytes)
         QVERIFY(EditorState(w) == before);
     else
         QCOMPARE(w.sizeCaption(), QStringLiteral(" 0 bytes"));
+}
+
+void TestOpenFile::linesWithinCapacity_data() {
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("longest");
+    QTest::addColumn<bool>("held");
+    const int most = int(editor_capacity::lines);
+    const int longest = int(editor_capacity::lineBytes);
+    QTest::newRow("the most lines") << most << 0 << true;
+    QTest::newRow("one line more") << most + 1 << 0 << false;
+    QTest::newRow("the longest line, then a line break") << 2 << longest << true;
+    QTest::newRow("the longest line, last") << 1 << longest << true;
+    QTest::newRow("one byte longer, then a line break") << 2 << longest + 1 << false;
+    QTest::newRow("one byte longer, last") << 1 << longest + 1 << false;
+}
+
+// The lines of a text with CR LF line breaks, counted against the editor's capacity: the first
+// line is the longest, the others are empty.
+void TestOpenFile::linesWithinCapacity() {
+    QFETCH(int, lines);
+    QFETCH(int, longest);
+    QFETCH(bool, held);
+    std::string text(std::size_t(longest), 'x');
+    for (int line = 1; line < lines; ++line)
+        text += "\r\n";
+    QCOMPARE(editor_capacity::holdsLines(text), held);
 }
 
 void TestOpenFile::cannotOpen_data() {
