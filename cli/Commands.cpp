@@ -12,6 +12,7 @@
 #include "cipher/ArmourWriter.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
+#include "cipher/TextEncoding.h"
 
 #include <iostream>
 
@@ -43,6 +44,14 @@ std::string_view editorText(const std::string &bytes) {
     return std::string_view(bytes).substr(0, bytes.find('\0'));
 }
 
+// With --utf8, a text that is not valid UTF-8 is read as Windows-1252, as the editor reads it,
+// and written as UTF-8.
+std::string written(std::string_view text, bool utf8) {
+    if (utf8 && !cipher::isValidUtf8(text))
+        return cipher::windows1252ToUtf8(text);
+    return std::string(text);
+}
+
 } // namespace
 
 int runEncrypt(const Options &options) {
@@ -67,7 +76,7 @@ int runDecrypt(const Options &options) {
     if (block.value->isProtected() && !cipher::phraseMatches(lines, *block.value, phrase))
         refuse(cipher::messages::wrongPhrase);
     const cipher::DecodedText decoded = cipher::decodeText(lines, *block.value, phrase);
-    writeOutput(editorText(decoded.bytes));
+    writeOutput(written(editorText(decoded.bytes), options.utf8));
     if (decoded.verdict == cipher::Verdict::Verified)
         return Done;
     std::cerr << decoded.warning() << '\n';
