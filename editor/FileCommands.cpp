@@ -1,7 +1,7 @@
 // Open File and Save File As: the editor's text to and from files, in the file's encoding,
 // mark and line breaks.
-#include "editor/SPadEditor.h"
 #include "editor/MainWindow.h"
+#include "editor/SPadEditor.h"
 #include "platform/Beep.h"
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"

@@ -23,8 +23,8 @@ public:
     explicit Tfrm_SPad(QWidget *parent = nullptr);
 
     // Shows the size of the text and of the selection, the document's encoding and line
-    // breaks, and whether the text holds an armoured block, and enables the tool buttons that follow the text. Reads only counts the editor
-    // keeps, so it is cheap at any size of text.
+    // breaks, and whether the text holds an armoured block, and enables the tool buttons that
+    // follow the text. Reads only counts the editor keeps, so it is cheap at any size of text.
     void UpdateStatus();
     // True when at least two lines of the editor begin with "QvL/".
     bool IsEncryptedText() const;

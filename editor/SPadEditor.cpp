@@ -120,8 +120,8 @@ void SPadEditor::mouseMoveEvent(QMouseEvent *event) {
 }
 
 void SPadEditor::inputMethodEvent(QInputMethodEvent *event) {
-    const QString commit = editor_text::representable(event->commitString(),
-                                                      encodingToHold(event->commitString()));
+    const QString commit =
+        editor_text::representable(event->commitString(), encodingToHold(event->commitString()));
     if (commit == event->commitString()) {
         QPlainTextEdit::inputMethodEvent(event);
         return;

@@ -37,8 +37,8 @@ std::string SPadEditor::fileBytes() const {
     const std::string_view mark = m_format.byteOrderMark ? cipher::utf8Mark : std::string_view();
     const std::string_view lineBreak =
         m_format.lineBreaks == LineBreaks::Lf ? std::string_view("\n") : editor_text::lineBreak;
-    return std::string(mark) + joinedBytes(*document(), m_format.encoding, lineBreak,
-                                           std::size_t(byteLength()));
+    return std::string(mark) +
+           joinedBytes(*document(), m_format.encoding, lineBreak, std::size_t(byteLength()));
 }
 
 void SPadEditor::setBytes(std::string_view bytes) {

@@ -21,7 +21,7 @@ QString sizeCaption(qint64 length, qint64 selected) {
 
 QString formatCaption(const DocumentFormat &format) {
     QString caption = format.encoding == cipher::Encoding::Utf8 ? QStringLiteral(" UTF-8")
-                                                                 : QStringLiteral(" Windows-1252");
+                                                                : QStringLiteral(" Windows-1252");
     if (format.byteOrderMark)
         caption += QStringLiteral(" BOM");
     return caption + (format.lineBreaks == LineBreaks::Lf ? QStringLiteral(", LF")

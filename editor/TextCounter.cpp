@@ -9,6 +9,7 @@
 #include <QTextBlockUserData>
 #include <QTextDocument>
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -112,7 +113,8 @@ void TextCounter::recheck(int position, int charsRemoved, int charsAdded) {
 // Typing adds characters within one line and removes none: the line's count grows by what came
 // in, without reading the rest of the line.
 bool TextCounter::growWithinLine(int position, int charsRemoved, int charsAdded) {
-    if (charsRemoved != 0 || charsAdded <= 0 || position + charsAdded >= m_document->characterCount())
+    if (charsRemoved != 0 || charsAdded <= 0 ||
+        position + charsAdded >= m_document->characterCount())
         return false;
     const QTextBlock block = m_document->findBlock(position);
     if (m_document->findBlock(position + charsAdded) != block)
@@ -133,12 +135,26 @@ void TextCounter::setMark(QTextBlock block, bool tag, qint64 extra) {
     block.setUserData(tag || extra != 0 ? new Mark(m_counts, tag, extra) : nullptr);
 }
 
+// A selection mostly moves one end at a time: the last answer and the characters between the
+// old ends and the new give the new answer without reading the range again.
 qint64 TextCounter::utf8Extra(int from, int to) const {
     if (m_counts->utf8Extra == 0 || from >= to)
         return 0;
-    if (m_lastRange.change != m_change || m_lastRange.from != from || m_lastRange.to != to)
-        m_lastRange = {m_change, from, to, rangeExtra(from, to)};
-    return m_lastRange.extra;
+    const RangeAnswer &last = m_lastRange;
+    const bool fromLast =
+        last.change == m_change && std::abs(from - last.from) + std::abs(to - last.to) < to - from;
+    const qint64 extra = fromLast
+                             ? last.extra + signedExtra(from, last.from) + signedExtra(last.to, to)
+                             : rangeExtra(from, to);
+    m_lastRange = {m_change, from, to, extra};
+    return extra;
+}
+
+// The extra bytes from one position to another, negative when the second comes first.
+qint64 TextCounter::signedExtra(int from, int to) const {
+    if (from == to)
+        return 0;
+    return from < to ? rangeExtra(from, to) : -rangeExtra(to, from);
 }
 
 // A range over more than half of the lines is counted as the whole text less the two sides.

@@ -20,8 +20,8 @@ public:
     // The bytes beyond one per UTF-16 unit that the whole text takes in UTF-8.
     qint64 utf8Extra() const;
     // The same for the characters between two positions of the document (line breaks count
-    // none). Reads the counts kept for whole lines, walking the shorter side of the text, and
-    // remembers its last answer until the text or the range changes.
+    // none). Reads the counts kept for whole lines, walking the shorter side of the text; while
+    // the text stays as it was, a range near the last one is found from the last answer.
     qint64 utf8Extra(int from, int to) const;
 
     // The bytes beyond one per UTF-16 unit that these characters take in UTF-8.
@@ -43,6 +43,7 @@ private:
     bool growWithinLine(int position, int charsRemoved, int charsAdded);
     void setMark(QTextBlock block, bool tag, qint64 extra);
     qint64 rangeExtra(int from, int to) const;
+    qint64 signedExtra(int from, int to) const;
     qint64 extraBetween(const QTextBlock &first, const QTextBlock &last) const;
 
     QTextDocument *m_document;

@@ -1,8 +1,8 @@
 // The refresh of the status panels and the tool buttons that follow the text, and the editor
 // events that run it.
+#include "editor/MainWindow.h"
 #include "editor/SPadEditor.h"
 #include "editor/StatusText.h"
-#include "editor/MainWindow.h"
 
 #include <QLabel>
 #include <QToolButton>

@@ -424,8 +424,8 @@ void TestDecrypt::charactersAndFormat_data() {
                                          "e \xE2\x86\x92 \xD0\xB6")
                            << QStringLiteral(u"Gr\u00FC\u00DFe \u2192 \u0436")
                            << QStringLiteral(" UTF-8, CR LF");
-    QTest::newRow("UTF-8 with the mark")
-        << QByteArray("\xEF\xBB\xBFx") << QStringLiteral("x") << QStringLiteral(" UTF-8 BOM, CR LF");
+    QTest::newRow("UTF-8 with the mark") << QByteArray("\xEF\xBB\xBFx") << QStringLiteral("x")
+                                         << QStringLiteral(" UTF-8 BOM, CR LF");
 }
 
 // The decrypted bytes are UTF-8 when they are valid UTF-8 holding a byte above 7F, else

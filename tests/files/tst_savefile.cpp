@@ -231,16 +231,14 @@ void TestSaveFile::openedFilesSaveBack_data() {
     const QString windows = QStringLiteral(" Windows-1252, CR LF");
     QTest::newRow("ASCII, CR LF") << QByteArray("one\r\ntwo") << QByteArray() << windows
                                   << " 8 bytes";
-    QTest::newRow("ASCII, LF") << QByteArray("one\ntwo\n") << QByteArray()
-                               << " Windows-1252, LF"
+    QTest::newRow("ASCII, LF") << QByteArray("one\ntwo\n") << QByteArray() << " Windows-1252, LF"
                                << " 10 bytes";
-    QTest::newRow("Windows-1252 accents")
-        << QByteArray("Gr\xFC\xDF"
-                      "e aus K\xF6ln\r\n")
-        << QByteArray() << windows << " 16 bytes";
-    QTest::newRow("Windows-1252, LF") << QByteArray("K\xF6ln\n\x80\n") << QByteArray()
-                                      << " Windows-1252, LF"
-                                      << " 9 bytes";
+    QTest::newRow("Windows-1252 accents") << QByteArray("Gr\xFC\xDF"
+                                                        "e aus K\xF6ln\r\n")
+                                          << QByteArray() << windows << " 16 bytes";
+    QTest::newRow("Windows-1252, LF")
+        << QByteArray("K\xF6ln\n\x80\n") << QByteArray() << " Windows-1252, LF"
+        << " 9 bytes";
     QTest::newRow("UTF-8, LF") << QByteArray("Gr\xC3\xBC\xC3\x9F"
                                              "e aus K\xC3\xB6ln\n")
                                << QByteArray() << " UTF-8, LF"
@@ -252,9 +250,9 @@ void TestSaveFile::openedFilesSaveBack_data() {
     QTest::newRow("UTF-8 outside the basic plane")
         << QByteArray("\xF0\x9F\x98\x80") << QByteArray() << " UTF-8, CR LF"
         << " 4 bytes";
-    QTest::newRow("invalid UTF-8 is Windows-1252") << QByteArray("\xC3\xB6\xC3\n")
-                                                   << QByteArray() << " Windows-1252, LF"
-                                                   << " 5 bytes";
+    QTest::newRow("invalid UTF-8 is Windows-1252")
+        << QByteArray("\xC3\xB6\xC3\n") << QByteArray() << " Windows-1252, LF"
+        << " 5 bytes";
     QTest::newRow("mark before invalid UTF-8")
         << QByteArray("\xEF\xBB\xBF\xFF") << QByteArray() << windows << " 4 bytes";
     QTest::newRow("mixed breaks become CR LF")

@@ -80,10 +80,10 @@ void TestDocumentFormat::choices_data() {
     QTest::newRow("UTF-8") << QStringList{"Utf81"} << " UTF-8, CR LF"
                            << " 5 bytes"
                            << "Utf81 / CrLf1";
-    QTest::newRow("UTF-8 with the mark, LF") << QStringList{"Utf8WithMark1", "Lf1"}
-                                             << " UTF-8 BOM, LF"
-                                             << " 5 bytes"
-                                             << "Utf8WithMark1 / Lf1";
+    QTest::newRow("UTF-8 with the mark, LF")
+        << QStringList{"Utf8WithMark1", "Lf1"} << " UTF-8 BOM, LF"
+        << " 5 bytes"
+        << "Utf8WithMark1 / Lf1";
     QTest::newRow("back to Windows-1252 and CR LF")
         << QStringList{"Utf8WithMark1", "Lf1", "Windows12521", "CrLf1"} << " Windows-1252, CR LF"
         << " 4 bytes"

@@ -245,22 +245,23 @@ void TestSPadEditor::setBytesFindsTheEncoding_data() {
     QTest::newRow("ASCII") << QByteArray("abc") << QStringLiteral("abc") << false << false;
     QTest::newRow("Windows-1252") << QByteArray("K\xF6ln") << QStringLiteral(u"K\u00F6ln") << false
                                   << false;
-    QTest::newRow("UTF-8") << QByteArray("K\xC3\xB6ln \xD0\xB6") << QStringLiteral(u"K\u00F6ln \u0436")
-                           << true << false;
+    QTest::newRow("UTF-8") << QByteArray("K\xC3\xB6ln \xD0\xB6")
+                           << QStringLiteral(u"K\u00F6ln \u0436") << true << false;
     QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBFx") << QStringLiteral("x") << true
                                 << true;
-    QTest::newRow("second mark kept") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF")
-                                      << QStringLiteral(u"\uFEFF") << true << true;
-    QTest::newRow("invalid UTF-8") << QByteArray("\xC3\xB6\xC3") << QStringLiteral(u"\u00C3\u00B6\u00C3")
-                                   << false << false;
-    QTest::newRow("surrogate in UTF-8") << QByteArray("\xED\xA0\x80") << QStringLiteral(u"\u00ED\u00A0\u20AC")
-                                        << false << false;
+    QTest::newRow("second mark kept")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF") << QStringLiteral(u"\uFEFF") << true << true;
+    QTest::newRow("invalid UTF-8")
+        << QByteArray("\xC3\xB6\xC3") << QStringLiteral(u"\u00C3\u00B6\u00C3") << false << false;
+    QTest::newRow("surrogate in UTF-8")
+        << QByteArray("\xED\xA0\x80") << QStringLiteral(u"\u00ED\u00A0\u20AC") << false << false;
     QTest::newRow("overlong") << QByteArray("\xC0\xAF") << QStringLiteral(u"\u00C0\u00AF") << false
                               << false;
     QTest::newRow("outside the basic plane")
         << QByteArray("\xF0\x9F\x98\x80") << QStringLiteral(u"\U0001F600") << true << false;
-    QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80")
-                                     << QStringLiteral(u"\u00F4\u0090\u20AC\u20AC") << false << false;
+    QTest::newRow("beyond U+10FFFF")
+        << QByteArray("\xF4\x90\x80\x80") << QStringLiteral(u"\u00F4\u0090\u20AC\u20AC") << false
+        << false;
 }
 
 void TestSPadEditor::setBytesFindsTheEncoding() {
@@ -306,7 +307,9 @@ void TestSPadEditor::utf8Sizes() {
     QCOMPARE(qint64(m_editor->bytes().size()), length);
     select(*m_editor, from, to);
     QCOMPARE(m_editor->selectionByteLength(), selected);
-    QCOMPARE(m_editor->textCursor().selectedText().replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"))
+    QCOMPARE(m_editor->textCursor()
+                 .selectedText()
+                 .replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"))
                  .toUtf8()
                  .size(),
              selected);
@@ -323,8 +326,8 @@ void TestSPadEditor::pastedTextIsAdmitted_data() {
         << QStringLiteral(u"x\U0001F600y") << QByteArray("x\xF0\x9F\x98\x80y") << true;
     QTest::newRow("half a pair") << QString::fromUtf16(u"x\xDC00y", 3) << QByteArray("x?y")
                                  << false;
-    QTest::newRow("line breaks") << QStringLiteral("a\nb\rc\r\nd")
-                                 << QByteArray("a\r\nb\r\nc\r\nd") << false;
+    QTest::newRow("line breaks") << QStringLiteral("a\nb\rc\r\nd") << QByteArray("a\r\nb\r\nc\r\nd")
+                                 << false;
     QTest::newRow("paragraph separator")
         << QStringLiteral(u"a\u2029b") << QByteArray("a\r\nb") << false;
     QTest::newRow("ends at zero") << QString::fromUtf16(u"ab\0cd", 5) << QByteArray("ab") << false;

@@ -127,17 +127,26 @@ void TestTextCounter::followsTyping() {
 // counts over all lines, and a selection's size the bytes it holds.
 void TestTextCounter::followsRandomEdits() {
     QRandomGenerator random(20261210);
-    const QString pieces[] = {"Q", "v", "L", "/", "\n", "QvL/", "\nQvL/", "x", "QvL/x\n",
-                              QStringLiteral(u"\u00E9"), QStringLiteral(u"\u4E2D\n\u0436"),
-                              QStringLiteral(u"\U0001F600"), QStringLiteral(u"a\u20AC\n")};
+    const QString pieces[] = {"Q",
+                              "v",
+                              "L",
+                              "/",
+                              "\n",
+                              "QvL/",
+                              "\nQvL/",
+                              "x",
+                              "QvL/x\n",
+                              QStringLiteral(u"\u00E9"),
+                              QStringLiteral(u"\u4E2D\n\u0436"),
+                              QStringLiteral(u"\U0001F600"),
+                              QStringLiteral(u"a\u20AC\n")};
     SPadEditor editor;
     editor.setBytes("\xC3\xA9"); // UTF-8 from the start, so every size counts UTF-8 bytes
     // A position drawn at random, moved off the middle of a surrogate pair: the editor never
     // splits a character.
     const auto anywhere = [&] {
         const int position = int(random.bounded(editor.document()->characterCount()));
-        return editor.document()->characterAt(position).isLowSurrogate() ? position - 1
-                                                                          : position;
+        return editor.document()->characterAt(position).isLowSurrogate() ? position - 1 : position;
     };
     for (int step = 0; step < 3000; ++step) {
         const int at = anywhere();
@@ -159,7 +168,12 @@ void TestTextCounter::followsRandomEdits() {
         }
         QCOMPARE(editor.tagLineCount(), countByWalking(editor));
         QCOMPARE(editor.byteLength(), qint64(editor.bytes().size()));
-        editor.setTextCursor(cursorAt(editor, anywhere(), anywhere()));
+        QTextCursor selection = cursorAt(editor, anywhere(), anywhere());
+        editor.setTextCursor(selection);
+        QCOMPARE(editor.selectionByteLength(), selectionBytesByWalking(editor));
+        // One end moved by a character, as a selection grows under the keys or the mouse.
+        selection.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+        editor.setTextCursor(selection);
         QCOMPARE(editor.selectionByteLength(), selectionBytesByWalking(editor));
     }
 }
