@@ -31,6 +31,35 @@ Verdict checksumVerdict(const std::optional<std::int32_t> &stated, std::int32_t 
     return stated == sum ? Verdict::Verified : Verdict::ChecksumDiffers;
 }
 
+// How far the text groups reached, and the checksum of those read.
+struct TextGroups {
+    std::int64_t present = 0;
+    bool complete = true;
+    std::int32_t sum = 0;
+};
+
+// Decodes the text groups in stream order, handing each to onGroup(i, group), and sums the
+// checksum over the bytes as they stand in the block, before deciphering. Stops at the first
+// group the body does not hold.
+template <class OnGroup>
+TextGroups walkTextGroups(const GroupStream &stream, const ArmouredBlock &block,
+                          OnGroup &&onGroup) {
+    const std::int64_t first = phraseGroups(block);
+    const std::int64_t count = groupsFor(block.header.textLength);
+    TextGroups walked;
+    for (; walked.present < count; ++walked.present) {
+        const auto chars = stream.group(first + walked.present);
+        if (!chars) {
+            walked.complete = false;
+            return walked;
+        }
+        const Group group = DecodeGroup(*chars, block.header.method);
+        walked.sum = checkedAdd(walked.sum, WeightedSum(group));
+        onGroup(walked.present, group);
+    }
+    return walked;
+}
+
 } // namespace
 
 std::string_view DecodedText::warning() const {
@@ -68,29 +97,31 @@ bool phraseMatches(LineList lines, const ArmouredBlock &block, std::string_view 
 
 DecodedText decodeText(LineList lines, const ArmouredBlock &block, std::string_view phrase) {
     const GroupStream stream(lines, block.place);
-    const std::int64_t first = phraseGroups(block);
-    const std::int64_t count = groupsFor(block.header.textLength);
     // Room for the groups the body lines can hold, never for more than that.
     DecodedText result;
-    result.bytes.resize(
-        static_cast<std::size_t>(std::min(count, stream.capacityFrom(first)) * bytesPerGroup));
+    result.bytes.resize(static_cast<std::size_t>(
+        std::min(groupsFor(block.header.textLength), stream.capacityFrom(phraseGroups(block))) *
+        bytesPerGroup));
     Keystream keys = keystreamFor(phrase);
-    std::int32_t sum = 0;
-    for (std::int64_t i = 0; i < count; ++i) {
-        const auto chars = stream.group(first + i);
-        if (!chars) {
-            result.bytes.resize(static_cast<std::size_t>(i * bytesPerGroup));
-            result.verdict = Verdict::EndedEarly;
-            return result;
-        }
-        // The checksum sums the bytes as they stand in the block, before deciphering.
-        const Group group = DecodeGroup(*chars, block.header.method);
-        sum = checkedAdd(sum, WeightedSum(group));
-        decipher(group, keys, &result.bytes[static_cast<std::size_t>(i * bytesPerGroup)]);
+    const TextGroups walked =
+        walkTextGroups(stream, block, [&](std::int64_t i, const Group &group) {
+            decipher(group, keys, &result.bytes[static_cast<std::size_t>(i * bytesPerGroup)]);
+        });
+    if (!walked.complete) {
+        result.bytes.resize(static_cast<std::size_t>(walked.present * bytesPerGroup));
+        result.verdict = Verdict::EndedEarly;
+        return result;
     }
     result.bytes.resize(static_cast<std::size_t>(std::max(block.header.textLength, 0)));
-    result.verdict = checksumVerdict(block.statedChecksum, sum);
+    result.verdict = checksumVerdict(block.statedChecksum, walked.sum);
     return result;
+}
+
+Verdict bodyVerdict(LineList lines, const ArmouredBlock &block) {
+    const TextGroups walked =
+        walkTextGroups(GroupStream(lines, block.place), block, [](std::int64_t, const Group &) {});
+    return walked.complete ? checksumVerdict(block.statedChecksum, walked.sum)
+                           : Verdict::EndedEarly;
 }
 
 } // namespace cipher

@@ -38,4 +38,9 @@ bool phraseMatches(LineList lines, const ArmouredBlock &block, std::string_view 
 // throws IntegerOverflow.
 DecodedText decodeText(LineList lines, const ArmouredBlock &block, std::string_view phrase);
 
+// The verdict decodeText gives, found without deciphering, so it needs no phrase: whether the
+// body holds every text group and whether the checksum line states their sum. A checksum
+// beyond 32 bits throws IntegerOverflow.
+Verdict bodyVerdict(LineList lines, const ArmouredBlock &block);
+
 } // namespace cipher

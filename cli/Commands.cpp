@@ -10,6 +10,7 @@
 #include "cipher/ArmourDetection.h"
 #include "cipher/ArmourReader.h"
 #include "cipher/ArmourWriter.h"
+#include "cipher/BlockReading.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
 #include "cipher/TextEncoding.h"
@@ -69,14 +70,18 @@ int runDecrypt(const Options &options) {
     if (text.empty())
         refuse(cipher::messages::noTextToDecrypt);
     const auto lines = cipher::splitLines(text);
-    const auto block = cipher::openBlock(lines);
+    const cipher::BlockReading reading = cipher::readBlock(lines);
+    const auto &block = reading.opened;
     if (!block)
         refuse(block.refusal);
     const std::string phrase = block.value->isProtected() ? phraseFor(fromFile) : std::string();
-    if (block.value->isProtected() && !cipher::phraseMatches(lines, *block.value, phrase))
+    if (block.value->isProtected() && !cipher::phraseMatches(reading.lines, *block.value, phrase))
         refuse(cipher::messages::wrongPhrase);
-    const cipher::DecodedText decoded = cipher::decodeText(lines, *block.value, phrase);
+    const cipher::DecodedText decoded = cipher::decodeText(reading.lines, *block.value, phrase);
     writeOutput(written(editorText(decoded.bytes), options.utf8));
+    if (reading.isRepaired())
+        std::cerr << "qvl: read with mail's changes undone: "
+                  << cipher::describe(reading.repair->undone()) << '\n';
     if (decoded.verdict == cipher::Verdict::Verified)
         return Done;
     std::cerr << decoded.warning() << '\n';
@@ -85,7 +90,10 @@ int runDecrypt(const Options &options) {
 
 int runDetect(const Options &options) {
     const std::string text = readInput(options.input);
-    return cipher::IsEncryptedText(cipher::splitLines(text)) ? Done : UsageOrFileError;
+    const auto lines = cipher::splitLines(text);
+    // A block that only the mail repair reads counts too.
+    const bool found = cipher::IsEncryptedText(lines) || cipher::readBlock(lines).isRepaired();
+    return found ? Done : UsageOrFileError;
 }
 
 } // namespace qvl

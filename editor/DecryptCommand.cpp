@@ -7,6 +7,7 @@
 #include "editor/MainWindow.h"
 
 #include "cipher/ArmourDecoder.h"
+#include "cipher/BlockReading.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
 #include "dialogs/PassphraseDialog.h"
@@ -48,17 +49,19 @@ void Tfrm_SPad::btn_DecryptClick() {
     // The lines split from the text's bytes are its own lines whatever the editor's wrapping,
     // so the wrapping is never switched off to read them.
     const std::string text = txt_SPad->bytes();
+    // A block that mail quoted, indented or re-wrapped is read from its repaired lines.
     const std::vector<std::string_view> lines = cipher::splitLines(text);
-    const cipher::Outcome<cipher::ArmouredBlock> opened = cipher::openBlock(lines);
+    const cipher::BlockReading reading = cipher::readBlock(lines);
+    const cipher::Outcome<cipher::ArmouredBlock> &opened = reading.opened;
     if (!opened) {
         refuse(cipher_dialogs::messageText(opened.refusal));
         return;
     }
-    const std::optional<std::string> phrase = askBlockPhrase(this, lines, *opened.value);
+    const std::optional<std::string> phrase = askBlockPhrase(this, reading.lines, *opened.value);
     if (!phrase)
         return;
     const std::string_view warning =
-        cipher_work::decryptInEditor(*txt_SPad, lines, *opened.value, *phrase);
+        cipher_work::decryptInEditor(*txt_SPad, reading.lines, *opened.value, *phrase);
     if (!warning.empty())
         cipher_dialogs::warn(this, warning);
 }

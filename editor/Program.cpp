@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 namespace {
 
@@ -17,6 +18,14 @@ QFont userInterfaceFont() {
     return font;
 }
 
+// The program's padlock: the icon that the installed theme holds under the program's name, so
+// that the frames, the task bar and the desktop entry show the same picture; else the drawing
+// built into the program, sharp at any size.
+QIcon programIcon() {
+    return QIcon::fromTheme(QStringLiteral("shroud-a-pad"),
+                            QIcon(QStringLiteral(":/icons/shroud-a-pad.svg")));
+}
+
 } // namespace
 
 void prepareApplication() {
@@ -24,5 +33,7 @@ void prepareApplication() {
     // ("Error — Shroud-a-Pad"), and the message boxes' titles are fixed.
     QApplication::setApplicationName(QLatin1String(platform::applicationTitle));
     QApplication::setFont(userInterfaceFont());
+    // Every window without an icon of its own, dialogs and message boxes included, shows this.
+    QApplication::setWindowIcon(programIcon());
     platform::setHelpFile(QStringLiteral("QVL.HLP"));
 }

@@ -1,5 +1,5 @@
 // What the program sets up before its main window is built: the application's name, its
-// user-interface font and the help file.
+// user-interface font, the icon of its windows and the help file.
 #pragma once
 
 void prepareApplication();

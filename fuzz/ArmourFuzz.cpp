@@ -1,9 +1,11 @@
 // The fuzz entry for the armour reader and writer. An even first byte reads the rest as a text
-// that may hold a block; an odd one writes the rest as a phrase and a text and reads them back.
+// that may hold a block, exactly and with mail's changes undone; an odd one writes the rest as a
+// phrase and a text, puts the block through mail's changes and reads it back.
 #include "cipher/ArmourDecoder.h"
 #include "cipher/ArmourDetection.h"
 #include "cipher/ArmourFormat.h"
 #include "cipher/ArmourWriter.h"
+#include "cipher/BlockReading.h"
 #include "cipher/CheckedInt.h"
 #include "cipher/Lines.h"
 
@@ -31,27 +33,85 @@ void checkDecoded(const cipher::ArmouredBlock &block, const cipher::DecodedText 
     }
 }
 
-// Any bytes: the reader may refuse them or decode them, but never crashes or overruns.
-void readArbitrary(std::string_view input) {
-    const auto lines = cipher::splitLines(input);
-    const auto block = cipher::openBlock(lines);
-    require(cipher::IsEncryptedText(lines) == cipher::locateBlock(lines).has_value(),
-            "detection agrees with the reader");
-    if (!block)
-        return;
-    const std::string_view phrase = lines.front().substr(0, cipher::maxPhraseLength);
+// A block read with no phrase and with the text's first line as one.
+void decodeEither(cipher::LineList lines, const cipher::ArmouredBlock &block,
+                  std::string_view phrase) {
     for (const std::string_view attempt : {std::string_view(), phrase}) {
-        cipher::phraseMatches(lines, *block.value, attempt);
+        cipher::phraseMatches(lines, block, attempt);
         try {
-            checkDecoded(*block.value, cipher::decodeText(lines, *block.value, attempt));
+            checkDecoded(block, cipher::decodeText(lines, block, attempt));
         } catch (const cipher::IntegerOverflow &) {
             // A body too long for the 32-bit checksum is refused, not wrapped.
         }
     }
 }
 
-// A phrase of up to 16 bytes and a text of up to 22,528 come back exactly.
-void roundTrip(std::string_view input, int method) {
+// A repaired reading replaces a block the exact reading found only when its checksum proves it.
+void checkRepair(cipher::LineList lines, const cipher::BlockReading &reading) {
+    if (!reading.isRepaired())
+        return;
+    require(reading.repair->undone().any(), "a repair undoes something");
+    if (!cipher::locateBlock(lines))
+        return;
+    require(reading.opened && cipher::bodyVerdict(reading.lines, *reading.opened.value) ==
+                                  cipher::Verdict::Verified,
+            "a repair over a found block is proven");
+}
+
+// Any bytes: the reader may refuse them or decode them, but never crashes or overruns.
+void readArbitrary(std::string_view input) {
+    const auto lines = cipher::splitLines(input);
+    const auto block = cipher::openBlock(lines);
+    require(cipher::IsEncryptedText(lines) == cipher::locateBlock(lines).has_value(),
+            "detection agrees with the reader");
+    const std::string_view phrase = lines.front().substr(0, cipher::maxPhraseLength);
+    if (block)
+        decodeEither(lines, *block.value, phrase);
+    // Choosing between the readings never fails, whatever the sums.
+    const cipher::BlockReading reading = cipher::readBlock(lines);
+    checkRepair(lines, reading);
+    if (reading.isRepaired() && reading.opened)
+        decodeEither(reading.lines, *reading.opened.value, phrase);
+}
+
+// Mail's changes chosen by the bits of `kind`: 1 quotes every line, 2 indents and pads them,
+// 4 puts a blank line after each, 8 breaks the body lines again at `width`.
+std::vector<std::string> mailed(std::vector<std::string> lines, unsigned kind, std::size_t width) {
+    if (kind & 8) {
+        std::string body;
+        for (auto line = lines.begin() + 2; line != lines.end() - 2; ++line)
+            body += *line;
+        std::vector<std::string> broken(lines.begin(), lines.begin() + 2);
+        for (std::size_t at = 0; at < body.size(); at += width)
+            broken.push_back(body.substr(at, width));
+        broken.insert(broken.end(), lines.end() - 2, lines.end());
+        lines = std::move(broken);
+    }
+    std::vector<std::string> changed;
+    for (const std::string &line : lines) {
+        changed.push_back(std::string(kind & 1 ? "> " : "") + (kind & 2 ? " \t" : "") + line +
+                          (kind & 2 ? " " : ""));
+        if (kind & 4)
+            changed.emplace_back(kind & 1 ? ">" : "");
+    }
+    return changed;
+}
+
+// A written block after mail's changes reads as the block itself.
+void readMailed(const std::string &mail, std::string_view text, std::string_view phrase) {
+    const auto lines = cipher::splitLines(mail);
+    const cipher::BlockReading reading = cipher::readBlock(lines);
+    require(static_cast<bool>(reading.opened), "a mailed block opens");
+    require(phrase.empty() || cipher::phraseMatches(reading.lines, *reading.opened.value, phrase),
+            "the writer's phrase matches a mailed block");
+    const auto decoded = cipher::decodeText(reading.lines, *reading.opened.value, phrase);
+    require(decoded.verdict == cipher::Verdict::Verified, "a mailed block verifies");
+    require(decoded.bytes == text, "the text comes back through mail");
+}
+
+// A phrase of up to 16 bytes and a text of up to 22,528 come back exactly, also after mail's
+// changes.
+void roundTrip(std::string_view input, int method, unsigned mailKind) {
     if (input.empty())
         return;
     const std::size_t phraseLength = std::min<std::size_t>(
@@ -60,7 +120,8 @@ void roundTrip(std::string_view input, int method) {
     const std::string_view text = input.substr(1 + phraseLength, cipher::maxTextLength);
     if (text.empty())
         return;
-    const std::string armoured = cipher::joinLines(cipher::ArmourWriter(text, phrase, method));
+    const auto written = cipher::ArmourWriter(text, phrase, method);
+    const std::string armoured = cipher::joinLines(written);
     const auto lines = cipher::splitLines(armoured);
     require(cipher::IsEncryptedText(lines), "a written block is detected");
     for (const std::string_view line : lines)
@@ -73,6 +134,7 @@ void roundTrip(std::string_view input, int method) {
     const auto decoded = cipher::decodeText(lines, *block.value, phrase);
     require(decoded.verdict == cipher::Verdict::Verified, "a written block verifies");
     require(decoded.bytes == text, "the text comes back");
+    readMailed(cipher::joinLines(mailed(written, mailKind, 16 + text.size() % 100)), text, phrase);
 }
 
 } // namespace
@@ -84,6 +146,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (data[0] % 2 == 0)
         readArbitrary(input);
     else
-        roundTrip(input, (data[0] / 2) % 2);
+        roundTrip(input, (data[0] / 2) % 2, data[0] / 4);
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "BlockText.h"
 
 #include "cipher/ArmourWriter.h"
+#include "cipher/BlockReading.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
 
@@ -14,14 +15,30 @@ BlockText::BlockText(std::string text)
 BlockText::BlockText(const std::vector<std::string> &lines)
     : BlockText(cipher::joinLines(lines)) {}
 
-Decryption decrypt(const BlockText &text, std::string_view phrase) {
-    const auto block = cipher::openBlock(text.lines());
+namespace {
+
+Decryption decryptBlock(cipher::LineList lines, const cipher::Outcome<cipher::ArmouredBlock> &block,
+                        std::string_view phrase) {
     if (!block)
-        return {block.refusal, {}, {}};
-    if (block.value->isProtected() && !cipher::phraseMatches(text.lines(), *block.value, phrase))
-        return {std::string(cipher::messages::wrongPhrase), {}, {}};
-    auto decoded = cipher::decodeText(text.lines(), *block.value, phrase);
-    return {{}, std::move(decoded.bytes), decoded.verdict};
+        return {block.refusal, {}, {}, {}};
+    if (block.value->isProtected() && !cipher::phraseMatches(lines, *block.value, phrase))
+        return {std::string(cipher::messages::wrongPhrase), {}, {}, {}};
+    auto decoded = cipher::decodeText(lines, *block.value, phrase);
+    return {{}, std::move(decoded.bytes), decoded.verdict, {}};
+}
+
+} // namespace
+
+Decryption decrypt(const BlockText &text, std::string_view phrase) {
+    const cipher::BlockReading reading = cipher::readBlock(text.lines());
+    Decryption result = decryptBlock(reading.lines, reading.opened, phrase);
+    if (reading.isRepaired())
+        result.undone = cipher::describe(reading.repair->undone());
+    return result;
+}
+
+Decryption decryptExactly(const BlockText &text, std::string_view phrase) {
+    return decryptBlock(text.lines(), cipher::openBlock(text.lines()), phrase);
 }
 
 std::vector<std::string> armour(std::string_view text, std::string_view phrase, int method) {

@@ -26,14 +26,22 @@ private:
     std::vector<std::string_view> m_lines;
 };
 
-// What Decrypt ends with: the refusal that stopped it, or the decoded text and its verdict.
+// What Decrypt ends with: the refusal that stopped it, or the decoded text and its verdict,
+// and the mail changes undone to read it ("" when read exactly).
 struct Decryption {
     std::string refusal;
     std::string bytes;
     cipher::Verdict verdict = cipher::Verdict::Verified;
+    std::string undone;
+
+    bool operator==(const Decryption &) const = default;
 };
 
+// As Decrypt reads: exactly first, then with mail's changes undone when that fails.
 Decryption decrypt(const BlockText &text, std::string_view phrase);
+
+// The exact reading alone, as it was before mail's changes were undone.
+Decryption decryptExactly(const BlockText &text, std::string_view phrase);
 
 // The block's lines for a text, a phrase and a method.
 std::vector<std::string> armour(std::string_view text, std::string_view phrase = {},

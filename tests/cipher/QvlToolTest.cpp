@@ -154,6 +154,16 @@ std::string withoutLastBodyLine(std::string_view text) {
 
 const std::string protectedBlock = block("guarded", "OPEN SESAME");
 
+// The text as a mail reply quotes it: "> " before every line.
+std::string quotedReply(std::string_view text) {
+    std::string reply;
+    for (const std::string_view line : cipher::splitLines(text))
+        reply += "> " + std::string(line) + "\r\n";
+    return reply;
+}
+
+const std::string quotedUndone = "qvl: read with mail's changes undone: the quote prefix \"> \"\n";
+
 } // namespace
 
 TEST_P(Decrypt, reportsInTheSystemsWords) {
@@ -193,7 +203,14 @@ INSTANTIATE_TEST_SUITE_P(
         DecryptRow{"checksumAbsent", damaged(abcBlock, "QvL/882", "QvL/0"), "", 3, "abc",
                    line(cipher::messages::checksumAbsent)},
         DecryptRow{"checksumDiffers", damaged(abcBlock, "Cx2uq", "Cx2ur"), "", 3, "cbc",
-                   line(cipher::messages::checksumDiffers)}),
+                   line(cipher::messages::checksumDiffers)},
+        DecryptRow{"quoted", quotedReply(abcBlock), "", 0, "abc", quotedUndone},
+        DecryptRow{"quotedWithPhrase", quotedReply(protectedBlock), "open sesame", 0, "guarded",
+                   quotedUndone},
+        DecryptRow{"quotedWithChangedCharacter", quotedReply(damaged(abcBlock, "Cx2uq", "Cx2ur")),
+                   "", 3, "cbc", quotedUndone + line(cipher::messages::checksumDiffers)},
+        DecryptRow{"quotedWithWrongPhrase", quotedReply(protectedBlock), "OPEN SESAMY", 2, "",
+                   line(cipher::messages::wrongPhrase)}),
     testing_cipher::rowName);
 
 struct Utf8Row {
@@ -262,6 +279,8 @@ TEST_P(Detect, answersByExitStatus) {
 
 INSTANTIATE_TEST_SUITE_P(QvlTool, Detect,
                          testing::Values(DetectRow{"block", abcBlock, 0},
+                                         DetectRow{"quotedBlock", quotedReply(abcBlock), 0},
+                                         DetectRow{"quotedTagLine", "> QvL/\n", 1},
                                          DetectRow{"twoTagLines", "QvL/\nQvL/\n", 0},
                                          DetectRow{"plainText", "hello\r\n", 1},
                                          DetectRow{"empty", "", 1}),

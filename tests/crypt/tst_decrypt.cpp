@@ -37,12 +37,27 @@ std::string abcBlock(const std::string &header, const std::string &checksum) {
     return start + "\r\n" + header + "\r\n" + "Cx2uq\r\n" + checksum + "\r\n" + end + "\r\n";
 }
 
+// The text as a mail reply quotes it: "> " before every line.
+std::string quotedReply(const std::string &text) {
+    std::string reply;
+    for (const std::string_view line : cipher::splitLines(text))
+        reply += "> " + std::string(line) + "\r\n";
+    return reply;
+}
+
 QStringList run(WindowUnderTest &w, const char *item, const QStringList &steps) {
     CommandScript script(steps);
     w.action(item)->trigger();
     if (!script.done())
         qWarning("not every scripted step was used");
     return script.shown();
+}
+
+std::string replaceAll(std::string text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
 }
 
 // Word Wrap on, in a window narrow enough that a block's lines wrap on screen.
@@ -80,6 +95,7 @@ private slots:
     void refusals();
     void outcomes_data();
     void outcomes();
+    void quotedBlockShowsAsNormalText();
     void phrase_data();
     void phrase();
     void helpButtonReachesItsTopic();
@@ -168,8 +184,6 @@ void TestDecrypt::refusals_data() {
     QTest::newRow("header line only") << asBytes(headerOnly) << noBlock;
     QTest::newRow("tag in another case")
         << asBytes(abcBlock("QvL/0122/01/0/3", "qvl/882")) << noBlock;
-    QTest::newRow("blank before the tag")
-        << asBytes(abcBlock(" QvL/0122/01/0/3", "QvL/882")) << noBlock;
     QTest::newRow("header of 14 characters")
         << asBytes(abcBlock("QvL/0122/1/0/3", "QvL/882")) << invalidHeader;
     QTest::newRow("a fifth slash")
@@ -252,6 +266,20 @@ void TestDecrypt::outcomes_data() {
     abcd.replace(abcd.find("/0/4"), 4, "/0/5");
     QTest::newRow("stated length past the ending zero")
         << asBytes(abcd) << QByteArray("abcd") << none << none;
+
+    // Mail's changes undone: a repair proven by the checksum needs no box; a quoted block that
+    // was really damaged warns as it would unquoted.
+    QTest::newRow("quoted by a mail reply")
+        << asBytes("Someone wrote:\r\n" + quotedReply(blockOf(text49)) + "\r\nThanks!")
+        << asBytes(text49) << none << none;
+    QTest::newRow("indented, spread by blank lines")
+        << asBytes(replaceAll(blockOf(text49), "\r\n", "  \r\n\r\n    ")) << asBytes(text49) << none
+        << none;
+    QTest::newRow("a blank before the header's tag")
+        << asBytes(abcBlock(" QvL/0122/01/0/3", "QvL/882")) << QByteArray("abc") << none << none;
+    QTest::newRow("quoted, with a changed character")
+        << asBytes(quotedReply(abcBlock("QvL/0122/01/0/3", "QvL/883"))) << QByteArray("abc")
+        << QStringList{checksumDiffersBox} << exclamation;
 }
 
 // The editor holds what the block carries, with nothing to undo; the warning shows after the
@@ -276,6 +304,16 @@ void TestDecrypt::outcomes() {
     QVERIFY(!w.editor()->canUndo());
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(stillWrapsNarrowly(w));
+}
+
+// Armour detection stays exact: a quoted block is Normal Text until Decrypt reads it.
+void TestDecrypt::quotedBlockShowsAsNormalText() {
+    WindowUnderTest w;
+    w.editor()->setBytes(quotedReply(blockOf("abc", "SECRET")));
+    QCOMPARE(w.textType(), QStringLiteral(" Normal Text"));
+    QCOMPARE(run(w, "Decrypt1", {"phrase SECRET"}), QStringList{phrasePrompt});
+    QCOMPARE(beepNames(), QStringList());
+    QCOMPARE(w.bytes(), std::string("abc"));
 }
 
 void TestDecrypt::phrase_data() {

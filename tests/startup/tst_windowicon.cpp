@@ -1,0 +1,128 @@
+// The program's icon on its windows: after the application's set-up every window shows the
+// padlock, from the installed icon theme when it holds one, else the picture built in.
+#include "dialogs/AboutBox.h"
+#include "dialogs/MethodDialog.h"
+#include "dialogs/PassphraseDialog.h"
+#include "editor/MainWindow.h"
+#include "editor/Program.h"
+#include "platform/HelpViewer.h"
+#include "platform/MessageBoxDialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<QWidget> makeWindow(const QString &name) {
+    if (name == QLatin1String("main window"))
+        return std::make_unique<Tfrm_SPad>();
+    if (name == QLatin1String("About box"))
+        return std::make_unique<Tfrm_About>(nullptr);
+    if (name == QLatin1String("passphrase dialog"))
+        return std::make_unique<Tfrm_PWord>();
+    if (name == QLatin1String("encoding-method dialog"))
+        return std::make_unique<Tfrm_EncodeMethod>();
+    if (name == QLatin1String("message box"))
+        return std::make_unique<platform::MessageBoxDialog>(
+            nullptr, QStringLiteral("Error"), QStringLiteral("Text"), QStyle::SP_MessageBoxCritical,
+            platform::Ok);
+    // The collection need not be readable for the window to open; a missing one is made in a
+    // folder that goes with the test.
+    static const QTemporaryDir collectionDir;
+    return std::make_unique<platform::HelpViewer>(
+        collectionDir.filePath(QStringLiteral("QVL.qhc")));
+}
+
+QImage imageAt(const QIcon &icon, int size) {
+    return icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+class TestWindowIcon : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void everyWindowShowsThePadlock_data();
+    void everyWindowShowsThePadlock();
+    void builtInPictureWithoutATheme();
+    void installedThemeIconWins();
+};
+
+void TestWindowIcon::initTestCase() {
+    prepareApplication();
+}
+
+void TestWindowIcon::everyWindowShowsThePadlock_data() {
+    QTest::addColumn<QString>("window");
+    for (const char *name : {"main window", "About box", "passphrase dialog",
+                             "encoding-method dialog", "message box", "help viewer"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+// The frame shows the icon of the window's platform window.
+void TestWindowIcon::everyWindowShowsThePadlock() {
+    QFETCH(QString, window);
+    const std::unique_ptr<QWidget> shown = makeWindow(window);
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+    const QIcon icon = shown->windowHandle()->icon();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(imageAt(icon, 32), imageAt(QApplication::windowIcon(), 32));
+}
+
+// The drawing itself, sharp at any size, not a small picture scaled: at 32 pixels it matches
+// the installed rendering of the same drawing but for the smoothing of its edges.
+void TestWindowIcon::builtInPictureWithoutATheme() {
+    const QImage rendering = QImage(QStringLiteral(":/icons/shroud-a-pad-32.png"))
+                                 .convertToFormat(QImage::Format_ARGB32);
+    const QImage shown = imageAt(QApplication::windowIcon(), 32);
+    QCOMPARE(shown.size(), rendering.size());
+    double difference = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor a = shown.pixelColor(x, y), b = rendering.pixelColor(x, y);
+            difference += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                          std::abs(a.blue() - b.blue()) + std::abs(a.alpha() - b.alpha());
+        }
+    }
+    const double perChannel = difference / (shown.width() * shown.height() * 4);
+    QVERIFY2(perChannel < 4, qPrintable(QString::number(perChannel)));
+    QCOMPARE(imageAt(QApplication::windowIcon(), 256).size(), QSize(256, 256));
+}
+
+// An icon theme that holds the program's icon, as installing the program provides one.
+void TestWindowIcon::installedThemeIconWins() {
+    QTemporaryDir icons;
+    QVERIFY(icons.isValid());
+    const QDir theme(icons.filePath(QStringLiteral("hicolor")));
+    QVERIFY(QDir().mkpath(theme.filePath(QStringLiteral("32x32/apps"))));
+    QFile index(theme.filePath(QStringLiteral("index.theme")));
+    QVERIFY(index.open(QIODevice::WriteOnly));
+    index.write("[Icon Theme]\nName=hicolor\nDirectories=32x32/apps\n\n"
+                "[32x32/apps]\nSize=32\nType=Fixed\n");
+    index.close();
+    QImage installed(32, 32, QImage::Format_ARGB32);
+    installed.fill(QColor(0, 128, 255));
+    QVERIFY(installed.save(theme.filePath(QStringLiteral("32x32/apps/shroud-a-pad.png"))));
+
+    const QStringList searchPaths = QIcon::themeSearchPaths();
+    const QString themeName = QIcon::themeName();
+    QIcon::setThemeSearchPaths({icons.path()});
+    QIcon::setThemeName(QStringLiteral("hicolor"));
+    prepareApplication();
+    const QImage shown = imageAt(QApplication::windowIcon(), 32);
+    QIcon::setThemeSearchPaths(searchPaths);
+    QIcon::setThemeName(themeName);
+    prepareApplication();
+    QCOMPARE(shown, installed);
+}
+
+QTEST_MAIN(TestWindowIcon)
+#include "tst_windowicon.moc"
