@@ -16,6 +16,10 @@ static_assert(startLine.size() == 65 && endLine.size() == 65);
 inline constexpr std::string_view armourTag = "QvL/";
 // What the writer puts between the tag and the method: the format version 1.22.
 inline constexpr std::string_view writtenVersion = "0122/";
+// Method 02, and the format version its blocks carry (2.00): older copies, which refuse any
+// method above 1, then name the version that reads it.
+inline constexpr std::int32_t method02Number = 2;
+inline constexpr std::int32_t method02Version = 200;
 
 // A body line is "C" and up to 16 groups of four characters: 65 characters when full.
 inline constexpr int groupsPerLine = 16;
@@ -23,6 +27,8 @@ inline constexpr int charsPerGroup = 4;
 inline constexpr int bytesPerGroup = 3;
 inline constexpr std::size_t bodyLineLength = 1 + groupsPerLine * charsPerGroup;
 static_assert(bodyLineLength == 65);
+// Fills the positions of a last group that the stream does not reach: a space, unenciphered.
+inline constexpr std::uint8_t groupFiller = 0x20;
 
 // The longest text Encrypt takes, and the longest passphrase the passphrase dialog yields.
 inline constexpr std::size_t maxTextLength = 22528;

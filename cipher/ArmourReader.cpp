@@ -44,6 +44,12 @@ Outcome<Header> refused(std::string message) {
     return {std::nullopt, std::move(message)};
 }
 
+bool methodKnown(const Header &header, KnownMethods known) {
+    if (header.method <= 1)
+        return true;
+    return known == KnownMethods::UpToMethod02 && header.isMethod02();
+}
+
 } // namespace
 
 std::optional<BlockPlace> locateBlock(LineList lines) {
@@ -58,7 +64,7 @@ std::optional<BlockPlace> locateBlock(LineList lines) {
     return std::nullopt;
 }
 
-Outcome<Header> readHeader(std::string_view headerLine) {
+Outcome<Header> readHeader(std::string_view headerLine, KnownMethods known) {
     const std::size_t tagEnd = headerLine.find('/');
     if (headerLine.size() < minHeaderLength || tagEnd == std::string_view::npos)
         return refused(std::string(messages::invalidHeader));
@@ -66,7 +72,7 @@ Outcome<Header> readHeader(std::string_view headerLine) {
     const auto header = fields ? headerNumbers(*fields) : std::nullopt;
     if (!header)
         return refused(std::string(messages::invalidHeader));
-    if (header->method > 1)
+    if (!methodKnown(*header, known))
         return refused(messages::unknownMethod(header->version));
     return {header, {}};
 }
@@ -77,11 +83,11 @@ std::optional<std::int32_t> readStatedChecksum(std::string_view checksumLine) {
                                                              : checksumLine.substr(slash + 1));
 }
 
-Outcome<ArmouredBlock> openBlock(LineList lines) {
+Outcome<ArmouredBlock> openBlock(LineList lines, KnownMethods known) {
     const auto place = locateBlock(lines);
     if (!place)
         return {std::nullopt, std::string(messages::noBlock)};
-    auto header = readHeader(lines[place->headerLine]);
+    auto header = readHeader(lines[place->headerLine], known);
     if (!header)
         return {std::nullopt, std::move(header.refusal)};
     return {ArmouredBlock{*place, *header.value, readStatedChecksum(lines[place->checksumLine])},

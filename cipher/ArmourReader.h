@@ -2,6 +2,8 @@
 // locate the block, read its header, test a phrase, decode the text.
 #pragma once
 
+#include "cipher/ArmourFormat.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -27,6 +29,9 @@ struct Header {
     std::int32_t method = 0;
     std::int32_t phraseLength = 0;
     std::int32_t textLength = 0;
+
+    // Method 02: method 02 in a block of format version 2.00 or later.
+    bool isMethod02() const { return method == method02Number && version >= method02Version; }
 };
 
 // A block that passed the header checks, ready for the phrase test and decoding.
@@ -36,8 +41,9 @@ struct ArmouredBlock {
     // The number on the checksum line, 0 when it holds none; empty when it is beyond 32 bits.
     std::optional<std::int32_t> statedChecksum;
 
-    // Whether Decrypt must ask for the phrase: only when the phrase length is 1 or more.
-    bool isProtected() const { return header.phraseLength > 0; }
+    // Whether Decrypt must ask for the phrase: for Method 02 always, else only when the
+    // phrase length is 1 or more.
+    bool isProtected() const { return header.isMethod02() || header.phraseLength > 0; }
 };
 
 // A step's result: its value, or the system's words that refuse the text.
@@ -51,15 +57,21 @@ template <class T> struct Outcome {
 // The header and checksum lines; empty when fewer than two lines begin with "QvL/".
 std::optional<BlockPlace> locateBlock(LineList lines);
 
+// The methods a reader knows: Methods 00 and 01, as every copy reads them, or these and
+// Method 02 (method 02 in a block of version 2.00 or later).
+enum class KnownMethods { Methods00And01, UpToMethod02 };
+
 // The header's numbers, or "The header line is not valid ..." (shorter than 15 characters,
-// not exactly four "/", or a number beyond 32 bits) or the method refusal (method above 1).
-Outcome<Header> readHeader(std::string_view headerLine);
+// not exactly four "/", or a number beyond 32 bits) or the method refusal (a method the
+// reader does not know, with the block's version: "... Try using Shroud-a-Pad 2.00.").
+Outcome<Header> readHeader(std::string_view headerLine,
+                           KnownMethods known = KnownMethods::UpToMethod02);
 
 // The number after the checksum line's first "/", read leniently.
 std::optional<std::int32_t> readStatedChecksum(std::string_view checksumLine);
 
 // locateBlock, readHeader and readStatedChecksum together; the refusal is the first that
 // applies, "The header and footer lines are not present ..." when there is no block.
-Outcome<ArmouredBlock> openBlock(LineList lines);
+Outcome<ArmouredBlock> openBlock(LineList lines, KnownMethods known = KnownMethods::UpToMethod02);
 
 } // namespace cipher

@@ -3,69 +3,28 @@
 #include "cipher/ArmourWriter.h"
 
 #include "cipher/ArmourFormat.h"
+#include "cipher/BodyLines.h"
 #include "cipher/CheckedInt.h"
 #include "cipher/GroupCodec.h"
 #include "cipher/Keystream.h"
 #include "cipher/Messages.h"
+#include "cipher/Method02.h"
 
 #include <stdexcept>
 
 namespace cipher {
 namespace {
 
-constexpr std::uint8_t filler = 0x20;
-
-// Collects the body lines; a full line is emitted only when a further group follows, so the
-// last line holds 1 to 16 groups and no line is ever "C" alone.
-class BodyLines {
-public:
-    explicit BodyLines(std::vector<std::string> &lines)
-        : m_lines(lines) {
-        startLine();
-    }
-
-    void append(const Group &group, int method) {
-        const GroupChars chars = EncodeGroup(group, method);
-        m_current.append(chars.data(), chars.size());
-    }
-    void breakIfFull() {
-        if (m_current.size() == bodyLineLength) {
-            m_lines.push_back(std::move(m_current));
-            startLine();
-        }
-    }
-    void finish() {
-        if (m_current.size() > 1)
-            m_lines.push_back(std::move(m_current));
-    }
-
-private:
-    void startLine() {
-        m_current = std::string();
-        m_current.reserve(bodyLineLength);
-        m_current.push_back('C');
-    }
-
-    std::vector<std::string> &m_lines;
-    std::string m_current;
-};
-
 std::string headerLine(int method, std::size_t phraseLength, std::size_t textLength) {
     return std::string(armourTag) + std::string(writtenVersion) + "0" + std::to_string(method) +
            "/" + std::to_string(phraseLength) + "/" + std::to_string(textLength);
-}
-
-std::string checksumLine(std::int32_t checksum) {
-    std::string line(armourTag);
-    line += std::to_string(checksum);
-    return line;
 }
 
 // Positions 0..limit-1 of the group starting at `start` are enciphered from byteAt; the rest
 // keep the filler, unenciphered, and draw nothing.
 template <class ByteAt>
 Group encipherGroup(std::size_t start, std::size_t limit, Keystream &keys, ByteAt byteAt) {
-    Group group = {filler, filler, filler};
+    Group group = {groupFiller, groupFiller, groupFiller};
     for (std::size_t j = 0; j < group.size() && start + j < limit; ++j)
         group[j] = keys.nextByte() ^ byteAt(start + j);
     return group;
@@ -105,7 +64,7 @@ void checkWriterInput(std::string_view text, std::string_view passphrase, int me
     if (passphrase.size() > maxPhraseLength)
         throw std::invalid_argument("ArmourWriter: the passphrase is longer than 16 characters");
     if (method != 0 && method != 1)
-        throw std::invalid_argument("ArmourWriter: method must be 0 or 1");
+        throw std::invalid_argument("ArmourWriter: method must be 0, 1 or 2");
 }
 
 } // namespace
@@ -124,6 +83,8 @@ std::optional<std::string_view> encryptRefusal(std::size_t textLength) {
 
 std::vector<std::string> ArmourWriter(std::string_view text, std::string_view passphrase,
                                       int method) {
+    if (method == method02Number)
+        return method02::write(text, passphrase, method02::freshSealInputs());
     checkWriterInput(text, passphrase, method);
     const auto groups = groupsFor(static_cast<std::int64_t>(passphrase.size())) +
                         groupsFor(static_cast<std::int64_t>(text.size()));

@@ -15,7 +15,8 @@ std::optional<std::string_view> encryptRefusal(std::string_view text);
 std::optional<std::string_view> encryptRefusal(std::size_t textLength);
 
 // The block's lines, each without its line break: START, header, body lines, checksum line,
-// END. The text holds 1..22,528 bytes, the passphrase 0..16, the method is 0 or 1; input
+// END. The text holds 1..22,528 bytes. Methods 0 and 1 take a passphrase of 0..16 bytes;
+// method 2 (Method 02) takes one of 1..64 characters in UTF-8, with fresh salt and nonce. Input
 // outside that throws std::invalid_argument (Encrypt refuses it before calling).
 std::vector<std::string> ArmourWriter(std::string_view text, std::string_view passphrase,
                                       int method);

@@ -3,15 +3,25 @@
 
 #include "cipher/ArmourDecoder.h"
 #include "cipher/CheckedInt.h"
+#include "cipher/Method02.h"
 
 namespace cipher {
 namespace {
 
-// Whether every text group stands in the body and the checksum line states their sum. A body
-// whose sum passes 32 bits proves nothing.
-bool isProven(LineList lines, const Outcome<ArmouredBlock> &opened) {
+// Whether the repair may be tried: no block was found, or the block found ends early or its
+// checksum is absent or differs. A refused header or method stands as it is.
+bool worthRepairing(LineList lines, const Outcome<ArmouredBlock> &exact,
+                    const std::optional<BlockPlace> &place) {
+    return !place || (exact && !provesItself(lines, exact));
+}
+
+} // namespace
+
+bool provesItself(LineList lines, const Outcome<ArmouredBlock> &opened) {
     if (!opened)
         return false;
+    if (opened.value->header.isMethod02())
+        return static_cast<bool>(method02::readBody(lines, *opened.value));
     try {
         return bodyVerdict(lines, *opened.value) == Verdict::Verified;
     } catch (const IntegerOverflow &) {
@@ -19,27 +29,18 @@ bool isProven(LineList lines, const Outcome<ArmouredBlock> &opened) {
     }
 }
 
-// Whether the repair may be tried: no block was found, or the block found ends early or its
-// checksum is absent or differs. A refused header or method stands as it is.
-bool worthRepairing(LineList lines, const Outcome<ArmouredBlock> &exact,
-                    const std::optional<BlockPlace> &place) {
-    return !place || (exact && !isProven(lines, exact));
-}
-
-} // namespace
-
-BlockReading readBlock(LineList lines) {
-    BlockReading exact{lines, openBlock(lines), nullptr};
+BlockReading readBlock(LineList lines, KnownMethods known) {
+    BlockReading exact{lines, openBlock(lines, known), nullptr};
     const std::optional<BlockPlace> place = locateBlock(lines);
     if (!worthRepairing(lines, exact.opened, place))
         return exact;
     std::unique_ptr<const RepairedLines> repair = undoMailChanges(lines);
     if (!repair)
         return exact;
-    Outcome<ArmouredBlock> opened = openBlock(repair->lines());
+    Outcome<ArmouredBlock> opened = openBlock(repair->lines(), known);
     // Repaired lines always hold a header and a checksum line, so they always find a block.
     const bool taken = !place || (repair->sourceHeaderLine() == place->headerLine &&
-                                  isProven(repair->lines(), opened));
+                                  provesItself(repair->lines(), opened));
     if (!taken)
         return exact;
     return {repair->lines(), std::move(opened), std::move(repair)};

@@ -23,14 +23,21 @@ struct BlockReading {
     bool isRepaired() const { return repair != nullptr; }
 };
 
+// Whether a block proves itself without a phrase: every text group stands in the body and the
+// checksum line states their sum (a sum beyond 32 bits proves nothing); for Method 02, its body
+// is exactly as written and its checksum agrees, which leaves only the phrase to the tag.
+bool provesItself(LineList lines, const Outcome<ArmouredBlock> &opened);
+
 // Reads the lines exactly. Only when that finds no block, or a block that ends early or whose
 // checksum is absent or different, reads them once more with mail's changes undone. Where the
 // exact reading found a block, the repaired one is taken only when it is the same block and
 // passes every check (a valid header, every text group, the checksum line present and equal);
 // where it found none, the repaired one is taken whenever it finds a block, with its own
 // outcome. Otherwise the exact reading stands as it was.
-BlockReading readBlock(LineList lines);
+// `known` names the methods the reader opens, as openBlock takes it.
+BlockReading readBlock(LineList lines, KnownMethods known = KnownMethods::UpToMethod02);
 // The exact reading views the lines it is given, so they must outlive it.
-BlockReading readBlock(std::vector<std::string_view> &&lines) = delete;
+BlockReading readBlock(std::vector<std::string_view> &&lines,
+                       KnownMethods known = KnownMethods::UpToMethod02) = delete;
 
 } // namespace cipher

@@ -17,6 +17,8 @@ inline constexpr std::string_view phrasesDiffer = "The phrases entered do not ma
 inline constexpr std::string_view enterNewPhrase =
     "Enter a phrase to password-protect (if desired):";
 inline constexpr std::string_view confirmPhrase = "Re-enter phrase to confirm:";
+inline constexpr std::string_view phraseNeeded =
+    "Method 02 needs a phrase.  Enter a phrase of 1 to 64 characters.";
 
 inline constexpr std::string_view noTextToDecrypt = "There is no text to decrypt.";
 inline constexpr std::string_view noBlock =
@@ -34,6 +36,9 @@ inline constexpr std::string_view checksumAbsent =
     "encrypted text was error-free.";
 inline constexpr std::string_view checksumDiffers =
     "CRC error.  Errors were present in the encrypted text.";
+// A Method 02 block whose body is not what was written: nothing of it is decrypted.
+inline constexpr std::string_view damagedBlock =
+    "The encrypted text is damaged.  Unable to decrypt this text.";
 
 // "Cannot handle the encryption method ...  Try using Shroud-a-Pad " + version / 100 with two
 // decimals + ".": the version field 130 gives "1.30", 5 gives "0.05".

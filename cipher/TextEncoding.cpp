@@ -1,21 +1,13 @@
-// Telling UTF-8 from Windows-1252, and the Windows-1252 table as code points for the rewrite.
+// Telling UTF-8 from Windows-1252, and the rewrite of Windows-1252 as UTF-8.
 #include "cipher/TextEncoding.h"
 
+#include "cipher/Windows1252.h"
+
 #include <algorithm>
-#include <array>
 
 namespace cipher {
 
 namespace {
-
-// Bytes 80..9F of Windows-1252; the five it leaves unassigned stand for the control characters
-// of the same number, as in the editor's code page.
-constexpr std::array<char16_t, 32> windows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, //
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, //
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, //
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, //
-};
 
 bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
@@ -52,7 +44,8 @@ std::size_t sequenceLength(std::string_view bytes, std::size_t at) {
     return length;
 }
 
-void appendUtf8(std::string &out, char16_t unit) {
+// A character of Windows-1252, all in the basic plane, as one to three bytes of UTF-8.
+void appendUtf8(std::string &out, char32_t unit) {
     if (unit < 0x80) {
         out += static_cast<char>(unit);
     } else if (unit < 0x800) {
@@ -94,10 +87,8 @@ Encoding encodingOf(std::string_view bytes) {
 std::string windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        appendUtf8(out, byte >= 0x80 && byte <= 0x9F ? windows1252High[byte - 0x80] : byte);
-    }
+    for (const char c : bytes)
+        appendUtf8(out, windows1252::toCharacter(static_cast<unsigned char>(c)));
     return out;
 }
 

@@ -10,7 +10,12 @@ enum ExitStatus : int {
     Done = 0,
     UsageOrFileError = 1,
     NotDone = 2,         // nothing encrypted or decrypted: the system's refusal was shown
-    DoneWithWarning = 3, // decrypted, but the block ended early or its checksum is off
+    DoneWithWarning = 3, // decrypted, but the block ended early, its checksum is off or its
+                         // text holds a zero byte
+
+    // detect answers as grep does: 0 a block, 1 none, 2 an error of any kind.
+    NoBlockDetected = 1,
+    DetectError = 2,
 };
 
 // A failure that ends the run: main prints the message on standard error and exits with the

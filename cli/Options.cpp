@@ -12,20 +12,23 @@ const char *const usageText =
     "usage: qvl encrypt [--method 0|1] [--passphrase-file FILE] [INPUT]\n"
     "       qvl decrypt [--passphrase-file FILE] [--utf8] [INPUT]\n"
     "       qvl detect [INPUT]\n"
-    "       qvl --help\n"
+    "       qvl --help | --version\n"
     "\n"
     "encrypt  writes the armoured block of INPUT to standard output (Method 01 unless\n"
     "         --method 0 is given), every line ended by CR LF.\n"
     "decrypt  writes the text carried by the first armoured block in INPUT; with --utf8,\n"
     "         a Windows-1252 text is written as UTF-8 (a valid UTF-8 text as it is).\n"
-    "detect   exits with 0 when INPUT holds an armoured block, 1 when it does not.\n"
+    "detect   exits with 0 when INPUT holds an armoured block, 1 when it does not, 2 on an\n"
+    "         error.\n"
     "\n"
-    "INPUT is standard input when left out or \"-\". The first line of the passphrase file is\n"
-    "the phrase (letters in upper case, at most 16 characters); without it, encrypt uses no\n"
-    "phrase and decrypt asks on the terminal when the block is protected.\n"
+    "INPUT is standard input when left out or \"-\", at most 16 MiB. The first line of the\n"
+    "passphrase file is the phrase (UTF-8, or Windows-1252; letters in upper case, at most 16\n"
+    "characters of Windows-1252); without it, encrypt uses no phrase and decrypt asks on the\n"
+    "terminal when the block is protected.\n"
     "\n"
     "Exit status: 0 done; 1 usage or file error; 2 not encrypted or decrypted;\n"
-    "3 decrypted with a warning (checksum absent or different, block ended early).\n";
+    "3 decrypted with a warning (checksum absent or different, block ended early, text cut\n"
+    "at a zero byte).\n";
 
 namespace {
 
@@ -92,9 +95,15 @@ void readInputName(Options &options, const std::string &argument) {
 } // namespace
 
 Options parseOptions(const std::vector<std::string> &arguments) {
-    for (const std::string &argument : arguments)
+    for (const std::string &argument : arguments) {
         if (argument == "--help" || argument == "-h")
             return Options{};
+        if (argument == "--version") {
+            Options version;
+            version.command = Command::Version;
+            return version;
+        }
+    }
     Options options;
     ArgumentReader reader(arguments);
     options.command = commandNamed(reader.next());

@@ -7,7 +7,7 @@
 
 namespace qvl {
 
-enum class Command { Help, Encrypt, Decrypt, Detect };
+enum class Command { Help, Version, Encrypt, Decrypt, Detect };
 
 struct Options {
     Command command = Command::Help;
@@ -21,7 +21,8 @@ struct Options {
 extern const char *const usageText;
 
 // Reads the arguments after the program name (at least one); a mistake throws CliError with
-// the status for usage errors. "--help" anywhere asks for the usage.
+// the status for usage errors. "--help" anywhere asks for the usage, "--version" for the
+// version.
 Options parseOptions(const std::vector<std::string> &arguments);
 
 } // namespace qvl

@@ -5,8 +5,9 @@
 #include "CliError.h"
 #include "Io.h"
 
+#include "PhraseEncoding.h"
+
 #include "cipher/ArmourFormat.h"
-#include "cipher/Lines.h"
 #include "cipher/Messages.h"
 #include "cipher/PhraseCase.h"
 
@@ -17,6 +18,13 @@
 
 namespace qvl {
 namespace {
+
+// The most bytes of a phrase line that are read: more than sixteen characters of any
+// encoding take, so that a longer line is known to be too long.
+constexpr std::size_t maxPhraseLineBytes = 256;
+
+// Editors on some systems begin a UTF-8 file with it; it is no part of the phrase.
+constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // The terminal and its settings from before the prompt, for the signal handler.
 int g_terminal = -1;
@@ -62,29 +70,44 @@ void say(int terminal, std::string_view text) {
         return; // the prompt is a courtesy; reading the answer still works
 }
 
-// One line from the terminal, without its break; a line longer than any phrase is cut, as
-// acceptPhrase refuses it anyway.
+// One line from the terminal, without its break; only its first bytes are kept, as a line
+// beyond them is refused for its length anyway.
 std::string readTerminalLine(int terminal) {
     std::string line;
     char c = 0;
     while (::read(terminal, &c, 1) == 1 && c != '\n')
-        if (line.size() <= cipher::maxPhraseLength && c != '\r')
+        if (line.size() <= maxPhraseLineBytes && c != '\r')
             line += c;
     return line;
+}
+
+[[noreturn]] void refusePhrase(const std::string &source, const std::string &why) {
+    throw CliError("qvl: the phrase " + source + " " + why, UsageOrFileError);
 }
 
 } // namespace
 
 std::string acceptPhrase(std::string_view typed, const std::string &source) {
-    if (typed.size() > cipher::maxPhraseLength)
-        throw CliError("qvl: the phrase " + source + " is longer than 16 characters",
-                       UsageOrFileError);
-    return cipher::upperCasePhrase(typed);
+    if (typed.size() > maxPhraseLineBytes)
+        refusePhrase(source, "is longer than 16 characters");
+    const std::string phrase = windows1252Phrase(typed, source);
+    if (phrase.find('\0') != std::string::npos)
+        refusePhrase(source, "holds a zero byte");
+    if (phrase.size() > cipher::maxPhraseLength)
+        refusePhrase(source, "is longer than 16 characters");
+    return cipher::upperCasePhrase(phrase);
 }
 
 std::string phraseFromFile(const std::string &path) {
-    const std::string content = readInput(path);
-    return acceptPhrase(cipher::splitLines(content).front(), "in " + path);
+    const FirstLine line = readFirstLine(path, maxPhraseLineBytes);
+    std::string_view phrase = line.bytes;
+    if (phrase.starts_with(utf8ByteOrderMark))
+        phrase.remove_prefix(utf8ByteOrderMark.size());
+    if (line.cut)
+        refusePhrase("in " + path, "is longer than 16 characters");
+    if (phrase.empty())
+        throw CliError("qvl: the first line of " + path + " holds no phrase", UsageOrFileError);
+    return acceptPhrase(phrase, "in " + path);
 }
 
 std::optional<std::string> phraseFromTerminal() {

@@ -1,6 +1,7 @@
 // qvl: encrypts, decrypts and detects armoured blocks for scripts and mail filters.
 #include "CliError.h"
 #include "Commands.h"
+#include "Io.h"
 #include "Options.h"
 
 #include "cipher/CheckedInt.h"
@@ -12,7 +13,10 @@ namespace {
 int run(const qvl::Options &options) {
     switch (options.command) {
     case qvl::Command::Help:
-        std::cout << qvl::usageText;
+        qvl::writeOutput(qvl::usageText);
+        return qvl::Done;
+    case qvl::Command::Version:
+        qvl::writeOutput("qvl " QVL_VERSION "\n");
         return qvl::Done;
     case qvl::Command::Encrypt:
         return qvl::runEncrypt(options);
@@ -31,17 +35,22 @@ int main(int argc, char **argv) {
         std::cerr << qvl::usageText;
         return qvl::UsageOrFileError;
     }
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // detect answers as grep does: every kind of error is 2, apart from 1 for "no block".
+    const auto failed = [detecting = arguments.front() == "detect"](int status) {
+        return detecting ? qvl::DetectError : status;
+    };
     try {
-        return run(qvl::parseOptions(std::vector<std::string>(argv + 1, argv + argc)));
+        return run(qvl::parseOptions(arguments));
     } catch (const qvl::CliError &error) {
         std::cerr << error.what() << '\n';
-        return error.status();
+        return failed(error.status());
     } catch (const cipher::IntegerOverflow &error) {
         // A body too long for the 32-bit checksum: nothing trustworthy was decrypted.
         std::cerr << error.what() << '\n';
         return qvl::NotDone;
     } catch (const std::bad_alloc &) {
         std::cerr << "qvl: out of memory\n";
-        return qvl::UsageOrFileError;
+        return failed(qvl::UsageOrFileError);
     }
 }

@@ -3,8 +3,8 @@
 // editor's text, with a warning when the block ended early or its checksum disagrees.
 #include "editor/CipherDialogs.h"
 #include "editor/CipherWork.h"
-#include "editor/SPadEditor.h"
 #include "editor/MainWindow.h"
+#include "editor/SPadEditor.h"
 
 #include "cipher/ArmourDecoder.h"
 #include "cipher/BlockReading.h"
@@ -51,7 +51,8 @@ void Tfrm_SPad::btn_DecryptClick() {
     const std::string text = txt_SPad->bytes();
     // A block that mail quoted, indented or re-wrapped is read from its repaired lines.
     const std::vector<std::string_view> lines = cipher::splitLines(text);
-    const cipher::BlockReading reading = cipher::readBlock(lines);
+    const cipher::BlockReading reading =
+        cipher::readBlock(lines, cipher::KnownMethods::Methods00And01);
     const cipher::Outcome<cipher::ArmouredBlock> &opened = reading.opened;
     if (!opened) {
         refuse(cipher_dialogs::messageText(opened.refusal));

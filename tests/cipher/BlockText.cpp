@@ -5,6 +5,7 @@
 #include "cipher/BlockReading.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
+#include "cipher/Method02.h"
 
 namespace testing_cipher {
 
@@ -17,10 +18,24 @@ BlockText::BlockText(const std::vector<std::string> &lines)
 
 namespace {
 
+// A Method 02 block: its body proved intact first, then opened with the phrase.
+Decryption decryptMethod02(cipher::LineList lines, const cipher::ArmouredBlock &block,
+                           std::string_view phrase) {
+    const auto body = cipher::method02::readBody(lines, block);
+    if (!body)
+        return {body.refusal, {}, {}, {}};
+    auto opened = cipher::method02::open(*body.value, phrase);
+    if (!opened)
+        return {std::string(cipher::messages::wrongPhrase), {}, {}, {}};
+    return {{}, std::move(*opened), cipher::Verdict::Verified, {}};
+}
+
 Decryption decryptBlock(cipher::LineList lines, const cipher::Outcome<cipher::ArmouredBlock> &block,
                         std::string_view phrase) {
     if (!block)
         return {block.refusal, {}, {}, {}};
+    if (block.value->header.isMethod02())
+        return decryptMethod02(lines, *block.value, phrase);
     if (block.value->isProtected() && !cipher::phraseMatches(lines, *block.value, phrase))
         return {std::string(cipher::messages::wrongPhrase), {}, {}, {}};
     auto decoded = cipher::decodeText(lines, *block.value, phrase);

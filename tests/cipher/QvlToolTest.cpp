@@ -35,11 +35,15 @@ TEST(QvlTool, noArgumentsPrintsUsageAsAMistake) {
     EXPECT_NE(result.err.find("usage: qvl encrypt"), std::string::npos);
 }
 
-TEST(QvlTool, helpPrintsUsage) {
-    const auto result = QvlSandbox().run("--help");
-    EXPECT_EQ(result.status, 0);
-    EXPECT_NE(result.out.find("usage: qvl encrypt"), std::string::npos);
-    EXPECT_TRUE(result.err.empty());
+TEST(QvlTool, helpPrintsUsageAndVersionTheVersion) {
+    const auto help = QvlSandbox().run("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("usage: qvl encrypt"), std::string::npos);
+    EXPECT_TRUE(help.err.empty());
+    const auto version = QvlSandbox().run("decrypt --version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "qvl " QVL_VERSION "\n");
+    EXPECT_TRUE(version.err.empty());
 }
 
 namespace {
@@ -68,7 +72,6 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageRow{"methodTwo", "encrypt --method 2", "the method is 0 or 1"},
                     UsageRow{"methodWithoutValue", "encrypt --method", "--method needs a value"},
                     UsageRow{"methodOnDecrypt", "decrypt --method 1", "unknown option"},
-                    UsageRow{"phraseOnDetect", "detect --passphrase-file p", "unknown option"},
                     UsageRow{"twoInputs", "encrypt a b", "only one input file"},
                     UsageRow{"missingInput", "encrypt missing.txt", "cannot open missing.txt"},
                     UsageRow{"missingPhraseFile", "decrypt --passphrase-file none",
@@ -85,7 +88,7 @@ TEST(QvlTool, encryptWritesTheBlockWithCrLf) {
               block("abc", "", 0));
 }
 
-TEST(QvlTool, encryptRefusesEmptyAndOverlongText) {
+TEST(QvlTool, encryptRefusesEmptyOverlongAndZeroByteText) {
     const QvlSandbox sandbox;
     const auto empty = sandbox.run("encrypt", "");
     EXPECT_EQ(empty.status, 2);
@@ -95,6 +98,14 @@ TEST(QvlTool, encryptRefusesEmptyAndOverlongText) {
     EXPECT_EQ(overlong.err, line(cipher::messages::textTooLong));
     EXPECT_TRUE(overlong.out.empty());
     EXPECT_EQ(sandbox.run("encrypt", std::string(22528, 'x')).status, 0);
+    // A block carries its text only up to a zero byte: the rest would be lost unseen.
+    const auto zeroByte = sandbox.run("encrypt", std::string("\xFF\xFE"
+                                                             "a\0b\0",
+                                                             6));
+    EXPECT_EQ(zeroByte.status, 2);
+    EXPECT_EQ(zeroByte.err, "qvl: the text holds a zero byte at offset 3; a block carries text "
+                            "only up to its first zero byte\n");
+    EXPECT_TRUE(zeroByte.out.empty());
 }
 
 TEST(QvlTool, phraseFileGivesItsFirstLineInUpperCase) {
@@ -110,23 +121,87 @@ TEST(QvlTool, phraseFileGivesItsFirstLineInUpperCase) {
     EXPECT_EQ(decrypted.out, "hello");
 }
 
-TEST(QvlTool, phraseOfSixteenIsTakenAndSeventeenRefused) {
+namespace {
+
+struct PhraseFileRow {
+    const char *name;
+    std::string content;
+    std::string phrase; // the Windows-1252 phrase the block is made with
+};
+
+class PhraseFile : public testing::TestWithParam<PhraseFileRow> {};
+
+const std::string sixteenAccented = [] {
+    std::string utf8;
+    for (int i = 0; i < 16; ++i)
+        utf8 += "\xC3\xA9";
+    return utf8;
+}();
+
+} // namespace
+
+// The phrase file is read as the passphrase dialog would take the same characters: UTF-8
+// (Windows-1252 bytes when it is not UTF-8), in Windows-1252 capitals, at most 16 characters.
+TEST_P(PhraseFile, givesTheDialogsPhrase) {
     const QvlSandbox sandbox;
-    sandbox.write("sixteen", std::string(16, 'k') + "\n");
-    EXPECT_EQ(sandbox.run("encrypt --passphrase-file sixteen", "abc").out,
-              block("abc", std::string(16, 'K')));
-    sandbox.write("seventeen", std::string(17, 'k'));
-    const auto refused = sandbox.run("encrypt --passphrase-file seventeen", "abc");
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err, "qvl: the phrase in seventeen is longer than 16 characters\n");
-    EXPECT_TRUE(refused.out.empty());
+    sandbox.write("phrase", GetParam().content);
+    const auto result = sandbox.run("encrypt --passphrase-file phrase", "abc");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, block("abc", GetParam().phrase));
 }
 
-TEST(QvlTool, emptyPhraseFileMeansNoPhrase) {
+INSTANTIATE_TEST_SUITE_P(
+    QvlTool, PhraseFile,
+    testing::Values(
+        PhraseFileRow{"sixteenLetters", std::string(16, 'k') + "\n", std::string(16, 'K')},
+        PhraseFileRow{"utf8Accent", "caf\xC3\xA9\n", "CAF\xC9"},
+        PhraseFileRow{"windows1252Accent", "caf\xE9\r\n", "CAF\xC9"},
+        PhraseFileRow{"utf8FromTheHighRow", "\xC5\x93uvre \xE2\x82\xAC \xC3\xBF",
+                      "\x8CUVRE \x80 \x9F"},
+        PhraseFileRow{"sharpSAndMicroStay", "\xC3\x9F\xC2\xB5", "\xDF\xB5"},
+        PhraseFileRow{"byteOrderMark", "\xEF\xBB\xBFkey\n", "KEY"},
+        PhraseFileRow{"sixteenAccentedInUtf8", sixteenAccented, std::string(16, '\xC9')}),
+    testing_cipher::rowName);
+
+namespace {
+
+struct PhraseRefusalRow {
+    const char *name;
+    std::string content;
+    std::string complaint;
+};
+
+class PhraseFileRefusal : public testing::TestWithParam<PhraseRefusalRow> {};
+
+} // namespace
+
+TEST_P(PhraseFileRefusal, endsWithStatusOne) {
     const QvlSandbox sandbox;
-    sandbox.write("empty", "");
-    EXPECT_EQ(sandbox.run("encrypt --passphrase-file empty", "abc").out, abcBlock);
+    sandbox.write("phrase", GetParam().content);
+    const auto result = sandbox.run("encrypt --passphrase-file phrase", "abc");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "qvl: " + GetParam().complaint + "\n");
+    EXPECT_TRUE(result.out.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    QvlTool, PhraseFileRefusal,
+    testing::Values(PhraseRefusalRow{"emptyFile", "", "the first line of phrase holds no phrase"},
+                    PhraseRefusalRow{"blankFirstLine", "\r\nsecret\r\n",
+                                     "the first line of phrase holds no phrase"},
+                    PhraseRefusalRow{"seventeenLetters", std::string(17, 'k'),
+                                     "the phrase in phrase is longer than 16 characters"},
+                    PhraseRefusalRow{"seventeenAccentedInUtf8", sixteenAccented + "\xC3\xA9",
+                                     "the phrase in phrase is longer than 16 characters"},
+                    PhraseRefusalRow{"lineWithoutEnd", std::string(100000, 'k'),
+                                     "the phrase in phrase is longer than 16 characters"},
+                    PhraseRefusalRow{
+                        "notInWindows1252", "\xE4\xB8\xAD\xE6\x96\x87",
+                        "the phrase in phrase holds U+4E2D, a character that Windows-1252 "
+                        "cannot hold"},
+                    PhraseRefusalRow{"zeroByte", std::string("ab\0c", 4),
+                                     "the phrase in phrase holds a zero byte"}),
+    testing_cipher::rowName);
 
 namespace {
 
@@ -184,7 +259,9 @@ INSTANTIATE_TEST_SUITE_P(
         DecryptRow{"textAround", "Subject: x\r\n\r\n" + abcBlock + "-- \r\n", "", 0, "abc", ""},
         DecryptRow{"withPhrase", protectedBlock, "open sesame", 0, "guarded", ""},
         DecryptRow{"phraseFileOnUnprotectedBlock", abcBlock, "anything", 0, "abc", ""},
-        DecryptRow{"cutAtZeroByte", block(std::string("ab\0cd", 5)), "", 0, "ab", ""},
+        DecryptRow{"cutAtZeroByte", block(std::string("ab\0cd", 5)), "", 3, "ab",
+                   "qvl: the text holds a zero byte at offset 2; the 3 bytes from there on were "
+                   "left out\n"},
         DecryptRow{"emptyInput", "", "", 2, "", line(cipher::messages::noTextToDecrypt)},
         DecryptRow{"noBlock", "just text\r\n", "", 2, "", line(cipher::messages::noBlock)},
         DecryptRow{"invalidHeader", damaged(abcBlock, "/0/3", "/3"), "", 2, "",
@@ -262,26 +339,83 @@ namespace {
 
 struct DetectRow {
     const char *name;
+    std::string arguments;
     std::string input;
     int status;
+    std::string complaint; // on standard error; nothing there when empty
 };
 
 class Detect : public testing::TestWithParam<DetectRow> {};
 
 } // namespace
 
+// As grep answers: 0 a block, 1 no block, 2 an error.
 TEST_P(Detect, answersByExitStatus) {
-    const auto result = QvlSandbox().run("detect -", GetParam().input);
+    const auto result = QvlSandbox().run(GetParam().arguments, GetParam().input);
     EXPECT_EQ(result.status, GetParam().status);
     EXPECT_TRUE(result.out.empty());
-    EXPECT_TRUE(result.err.empty());
+    if (GetParam().complaint.empty())
+        EXPECT_TRUE(result.err.empty()) << result.err;
+    else
+        EXPECT_NE(result.err.find(GetParam().complaint), std::string::npos) << result.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(QvlTool, Detect,
-                         testing::Values(DetectRow{"block", abcBlock, 0},
-                                         DetectRow{"quotedBlock", quotedReply(abcBlock), 0},
-                                         DetectRow{"quotedTagLine", "> QvL/\n", 1},
-                                         DetectRow{"twoTagLines", "QvL/\nQvL/\n", 0},
-                                         DetectRow{"plainText", "hello\r\n", 1},
-                                         DetectRow{"empty", "", 1}),
+INSTANTIATE_TEST_SUITE_P(
+    QvlTool, Detect,
+    testing::Values(
+        DetectRow{"block", "detect -", abcBlock, 0, ""},
+        DetectRow{"quotedBlock", "detect -", quotedReply(abcBlock), 0, ""},
+        DetectRow{"quotedTagLine", "detect -", "> QvL/\n", 1, ""},
+        DetectRow{"twoTagLines", "detect -", "QvL/\nQvL/\n", 0, ""},
+        DetectRow{"plainText", "detect -", "hello\r\n", 1, ""},
+        DetectRow{"empty", "detect -", "", 1, ""},
+        DetectRow{"missingFile", "detect missing.txt", "", 2, "cannot open missing.txt"},
+        DetectRow{"folder", "detect .", abcBlock, 2, "cannot read ."},
+        DetectRow{"phraseOption", "detect --passphrase-file p", abcBlock, 2, "unknown option"},
+        DetectRow{"endlessInput", "detect /dev/zero", "", 2, "larger than 16 MiB"}),
+    testing_cipher::rowName);
+
+// Input is read up to a limit far above any mail with a block, and refused beyond it without
+// reading on: an endless source ends the run as soon as the limit is passed.
+TEST(QvlTool, inputBeyondSixteenMebibytesIsRefused) {
+    const QvlSandbox sandbox;
+    const std::string name = sandbox.write("limit.txt", abcBlock);
+    std::filesystem::resize_file(sandbox.folder() / name, 16 << 20); // zero bytes fill it up
+    EXPECT_EQ(sandbox.run("detect limit.txt").status, 0);
+    std::filesystem::resize_file(sandbox.folder() / name, (16 << 20) + 1);
+    for (const std::string input : {"limit.txt", "/dev/zero"}) {
+        const auto result = sandbox.run("decrypt " + input);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, "qvl: " + input + " is larger than 16 MiB, the most qvl reads\n");
+        EXPECT_TRUE(result.out.empty());
+    }
+}
+
+namespace {
+
+struct OutputRow {
+    const char *name;
+    std::string arguments;
+    std::string input;
+};
+
+class FullOutput : public testing::TestWithParam<OutputRow> {};
+
+} // namespace
+
+// Output that cannot be written is a failure, whatever the run would have answered.
+TEST_P(FullOutput, endsWithStatusOne) {
+    const auto result = QvlSandbox().run(GetParam().arguments, GetParam().input, "/dev/full");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("qvl: cannot write standard output"), std::string::npos)
+        << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(QvlTool, FullOutput,
+                         testing::Values(OutputRow{"help", "--help", ""},
+                                         OutputRow{"version", "--version", ""},
+                                         OutputRow{"encrypt", "encrypt", "abc"},
+                                         OutputRow{"decrypt", "decrypt", abcBlock},
+                                         OutputRow{"decryptWithWarning", "decrypt",
+                                                   damaged(abcBlock, "QvL/882", "QvL/0")}),
                          testing_cipher::rowName);

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs a build tree into an empty folder and checks what lands there: the programs, the
-# help collection, the desktop entry, the armoured-text file type and the program icon.
+# help collection, the desktop entry, the armoured-text file type, the program icon, the
+# AppStream metainfo, the manual pages and the licence.
 # Usage: check-install.sh CMAKE BUILD PREFIX BINDIR DATADIR VALIDATE XMLLINT UPDATE_MIME PROGRAM...
 # (an empty VALIDATE, XMLLINT or UPDATE_MIME skips that tool's check).
 set -eu
@@ -22,8 +23,17 @@ desktop=$prefix/$datadir/applications/shroud-a-pad.desktop
 mime=$prefix/$datadir/mime/packages/shroud-a-pad.xml
 icons=$prefix/$datadir/icons/hicolor
 
-for file in "$desktop" "$mime" "$icons/scalable/apps/shroud-a-pad.svg"; do
+for file in "$desktop" "$mime" "$icons/scalable/apps/shroud-a-pad.svg" \
+    "$prefix/$datadir/metainfo/io.github.shroud_a_pad.shroud_a_pad.metainfo.xml" \
+    "$prefix/$datadir/doc/shroud-a-pad/copyright"; do
     [ -f "$file" ] || fail "${file#"$prefix"/} is not installed"
+done
+
+# The manual pages, compressed, in the form man reads.
+for page in shroud-a-pad qvl; do
+    manual=$prefix/$datadir/man/man1/$page.1.gz
+    [ -f "$manual" ] || fail "the manual page $page(1) is not installed"
+    gzip -dc "$manual" | grep -q "^\.TH $(echo "$page" | tr a-z A-Z) 1 " || fail "$manual is no manual page"
 done
 
 # A PNG states its width and height as two big-endian 32-bit numbers from byte 16 on.

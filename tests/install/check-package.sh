@@ -1,0 +1,50 @@
+#!/bin/sh
+# Builds the Debian package of a build tree with CPack into a folder of its own, and checks
+# its contents (dpkg-deb -c) and its control fields: every installed file in place under /usr,
+# the libraries' packages found by dpkg-shlibdeps, the MIT licence as the copyright file.
+# Usage: check-package.sh CPACK BUILD OUTDIR
+set -eu
+
+cpack=$1 build=$2 out=$3
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+rm -rf "$out"
+mkdir -p "$out"
+"$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
+    { cat "$out/cpack.log" >&2; fail "cpack -G DEB failed"; }
+set -- "$out"/shroud-a-pad_*.deb
+[ -f "$1" ] || fail "no package in $out"
+deb=$1
+
+contents=$(dpkg-deb -c "$deb" | awk '{ print $1, $6 }')
+for file in usr/bin/shroud-a-pad usr/bin/qvl; do
+    echo "$contents" | grep -qx -- "-rwxr-xr-x ./$file" || fail "$file is missing or not executable"
+done
+for file in share/applications/shroud-a-pad.desktop share/mime/packages/shroud-a-pad.xml \
+    share/icons/hicolor/scalable/apps/shroud-a-pad.svg \
+    share/icons/hicolor/16x16/apps/shroud-a-pad.png share/icons/hicolor/32x32/apps/shroud-a-pad.png \
+    share/metainfo/io.github.shroud_a_pad.shroud_a_pad.metainfo.xml \
+    share/shroud-a-pad/help/QVL.qhc share/shroud-a-pad/help/QVL.qch \
+    share/man/man1/shroud-a-pad.1.gz share/man/man1/qvl.1.gz share/doc/shroud-a-pad/copyright; do
+    echo "$contents" | grep -qx -- "-rw-r--r-- ./usr/$file" || fail "usr/$file is missing"
+done
+stray=$(echo "$contents" | awk '{ print $2 }' | grep -v '^\./usr/' || true)
+[ -z "$stray" ] || fail "files outside /usr: $stray"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libqt6widgets6 libqt6help6 libc6 libqt6sql6-sqlite; do
+    case ", $depends," in
+    *", $library"[\ ,]*) ;;
+    *) fail "the package does not depend on $library: $depends" ;;
+    esac
+done
+
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/shroud-a-pad/copyright >"$out/copyright"
+grep -q '^License: MIT$' "$out/copyright" || fail "the copyright file names no MIT licence"
+grep -q '^ Copyright (c) 2026 the Shroud-a-Pad developers$' "$out/copyright" ||
+    fail "the copyright file does not hold the licence's text"
+echo "package is complete: $(basename "$deb")"
