@@ -44,7 +44,10 @@ public:
     void removeSelection();
 
     // The colours of the text and of the background as colour values: an explicit colour
-    // 0x00BBGGRR or a reference to a system colour, drawn from the system's palette.
+    // 0x00BBGGRR or a reference to a system colour, drawn from the system's palette and drawn
+    // afresh when the system's colours change. The layout's black text on the system's window
+    // colour is drawn in a dark theme's own text colour.
+    static constexpr quint32 layoutTextColor = 0;
     quint32 textColorValue() const { return m_textColor; }
     void setTextColorValue(quint32 value);
     quint32 backColorValue() const { return m_backColor; }
