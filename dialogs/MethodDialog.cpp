@@ -68,6 +68,7 @@ void Tfrm_EncodeMethod::buildChoices() {
     grid->addWidget(RadioButton2, 3, 0, 1, 2, Qt::AlignLeft);
     grid->addWidget(note(tr("Requires version 1.1 or higher to decrypt.")), 4, 1);
     static_cast<QVBoxLayout *>(layout())->addWidget(frame);
+    dialogs::makeSelectedChoiceTheTabStop({RadioButton1, RadioButton2});
 }
 
 void Tfrm_EncodeMethod::buildButtons() {

@@ -54,7 +54,8 @@ public:
     void setBackColorValue(quint32 value);
 
     // Wrapped, long lines break at the editor's right edge and there is no horizontal scroll
-    // bar; unwrapped, they run on under both scroll bars. The text is the same either way.
+    // bar; unwrapped, they run on under both scroll bars. The vertical scroll bar is always
+    // there, even for an empty text. The text is the same either way.
     void setWordWrap(bool on);
 
     // Keys that the window's menu holds: the editor leaves them to the menu.

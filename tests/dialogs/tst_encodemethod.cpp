@@ -27,6 +27,8 @@ private slots:
     void otherWaysOutAreNotOk();
     void okWithoutChoiceIsRefused();
     void layoutAndLook();
+    void tabReachesTheSelectedChoice_data();
+    void tabReachesTheSelectedChoice();
     void fontsOfTheForm();
     void helpButtonKeepsChoiceAndFocus();
     void helpViewerIsUsableWhileDialogWaits();
@@ -174,9 +176,30 @@ void TestEncodeMethodDialog::layoutAndLook() {
         QVERIFY2(!button(name)->icon().isNull(), name);
         QVERIFY(button(name)->width() >= 70 && button(name)->height() >= 27);
     }
-    QCOMPARE(dialog_checks::tabOrder(button("OKBtn")),
-             QStringList({"OKBtn", "CancelBtn", "HelpBtn", "RadioButton1", "RadioButton2"}));
     QCOMPARE(dialog_checks::clippedTexts(m_dialog), QStringList());
+}
+
+void TestEncodeMethodDialog::tabReachesTheSelectedChoice_data() {
+    QTest::addColumn<int>("arrow"); // pressed on the selected choice first; 0 for none
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("Method 01 as the dialog opens")
+        << 0 << QStringList{"OKBtn", "CancelBtn", "HelpBtn", "RadioButton2"};
+    QTest::newRow("Method 00 chosen by the arrow key")
+        << int(Qt::Key_Up) << QStringList{"RadioButton1", "OKBtn", "CancelBtn", "HelpBtn"};
+}
+
+// The selected choice is the group's one tab stop; the other is reached by the arrow keys.
+void TestEncodeMethodDialog::tabReachesTheSelectedChoice() {
+    QFETCH(int, arrow);
+    QFETCH(QStringList, order);
+    m_dialog->open();
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog));
+    if (arrow != 0) {
+        radio("RadioButton2")->setFocus();
+        QTest::keyClick(radio("RadioButton2"), Qt::Key(arrow));
+        QVERIFY(radio("RadioButton1")->isChecked());
+    }
+    QCOMPARE(dialog_checks::tabOrder(m_dialog), order);
 }
 
 void TestEncodeMethodDialog::fontsOfTheForm() {
