@@ -13,6 +13,7 @@
 #include "cipher/BlockReading.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
+#include "cipher/TextEncoding.h"
 
 #include <iostream>
 
@@ -48,11 +49,14 @@ void refuseZeroByte(std::string_view text) {
                "; a block carries text only up to its first zero byte");
 }
 
-// Writes the text as the editor would hold it: up to the first zero byte. Answers the warning
-// that bytes were left out, or nothing.
-std::optional<std::string> writeEditorText(std::string_view bytes) {
+// Writes the text as the editor would hold it: up to the first zero byte; with `utf8`, a text
+// that is not valid UTF-8 is read as Windows-1252, as the editor reads it, and written as UTF-8.
+// Answers the warning that bytes were left out, or nothing.
+std::optional<std::string> writeEditorText(std::string_view bytes, bool utf8) {
     const auto zero = bytes.find('\0');
-    writeOutput(bytes.substr(0, zero));
+    const std::string_view text = bytes.substr(0, zero);
+    writeOutput(utf8 && !cipher::isValidUtf8(text) ? cipher::windows1252ToUtf8(text)
+                                                   : std::string(text));
     if (zero == std::string_view::npos)
         return std::nullopt;
     return "qvl: the text holds a zero byte at offset " + std::to_string(zero) + "; the " +
@@ -86,7 +90,7 @@ int runDecrypt(const Options &options) {
     if (block.value->isProtected() && !cipher::phraseMatches(reading.lines, *block.value, phrase))
         refuse(cipher::messages::wrongPhrase);
     const cipher::DecodedText decoded = cipher::decodeText(reading.lines, *block.value, phrase);
-    const auto leftOut = writeEditorText(decoded.bytes);
+    const auto leftOut = writeEditorText(decoded.bytes, options.utf8);
     if (reading.isRepaired())
         std::cerr << "qvl: read with mail's changes undone: "
                   << cipher::describe(reading.repair->undone()) << '\n';

@@ -16,7 +16,8 @@ inline constexpr qint64 lines = 2'000'000;
 // A long line is laid out whole once it shows: one of 16 MB takes 7.9 s and 677 MB.
 inline constexpr qint64 lineBytes = 16 * 1024 * 1024;
 
-// True when the text (line breaks CR LF) has no more lines, and no longer line, than these.
-bool holdsLines(std::string_view bytes);
+// True when the text has no more lines, and no longer line, than these; CR LF, a lone CR and
+// a lone LF each end a line.
+bool holdsLines(std::string_view text);
 
 } // namespace editor_capacity

@@ -1,4 +1,5 @@
-// Open File and Save File As: the editor's text to and from files, byte for byte.
+// Open File and Save File As: the editor's text to and from files, in the file's encoding,
+// mark and line breaks.
 #include "editor/EditorCapacity.h"
 #include "editor/MainWindow.h"
 #include "editor/SPadEditor.h"
@@ -44,21 +45,20 @@ void Tfrm_SPad::btn_OpenClick() {
 
 void Tfrm_SPad::loadFile(const QString &path) {
     // A larger file is refused before it is read, so it cannot exhaust memory.
-    std::optional<std::string> file = platform::readWholeFile(path, editor_capacity::fileBytes);
-    if (!file)
+    std::optional<std::string> bytes = platform::readWholeFile(path, editor_capacity::fileBytes);
+    if (!bytes)
         throw exceedsCapacity();
     // The editor holds no zero byte: the text ends at the first one.
-    const std::size_t zero = file->find('\0');
-    const std::string bytes =
-        platform::normaliseLineBreaks(std::string_view(*file).substr(0, zero));
+    const std::size_t zero = bytes->find('\0');
     const bool cut = zero != std::string::npos;
-    const std::size_t bytesAfterZero = cut ? file->size() - zero - 1 : 0;
-    file.reset();
-    if (!editor_capacity::holdsLines(bytes))
+    const std::size_t bytesAfterZero = cut ? bytes->size() - zero - 1 : 0;
+    bytes->resize(std::min(zero, bytes->size()));
+    if (!editor_capacity::holdsLines(*bytes))
         throw exceedsCapacity();
-    // A file equal to the text changes nothing, and what can be undone stays.
-    if (qint64(bytes.size()) != txt_SPad->byteLength() || bytes != txt_SPad->bytes())
-        txt_SPad->setBytes(bytes);
+    const DocumentFormat format = formatOfFile(*bytes);
+    // A file equal to the text changes nothing but the format, and what can be undone stays.
+    if (!txt_SPad->loadText(withoutMark(*bytes, format), format))
+        UpdateStatus();
     if (cut)
         warnOfZeroByte(isVisible() ? this : nullptr, bytesAfterZero);
 }
@@ -70,5 +70,5 @@ void Tfrm_SPad::btn_SaveClick() {
     }
     const QString name = m_fileDialogs.askSaveFileName(IsEncryptedText());
     if (!name.isEmpty())
-        platform::saveWholeFile(name, txt_SPad->bytes());
+        platform::saveWholeFile(name, txt_SPad->fileBytes());
 }

@@ -27,24 +27,6 @@ std::optional<std::string> readWholeFile(const QString &path, qint64 limit) {
     return bytes;
 }
 
-std::string normaliseLineBreaks(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 32);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r') {
-            out += "\r\n";
-            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
-        } else if (c == '\n') {
-            out += "\r\n";
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
 namespace {
 
 // A regular file is replaced only once every byte has reached the disk.

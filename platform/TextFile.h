@@ -1,5 +1,5 @@
-// Reading and writing a text file whole, as the editor's bytes: loading normalises line
-// breaks to CR LF; saving replaces the file only once every byte has been written.
+// Reading and writing a text file whole, as the editor's bytes: saving replaces the file only
+// once every byte has been written.
 #pragma once
 
 #include <QString>
@@ -13,9 +13,6 @@ namespace platform {
 // when it holds more than `limit` bytes. Fails with "Cannot open file %s" when it cannot be
 // opened or read.
 std::optional<std::string> readWholeFile(const QString &path, qint64 limit);
-
-// A CR not followed by LF becomes CR LF; an LF not preceded by CR becomes CR LF.
-std::string normaliseLineBreaks(std::string_view bytes);
 
 // Writes the bytes and nothing else, atomically: the old file stays whole when any step
 // fails. Fails with "Cannot create file %s" or "Stream write error".
