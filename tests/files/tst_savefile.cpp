@@ -345,6 +345,9 @@ void TestSaveFile::openedFilesSaveBack() {
     QVERIFY(writeFile(pathOf("opened.txt"), file));
     ModalAnswerer answerer;
     answerer.then(chooseFile(pathOf("opened.txt")));
+    // A zero byte ends the text, with a warning of the bytes after it.
+    if (file.contains('\0'))
+        answerer.press(QStringLiteral("msg_OK"));
     w.action("OpenFile1")->trigger();
     QVERIFY(answerer.done());
     QCOMPARE(w.find<QLabel>("pan_Format")->text(), format);
