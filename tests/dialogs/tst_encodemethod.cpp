@@ -161,11 +161,14 @@ void TestEncodeMethodDialog::layoutAndLook() {
 
     QCOMPARE(radio("RadioButton1")->text(), QStringLiteral("Method 00"));
     QCOMPARE(radio("RadioButton2")->text(), QStringLiteral("Method 01"));
+    QCOMPARE(radio("RadioButton3")->text(), QStringLiteral("Method 02"));
     QStringList labels;
     for (const QLabel *label : m_dialog->findChildren<QLabel *>())
         labels << label->text();
     QCOMPARE(labels, QStringList({"Requires version 1.0 or higher to decrypt.",
-                                  "Requires version 1.1 or higher to decrypt."}));
+                                  "Requires version 1.1 or higher to decrypt.",
+                                  "Strong protection.  Requires version 2.00 or higher to "
+                                  "decrypt."}));
     QCOMPARE(button("HelpBtn")->text(), QStringLiteral("&Help"));
     QCOMPARE(button("CancelBtn")->text(), QStringLiteral("Cancel"));
     QCOMPARE(button("OKBtn")->text(), QStringLiteral("OK"));
@@ -175,7 +178,8 @@ void TestEncodeMethodDialog::layoutAndLook() {
         QVERIFY(button(name)->width() >= 70 && button(name)->height() >= 27);
     }
     QCOMPARE(dialog_checks::tabOrder(button("OKBtn")),
-             QStringList({"OKBtn", "CancelBtn", "HelpBtn", "RadioButton1", "RadioButton2"}));
+             QStringList({"OKBtn", "CancelBtn", "HelpBtn", "RadioButton1", "RadioButton2",
+                          "RadioButton3"}));
     QCOMPARE(dialog_checks::clippedTexts(m_dialog), QStringList());
 }
 
