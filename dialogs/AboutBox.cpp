@@ -2,6 +2,7 @@
 #include "dialogs/AboutBox.h"
 
 #include "platform/DialogPlacement.h"
+#include "platform/Readability.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -55,9 +56,19 @@ QFont titleFace() {
     return font;
 }
 
+// The layout's colours are chosen for a light window. On a dark theme its black lines take the
+// theme's window-text colour and its purple contact lines a lighter purple, so that both read.
+QColor readableColour(const QColor &layoutColour, const QPalette &palette) {
+    if (!platform::isDarkPalette(palette))
+        return layoutColour;
+    if (layoutColour == black)
+        return palette.color(QPalette::WindowText);
+    return platform::readableOn(layoutColour, palette.color(QPalette::Window));
+}
+
 void setTextColour(QLabel *label, const QColor &colour) {
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText, readableColour(colour, palette));
     label->setPalette(palette);
 }
 

@@ -5,6 +5,8 @@
 #include <QBoxLayout>
 #include <QDialog>
 #include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
 
 namespace dialogs {
 
@@ -54,6 +56,19 @@ ButtonRow addButtonRow(QDialog *dialog, const QString &helpName, const QString &
     row->addWidget(buttons.ok);
     static_cast<QBoxLayout *>(dialog->layout())->addLayout(row);
     return buttons;
+}
+
+void makeSelectedChoiceTheTabStop(const QList<QRadioButton *> &choices) {
+    const auto moveTabStop = [choices] {
+        const auto selected = std::find_if(choices.begin(), choices.end(),
+                                           [](const QRadioButton *c) { return c->isChecked(); });
+        const QRadioButton *stop = selected != choices.end() ? *selected : choices.value(0);
+        for (QRadioButton *choice : choices)
+            choice->setFocusPolicy(choice == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (QRadioButton *choice : choices)
+        QObject::connect(choice, &QAbstractButton::toggled, choice, moveTabStop);
+    moveTabStop();
 }
 
 } // namespace dialogs

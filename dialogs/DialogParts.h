@@ -7,6 +7,7 @@
 
 class QDialog;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace dialogs {
@@ -31,5 +32,9 @@ struct ButtonRow {
 };
 ButtonRow addButtonRow(QDialog *dialog, const QString &helpName, const QString &cancelName,
                        const QString &okName);
+
+// A group of choices has one tab stop, the selected choice (the first while none is
+// selected): Tab reaches the group there, and the arrow keys move between its choices.
+void makeSelectedChoiceTheTabStop(const QList<QRadioButton *> &choices);
 
 } // namespace dialogs

@@ -13,7 +13,8 @@
 #include <QVBoxLayout>
 
 Tfrm_PWord::Tfrm_PWord(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("frm_PWord"));
     setWindowTitle(tr("Password Protection"));
     // Modal to the main window only, so that the help viewer stays usable beside it.
@@ -23,7 +24,8 @@ Tfrm_PWord::Tfrm_PWord(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 7);
     layout->setSpacing(11);
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    // A fixed border: the dialog takes the size its prompt needs, and cannot be resized.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     buildBevel();
     buildButtons();
     setTabOrder(txt_PWord, cmd_OK);
@@ -92,8 +94,11 @@ void Tfrm_PWord::HelpBtnClick() {
     platform::topicJump(helpContextFor(lab_PWord->text()));
 }
 
+// The prompt may have changed while the dialog was hidden: it takes the size of the new prompt
+// before it is centred, so each showing stands whole in the middle of the screen.
 void Tfrm_PWord::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
+    layout()->activate();
     platform::centreOnScreen(this);
     FormActivate();
 }

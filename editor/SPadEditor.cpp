@@ -29,7 +29,7 @@ QFont editorFont() {
 SPadEditor::SPadEditor(QWidget *parent)
     : QPlainTextEdit(parent)
     , m_tagLines(new TagLineCounter(document()))
-    , m_textColor(0)
+    , m_textColor(layoutTextColor)
     , m_backColor(platform::windowColorValue) {
     setObjectName(QStringLiteral("txt_SPad"));
     setFrameShape(QFrame::NoFrame);
@@ -80,7 +80,13 @@ bool SPadEditor::event(QEvent *event) {
         event->ignore();
         return true;
     }
-    return QPlainTextEdit::event(event);
+    const bool handled = QPlainTextEdit::event(event);
+    // System colours are taken from the palette when drawing, so they follow a change of theme,
+    // which reaches the editor as a change of the palette it inherits. Setting the colours again
+    // changes nothing the second time, so this ends there.
+    if (event->type() == QEvent::PaletteChange)
+        applyColors();
+    return handled;
 }
 
 void SPadEditor::keyPressEvent(QKeyEvent *event) {

@@ -44,14 +44,18 @@ public:
     void removeSelection();
 
     // The colours of the text and of the background as colour values: an explicit colour
-    // 0x00BBGGRR or a reference to a system colour, drawn from the system's palette.
+    // 0x00BBGGRR or a reference to a system colour, drawn from the system's palette and drawn
+    // afresh when the system's colours change. The layout's black text on the system's window
+    // colour is drawn in a dark theme's own text colour.
+    static constexpr quint32 layoutTextColor = 0;
     quint32 textColorValue() const { return m_textColor; }
     void setTextColorValue(quint32 value);
     quint32 backColorValue() const { return m_backColor; }
     void setBackColorValue(quint32 value);
 
     // Wrapped, long lines break at the editor's right edge and there is no horizontal scroll
-    // bar; unwrapped, they run on under both scroll bars. The text is the same either way.
+    // bar; unwrapped, they run on under both scroll bars. The vertical scroll bar is always
+    // there, even for an empty text. The text is the same either way.
     void setWordWrap(bool on);
 
     // Keys that the window's menu holds: the editor leaves them to the menu.

@@ -3,13 +3,65 @@
 // drawing SVG, which made start-up noticeably slower. resources/regenerate.py remakes them.
 #include "editor/ToolIcon.h"
 
-QIcon toolIcon(const char *name) {
-    const QString base = QStringLiteral(":/icons/") + QLatin1String(name);
+#include "platform/Readability.h"
+
+#include <QGuiApplication>
+#include <QIconEngine>
+#include <utility>
+
+namespace {
+
+QIcon renderings(const QString &base, const char *normal, const char *disabled) {
     QIcon icon;
     for (const auto &[suffix, mode] :
-         {std::pair{"", QIcon::Normal}, {"-disabled", QIcon::Disabled}}) {
+         {std::pair{normal, QIcon::Normal}, {disabled, QIcon::Disabled}}) {
         icon.addFile(base + QLatin1String(suffix) + QStringLiteral(".png"), {}, mode);
         icon.addFile(base + QLatin1String(suffix) + QStringLiteral("@2x.png"), {}, mode);
     }
     return icon;
+}
+
+// Hands every request to the light theme's look or the dark theme's, whichever the
+// application's palette asks for at that moment.
+class ThemedIconEngine : public QIconEngine {
+public:
+    ThemedIconEngine(QIcon light, QIcon dark)
+        : m_light(std::move(light))
+        , m_dark(std::move(dark)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        shown().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return shown().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return shown().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return shown().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return shown().availableSizes(mode, state);
+    }
+    QIconEngine *clone() const override { return new ThemedIconEngine(m_light, m_dark); }
+
+private:
+    const QIcon &shown() const {
+        return platform::isDarkPalette(QGuiApplication::palette()) ? m_dark : m_light;
+    }
+
+    QIcon m_light;
+    QIcon m_dark;
+};
+
+} // namespace
+
+QIcon toolIcon(const char *name) {
+    const QString base = QStringLiteral(":/icons/") + QLatin1String(name);
+    // The greyed look is pale enough to show on either theme.
+    return QIcon(new ThemedIconEngine(renderings(base, "", "-disabled"),
+                                      renderings(base, "-dark", "-disabled")));
 }

@@ -1,7 +1,9 @@
-// The common dialogs' placement on the screen, applied when a dialog is shown.
+// The common dialogs' placement on the screen, applied when a dialog is shown; centring; the
+// place beside an owner.
 #include "platform/DialogPlacement.h"
 
 #include <QEvent>
+#include <QRect>
 #include <QScreen>
 #include <QWidget>
 
@@ -42,6 +44,25 @@ void centreOnScreen(QWidget *window) {
         frame.moveCenter(screen->availableGeometry().center());
         window->move(frame.topLeft());
     }
+}
+
+QRect besideOwner(const QRect &owner, const QSize &wanted, int narrowest, const QRect &screen) {
+    const int roomRight = screen.right() - owner.right();
+    const int roomLeft = owner.left() - screen.left();
+    const int room = qMax(roomRight, roomLeft);
+    const bool rightFits = wanted.width() <= roomRight;
+    const bool leftFits = !rightFits && wanted.width() <= roomLeft;
+    int width = rightFits || leftFits ? wanted.width() : qMax(room, narrowest);
+    width = qMin(width, screen.width());
+    const int height = qMin(wanted.height(), screen.height());
+
+    const bool atRight = rightFits || (!leftFits && roomRight >= roomLeft);
+    const int x = atRight ? owner.right() + 1 : owner.left() - width;
+    const QRect place(x, owner.top(), width, height);
+    // Pushed back inside the screen where it would run off it.
+    return place.translated(
+        qMax(screen.left() - place.left(), qMin(0, screen.right() - place.right())),
+        qMax(screen.top() - place.top(), qMin(0, screen.bottom() - place.bottom())));
 }
 
 } // namespace platform

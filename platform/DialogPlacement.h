@@ -1,7 +1,10 @@
 // Where dialogs stand: the common dialogs (file, font, colour) centred across the screen with
-// the space above them half the space below them; the program's own boxes centred.
+// the space above them half the space below them; the program's own boxes centred; a window
+// that serves another (the help viewer) beside it.
 #pragma once
 
+class QRect;
+class QSize;
 class QWidget;
 
 namespace platform {
@@ -11,5 +14,11 @@ void placeLikeCommonDialog(QWidget *dialog);
 
 // Centres a shown window on its screen (message boxes and the program's own dialogs).
 void centreOnScreen(QWidget *window);
+
+// The frame of a window that stands beside its owner's frame, level with its top: at the right
+// when the wanted width fits there, else at the left, else on the side with more room, narrowed
+// to that room but not below the narrowest width. Always inside the screen, overlapping the
+// owner only where the screen leaves no other room.
+QRect besideOwner(const QRect &owner, const QSize &wanted, int narrowest, const QRect &screen);
 
 } // namespace platform

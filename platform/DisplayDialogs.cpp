@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListView>
 
 namespace platform {
 
@@ -27,6 +28,7 @@ public:
         setObjectName(QStringLiteral("FontDialog1"));
         setOption(QFontDialog::DontUseNativeDialog);
         hideEffects();
+        listAcceptedSizesOnly();
         placeLikeCommonDialog(this);
     }
 
@@ -44,6 +46,26 @@ public:
     }
 
 private:
+    // The toolkit lists sizes up to 72 points, which the dialog would then refuse: only the
+    // sizes it accepts are shown. The list is filled anew for every face and style chosen.
+    void listAcceptedSizesOnly() {
+        // The face, style and size lists, in the order the toolkit makes them.
+        const auto lists = findChildren<QListView *>(Qt::FindDirectChildrenOnly);
+        if (lists.size() != 3)
+            return;
+        QListView *sizes = lists.at(2);
+        const auto hideRefused = [sizes] {
+            const QAbstractItemModel *model = sizes->model();
+            for (int row = 0; row < model->rowCount(); ++row) {
+                bool isNumber = false;
+                const int size = model->index(row, 0).data().toString().toInt(&isNumber);
+                sizes->setRowHidden(row, !isNumber || size < smallestSize || size > largestSize);
+            }
+        };
+        connect(sizes->model(), &QAbstractItemModel::modelReset, sizes, hideRefused);
+        hideRefused();
+    }
+
     // Underline and strike-out are never chosen by the user. The sample beside the effects
     // took its height from them, so it is given room for the largest size of its own.
     void hideEffects() {

@@ -4,8 +4,11 @@
 
 #include "platform/DialogPlacement.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 
 namespace platform {
 
@@ -53,6 +56,41 @@ private:
     }
 };
 
+// The toolkit's save dialog takes a name in a folder that does not exist, and only the save
+// itself would then fail. The path must exist: the dialog refuses such a name itself, with a
+// box of its own like the one that refuses a missing file to open, and stays open.
+class SaveFileDialog : public QFileDialog {
+public:
+    explicit SaveFileDialog(QWidget *owner)
+        : QFileDialog(owner, QStringLiteral("Save File")) {}
+
+protected:
+    void accept() override {
+        const QStringList typed = selectedFiles();
+        const QString folder =
+            typed.size() == 1 ? QFileInfo(typed.constFirst()).absolutePath() : QString();
+        if (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
+            QMessageBox::warning(this, windowTitle(),
+                                 tr("%1\nDirectory not found.\nPlease verify the correct "
+                                    "directory name was given.")
+                                     .arg(QDir::toNativeSeparators(folder)));
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
+
+// The list of names that the name field proposes is a window of its own, and the toolkit
+// leaves it open when the dialog closes while it shows (Alt+S with the list open): it goes
+// with the dialog.
+void closeProposalsWithDialog(QFileDialog *dialog) {
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog] {
+        const QLineEdit *field = nameField(dialog);
+        if (field != nullptr && field->completer() != nullptr)
+            field->completer()->popup()->hide();
+    });
+}
+
 QFileDialog *prepared(QFileDialog *dialog, const QString &name) {
     dialog->setObjectName(name);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
@@ -60,6 +98,7 @@ QFileDialog *prepared(QFileDialog *dialog, const QString &name) {
     dialog->setNameFilters(fileFilters);
     dialog->setViewMode(QFileDialog::List);
     placeLikeCommonDialog(dialog);
+    closeProposalsWithDialog(dialog);
     return dialog;
 }
 
@@ -79,8 +118,7 @@ QFileDialog *FileDialogs::openDialog() {
 
 QFileDialog *FileDialogs::saveDialog() {
     if (!m_save) {
-        m_save = prepared(new QFileDialog(m_owner, QStringLiteral("Save File")),
-                          QStringLiteral("SaveDialog1"));
+        m_save = prepared(new SaveFileDialog(m_owner), QStringLiteral("SaveDialog1"));
         m_save->setFileMode(QFileDialog::AnyFile);
         m_save->setAcceptMode(QFileDialog::AcceptSave);
         m_save->setDefaultSuffix(defaultExtension);

@@ -2,9 +2,11 @@
 // handing each command to it.
 #include "platform/Help.h"
 
+#include "platform/Beep.h"
 #include "platform/HelpViewer.h"
+#include "platform/MessageBox.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
@@ -25,14 +27,19 @@ QPointer<HelpViewer> &viewerWindow() {
     return viewer;
 }
 
+// The collection's file name: the help file's base name with the extension of a collection.
+QString collectionName() {
+    const QString base = QFileInfo(helpFileName()).completeBaseName();
+    return base.isEmpty() ? QString() : base + QStringLiteral(".qhc");
+}
+
 // Beside the program while it runs from the build tree; in the installed data folder after
 // installation.
 QString findCollection() {
-    const QString base = QFileInfo(helpFileName()).completeBaseName();
-    if (base.isEmpty())
+    const QString name = collectionName();
+    if (name.isEmpty())
         return {};
     const QDir programDir(QCoreApplication::applicationDirPath());
-    const QString name = base + QStringLiteral(".qhc");
     for (const QString &candidate :
          {programDir.filePath(name),
           programDir.filePath(QStringLiteral("../share/shroud-a-pad/help/") + name)}) {
@@ -43,18 +50,32 @@ QString findCollection() {
     return {};
 }
 
+// The viewer's own note when it has nothing to show, over the window that asked for help.
+void sayHelpFileFailed(const char *words) {
+    const QString name = collectionName();
+    messageBeep(BeepKind::Hand);
+    showMessageBox(
+        QApplication::activeWindow(),
+        QString::fromLatin1(words).arg(name.isEmpty() ? QString() : QStringLiteral(" ") + name),
+        MessageKind::Error, Ok);
+}
+
 // The viewer for the current help file, created on the first request. It belongs to the
 // application rather than to the window that asked, so it stays open after a dialog closes.
+// Without a readable collection the user is told so, and there is no viewer.
 HelpViewer *openViewer() {
     const QString collection = findCollection();
-    if (collection.isEmpty())
+    if (collection.isEmpty()) {
+        sayHelpFileFailed("Cannot find the help file%1.");
         return nullptr;
+    }
     QPointer<HelpViewer> &viewer = viewerWindow();
     if (viewer && viewer->collectionFile() == collection)
         return viewer;
     auto *created = new HelpViewer(collection);
     if (!created->isUsable()) {
         delete created;
+        sayHelpFileFailed("Cannot read the help file%1.");
         return nullptr;
     }
     delete viewer;

@@ -23,7 +23,8 @@ QString helpFile();
 
 // Sends one command to the viewer, opening the viewer window when needed. True when the
 // viewer carried it out; false when the collection is missing or unreadable, or the macro
-// or topic is unknown. Nothing is shown to the user on failure beyond the viewer's own note.
+// or topic is unknown. Nothing is shown to the user on failure beyond the viewer's own note:
+// an error box that says the help file cannot be found or read, or a line on an unknown topic.
 bool helpRequest(HelpCommand command, const QString &macro = {});
 
 // Opens the contents, then jumps to the topic of a context name ("Help_Password1", ...).

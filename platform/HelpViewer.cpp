@@ -2,8 +2,11 @@
 // and the page look-ups behind the four help requests.
 #include "platform/HelpViewer.h"
 
+#include "platform/DialogPlacement.h"
 #include "platform/HelpBrowser.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QHelpContentModel>
@@ -13,6 +16,7 @@
 #include <QHelpLink>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -28,6 +32,12 @@ const QString contentsPage = QStringLiteral("Help_Contents");
 const QString usingHelpPage = QStringLiteral("Help_HowToUseHelp");
 
 enum Tab { ContentsTab, IndexTab };
+
+// The viewer's size as it opens: room for the contents beside a page of help. Where the screen
+// leaves less room beside the window that asked for help, it opens narrower, down to the
+// narrowest width.
+constexpr QSize openingSize(880, 580);
+constexpr int narrowestWidth = 480;
 
 } // namespace
 
@@ -71,7 +81,14 @@ void HelpViewer::buildWindow() {
     setCentralWidget(splitter);
     buildToolBar();
     statusBar();
-    resize(880, 580);
+    resize(openingSize);
+
+    // Escape and Ctrl+W close the viewer wherever its focus is.
+    auto *closeViewer = new QAction(tr("Close"), this);
+    closeViewer->setObjectName(QStringLiteral("helpClose"));
+    closeViewer->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    connect(closeViewer, &QAction::triggered, this, &QWidget::close);
+    addAction(closeViewer);
 }
 
 QWidget *HelpViewer::buildContentsTab() {
@@ -149,7 +166,24 @@ void HelpViewer::markInContents(const QUrl &page) {
         contents->setCurrentIndex(item);
 }
 
+// The window that asked for help keeps its place, and the viewer opens beside it.
+void HelpViewer::placeBeside(const QWidget *owner) {
+    if (owner == nullptr || owner == this || owner->screen() == nullptr)
+        return;
+    // Until the viewer has been shown once, its frame is taken to be as wide as its owner's.
+    const QRect ownerFrame = owner->frameGeometry();
+    QSize frame = frameGeometry().size() - size();
+    if (frame.isNull())
+        frame = ownerFrame.size() - owner->size();
+    const QRect place = besideOwner(ownerFrame, openingSize + frame, narrowestWidth,
+                                    owner->screen()->availableGeometry());
+    resize(place.size() - frame);
+    move(place.topLeft());
+}
+
 void HelpViewer::present() {
+    if (!isVisible())
+        placeBeside(QApplication::activeWindow());
     if (isMinimized())
         showNormal();
     else

@@ -45,6 +45,8 @@ private:
     QWidget *buildIndexTab();
     bool openIdentifier(const QString &identifier);
     void markInContents(const QUrl &page);
+    void placeBeside(const QWidget *owner);
+    // Shows the viewer, beside the window that asked when it was not open, and raises it.
     void present();
 
     QHelpEngine *m_engine = nullptr;

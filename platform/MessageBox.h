@@ -25,7 +25,8 @@ enum MessageButton : unsigned {
 using MessageButtons = unsigned;
 
 // Shows the box modally and answers with the button pressed. Enter presses OK, else Yes,
-// else Retry; Escape presses Cancel, else No, else OK; closing the frame answers Cancel.
+// else Retry; Escape presses Cancel, else No, else OK; closing the frame answers Cancel. A
+// Yes/No question (No without Cancel) has no close button, and a close request answers No.
 // Buttons carry the objectNames "msg_Yes", "msg_No", "msg_OK", "msg_Cancel", "msg_Abort",
 // "msg_Retry", "msg_Ignore", "msg_All", "msg_Help"; the text label is "msg_Text".
 MessageButton showMessageBox(QWidget *parent, const QString &text, MessageKind kind,

@@ -74,12 +74,26 @@ MessageButton escapeButton(MessageButtons buttons) {
     return firstPresent(buttons, {Cancel, No, Ok}, MessageButton(0));
 }
 
+// A question answered Yes or No has no way out but its answers: its frame offers no close
+// button, and a close request that reaches it all the same (Alt+F4, the window manager)
+// answers No. Every other box closed by its frame answers Cancel.
+bool isYesNoQuestion(MessageButtons buttons) {
+    return (buttons & No) && !(buttons & Cancel);
+}
+
+// The title and, unless the box is a Yes/No question, the close button: no system menu, no
+// minimise or maximise.
+Qt::WindowFlags frameOf(MessageButtons buttons) {
+    const Qt::WindowFlags frame = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
+                                  Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    return isYesNoQuestion(buttons) ? frame : frame | Qt::WindowCloseButtonHint;
+}
+
 } // namespace
 
 MessageBoxDialog::MessageBoxDialog(QWidget *parent, const QString &title, const QString &text,
                                    QStyle::StandardPixmap icon, MessageButtons buttons)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, frameOf(buttons))
     , m_buttons(buttons) {
     setObjectName(QStringLiteral("MessageBox"));
     setWindowTitle(title);
@@ -161,9 +175,9 @@ void MessageBoxDialog::keyPressEvent(QKeyEvent *event) {
 }
 
 // Every other way of dismissing the box (the frame's close button, the window manager's
-// close) answers Cancel, whether or not the box shows that button.
+// close) answers Cancel, whether or not the box shows that button; a Yes/No question answers No.
 void MessageBoxDialog::reject() {
-    answer(Cancel);
+    answer(isYesNoQuestion(m_buttons) ? No : Cancel);
 }
 
 void MessageBoxDialog::showEvent(QShowEvent *event) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # Remakes the derived pictures from their hand-written SVG sources: the greyed look of every
-# tool-button picture and its PNG renderings, the program icon's small PNGs and the About
-# picture.
+# tool-button picture, its look for dark themes, their PNG renderings, the program icon's small
+# PNGs and the About picture.
 # Needs rsvg-convert (librsvg2-bin) and ImageMagick; the results are committed, so a build
 # never runs this.
 import pathlib
@@ -37,6 +37,20 @@ def write_disabled(source):
     source.with_name(source.stem + "-disabled.svg").write_text(text)
 
 
+# The dark ink that outlines the pictures, and the light ink it becomes on a dark theme, on
+# whose dark tool bar the dark outlines and the black strokes of "All" and the cross would not
+# show.
+DARK_INKS = re.compile(r"#(2e3436|000000)\b", re.IGNORECASE)
+LIGHT_INK = "#eeeeec"
+
+
+def render_for_dark_themes(name):
+    text = DARK_INKS.sub(LIGHT_INK, (ICONS / f"{name}.svg").read_text())
+    for zoom, tail in (("1", ""), ("2", "@2x")):
+        subprocess.run(["rsvg-convert", "-z", zoom, "-o", str(ICONS / f"{name}-dark{tail}.png")],
+                       input=text.encode(), check=True)
+
+
 def render(source, target, size):
     subprocess.run(["rsvg-convert", "-w", str(size), "-h", str(size), "-o", str(target),
                     str(source)], check=True)
@@ -55,6 +69,7 @@ def main():
     for name in TOOL_BUTTONS:
         write_disabled(ICONS / f"{name}.svg")
         render_tool_button(name)
+        render_for_dark_themes(name)
     for size in (16, 32):
         render(ICONS / f"{PROGRAM_ICON}.svg", ICONS / f"{PROGRAM_ICON}-{size}.png", size)
     # The About picture keeps to 256 colours, like the bitmap it stands for.

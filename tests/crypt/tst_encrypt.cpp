@@ -202,8 +202,8 @@ void TestEncrypt::alreadyEncrypted_data() {
         << "Encrypt1" << QStringList{"key Escape"} << QStringList{alreadyBox} << false;
     QTest::newRow("Enter answers Yes") << "Encrypt1" << QStringList{"key Enter", "phrase "}
                                        << QStringList{alreadyBox, firstPrompt} << true;
-    QTest::newRow("closed by the frame goes on") << "Encrypt1" << QStringList{"frame", "phrase "}
-                                                 << QStringList{alreadyBox, firstPrompt} << true;
+    QTest::newRow("closed by the frame answers No")
+        << "Encrypt1" << QStringList{"frame"} << QStringList{alreadyBox} << false;
     QTest::newRow("the method comes first")
         << "EncryptUsingMethod1" << QStringList{"Method 01", "press msg_Yes", "phrase "}
         << QStringList{"method", alreadyBox, firstPrompt} << true;

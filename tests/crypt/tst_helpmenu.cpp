@@ -7,9 +7,11 @@
 #include "platform/Help.h"
 #include "platform/HelpViewer.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTabWidget>
 
 namespace {
@@ -33,6 +35,7 @@ private slots:
     void requests_data();
     void requests();
     void f1OpensTheContents();
+    void f1WithoutTheHelpFileSaysSo();
     void aboutOpensAFreshBox();
 };
 
@@ -83,6 +86,27 @@ void TestHelpMenu::f1OpensTheContents() {
     QTest::keyClick(w.editor(), Qt::Key_F1);
     QCOMPARE(viewer()->currentPage().fileName(), QStringLiteral("contents.html"));
     QCOMPARE(viewerTab(), 0);
+}
+
+// The stop beep and a box over the main window; the program goes on.
+void TestHelpMenu::f1WithoutTheHelpFileSaysSo() {
+    platform::setHelpFile(QStringLiteral("MISSING.HLP"));
+    const auto restore = qScopeGuard([] { platform::setHelpFile(QStringLiteral("QVL.HLP")); });
+    WindowUnderTest w;
+    QVERIFY(w.ready());
+    platform::clearRecordedBeeps();
+    QWidget *over = nullptr;
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *box) {
+        over = box->parentWidget();
+        box->findChild<QAbstractButton *>(QStringLiteral("msg_OK"))->click();
+    });
+    QTest::keyClick(w.editor(), Qt::Key_F1);
+    QVERIFY(answerer.done());
+    QCOMPARE(answerer.texts(), QStringList{"Cannot find the help file MISSING.qhc."});
+    QVERIFY(over == &w.window());
+    QVERIFY(platform::recordedBeeps() == std::vector{platform::BeepKind::Hand});
+    QVERIFY(viewer() == nullptr);
 }
 
 // Each About builds a box owned by the window and destroys it once closed.

@@ -1,5 +1,5 @@
 // Checks shared by the dialog tests: typing any characters, text that fits its control,
-// and the dialog's place on the screen.
+// the dialog's place on the screen, and where Tab leads.
 #pragma once
 
 #include "platform/Help.h"
@@ -58,15 +58,20 @@ inline bool centredOnScreen(const QWidget *window) {
     return offset.manhattanLength() <= 2;
 }
 
-// The widgets that Tab visits from the first one, in order, up to a repeat.
-inline QStringList tabOrder(QWidget *first) {
+// The widgets that the focus reaches as Tab is pressed, one press at a time, from the
+// dialog's focus widget until it comes back there (at most 20 presses).
+inline QStringList tabOrder(QWidget *dialog) {
     QStringList names;
-    QWidget *w = first;
-    do {
-        if (w->focusPolicy() & Qt::TabFocus)
-            names << w->objectName();
-        w = w->nextInFocusChain();
-    } while (w && w != first && names.size() < 20);
+    QWidget *start = dialog->focusWidget();
+    if (start == nullptr)
+        return names;
+    names << start->objectName();
+    for (int press = 0; press < 20; ++press) {
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+        if (dialog->focusWidget() == start)
+            break;
+        names << dialog->focusWidget()->objectName();
+    }
     return names;
 }
 

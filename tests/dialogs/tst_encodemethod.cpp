@@ -27,6 +27,8 @@ private slots:
     void otherWaysOutAreNotOk();
     void okWithoutChoiceIsRefused();
     void layoutAndLook();
+    void tabReachesTheSelectedChoice_data();
+    void tabReachesTheSelectedChoice();
     void fontsOfTheForm();
     void helpButtonKeepsChoiceAndFocus();
     void helpViewerIsUsableWhileDialogWaits();
@@ -177,10 +179,32 @@ void TestEncodeMethodDialog::layoutAndLook() {
         QVERIFY2(!button(name)->icon().isNull(), name);
         QVERIFY(button(name)->width() >= 70 && button(name)->height() >= 27);
     }
-    QCOMPARE(dialog_checks::tabOrder(button("OKBtn")),
-             QStringList({"OKBtn", "CancelBtn", "HelpBtn", "RadioButton1", "RadioButton2",
-                          "RadioButton3"}));
     QCOMPARE(dialog_checks::clippedTexts(m_dialog), QStringList());
+}
+
+void TestEncodeMethodDialog::tabReachesTheSelectedChoice_data() {
+    QTest::addColumn<int>("arrow"); // pressed on the selected choice first; 0 for none
+    QTest::addColumn<QStringList>("order"); // the chosen one first when an arrow was pressed
+    QTest::newRow("Method 01 as the dialog opens")
+        << 0 << QStringList{"OKBtn", "CancelBtn", "HelpBtn", "RadioButton2"};
+    QTest::newRow("Method 00 chosen by the arrow key")
+        << int(Qt::Key_Up) << QStringList{"RadioButton1", "OKBtn", "CancelBtn", "HelpBtn"};
+    QTest::newRow("Method 02 chosen by the arrow key")
+        << int(Qt::Key_Down) << QStringList{"RadioButton3", "OKBtn", "CancelBtn", "HelpBtn"};
+}
+
+// The selected choice is the group's one tab stop; the others are reached by the arrow keys.
+void TestEncodeMethodDialog::tabReachesTheSelectedChoice() {
+    QFETCH(int, arrow);
+    QFETCH(QStringList, order);
+    m_dialog->open();
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog));
+    if (arrow != 0) {
+        radio("RadioButton2")->setFocus();
+        QTest::keyClick(radio("RadioButton2"), Qt::Key(arrow));
+        QVERIFY(radio(qPrintable(order.front()))->isChecked());
+    }
+    QCOMPARE(dialog_checks::tabOrder(m_dialog), order);
 }
 
 void TestEncodeMethodDialog::fontsOfTheForm() {

@@ -34,6 +34,7 @@ private slots:
     void results();
     void emptyPhraseIsAnAnswer();
     void layoutAndLook();
+    void fittedAndCentredAtEveryPrompt();
     void fontsOfTheForm();
     void helpButtonJumpsToTopicOfPrompt_data();
     void helpButtonJumpsToTopicOfPrompt();
@@ -217,9 +218,28 @@ void TestPassphraseDialog::layoutAndLook() {
         QVERIFY(button(name)->width() >= 70 && button(name)->height() >= 27);
     }
     QVERIFY(entry()->width() >= 249);
-    QCOMPARE(dialog_checks::tabOrder(entry()),
+    QCOMPARE(dialog_checks::tabOrder(m_dialog),
              QStringList({"txt_PWord", "cmd_OK", "cmd_Cancel", "HelpBtn"}));
     QCOMPARE(dialog_checks::clippedTexts(m_dialog), QStringList());
+}
+
+// One dialog shown with each prompt in turn, as Encrypt shows it (the first prompt again after
+// Retry) and then Decrypt: every showing takes the size of its prompt, fixed, and stands in
+// the middle of the screen.
+void TestPassphraseDialog::fittedAndCentredAtEveryPrompt() {
+    const QString first = QStringLiteral("Enter a phrase to password-protect (if desired):");
+    for (const QString &prompt :
+         {first, QStringLiteral("Re-enter phrase to confirm:"), first,
+          QStringLiteral("This text is password-protected.  Enter phrase:")}) {
+        m_dialog->setPrompt(prompt);
+        m_dialog->open();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
+        QCOMPARE(m_dialog->minimumSize(), m_dialog->maximumSize());
+        QCOMPARE(m_dialog->size(), m_dialog->sizeHint());
+        QVERIFY2(dialog_checks::centredOnScreen(m_dialog), qPrintable(prompt));
+        QCOMPARE(dialog_checks::clippedTexts(m_dialog), QStringList());
+        m_dialog->accept();
+    }
 }
 
 void TestPassphraseDialog::fontsOfTheForm() {

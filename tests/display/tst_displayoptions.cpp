@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -73,6 +74,7 @@ private slots:
     void colors_data();
     void colors();
     void wordWrapTwice();
+    void scrollBarsEvenForAnEmptyText();
 
 private:
     // A window with a text, a selection and an edit that can be undone.
@@ -229,9 +231,26 @@ void TestDisplayOptions::wordWrapTwice() {
     w.action("WordWrap1")->trigger();
     QVERIFY(!w.action("WordWrap1")->isChecked());
     QCOMPARE(w.editor()->lineWrapMode(), QPlainTextEdit::NoWrap);
-    QCOMPARE(w.editor()->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QCOMPARE(w.editor()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(screenLinesOfFirst(), 1);
     QVERIFY(EditorState(w) == state);
+}
+
+// Both scroll bars stand from the start, the text empty; Word Wrap takes the horizontal one
+// away and the second Word Wrap brings it back.
+void TestDisplayOptions::scrollBarsEvenForAnEmptyText() {
+    WindowUnderTest w;
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window()));
+    const auto shown = [&] {
+        QCoreApplication::processEvents();
+        return QList<bool>{w.editor()->verticalScrollBar()->isVisible(),
+                           w.editor()->horizontalScrollBar()->isVisible()};
+    };
+    QCOMPARE(shown(), QList<bool>({true, true}));
+    w.action("WordWrap1")->trigger();
+    QCOMPARE(shown(), QList<bool>({true, false}));
+    w.action("WordWrap1")->trigger();
+    QCOMPARE(shown(), QList<bool>({true, true}));
 }
 
 QTEST_MAIN(TestDisplayOptions)

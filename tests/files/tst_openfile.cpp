@@ -181,7 +181,7 @@ void TestOpenFile::question_data() {
     QTest::newRow("No") << "press msg_No" << false;
     QTest::newRow("Escape answers No") << "key Escape" << false;
     QTest::newRow("Enter answers Yes") << "key Enter" << true;
-    QTest::newRow("closed by the frame goes on") << "frame" << true;
+    QTest::newRow("closed by the frame answers No") << "frame" << false;
 }
 
 // Asked after the file has been chosen, with the question beep; only No keeps the text, with

@@ -4,7 +4,10 @@
 #include "FileFixtures.h"
 #include "tests/startup/PrivateConfig.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <csignal>
 #include <memory>
@@ -61,6 +64,9 @@ private slots:
     void replacesAnExistingFileAfterTheQuestion();
     void failures_data();
     void failures();
+    void missingFolderRefusedInTheDialog_data();
+    void missingFolderRefusedInTheDialog();
+    void proposedNamesCloseWithTheDialog();
     void fullDiskKeepsTheOldFile();
     void workingFolderUnchanged();
 
@@ -272,10 +278,6 @@ void TestSaveFile::failures_data() {
         << "/proc/x.txt"
         << ""
         << "Shroud-a-Pad: Cannot create file /proc/x.txt.";
-    QTest::newRow("a folder that does not exist")
-        << "/nonexistent-folder/x.txt"
-        << ""
-        << "Shroud-a-Pad: Cannot create file /nonexistent-folder/x.txt.";
     // A name typed without an extension gets the default one, so the device is reached through
     // a link that has one.
     QTest::newRow("a link to a full device") << "full.txt"
@@ -309,6 +311,87 @@ void TestSaveFile::failures() {
         QVERIFY(QFileInfo(path).isSymLink());
         QVERIFY(!QFileInfo(device).isFile());
     }
+}
+
+void TestSaveFile::missingFolderRefusedInTheDialog_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("a folder that does not exist") << "/nonexistent-folder/x.txt"
+                                                  << "/nonexistent-folder";
+    QTest::newRow("a missing folder in the one shown") << "missing/x.txt"
+                                                       << "missing";
+    QTest::newRow("a file where the folder should be") << "file.txt/x.txt"
+                                                       << "file.txt";
+}
+
+// The dialog says so and stays open, as the open dialog does for a missing file; nothing is
+// written and no failure follows.
+void TestSaveFile::missingFolderRefusedInTheDialog() {
+    QFETCH(QString, typed);
+    QFETCH(QString, folder);
+    if (!folder.startsWith(u'/'))
+        folder = m_dir->filePath(folder);
+    QVERIFY(writeFile(pathOf("file.txt"), "a file"));
+    WindowUnderTest w;
+    w.editor()->setBytes("text");
+    QString refusal;
+    QFileDialog *stillOpen = nullptr;
+    ModalAnswerer answerer;
+    answerer
+        .then([&](QWidget *modal) {
+            auto *dialog = static_cast<QFileDialog *>(modal);
+            dialog->setDirectory(m_dir->path());
+            typeName(dialog, typed);
+            pressAccept(dialog);
+        })
+        .then([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box != nullptr);
+            refusal = box->text();
+            box->accept();
+        })
+        .then([&](QWidget *modal) {
+            stillOpen = qobject_cast<QFileDialog *>(modal);
+            modal->close();
+        });
+    w.action("SaveFileAs1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(shown(answerer), QStringList({saveTitle, saveTitle, saveTitle}));
+    QCOMPARE(refusal, folder + QStringLiteral("\nDirectory not found.\nPlease verify the correct "
+                                              "directory name was given."));
+    QVERIFY(stillOpen != nullptr);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"file.txt"});
+    QVERIFY(beepNames().isEmpty());
+}
+
+// The names the name field proposes are shown in a list of their own; confirming the dialog
+// while it shows closes it too.
+void TestSaveFile::proposedNamesCloseWithTheDialog() {
+    for (const char *name : {"letter.txt", "letters.txt"})
+        QVERIFY(writeFile(pathOf(name), "old"));
+    WindowUnderTest w;
+    w.editor()->setBytes("text");
+    QPointer<QWidget> proposals;
+    bool proposed = false;
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *modal) {
+        auto *dialog = static_cast<QFileDialog *>(modal);
+        dialog->setDirectory(m_dir->path());
+        auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        field->setFocus();
+        QTest::keyClicks(field, pathOf("lett"));
+        proposals = field->completer()->popup();
+        proposed = QTest::qWaitForWindowActive(dialog) &&
+                   QTest::qWaitFor([&] { return proposals->isVisible(); });
+        pressAccept(dialog);
+    });
+    w.action("SaveFileAs1")->trigger();
+    QVERIFY(answerer.done());
+    QVERIFY(proposed);
+    QCOMPARE(contentOf(pathOf("lett.qvl")), QByteArray("text"));
+    QVERIFY(proposals);
+    QVERIFY(!proposals->isVisible());
 }
 
 // A save that fails half-way leaves the old file whole, and no stray file beside it.

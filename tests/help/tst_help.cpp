@@ -1,5 +1,9 @@
 // Tests of the help: the compiled collection and its topics, the jump macro, the four help
-// requests through the one viewer window, and a missing or broken collection.
+// requests through the one viewer window, its place and the keys that close it, and a missing
+// or broken collection.
+#include "ModalAnswerer.h"
+#include "platform/Beep.h"
+#include "platform/DialogPlacement.h"
 #include "platform/Help.h"
 #include "platform/HelpViewer.h"
 
@@ -13,6 +17,7 @@
 #include <QHelpLink>
 #include <QLineEdit>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
@@ -44,9 +49,14 @@ private slots:
     void indexKeywordOpensItsTopic();
     void helpOnHelpRequest();
     void oneViewerForTheProcess();
-    void missingCollectionShowsNothing_data();
-    void missingCollectionShowsNothing();
-    void brokenCollectionShowsNothing();
+    void viewerClosesByKey_data();
+    void viewerClosesByKey();
+    void placeBesideOwner_data();
+    void placeBesideOwner();
+    void viewerOpensBesideTheWindowThatAsked();
+    void missingCollectionSaysSo_data();
+    void missingCollectionSaysSo();
+    void brokenCollectionSaysSo();
 
 private:
     static QString collectionPath() {
@@ -287,27 +297,106 @@ void TestHelp::oneViewerForTheProcess() {
     QVERIFY(first->isVisible());
 }
 
-void TestHelp::missingCollectionShowsNothing_data() {
-    QTest::addColumn<QString>("helpFile");
-    QTest::newRow("no such collection") << "MISSING.HLP";
-    QTest::newRow("no help file named") << "";
+void TestHelp::viewerClosesByKey_data() {
+    QTest::addColumn<QString>("focus"); // objectName of the widget that has the focus
+    QTest::addColumn<QKeySequence>("key");
+    QTest::newRow("Escape in the page") << "helpBrowser" << QKeySequence(Qt::Key_Escape);
+    QTest::newRow("Ctrl+W in the page") << "helpBrowser" << QKeySequence(Qt::CTRL | Qt::Key_W);
+    QTest::newRow("Escape in the keyword box") << "helpIndexSearch" << QKeySequence(Qt::Key_Escape);
+    QTest::newRow("Ctrl+W in the keyword box")
+        << "helpIndexSearch" << QKeySequence(Qt::CTRL | Qt::Key_W);
 }
 
-void TestHelp::missingCollectionShowsNothing() {
+void TestHelp::viewerClosesByKey() {
+    QFETCH(QString, focus);
+    QFETCH(QKeySequence, key);
+    QVERIFY(platform::helpRequest(focus == QLatin1String("helpBrowser") ? HelpCommand::Contents
+                                                                        : HelpCommand::PartialKey));
+    QVERIFY(QTest::qWaitForWindowActive(viewer()));
+    auto *target = viewer()->findChild<QWidget *>(focus);
+    target->setFocus();
+    QTest::keySequence(target, key);
+    QVERIFY(!viewer()->isVisible());
+}
+
+void TestHelp::placeBesideOwner_data() {
+    QTest::addColumn<QRect>("owner");
+    QTest::addColumn<QRect>("expected");
+    // On a screen of 1280 x 1024, a viewer of 600 x 400 that may narrow down to 300.
+    QTest::newRow("room at the right") << QRect(100, 100, 400, 300) << QRect(500, 100, 600, 400);
+    QTest::newRow("room at the left only")
+        << QRect(700, 100, 400, 300) << QRect(100, 100, 600, 400);
+    QTest::newRow("narrowed to the room at the right")
+        << QRect(200, 50, 600, 300) << QRect(800, 50, 480, 400);
+    QTest::newRow("narrowed to the room at the left")
+        << QRect(500, 50, 700, 300) << QRect(0, 50, 500, 400);
+    QTest::newRow("no room: the narrowest on the roomier side, inside the screen")
+        << QRect(100, 0, 1100, 300) << QRect(0, 0, 300, 400);
+    QTest::newRow("kept above the screen's foot")
+        << QRect(100, 900, 400, 100) << QRect(500, 624, 600, 400);
+}
+
+void TestHelp::placeBesideOwner() {
+    QFETCH(QRect, owner);
+    QFETCH(QRect, expected);
+    QCOMPARE(platform::besideOwner(owner, QSize(600, 400), 300, QRect(0, 0, 1280, 1024)), expected);
+}
+
+// A small window at the screen's left asks for help: the viewer stands at its right, level
+// with it, not over it.
+void TestHelp::viewerOpensBesideTheWindowThatAsked() {
+    delete viewer();
+    QWidget owner;
+    owner.setGeometry(QRect(QPoint(0, 40), QSize(250, 200)));
+    owner.show();
+    owner.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&owner));
+
+    QVERIFY(platform::helpRequest(HelpCommand::Contents));
+
+    const QRect place = viewer()->frameGeometry();
+    const QRect screen = owner.screen()->availableGeometry();
+    QCOMPARE(place.left(), owner.frameGeometry().right() + 1);
+    QCOMPARE(place.top(), owner.frameGeometry().top());
+    QVERIFY(screen.contains(place));
+    QVERIFY(place.width() >= 480);
+}
+
+void TestHelp::missingCollectionSaysSo_data() {
+    QTest::addColumn<QString>("helpFile");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no such collection") << "MISSING.HLP"
+                                        << "Cannot find the help file MISSING.qhc.";
+    QTest::newRow("no help file named") << ""
+                                        << "Cannot find the help file.";
+}
+
+// Each request says so with the stop beep; the jump is skipped after the contents failed, and
+// there is no viewer.
+void TestHelp::missingCollectionSaysSo() {
     QFETCH(QString, helpFile);
+    QFETCH(QString, message);
     delete viewer();
     platform::setHelpFile(helpFile);
+    platform::clearRecordedBeeps();
+    ModalAnswerer answerer;
+    for (int box = 0; box < 5; ++box)
+        answerer.press(QStringLiteral("msg_OK"));
 
     QVERIFY(!platform::helpRequest(HelpCommand::Contents));
     QVERIFY(!platform::helpRequest(HelpCommand::PartialKey));
     QVERIFY(!platform::helpRequest(HelpCommand::HelpOnHelp));
     QVERIFY(!platform::helpRequest(HelpCommand::Command, platform::jumpMacro("Help_Password1")));
-    // The contents could not be opened, so the jump is skipped and reported as done.
     QVERIFY(platform::topicJump(QStringLiteral("Help_Password1")));
+
+    QVERIFY(answerer.done());
+    QCOMPARE(answerer.texts(), QStringList(5, message));
+    QCOMPARE(answerer.titles(), QStringList(5, QStringLiteral("Error")));
+    QCOMPARE(platform::recordedBeeps().size(), std::size_t(5));
     QVERIFY(!viewer());
 }
 
-void TestHelp::brokenCollectionShowsNothing() {
+void TestHelp::brokenCollectionSaysSo() {
     QFile broken(QDir(QCoreApplication::applicationDirPath()).filePath("BROKEN.qhc"));
     if (!broken.open(QIODevice::WriteOnly))
         QSKIP("the program's folder cannot be written");
@@ -316,9 +405,14 @@ void TestHelp::brokenCollectionShowsNothing() {
     const auto removeBroken = qScopeGuard([&broken] { broken.remove(); });
     delete viewer();
     platform::setHelpFile(QStringLiteral("BROKEN.HLP"));
+    ModalAnswerer answerer;
+    answerer.press(QStringLiteral("msg_OK")).press(QStringLiteral("msg_OK"));
 
     QVERIFY(!platform::helpRequest(HelpCommand::Contents));
     QVERIFY(platform::topicJump(QStringLiteral("Help_Password1")));
+    QVERIFY(answerer.done());
+    QCOMPARE(answerer.texts(),
+             QStringList(2, QStringLiteral("Cannot read the help file BROKEN.qhc.")));
     QVERIFY(!viewer());
 }
 

@@ -7,6 +7,7 @@
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QTest>
 
 using namespace platform;
@@ -17,6 +18,8 @@ private slots:
     void fontSizeLimits_data();
     void fontSizeLimits();
     void fontDialogOffersNoEffects();
+    void fontDialogListsAcceptedSizesOnly_data();
+    void fontDialogListsAcceptedSizesOnly();
     void fontConfirmedUnchanged_data();
     void fontConfirmedUnchanged();
     void sampleIsShown();
@@ -69,6 +72,37 @@ void TestDisplayDialogs::fontDialogOffersNoEffects() {
     chooseFont(nullptr, QFont());
     QVERIFY(answerer.done());
     QVERIFY(!effectsVisible);
+}
+
+void TestDisplayDialogs::fontDialogListsAcceptedSizesOnly_data() {
+    QTest::addColumn<QString>("face");
+    QTest::newRow("the face it opens on") << "";
+    QTest::newRow("another face chosen") << "DejaVu Serif";
+}
+
+// The size list, filled anew for each face, offers nothing that OK would refuse.
+void TestDisplayDialogs::fontDialogListsAcceptedSizesOnly() {
+    QFETCH(QString, face);
+    QStringList listed;
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *w) {
+        auto *dialog = static_cast<QFontDialog *>(w);
+        if (!face.isEmpty())
+            dialog->setCurrentFont(QFont(face, 12));
+        const auto lists = dialog->findChildren<QListView *>(Qt::FindDirectChildrenOnly);
+        QListView *sizes = lists.value(2);
+        for (int row = 0; sizes != nullptr && row < sizes->model()->rowCount(); ++row) {
+            if (!sizes->isRowHidden(row))
+                listed << sizes->model()->index(row, 0).data().toString();
+        }
+        w->close();
+    });
+    chooseFont(nullptr, QFont(QStringLiteral("DejaVu Sans Mono"), 10));
+    QVERIFY(answerer.done());
+    QVERIFY(listed.contains(QStringLiteral("6")));
+    QVERIFY(listed.contains(QStringLiteral("28")));
+    for (const QString &size : listed)
+        QVERIFY2(size.toInt() >= 6 && size.toInt() <= 32, qPrintable(size));
 }
 
 // OK on the font the dialog opened with gives that font back: the same face, size and

@@ -21,6 +21,8 @@ private slots:
     void titlesByKind_data();
     void titlesByKind();
     void buttonsStandInFixedOrder();
+    void frameOffersTitleAndClose_data();
+    void frameOffersTitleAndClose();
     void longUnbrokenTextStaysOnScreen();
     void applicationErrorBoxAddsFullStop();
     void guardShowsFailureAndGoesOn();
@@ -37,7 +39,7 @@ void TestMessageBox::answers_data() {
     QTest::newRow("OK, close") << unsigned(Ok) << 2 << unsigned(Cancel);
     QTest::newRow("Yes/No, Enter") << unsigned(Yes | No) << 0 << unsigned(Yes);
     QTest::newRow("Yes/No, Escape") << unsigned(Yes | No) << 1 << unsigned(No);
-    QTest::newRow("Yes/No, close") << unsigned(Yes | No) << 2 << unsigned(Cancel);
+    QTest::newRow("Yes/No, close answers No") << unsigned(Yes | No) << 2 << unsigned(No);
     QTest::newRow("Cancel/Retry, Enter") << unsigned(Cancel | Retry) << 0 << unsigned(Retry);
     QTest::newRow("Cancel/Retry, Escape") << unsigned(Cancel | Retry) << 1 << unsigned(Cancel);
     QTest::newRow("Cancel/Retry, close") << unsigned(Cancel | Retry) << 2 << unsigned(Cancel);
@@ -92,6 +94,31 @@ void TestMessageBox::buttonsStandInFixedOrder() {
     QCOMPARE(showMessageBox(nullptr, QStringLiteral("x"), MessageKind::Information, all), Help);
     QCOMPARE(captions, (QStringList{"&Yes", "&No", "OK", "Cancel", "&Abort", "&Retry", "&Ignore",
                                     "&All", "&Help"}));
+}
+
+void TestMessageBox::frameOffersTitleAndClose_data() {
+    QTest::addColumn<unsigned>("buttons");
+    QTest::addColumn<bool>("closeButton");
+    QTest::newRow("OK") << unsigned(Ok) << true;
+    QTest::newRow("Cancel/Retry") << unsigned(Cancel | Retry) << true;
+    QTest::newRow("Yes/No has no close button") << unsigned(Yes | No) << false;
+}
+
+// The window manager is told exactly which buttons the frame has: never minimise or maximise.
+void TestMessageBox::frameOffersTitleAndClose() {
+    QFETCH(unsigned, buttons);
+    QFETCH(bool, closeButton);
+    Qt::WindowFlags flags;
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *box) {
+        flags = box->windowFlags();
+        QTest::keyClick(box->focusWidget(), Qt::Key_Escape);
+    });
+    showMessageBox(nullptr, QStringLiteral("x"), MessageKind::Confirmation, buttons);
+    QVERIFY(answerer.done());
+    QVERIFY(flags.testFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint));
+    QCOMPARE(flags.testFlag(Qt::WindowCloseButtonHint), closeButton);
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 }
 
 // A file name of 300 characters without a blank wraps inside the box, and every character of

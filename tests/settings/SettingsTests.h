@@ -5,5 +5,4 @@ int runProfileTextTests(int argc, char **argv);
 int runProfileIntegerTests(int argc, char **argv);
 int runProfileFileTests(int argc, char **argv);
 int runColorValueTests(int argc, char **argv);
-int runFontSizeTests(int argc, char **argv);
 int runDisplaySettingsTests(int argc, char **argv);

@@ -15,7 +15,7 @@ int main(int argc, char **argv) {
     QStandardPaths::setTestModeEnabled(true);
     int failedClasses = 0;
     for (const auto run : {runProfileTextTests, runProfileIntegerTests, runProfileFileTests,
-                           runColorValueTests, runFontSizeTests, runDisplaySettingsTests})
+                           runColorValueTests, runDisplaySettingsTests})
         failedClasses += run(argc, argv) != 0 ? 1 : 0;
     return failedClasses;
 }

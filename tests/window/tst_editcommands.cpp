@@ -173,7 +173,7 @@ void TestEditCommands::newAsks_data() {
     QTest::newRow("No") << "msg_No" << false;
     QTest::newRow("Escape answers No") << "Escape" << false;
     QTest::newRow("Enter answers Yes") << "Enter" << true;
-    QTest::newRow("closed by the frame") << "frame" << true;
+    QTest::newRow("closed by the frame answers No") << "frame" << false;
 }
 
 void TestEditCommands::newAsks() {
