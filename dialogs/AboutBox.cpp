@@ -1,6 +1,7 @@
 // The About box: its layout, the texts it shows when it opens, and the keys it answers.
 #include "dialogs/AboutBox.h"
 
+#include "platform/Accessibility.h"
 #include "platform/DialogPlacement.h"
 #include "platform/Readability.h"
 
@@ -149,6 +150,8 @@ QWidget *Tfrm_About::createTitle() {
     const QString name = QStringLiteral("Shroud-a-Pad");
     const QSize size(211, 34);
     QLabel *shadow = makeLabel(title, "Label2", name, titleFace(), size);
+    // The name is read once, from the copy drawn on top.
+    platform::hideFromAssistiveTools(shadow);
     shadow->setContentsMargins(1, 1, 0, 0);
     setTextColour(shadow, white);
     QLabel *name1 = makeLabel(title, "Label1", name, titleFace(), size);

@@ -51,6 +51,8 @@ void Tfrm_PWord::buildBevel() {
     auto *inside = new QVBoxLayout(Bevel1);
     inside->setContentsMargins(16, 16, 11, 13);
     inside->setSpacing(3);
+    // The prompt labels the entry, so that a screen reader names the entry by it.
+    lab_PWord->setBuddy(txt_PWord);
     inside->addWidget(lab_PWord);
     inside->addWidget(txt_PWord);
     static_cast<QVBoxLayout *>(layout())->addWidget(Bevel1);
@@ -68,6 +70,7 @@ void Tfrm_PWord::buildButtons() {
 
 void Tfrm_PWord::setPrompt(const QString &prompt) {
     lab_PWord->setText(prompt);
+    txt_PWord->setAccessibleName(prompt);
 }
 
 QString Tfrm_PWord::prompt() const {

@@ -187,7 +187,7 @@ void Tfrm_SPad::createEditor() {
     pan_SPad->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pan_SPad->setLineWidth(1);
     txt_SPad = new SPadEditor(pan_SPad);
-    txt_SPad->setAccessibleName(tr("Text"));
+    txt_SPad->setAccessibleName(tr("Text editor"));
     auto *layout = new QVBoxLayout(pan_SPad);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(txt_SPad);

@@ -1,6 +1,7 @@
 // The message box dialog: layout, fixed button order and the keyboard and frame answers.
 #include "platform/MessageBoxDialog.h"
 
+#include "platform/Accessibility.h"
 #include "platform/DialogPlacement.h"
 
 #include <QApplication>
@@ -96,6 +97,7 @@ MessageBoxDialog::MessageBoxDialog(QWidget *parent, const QString &title, const 
     : QDialog(parent, frameOf(buttons))
     , m_buttons(buttons) {
     setObjectName(QStringLiteral("MessageBox"));
+    presentAsAlert(this, text);
     setWindowTitle(title);
     setModal(true);
 

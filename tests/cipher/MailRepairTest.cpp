@@ -5,6 +5,7 @@
 #include "RowName.h"
 
 #include "cipher/Messages.h"
+#include "cipher/Method02.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -23,6 +24,14 @@ using MailChange = std::function<void(Lines &)>;
 
 // Every byte value, so the body runs over six lines and every character of the method appears.
 const std::string original = testing_cipher::everyByte();
+
+// The original's block under a method and a phrase; Method 02 with Argon2id limits small enough
+// for a table that derives many keys.
+Lines written(int method, const std::string &phrase) {
+    if (method == cipher::method02Number)
+        return cipher::method02::write(original, phrase, {{2, 64}, {}, {}});
+    return armour(original, phrase, method);
+}
 
 // Block lines are START, header, body lines, checksum line, END.
 constexpr std::size_t firstBody = 2;
@@ -94,19 +103,26 @@ struct RepairRow {
     std::string undone;
 };
 
-class Repaired : public testing::TestWithParam<std::tuple<RepairRow, int, std::string>> {};
+// A method and a phrase to write the block with; Method 02 always takes a phrase.
+struct Keying {
+    int method;
+    std::string phrase;
+};
+
+class Repaired : public testing::TestWithParam<std::tuple<RepairRow, Keying>> {};
 
 std::string repairedName(const testing::TestParamInfo<Repaired::ParamType> &info) {
-    const auto &[row, method, phrase] = info.param;
-    return std::string(row.name) + "_method0" + std::to_string(method) +
-           (phrase.empty() ? "" : "_phrase");
+    const auto &[row, keying] = info.param;
+    return std::string(row.name) + "_method0" + std::to_string(keying.method) +
+           (keying.phrase.empty() ? "" : "_phrase");
 }
 
 } // namespace
 
 TEST_P(Repaired, givesBackTheTextWithoutAWarning) {
-    const auto &[row, method, phrase] = GetParam();
-    Lines lines = armour(original, phrase, method);
+    const auto &[row, keying] = GetParam();
+    const std::string &phrase = keying.phrase;
+    Lines lines = written(keying.method, phrase);
     row.change(lines);
     const BlockText mailed(lines);
     const auto decoded = decrypt(mailed, phrase);
@@ -143,7 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
                       together({rewrapped(33), spreadBy(""), trailing(" "), quoted("  >> ")}),
                       R"(the quote prefix ">> ", leading and trailing spaces and tabs, )"
                       "blank lines inside the block, body lines broken at another width"}),
-        testing::Values(0, 1), testing::Values(std::string(), std::string("SECRET PHRASE"))),
+        testing::Values(Keying{0, ""}, Keying{0, "SECRET PHRASE"}, Keying{1, ""},
+                        Keying{1, "SECRET PHRASE"}, Keying{2, "Secret phrase"})),
     repairedName);
 
 namespace {
@@ -236,6 +253,7 @@ namespace {
 
 struct OwnOutcomeRow {
     const char *name;
+    int method;
     MailChange change;
     std::string phrase;
     std::string refusal;
@@ -248,7 +266,7 @@ class OwnOutcome : public testing::TestWithParam<OwnOutcomeRow> {};
 
 // Where the exact reading finds no block, the repaired reading goes on as any block would.
 TEST_P(OwnOutcome, whereTheExactReadingFoundNoBlock) {
-    Lines lines = armour(original, "SECRET");
+    Lines lines = written(GetParam().method, "SECRET");
     GetParam().change(lines);
     const BlockText mailed(lines);
     EXPECT_EQ(decryptExactly(mailed, "SECRET").refusal, cipher::messages::noBlock);
@@ -261,16 +279,36 @@ TEST_P(OwnOutcome, whereTheExactReadingFoundNoBlock) {
 INSTANTIATE_TEST_SUITE_P(
     MailRepair, OwnOutcome,
     testing::Values(
-        OwnOutcomeRow{"changedCharacter", together({changedCharacter(3, 10), quoted("> ")}),
+        OwnOutcomeRow{"changedCharacter", 1, together({changedCharacter(3, 10), quoted("> ")}),
                       "SECRET", "", Verdict::ChecksumDiffers},
-        OwnOutcomeRow{"lostBodyLine", together({lostLine(4), quoted("> ")}), "SECRET", "",
+        OwnOutcomeRow{"lostBodyLine", 1, together({lostLine(4), quoted("> ")}), "SECRET", "",
                       Verdict::EndedEarly},
-        OwnOutcomeRow{"wrongPhrase", quoted("> "), "SECRES",
+        OwnOutcomeRow{"wrongPhrase", 1, quoted("> "), "SECRES",
                       std::string(cipher::messages::wrongPhrase), Verdict::Verified},
-        OwnOutcomeRow{"invalidHeader",
+        OwnOutcomeRow{"invalidHeader", 1,
                       together({[](Lines &l) { l[1] = "QvL/0122/01/13"; }, quoted("> ")}), "SECRET",
-                      std::string(cipher::messages::invalidHeader), Verdict::Verified}),
+                      std::string(cipher::messages::invalidHeader), Verdict::Verified},
+        OwnOutcomeRow{"method02ChangedCharacter", 2,
+                      together({changedCharacter(3, 10), quoted("> ")}), "SECRET",
+                      std::string(cipher::messages::damagedBlock), Verdict::Verified},
+        OwnOutcomeRow{"method02WrongPhrase", 2, quoted("> "), "SECRES",
+                      std::string(cipher::messages::wrongPhrase), Verdict::Verified}),
     testing_cipher::rowName);
+
+// A Method 02 block whose repair the checksum cannot prove ends as the exact reading does: with
+// the damaged-block words, never a text.
+TEST(MailRepair, method02BlockNoRepairProvesStaysDamaged) {
+    for (const MailChange &change :
+         {changedCharacter(3, 10), together({rewrapped(40), changedCharacter(5, 7)}),
+          together({rewrapped(40), lostLine(6)}), together({lostLine(4), blankLineBefore(3)})}) {
+        Lines lines = written(cipher::method02Number, "SECRET");
+        change(lines);
+        const BlockText mailed(lines);
+        const auto decoded = decrypt(mailed, "SECRET");
+        EXPECT_EQ(decoded, decryptExactly(mailed, "SECRET"));
+        EXPECT_EQ(decoded.refusal, cipher::messages::damagedBlock);
+    }
+}
 
 TEST(MailRepair, leavesTextWithoutABlockAlone) {
     for (const std::string text : {"", "> just a reply\r\n> QvL/ once\r\n", "QvL/0122/01/0/3\r\n"})
