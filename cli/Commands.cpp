@@ -15,6 +15,7 @@
 #include "cipher/Messages.h"
 #include "cipher/Method02.h"
 #include "cipher/Sodium.h"
+#include "cipher/TextEncoding.h"
 
 #include <iostream>
 
@@ -79,11 +80,14 @@ void refuseZeroByte(std::string_view text) {
                "; a block carries text only up to its first zero byte");
 }
 
-// Writes the text as the editor would hold it: up to the first zero byte. Answers the warning
-// that bytes were left out, or nothing.
-std::optional<std::string> writeEditorText(std::string_view bytes) {
+// Writes the text as the editor would hold it: up to the first zero byte; with `utf8`, a text
+// that is not valid UTF-8 is read as Windows-1252, as the editor reads it, and written as UTF-8.
+// Answers the warning that bytes were left out, or nothing.
+std::optional<std::string> writeEditorText(std::string_view bytes, bool utf8) {
     const auto zero = bytes.find('\0');
-    writeOutput(bytes.substr(0, zero));
+    const std::string_view text = bytes.substr(0, zero);
+    writeOutput(utf8 && !cipher::isValidUtf8(text) ? cipher::windows1252ToUtf8(text)
+                                                   : std::string(text));
     if (zero == std::string_view::npos)
         return std::nullopt;
     return "qvl: the text holds a zero byte at offset " + std::to_string(zero) + "; the " +
@@ -94,7 +98,7 @@ std::optional<std::string> writeEditorText(std::string_view bytes) {
 
 // A Method 02 block: its body proved intact, then the phrase asked for and proved by the tag;
 // nothing is written unless both hold.
-int decryptMethod02(const cipher::BlockReading &reading,
+int decryptMethod02(const cipher::BlockReading &reading, bool utf8,
                     const std::optional<TypedPhrase> &fromFile) {
     const auto body = cipher::method02::readBody(reading.lines, *reading.opened.value);
     if (!body)
@@ -104,7 +108,7 @@ int decryptMethod02(const cipher::BlockReading &reading,
     const std::optional<std::string> text = cipher::method02::open(*body.value, phrase);
     if (!text)
         refuse(cipher::messages::wrongPhrase);
-    const auto leftOut = writeEditorText(*text);
+    const auto leftOut = writeEditorText(*text, utf8);
     noteRepair(reading);
     if (leftOut)
         std::cerr << *leftOut << '\n';
@@ -133,7 +137,7 @@ int runDecrypt(const Options &options) {
     if (!block)
         refuse(block.refusal);
     if (block.value->header.isMethod02())
-        return decryptMethod02(reading, fromFile);
+        return decryptMethod02(reading, options.utf8, fromFile);
     std::string phrase = block.value->isProtected()
                              ? phraseFor(fromFile, block.value->header.method)
                              : std::string();
@@ -141,7 +145,7 @@ int runDecrypt(const Options &options) {
     if (block.value->isProtected() && !cipher::phraseMatches(reading.lines, *block.value, phrase))
         refuse(cipher::messages::wrongPhrase);
     const cipher::DecodedText decoded = cipher::decodeText(reading.lines, *block.value, phrase);
-    const auto leftOut = writeEditorText(decoded.bytes);
+    const auto leftOut = writeEditorText(decoded.bytes, options.utf8);
     noteRepair(reading);
     if (leftOut)
         std::cerr << *leftOut << '\n';

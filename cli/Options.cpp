@@ -10,14 +10,15 @@ namespace qvl {
 
 const char *const usageText =
     "usage: qvl encrypt [--method 0|1|2] [--passphrase-file FILE] [INPUT]\n"
-    "       qvl decrypt [--passphrase-file FILE] [INPUT]\n"
+    "       qvl decrypt [--passphrase-file FILE] [--utf8] [INPUT]\n"
     "       qvl detect [INPUT]\n"
     "       qvl --help | --version\n"
     "\n"
     "encrypt  writes the armoured block of INPUT to standard output (Method 01 unless\n"
     "         --method 0 or --method 2 is given), every line ended by CR LF. Method 02 is\n"
     "         strong protection, needs a phrase and version 2.00 or later to decrypt.\n"
-    "decrypt  writes the text carried by the first armoured block in INPUT.\n"
+    "decrypt  writes the text carried by the first armoured block in INPUT; with --utf8,\n"
+    "         a Windows-1252 text is written as UTF-8 (a valid UTF-8 text as it is).\n"
     "detect   exits with 0 when INPUT holds an armoured block, 1 when it does not, 2 on an\n"
     "         error.\n"
     "\n"
@@ -80,6 +81,8 @@ void readOption(Options &options, const std::string &argument, ArgumentReader &r
     const std::string name = argument.substr(0, equals);
     if (name == "--method" && options.command == Command::Encrypt)
         options.method = methodNamed(reader.valueOf(argument, equals));
+    else if (argument == "--utf8" && options.command == Command::Decrypt)
+        options.utf8 = true;
     else if (name == "--passphrase-file" && options.command != Command::Detect)
         options.passphraseFile = reader.valueOf(argument, equals);
     else

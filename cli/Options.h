@@ -14,6 +14,7 @@ struct Options {
     int method = 1;
     std::optional<std::string> passphraseFile;
     std::optional<std::string> input; // standard input when empty or "-"
+    bool utf8 = false;                // decrypt: a Windows-1252 result written as UTF-8
 };
 
 // The usage text, for --help (standard output) and for mistakes (standard error).

@@ -3,29 +3,45 @@
 
 #include "platform/CodePage.h"
 
+#include <QStringDecoder>
+
 namespace editor_text {
 
 namespace {
 
-// One pass over text entering the editor: every character the code page cannot hold (and the
-// zero character) becomes "?", a surrogate pair counting as one character; with
-// `joinLineBreaks`, every CR LF and lone CR becomes one LF.
-QString convert(QStringView text, bool joinLineBreaks) {
+using cipher::Encoding;
+
+bool isSurrogatePair(QStringView text, qsizetype i) {
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+}
+
+// One pass over text entering the editor: every character the encoding cannot hold becomes
+// "?", the paragraph separator a line break; with `joinLineBreaks`, every CR LF and lone CR
+// becomes one LF.
+QString convert(QStringView text, bool joinLineBreaks, Encoding encoding) {
     QString result(text.size(), Qt::Uninitialized);
     QChar *out = result.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        const bool more = i + 1 < text.size();
         if (joinLineBreaks && c == u'\r') {
-            if (more && text[i + 1] == u'\n')
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
             *out++ = u'\n';
-            continue;
-        }
-        if (c.isHighSurrogate() && more && text[i + 1].isLowSurrogate())
+        } else if (c == QChar::ParagraphSeparator) {
+            *out++ = u'\n';
+        } else if (isSurrogatePair(text, i)) {
             ++i;
-        const bool held = c != QChar(0) && platform::cp1252::isRepresentable(c);
-        *out++ = held ? c : QChar(u'?');
+            if (encoding == Encoding::Utf8) {
+                *out++ = c;
+                *out++ = text[i];
+            } else {
+                *out++ = u'?';
+            }
+        } else {
+            const bool held = c != QChar(0) && !c.isSurrogate() &&
+                              (encoding == Encoding::Utf8 || platform::cp1252::isRepresentable(c));
+            *out++ = held ? c : QChar(u'?');
+        }
     }
     result.truncate(out - result.constData());
     return result;
@@ -33,16 +49,36 @@ QString convert(QStringView text, bool joinLineBreaks) {
 
 } // namespace
 
-QString representable(QStringView text) {
-    return convert(text, false);
+qsizetype firstOutsideWindows1252(QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!platform::cp1252::isRepresentable(text[i]))
+            return i;
+    }
+    return -1;
 }
 
-QString admissible(QStringView text) {
+bool needsUtf8(QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (isSurrogatePair(text, i))
+            return true;
+        if (c != QChar(0) && c != QChar::ParagraphSeparator && !c.isSurrogate() &&
+            !platform::cp1252::isRepresentable(c))
+            return true;
+    }
+    return false;
+}
+
+QString representable(QStringView text, Encoding encoding) {
+    return convert(text, false, encoding);
+}
+
+QString admissible(QStringView text, Encoding encoding) {
     const qsizetype zero = text.indexOf(QChar(0));
-    return convert(zero < 0 ? text : text.left(zero), true);
+    return convert(zero < 0 ? text : text.left(zero), true, encoding);
 }
 
-QString fromBytes(std::string_view bytes) {
+QString fromBytes(std::string_view bytes, Encoding encoding) {
     bytes = bytes.substr(0, bytes.find('\0'));
     std::string lines;
     lines.reserve(bytes.size());
@@ -55,7 +91,20 @@ QString fromBytes(std::string_view bytes) {
             ++i;
         lines += '\n';
     }
+    if (encoding == Encoding::Utf8) {
+        // A mark left after the document's own is a character of the text, and stays.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
+                                                         QStringDecoder::Flag::Stateless);
+        return decoder.decode(QByteArrayView(lines.data(), qsizetype(lines.size())));
+    }
     return platform::cp1252::decode(lines);
+}
+
+std::string toBytes(QStringView text, Encoding encoding) {
+    if (encoding == Encoding::Windows1252)
+        return platform::cp1252::encode(text);
+    const QByteArray bytes = text.toUtf8();
+    return std::string(bytes.constData(), std::size_t(bytes.size()));
 }
 
 } // namespace editor_text

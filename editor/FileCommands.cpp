@@ -1,6 +1,7 @@
-// Open File and Save File As: the editor's text to and from files, byte for byte.
-#include "editor/SPadEditor.h"
+// Open File and Save File As: the editor's text to and from files, in the file's encoding,
+// mark and line breaks.
 #include "editor/MainWindow.h"
+#include "editor/SPadEditor.h"
 #include "platform/Beep.h"
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"
@@ -21,13 +22,13 @@ void Tfrm_SPad::btn_OpenClick() {
 }
 
 void Tfrm_SPad::loadFile(const QString &path) {
-    std::string bytes = platform::normaliseLineBreaks(platform::readWholeFile(path));
+    std::string bytes = platform::readWholeFile(path);
     // The editor holds no zero byte: the text ends at the first one.
     bytes.resize(std::min(bytes.find('\0'), bytes.size()));
-    // A file equal to the text changes nothing, and what can be undone stays.
-    if (qint64(bytes.size()) == txt_SPad->byteLength() && bytes == txt_SPad->bytes())
-        return;
-    txt_SPad->setBytes(bytes);
+    const DocumentFormat format = formatOfFile(bytes);
+    // A file equal to the text changes nothing but the format, and what can be undone stays.
+    if (!txt_SPad->loadText(withoutMark(bytes, format), format))
+        UpdateStatus();
 }
 
 void Tfrm_SPad::btn_SaveClick() {
@@ -37,5 +38,5 @@ void Tfrm_SPad::btn_SaveClick() {
     }
     const QString name = m_fileDialogs.askSaveFileName(IsEncryptedText());
     if (!name.isEmpty())
-        platform::saveWholeFile(name, txt_SPad->bytes());
+        platform::saveWholeFile(name, txt_SPad->fileBytes());
 }

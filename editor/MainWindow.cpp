@@ -8,6 +8,7 @@
 #include "platform/Failure.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -42,13 +43,24 @@ QAction *addSeparator(QMenu *menu, const char *name) {
     return separator;
 }
 
-QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption,
+// A menu of the menu bar, or a submenu of a menu.
+template <class Parent>
+QMenu *addMenu(Parent *bar, const char *name, const QString &caption,
                const QList<QAction *> &items) {
     QMenu *menu = bar->addMenu(caption);
     menu->setObjectName(QLatin1String(name));
     menu->menuAction()->setObjectName(QLatin1String(name));
     menu->addActions(items);
     return menu;
+}
+
+// Items of which one is checked, the choice shown when the menu opens.
+void checkableGroup(QObject *owner, const QList<QAction *> &items) {
+    auto *group = new QActionGroup(owner);
+    for (QAction *item : items) {
+        item->setCheckable(true);
+        group->addAction(item);
+    }
 }
 
 } // namespace
@@ -98,6 +110,13 @@ void Tfrm_SPad::createActions() {
     BackgroundColor1 = createAction("BackgroundColor1", tr("&Background Color..."));
     WordWrap1 = createAction("WordWrap1", tr("Word Wrap"));
     WordWrap1->setCheckable(true);
+    Windows12521 = createAction("Windows12521", tr("&Windows-1252"));
+    Utf81 = createAction("Utf81", tr("&UTF-8"));
+    Utf8WithMark1 = createAction("Utf8WithMark1", tr("UTF-8 with Byte-Order &Mark"));
+    checkableGroup(this, {Windows12521, Utf81, Utf8WithMark1});
+    CrLf1 = createAction("CrLf1", tr("&CR LF (Windows)"));
+    Lf1 = createAction("Lf1", tr("&LF (Linux)"));
+    checkableGroup(this, {CrLf1, Lf1});
     Contents1 = createAction("Contents1", tr("&Contents"), Qt::Key_F1);
     SearchforHelpOn1 = createAction("SearchforHelpOn1", tr("&Search for Help On..."));
     HowtoUseHelp1 = createAction("HowtoUseHelp1", tr("&How to Use Help"));
@@ -114,6 +133,10 @@ void Tfrm_SPad::createMenus() {
     Edit1 = addMenu(bar, "Edit1", tr("&Edit"), {Undo1, Cut1, Copy1, Paste1, Delete1, SelectAll1});
     Options1 =
         addMenu(bar, "Options1", tr("&Options"), {Font1, TextColor1, BackgroundColor1, WordWrap1});
+    N6 = addSeparator(Options1, "N6");
+    Encoding1 =
+        addMenu(Options1, "Encoding1", tr("&Encoding"), {Windows12521, Utf81, Utf8WithMark1});
+    LineBreaks1 = addMenu(Options1, "LineBreaks1", tr("&Line Breaks"), {CrLf1, Lf1});
     Help1 = addMenu(bar, "Help1", tr("&Help"), {Contents1, SearchforHelpOn1, HowtoUseHelp1});
     N4 = addSeparator(Help1, "N4");
     Help1->addAction(About2);
@@ -205,7 +228,9 @@ void Tfrm_SPad::createStatusBar() {
     pan_TextType->setText(status_text::textTypeCaption(true));
     pan_TextType->setMinimumWidth(std::max(textTypeWidth, pan_TextType->sizeHint().width()));
     pan_TextType->setText(status_text::textTypeCaption(false));
+    pan_Format = createPanel("pan_Format", status_text::formatCaption({}));
     pan_Status->addPermanentWidget(pan_Bytes, 1);
+    pan_Status->addPermanentWidget(pan_Format);
     pan_Status->addPermanentWidget(pan_TextType);
 }
 
@@ -239,6 +264,12 @@ void Tfrm_SPad::connectCommands() {
     bindCommand(TextColor1, nullptr, &Tfrm_SPad::TextColor1Click);
     bindCommand(BackgroundColor1, nullptr, &Tfrm_SPad::BackgroundColor1Click);
     bindCommand(WordWrap1, nullptr, &Tfrm_SPad::WordWrap1Click);
+    bindCommand(Windows12521, nullptr, &Tfrm_SPad::Windows12521Click);
+    bindCommand(Utf81, nullptr, &Tfrm_SPad::Utf81Click);
+    bindCommand(Utf8WithMark1, nullptr, &Tfrm_SPad::Utf8WithMark1Click);
+    bindCommand(CrLf1, nullptr, &Tfrm_SPad::CrLf1Click);
+    bindCommand(Lf1, nullptr, &Tfrm_SPad::Lf1Click);
+    connect(Options1, &QMenu::aboutToShow, this, &Tfrm_SPad::checkFormatItems);
     bindCommand(Encrypt1, btn_Encrypt, &Tfrm_SPad::btn_EncryptClick);
     bindCommand(EncryptUsingMethod1, nullptr, &Tfrm_SPad::EncryptUsingMethod1Click);
     bindCommand(Decrypt1, btn_Decrypt, &Tfrm_SPad::btn_DecryptClick);

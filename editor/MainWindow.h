@@ -16,15 +16,16 @@ class QToolBar;
 class QToolButton;
 class SPadEditor;
 struct DisplaySettings;
+struct DocumentFormat;
 
 class Tfrm_SPad : public QMainWindow {
     Q_OBJECT
 public:
     explicit Tfrm_SPad(QWidget *parent = nullptr);
 
-    // Shows the size of the text and of the selection and whether the text holds an armoured
-    // block, and enables the tool buttons that follow the text. Reads only counts the editor
-    // keeps, so it is cheap at any size of text.
+    // Shows the size of the text and of the selection, the document's encoding and line
+    // breaks, and whether the text holds an armoured block, and enables the tool buttons that
+    // follow the text. Reads only counts the editor keeps, so it is cheap at any size of text.
     void UpdateStatus();
     // True when at least two lines of the editor begin with "QvL/".
     bool IsEncryptedText() const;
@@ -94,6 +95,15 @@ private:
     void TextColor1Click();
     void BackgroundColor1Click();
     void WordWrap1Click();
+    // The document's encoding and line breaks (FormatCommands.cpp). Windows-1252 is refused
+    // for a text it cannot hold; the menu's check marks follow the document.
+    void Windows12521Click();
+    void Utf81Click();
+    void Utf8WithMark1Click();
+    void CrLf1Click();
+    void Lf1Click();
+    void changeFormat(const DocumentFormat &format);
+    void checkFormatItems();
     DisplaySettings displaySettings() const;
     void applyDisplaySettings(const DisplaySettings &settings);
     // The command-line file at start-up: loaded when it exists, else the stop beep and a box.
@@ -124,6 +134,14 @@ private:
     QAction *TextColor1 = nullptr;
     QAction *BackgroundColor1 = nullptr;
     QAction *WordWrap1 = nullptr;
+    QAction *N6 = nullptr;
+    QMenu *Encoding1 = nullptr;
+    QAction *Windows12521 = nullptr;
+    QAction *Utf81 = nullptr;
+    QAction *Utf8WithMark1 = nullptr;
+    QMenu *LineBreaks1 = nullptr;
+    QAction *CrLf1 = nullptr;
+    QAction *Lf1 = nullptr;
     QMenu *Help1 = nullptr;
     QAction *Contents1 = nullptr;
     QAction *SearchforHelpOn1 = nullptr;
@@ -149,6 +167,7 @@ private:
 
     QStatusBar *pan_Status = nullptr;
     QLabel *pan_Bytes = nullptr;
+    QLabel *pan_Format = nullptr;
     QLabel *pan_TextType = nullptr;
 
     platform::FileDialogs m_fileDialogs{this};

@@ -3,7 +3,7 @@
 #include "editor/SPadEditor.h"
 
 #include "editor/EditorText.h"
-#include "editor/TagLineCounter.h"
+#include "editor/TextCounter.h"
 #include "platform/ColorValue.h"
 
 #include <QContextMenuEvent>
@@ -28,7 +28,7 @@ QFont editorFont() {
 
 SPadEditor::SPadEditor(QWidget *parent)
     : QPlainTextEdit(parent)
-    , m_tagLines(new TagLineCounter(document()))
+    , m_counter(new TextCounter(document()))
     , m_textColor(layoutTextColor)
     , m_backColor(platform::windowColorValue) {
     setObjectName(QStringLiteral("txt_SPad"));
@@ -89,6 +89,12 @@ bool SPadEditor::event(QEvent *event) {
     return handled;
 }
 
+cipher::Encoding SPadEditor::encodingToHold(QStringView text) {
+    if (m_format.encoding == cipher::Encoding::Windows1252 && editor_text::needsUtf8(text))
+        m_format.encoding = cipher::Encoding::Utf8;
+    return m_format.encoding;
+}
+
 void SPadEditor::keyPressEvent(QKeyEvent *event) {
     if (event->matches(QKeySequence::Undo)) {
         undoLastEdit();
@@ -97,7 +103,7 @@ void SPadEditor::keyPressEvent(QKeyEvent *event) {
     // The one level of undo has no separate redo: an undo after an undo brings the edit back.
     if (event->matches(QKeySequence::Redo))
         return;
-    const QString text = editor_text::representable(event->text());
+    const QString text = editor_text::representable(event->text(), encodingToHold(event->text()));
     if (text == event->text()) {
         QPlainTextEdit::keyPressEvent(event);
         return;
@@ -120,7 +126,8 @@ void SPadEditor::mouseMoveEvent(QMouseEvent *event) {
 }
 
 void SPadEditor::inputMethodEvent(QInputMethodEvent *event) {
-    const QString commit = editor_text::representable(event->commitString());
+    const QString commit =
+        editor_text::representable(event->commitString(), encodingToHold(event->commitString()));
     if (commit == event->commitString()) {
         QPlainTextEdit::inputMethodEvent(event);
         return;
@@ -157,7 +164,8 @@ void SPadEditor::insertFromMimeData(const QMimeData *source) {
     if (!canInsertFromMimeData(source))
         return;
     QMimeData admitted;
-    admitted.setText(editor_text::admissible(source->text()));
+    const QString text = source->text();
+    admitted.setText(editor_text::admissible(text, encodingToHold(text)));
     QPlainTextEdit::insertFromMimeData(&admitted);
 }
 

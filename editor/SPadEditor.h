@@ -1,7 +1,11 @@
-// The editor txt_SPad: a plain-text edit whose text is a string of Windows-1252 bytes with
-// CR LF line breaks. It keeps the one-level undo, lets the menu take the keys it holds,
-// admits only characters its bytes can hold, and reports the events that refresh the status.
+// The editor txt_SPad: a plain-text edit whose text is a string of bytes in the document's
+// encoding (Windows-1252 or UTF-8) with CR LF line breaks. It keeps the one-level undo, lets
+// the menu take the keys it holds, admits only characters its bytes can hold (a character
+// Windows-1252 cannot hold makes the document UTF-8), and reports the events that refresh the
+// status.
 #pragma once
+
+#include "editor/DocumentFormat.h"
 
 #include <QKeySequence>
 #include <QList>
@@ -10,26 +14,44 @@
 #include <string_view>
 
 class QMenu;
-class TagLineCounter;
+class TextCounter;
 
 class SPadEditor : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit SPadEditor(QWidget *parent = nullptr);
 
-    // The whole text as bytes, every line break CR LF. Built line by line; costs a pass over
-    // the text, so it is for commands, not for the status refresh.
+    // The document's encoding, mark and line-break convention. Setting it changes no
+    // character: the caller makes sure the encoding holds the text.
+    const DocumentFormat &format() const { return m_format; }
+    void setFormat(const DocumentFormat &format);
+
+    // The whole text as bytes of the document's encoding, every line break CR LF, without the
+    // mark. Built line by line; costs a pass over the text, so it is for commands, not for the
+    // status refresh.
     std::string bytes() const;
-    // Replaces the whole text: the text ends at the first zero byte, every CR LF, lone CR and
-    // lone LF is a line break. Leaves nothing to undo and the caret at the start.
+    // The text as Save writes it: the mark, then the bytes with the document's line breaks.
+    std::string fileBytes() const;
+    // Replaces the whole text by a decrypted or newly made text: UTF-8 when the bytes are valid
+    // UTF-8 holding a byte above 7F (a leading mark kept as the document's), else Windows-1252;
+    // line breaks CR LF. The text ends at the first zero byte, every CR LF, lone CR and lone LF
+    // is a line break. Leaves nothing to undo and the caret at the start.
     void setBytes(std::string_view bytes);
+    // Takes a file's text (its bytes after the mark) in the file's format. A text equal to the
+    // editor's changes only the format: no change event, and what can be undone stays.
+    // Otherwise as setBytes(). Returns whether the text was replaced.
+    bool loadText(std::string_view bytes, const DocumentFormat &format);
+
+    // The first character of the text that Windows-1252 cannot hold; empty when there is none.
+    QString firstOutsideWindows1252() const;
 
     // The text's own lines, independent of wrapping on screen: an empty text has one line.
     int lineCount() const;
     // Line `index` (0-based) as bytes without its line break; empty when out of range.
     std::string line(int index) const;
 
-    // Sizes in bytes, each line break counting two; cheap at any size of text.
+    // Sizes in bytes of the document's encoding without the mark, each line break counting
+    // two; read from counts kept as the text changes, so cheap at any size of text.
     qint64 byteLength() const;
     qint64 selectionByteLength() const;
     // The number of lines that begin with "QvL/"; kept up to date as the text changes.
@@ -82,10 +104,16 @@ protected:
 private:
     bool lastCommandWasUndo() const;
     bool isDeclined(const QKeyEvent &event) const;
+    // The encoding for text entering the editor: a character that Windows-1252 cannot hold
+    // makes the document UTF-8 before it enters, so that no character is lost.
+    cipher::Encoding encodingToHold(QStringView text);
+    bool holdsText(QStringView text) const;
+    void replaceText(const QString &text, const DocumentFormat &format);
 
     void applyColors();
 
-    TagLineCounter *m_tagLines;
+    TextCounter *m_counter;
+    DocumentFormat m_format;
     quint32 m_textColor;
     quint32 m_backColor;
     bool m_undone = false;

@@ -1,27 +1,91 @@
-// The editor's text seen as bytes: sizes from the document's counts, lines from its blocks,
-// the whole text built from the blocks' own characters.
+// The editor's text seen as bytes of the document's encoding: sizes from the document's and
+// the counter's counts, lines from its blocks, the whole text built from the blocks' own
+// characters.
 #include "editor/EditorText.h"
 #include "editor/SPadEditor.h"
-#include "editor/TagLineCounter.h"
-
-#include "platform/CodePage.h"
+#include "editor/TextCounter.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
 
-std::string SPadEditor::bytes() const {
+namespace {
+
+std::string joinedBytes(const QTextDocument &document, cipher::Encoding encoding,
+                        std::string_view lineBreak, std::size_t size) {
     std::string result;
-    result.reserve(static_cast<std::size_t>(byteLength()));
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (block != document()->begin())
-            result += editor_text::lineBreak;
-        result += platform::cp1252::encode(block.text());
+    result.reserve(size);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block != document.begin())
+            result += lineBreak;
+        result += editor_text::toBytes(block.text(), encoding);
     }
     return result;
 }
 
+} // namespace
+
+void SPadEditor::setFormat(const DocumentFormat &format) {
+    m_format = format;
+}
+
+std::string SPadEditor::bytes() const {
+    return joinedBytes(*document(), m_format.encoding, editor_text::lineBreak,
+                       std::size_t(byteLength()));
+}
+
+std::string SPadEditor::fileBytes() const {
+    const std::string_view mark = m_format.byteOrderMark ? cipher::utf8Mark : std::string_view();
+    const std::string_view lineBreak =
+        m_format.lineBreaks == LineBreaks::Lf ? std::string_view("\n") : editor_text::lineBreak;
+    return std::string(mark) +
+           joinedBytes(*document(), m_format.encoding, lineBreak, std::size_t(byteLength()));
+}
+
 void SPadEditor::setBytes(std::string_view bytes) {
-    setPlainText(editor_text::fromBytes(bytes));
+    const DocumentFormat format = formatOfDecryptedText(bytes);
+    replaceText(editor_text::fromBytes(withoutMark(bytes, format), format.encoding), format);
+}
+
+bool SPadEditor::loadText(std::string_view bytes, const DocumentFormat &format) {
+    const QString text = editor_text::fromBytes(bytes, format.encoding);
+    if (holdsText(text)) {
+        m_format = format;
+        return false;
+    }
+    replaceText(text, format);
+    return true;
+}
+
+// The format is taken first, so that the change event already shows it.
+void SPadEditor::replaceText(const QString &text, const DocumentFormat &format) {
+    m_format = format;
+    setPlainText(text);
+}
+
+// Compares line by line, building no copy of the editor's whole text.
+bool SPadEditor::holdsText(QStringView text) const {
+    if (text.size() != document()->characterCount() - 1)
+        return false;
+    qsizetype at = 0;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const QString line = block.text();
+        if (text.mid(at, line.size()) != line)
+            return false;
+        at += line.size();
+        if (block.next().isValid() && text[at++] != u'\n')
+            return false;
+    }
+    return true;
+}
+
+QString SPadEditor::firstOutsideWindows1252() const {
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const QString line = block.text();
+        const qsizetype at = editor_text::firstOutsideWindows1252(line);
+        if (at >= 0)
+            return line.mid(at, line[at].isHighSurrogate() ? 2 : 1);
+    }
+    return {};
 }
 
 int SPadEditor::lineCount() const {
@@ -29,13 +93,15 @@ int SPadEditor::lineCount() const {
 }
 
 std::string SPadEditor::line(int index) const {
-    return platform::cp1252::encode(document()->findBlockByNumber(index).text());
+    return editor_text::toBytes(document()->findBlockByNumber(index).text(), m_format.encoding);
 }
 
-// The document counts one character per line break plus one after the last line.
+// The document counts one character per line break plus one after the last line; UTF-8 adds
+// the bytes its characters take beyond one.
 qint64 SPadEditor::byteLength() const {
     const QTextDocument &text = *document();
-    return qint64(text.characterCount() - 1) + (text.blockCount() - 1);
+    const qint64 extra = m_format.encoding == cipher::Encoding::Utf8 ? m_counter->utf8Extra() : 0;
+    return qint64(text.characterCount() - 1) + (text.blockCount() - 1) + extra;
 }
 
 qint64 SPadEditor::selectionByteLength() const {
@@ -43,11 +109,14 @@ qint64 SPadEditor::selectionByteLength() const {
     if (!cursor.hasSelection())
         return 0;
     const QTextDocument &text = *document();
-    const int lineBreaks = text.findBlock(cursor.selectionEnd()).blockNumber() -
-                           text.findBlock(cursor.selectionStart()).blockNumber();
-    return qint64(cursor.selectionEnd() - cursor.selectionStart()) + lineBreaks;
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    const int lineBreaks = text.findBlock(end).blockNumber() - text.findBlock(start).blockNumber();
+    const qint64 extra =
+        m_format.encoding == cipher::Encoding::Utf8 ? m_counter->utf8Extra(start, end) : 0;
+    return qint64(end - start) + lineBreaks + extra;
 }
 
 int SPadEditor::tagLineCount() const {
-    return m_tagLines->count();
+    return m_counter->tagLines();
 }

@@ -1,4 +1,4 @@
-// The captions of the two status panels.
+// The captions of the status panels.
 #include "editor/StatusText.h"
 
 namespace status_text {
@@ -17,6 +17,15 @@ QString sizeCaption(qint64 length, qint64 selected) {
     if (selected > 0)
         caption += QStringLiteral(", ") + bytes(selected) + QStringLiteral(" selected");
     return caption;
+}
+
+QString formatCaption(const DocumentFormat &format) {
+    QString caption = format.encoding == cipher::Encoding::Utf8 ? QStringLiteral(" UTF-8")
+                                                                : QStringLiteral(" Windows-1252");
+    if (format.byteOrderMark)
+        caption += QStringLiteral(" BOM");
+    return caption + (format.lineBreaks == LineBreaks::Lf ? QStringLiteral(", LF")
+                                                          : QStringLiteral(", CR LF"));
 }
 
 QString textTypeCaption(bool encrypted) {

@@ -1,5 +1,7 @@
-// The captions of the two status panels.
+// The captions of the status panels.
 #pragma once
+
+#include "editor/DocumentFormat.h"
 
 #include <QString>
 
@@ -7,6 +9,10 @@ namespace status_text {
 
 // " 120 bytes", " 1 byte", " 120 bytes, 45 bytes selected": plain decimal counts of bytes.
 QString sizeCaption(qint64 length, qint64 selected);
+
+// " Windows-1252, CR LF", " UTF-8, LF", " UTF-8 BOM, CR LF": the document's encoding, with
+// the byte-order mark when it has one, and its line breaks.
+QString formatCaption(const DocumentFormat &format);
 
 // " Encrypted Text" or " Normal Text".
 QString textTypeCaption(bool encrypted);

@@ -1,8 +1,8 @@
 // The refresh of the status panels and the tool buttons that follow the text, and the editor
 // events that run it.
+#include "editor/MainWindow.h"
 #include "editor/SPadEditor.h"
 #include "editor/StatusText.h"
-#include "editor/MainWindow.h"
 
 #include <QLabel>
 #include <QToolButton>
@@ -20,6 +20,9 @@ void Tfrm_SPad::UpdateStatus() {
     const QString size = status_text::sizeCaption(length, selected);
     if (pan_Bytes->text() != size)
         pan_Bytes->setText(size);
+    const QString format = status_text::formatCaption(txt_SPad->format());
+    if (pan_Format->text() != format)
+        pan_Format->setText(format);
     pan_TextType->setText(status_text::textTypeCaption(IsEncryptedText()));
 }
 

@@ -20,24 +20,6 @@ std::string readWholeFile(const QString &path) {
     return bytes.toStdString();
 }
 
-std::string normaliseLineBreaks(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 32);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r') {
-            out += "\r\n";
-            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
-        } else if (c == '\n') {
-            out += "\r\n";
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
 namespace {
 
 // A device or a pipe is written in place: replacing it by a new file would destroy it.

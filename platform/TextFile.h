@@ -1,5 +1,5 @@
-// Reading and writing a text file whole, as the editor's bytes: loading normalises line
-// breaks to CR LF; saving replaces the file only once every byte has been written.
+// Reading and writing a text file whole, as the editor's bytes: saving replaces the file only
+// once every byte has been written.
 #pragma once
 
 #include <QString>
@@ -11,9 +11,6 @@ namespace platform {
 // The file's bytes, from the first to its size at this moment. Fails with
 // "Cannot open file %s" when it cannot be opened or read.
 std::string readWholeFile(const QString &path);
-
-// A CR not followed by LF becomes CR LF; an LF not preceded by CR becomes CR LF.
-std::string normaliseLineBreaks(std::string_view bytes);
 
 // Writes the bytes and nothing else, atomically: the old file stays whole when any step
 // fails. Fails with "Cannot create file %s" or "Stream write error".

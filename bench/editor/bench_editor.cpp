@@ -1,8 +1,9 @@
 // Measures the editor side at a 10 MB text of 200,000 lines: one status refresh (no selection,
-// a large selection, tag lines at the end), and typing one character in the main window beside
-// typing it in a bare QPlainTextEdit holding the same text.
-#include "editor/SPadEditor.h"
+// a large selection, tag lines at the end; a UTF-8 text with no selection, large selections
+// and a selection that grows by a character before each refresh), and typing one character in
+// the main window beside typing it in a bare QPlainTextEdit holding the same text.
 #include "editor/MainWindow.h"
+#include "editor/SPadEditor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -20,12 +22,16 @@ namespace {
 constexpr int lineCount = 200'000;
 constexpr int lineLength = 48; // 50 bytes with the line break: 10,000,000 bytes in all
 
-std::string largeText(bool tagLinesAtEnd) {
+// Western, Cyrillic and Chinese letters in UTF-8 at the start of each line of the UTF-8 text.
+constexpr std::string_view utf8Words = "K\xC3\xB6ln \xD0\xB6\xD0\xB6 \xE4\xB8\xAD ";
+
+std::string largeText(bool tagLinesAtEnd, std::string_view words = {}) {
     std::string text;
     text.reserve(std::size_t(lineCount) * (lineLength + 2));
     for (int i = 0; i < lineCount; ++i) {
         const bool tag = tagLinesAtEnd && i >= lineCount - 2;
-        std::string line = (tag ? "QvL/" : "line ") + std::to_string(i) + " of the benchmark text";
+        std::string line = std::string(tag ? "QvL/" : words) + (tag ? "" : "line ") +
+                           std::to_string(i) + " of the benchmark text";
         line.resize(lineLength, '.');
         text += line;
         if (i + 1 < lineCount)
@@ -56,6 +62,44 @@ double milliseconds(const std::function<void()> &work) {
 
 void report(const char *what, double nanoseconds) {
     std::printf("%-58s %12.3f us\n", what, nanoseconds / 1000.0);
+}
+
+void select(SPadEditor *editor, int from, int to) {
+    QTextCursor selection = editor->textCursor();
+    selection.setPosition(from);
+    selection.setPosition(to, QTextCursor::KeepAnchor);
+    editor->setTextCursor(selection);
+}
+
+// The status refresh at a UTF-8 text, whose sizes count UTF-8 bytes.
+void utf8Refreshes(Tfrm_SPad &window, SPadEditor *editor) {
+    editor->setBytes(largeText(false, utf8Words));
+    const int end = editor->document()->characterCount() - 1;
+    std::printf("UTF-8 text: %lld bytes\n", static_cast<long long>(editor->byteLength()));
+    report("UpdateStatus, UTF-8, no selection",
+           nanosecondsPerCall(7, 10'000, [&] { window.UpdateStatus(); }));
+    select(editor, 100, end - 100);
+    report("UpdateStatus, UTF-8, almost all selected",
+           nanosecondsPerCall(7, 10'000, [&] { window.UpdateStatus(); }));
+    select(editor, 100, end / 2);
+    report("UpdateStatus, UTF-8, half selected",
+           nanosecondsPerCall(7, 10'000, [&] { window.UpdateStatus(); }));
+    int to = end / 2;
+    report("UpdateStatus, UTF-8, half selected, growing each time",
+           nanosecondsPerCall(7, 1'000, [&] {
+               select(editor, 100, ++to);
+               window.UpdateStatus();
+           }));
+    select(editor, 0, 0);
+    report("UpdateStatus, UTF-8, first selection of half the text", nanosecondsPerCall(7, 10, [&] {
+               select(editor, 0, 0);
+               window.UpdateStatus();
+               select(editor, 100, end / 2);
+               window.UpdateStatus();
+           }));
+    std::printf("  (size shown: %lld bytes, %lld selected)\n\n",
+                static_cast<long long>(editor->byteLength()),
+                static_cast<long long>(editor->selectionByteLength()));
 }
 
 void placeCaretMidway(QPlainTextEdit *editor) {
@@ -130,6 +174,7 @@ int main(int argc, char *argv[]) {
     report("UpdateStatus, two tag lines at the end",
            nanosecondsPerCall(7, 10'000, [&] { window.UpdateStatus(); }));
     std::printf("  (text type shown: %s)\n\n", window.IsEncryptedText() ? "Encrypted" : "Normal");
+    utf8Refreshes(window, editor);
 
     editor->setBytes(plain);
     alone.setBytes(plain);

@@ -1,18 +1,21 @@
 // Measures opening a 10 MB text of 200,000 lines through the loading steps of Open (the file
-// read, its line breaks normalised, the editor replaced and the status refreshed) beside a
-// bare QPlainTextEdit's setPlainText of the same text, in turns in one run.
-#include "editor/SPadEditor.h"
+// read, its format found, its line breaks normalised, the editor replaced and the status
+// refreshed), for an ASCII file, a Windows-1252 file and a UTF-8 file of the same size, beside
+// a bare QPlainTextEdit's setPlainText of the ASCII text, in turns in one run.
 #include "editor/MainWindow.h"
+#include "editor/SPadEditor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -22,16 +25,30 @@ constexpr int lineLength = 48; // 50 bytes with the line break: 10,000,000 bytes
 constexpr int rounds = 15;
 
 // The lines end with LF alone, as most files written on this platform do, so that Open also
-// has line breaks to normalise.
-std::string largeText() {
+// has line breaks to normalise. Each line begins with `words` (of the same number of bytes in
+// every file), so the files differ only in their encoding.
+std::string largeText(std::string_view words) {
     std::string text;
     text.reserve(std::size_t(lineCount) * (lineLength + 1));
     for (int i = 0; i < lineCount; ++i) {
-        std::string line = "line " + std::to_string(i) + " of the benchmark text";
+        std::string line = std::string(words) + " line " + std::to_string(i);
         line.resize(lineLength, '.');
         text += line + '\n';
     }
     return text;
+}
+
+// Plain ASCII, accented Western letters in Windows-1252 (not valid UTF-8), and Western,
+// Cyrillic and Chinese letters in UTF-8: 14 bytes each.
+constexpr std::string_view asciiWords = "Gruesse Koelnn";
+constexpr std::string_view windows1252Words = "Gr\xFC\xDF"
+                                              "e aus K\xF6ln";
+constexpr std::string_view utf8Words = "K\xC3\xB6ln \xD0\xB6\xD0\xB6 \xE4\xB8\xAD";
+
+bool writeFile(const QString &path, const std::string &text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(text.data(), qint64(text.size())) == qint64(text.size());
 }
 
 struct Timing {
@@ -73,12 +90,13 @@ int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
 
     const QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("large.txt"));
-    const std::string text = largeText();
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) < 0)
+    const QString asciiPath = folder.filePath(QStringLiteral("ascii.txt"));
+    const QString windows1252Path = folder.filePath(QStringLiteral("windows-1252.txt"));
+    const QString utf8Path = folder.filePath(QStringLiteral("utf-8.txt"));
+    const std::string text = largeText(asciiWords);
+    if (!writeFile(asciiPath, text) || !writeFile(windows1252Path, largeText(windows1252Words)) ||
+        !writeFile(utf8Path, largeText(utf8Words)))
         return 1;
-    file.close();
     const QString plainText = QString::fromLatin1(text.data(), qsizetype(text.size()));
 
     Tfrm_SPad window;
@@ -90,10 +108,12 @@ int main(int argc, char *argv[]) {
     bare.resize(editor->size());
     bare.show();
     QCoreApplication::processEvents();
-    std::printf("file: %zu bytes, %d lines (LF)\n\n", text.size(), lineCount);
+    std::printf("files: %zu bytes each, %d lines (LF)\n\n", text.size(), lineCount);
 
     const std::vector<Timing> timings = measureInTurns(
-        {[&] { window.loadFile(path); }, [&] { bare.setPlainText(plainText); }}, [&] {
+        {[&] { window.loadFile(asciiPath); }, [&] { bare.setPlainText(plainText); },
+         [&] { window.loadFile(windows1252Path); }, [&] { window.loadFile(utf8Path); }},
+        [&] {
             editor->clear();
             bare.clear();
             QCoreApplication::processEvents();
@@ -102,8 +122,15 @@ int main(int argc, char *argv[]) {
     report("bare QPlainTextEdit, setPlainText", timings[1]);
     std::printf("%-52s best %8.2f     median %8.2f\n", "ratio main window / bare",
                 timings[0].best / timings[1].best, timings[0].median / timings[1].median);
-    window.loadFile(path);
-    std::printf("  (the editor holds %lld bytes in %d lines)\n",
-                static_cast<long long>(editor->byteLength()), editor->lineCount());
+    report("main window, loadFile of a Windows-1252 file", timings[2]);
+    report("main window, loadFile of a UTF-8 file", timings[3]);
+    std::printf("%-52s best %8.2f     median %8.2f\n", "ratio UTF-8 / Windows-1252",
+                timings[3].best / timings[2].best, timings[3].median / timings[2].median);
+    for (const QString &path : {asciiPath, windows1252Path, utf8Path}) {
+        window.loadFile(path);
+        std::printf("  (%s: the editor holds %lld bytes in %d lines)\n",
+                    qPrintable(QFileInfo(path).fileName()),
+                    static_cast<long long>(editor->byteLength()), editor->lineCount());
+    }
     return 0;
 }

@@ -330,6 +330,38 @@ TEST(QvlTool, method02EncryptsWithThePhraseFileAndDecryptsBack) {
     EXPECT_EQ(noPhrase.err, "qvl: Method 02 needs a phrase; give it with --passphrase-file\n");
 }
 
+struct Utf8Row {
+    const char *name;
+    std::string text;
+    std::string out;
+};
+
+class DecryptUtf8 : public testing::TestWithParam<Utf8Row> {};
+
+// A Windows-1252 result is written as UTF-8; a result that is already valid UTF-8 (ASCII
+// included) is written as it is.
+TEST_P(DecryptUtf8, writesUtf8) {
+    const QvlSandbox sandbox;
+    const auto result = sandbox.run("decrypt --utf8", block(GetParam().text));
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, GetParam().out);
+    EXPECT_EQ(result.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    QvlTool, DecryptUtf8,
+    testing::Values(Utf8Row{"ascii", "abc\r\n", "abc\r\n"},
+                    Utf8Row{"windows1252", "K\xF6ln \x80\x81", "K\xC3\xB6ln \xE2\x82\xAC\xC2\x81"},
+                    Utf8Row{"utf8", "K\xC3\xB6ln \xD0\xB6", "K\xC3\xB6ln \xD0\xB6"},
+                    Utf8Row{"almostUtf8", "\xC3\xB6\xC3", "\xC3\x83\xC2\xB6\xC3\x83"}),
+    testing_cipher::rowName);
+
+TEST(QvlTool, utf8IsForDecryptOnly) {
+    const QvlSandbox sandbox;
+    EXPECT_EQ(sandbox.run("encrypt --utf8", "abc").status, 1);
+    EXPECT_EQ(sandbox.run("decrypt --utf8=yes", abcBlock).status, 1);
+}
+
 TEST(QvlTool, overflowingChecksumIsReportedAndNothingWritten) {
     const QvlSandbox sandbox;
     std::string huge = "QvL/0122/00/0/2147483647\n";

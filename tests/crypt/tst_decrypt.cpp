@@ -102,6 +102,8 @@ private slots:
     void integerOverflowReachesErrorBox();
     void roundTrips_data();
     void roundTrips();
+    void charactersAndFormat_data();
+    void charactersAndFormat();
 };
 
 void TestDecrypt::initTestCase() {
@@ -408,6 +410,9 @@ void TestDecrypt::roundTrips_data() {
         {"a line break alone", "\r\n"},
         {"every byte in 3 lines", everyByteText(3) + "\r\n"},
         {"every byte, 22,528 bytes", everyByteText(89).substr(0, 22528)},
+        {"UTF-8", "Gr\xC3\xBC\xC3\x9F"
+                  "e \xD0\xB6 \xE4\xB8\xAD \xF0\x9F\x98\x80\r\n"},
+        {"UTF-8, 22,528 bytes", QString(11264, QChar(0x0436)).toUtf8().toStdString()},
     };
     for (const auto &[name, text] : texts) {
         for (const char *phrase : {"", "ABCDEFGHIJKLMNOP"}) {
@@ -439,6 +444,40 @@ void TestDecrypt::roundTrips() {
     QCOMPARE(w.bytes(), asString(text));
     QVERIFY(beepNames().isEmpty());
     QVERIFY(!w.editor()->canUndo());
+}
+
+void TestDecrypt::charactersAndFormat_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("characters");
+    QTest::addColumn<QString>("format");
+    const QString windows = QStringLiteral(" Windows-1252, CR LF");
+    QTest::newRow("ASCII") << QByteArray("abc\r\n") << QStringLiteral("abc\n") << windows;
+    QTest::newRow("Windows-1252, from older copies")
+        << QByteArray("Gr\xFC\xDF"
+                      "e aus K\xF6ln \x80")
+        << QStringLiteral(u"Gr\u00FC\u00DFe aus K\u00F6ln \u20AC") << windows;
+    QTest::newRow("Windows-1252 that is almost UTF-8")
+        << QByteArray("\xC3\xA9\xC3") << QStringLiteral(u"\u00C3\u00A9\u00C3") << windows;
+    QTest::newRow("UTF-8") << QByteArray("Gr\xC3\xBC\xC3\x9F"
+                                         "e \xE2\x86\x92 \xD0\xB6")
+                           << QStringLiteral(u"Gr\u00FC\u00DFe \u2192 \u0436")
+                           << QStringLiteral(" UTF-8, CR LF");
+    QTest::newRow("UTF-8 with the mark") << QByteArray("\xEF\xBB\xBFx") << QStringLiteral("x")
+                                         << QStringLiteral(" UTF-8 BOM, CR LF");
+}
+
+// The decrypted bytes are UTF-8 when they are valid UTF-8 holding a byte above 7F, else
+// Windows-1252, so blocks of older copies show the characters they always did.
+void TestDecrypt::charactersAndFormat() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, characters);
+    QFETCH(QString, format);
+    WindowUnderTest w;
+    w.editor()->setBytes(blockOf(asString(text)));
+    run(w, "Decrypt1", {});
+    QCOMPARE(w.editor()->toPlainText(), characters);
+    QCOMPARE(w.find<QLabel>("pan_Format")->text(), format);
+    QVERIFY(beepNames().isEmpty());
 }
 
 QTEST_MAIN(TestDecrypt)

@@ -126,6 +126,9 @@ void TestEncrypt::refusals_data() {
     // Each line break counts its two bytes.
     QTest::newRow("22,527 bytes and a line break") << "Encrypt1" << longest.left(22527) + "\r\n"
                                                    << tooLong;
+    // A UTF-8 text counts its UTF-8 bytes: 11,264 characters of two bytes and one more.
+    QTest::newRow("22,529 bytes of UTF-8")
+        << "Encrypt1" << QString(11264, QChar(0x0436)).toUtf8() + 'x' << tooLong;
 }
 
 // Refused before any dialog: the stop beep and the error box, nothing else, text unchanged.

@@ -1,6 +1,7 @@
 // Save File As through the main window and the real save dialog: the refusal of an empty text,
-// the proposed file type, the bytes written exactly, the default extension, failures that
-// leave the disk as it was, and the working folder after either file dialog.
+// the proposed file type, the bytes written exactly, files of every encoding and line-break
+// convention saved back as they were opened, the default extension, failures that leave the
+// disk as it was, and the working folder after either file dialog.
 #include "FileFixtures.h"
 #include "tests/startup/PrivateConfig.h"
 
@@ -59,6 +60,8 @@ private slots:
     void cancelWritesNothing();
     void writesTheBytesExactly();
     void loadedLineBreaksAreSavedAsCrLf();
+    void openedFilesSaveBack_data();
+    void openedFilesSaveBack();
     void defaultExtension_data();
     void defaultExtension();
     void replacesAnExistingFileAfterTheQuestion();
@@ -224,6 +227,69 @@ void TestSaveFile::loadedLineBreaksAreSavedAsCrLf() {
     saveAs(w, QStringLiteral("windows.txt"));
     QCOMPARE(contentOf(pathOf("windows.txt")), QByteArray("one\r\ntwo\r\nthree\r\n"));
     QCOMPARE(w.sizeCaption(), QStringLiteral(" 17 bytes"));
+}
+
+void TestSaveFile::openedFilesSaveBack_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("saved"); // empty: the file's own bytes
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("size");
+    const QString windows = QStringLiteral(" Windows-1252, CR LF");
+    QTest::newRow("ASCII, CR LF") << QByteArray("one\r\ntwo") << QByteArray() << windows
+                                  << " 8 bytes";
+    QTest::newRow("ASCII, LF") << QByteArray("one\ntwo\n") << QByteArray() << " Windows-1252, LF"
+                               << " 10 bytes";
+    QTest::newRow("Windows-1252 accents") << QByteArray("Gr\xFC\xDF"
+                                                        "e aus K\xF6ln\r\n")
+                                          << QByteArray() << windows << " 16 bytes";
+    QTest::newRow("Windows-1252, LF")
+        << QByteArray("K\xF6ln\n\x80\n") << QByteArray() << " Windows-1252, LF"
+        << " 9 bytes";
+    QTest::newRow("UTF-8, LF") << QByteArray("Gr\xC3\xBC\xC3\x9F"
+                                             "e aus K\xC3\xB6ln\n")
+                               << QByteArray() << " UTF-8, LF"
+                               << " 19 bytes";
+    QTest::newRow("UTF-8 with the mark, CR LF")
+        << QByteArray("\xEF\xBB\xBF\xD0\xB6\xE2\x86\x92\xE4\xB8\xAD\r\n") << QByteArray()
+        << " UTF-8 BOM, CR LF"
+        << " 10 bytes";
+    QTest::newRow("UTF-8 outside the basic plane")
+        << QByteArray("\xF0\x9F\x98\x80") << QByteArray() << " UTF-8, CR LF"
+        << " 4 bytes";
+    QTest::newRow("invalid UTF-8 is Windows-1252")
+        << QByteArray("\xC3\xB6\xC3\n") << QByteArray() << " Windows-1252, LF"
+        << " 5 bytes";
+    QTest::newRow("mark before invalid UTF-8")
+        << QByteArray("\xEF\xBB\xBF\xFF") << QByteArray() << windows << " 4 bytes";
+    QTest::newRow("mixed breaks become CR LF")
+        << QByteArray("a\nb\r\nc") << QByteArray("a\r\nb\r\nc") << windows << " 7 bytes";
+    QTest::newRow("lone CR becomes CR LF")
+        << QByteArray("a\rb") << QByteArray("a\r\nb") << windows << " 4 bytes";
+    QTest::newRow("lone CR in UTF-8 becomes CR LF")
+        << QByteArray("\xC3\xA9\r\n\r") << QByteArray("\xC3\xA9\r\n\r\n") << " UTF-8, CR LF"
+        << " 6 bytes";
+    QTest::newRow("text ends at a zero byte")
+        << QByteArray("\xC3\xA9\n\0\xFF", 6) << QByteArray("\xC3\xA9\n") << " UTF-8, LF"
+        << " 4 bytes";
+}
+
+// What Open finds in the file shows in the status bar, and Save writes it back: encoding, mark
+// and line breaks. The size counts the text in its encoding with CR LF line breaks.
+void TestSaveFile::openedFilesSaveBack() {
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, saved);
+    QFETCH(QString, format);
+    QFETCH(QString, size);
+    WindowUnderTest w;
+    QVERIFY(writeFile(pathOf("opened.txt"), file));
+    ModalAnswerer answerer;
+    answerer.then(chooseFile(pathOf("opened.txt")));
+    w.action("OpenFile1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(w.find<QLabel>("pan_Format")->text(), format);
+    QCOMPARE(w.sizeCaption(), size);
+    saveAs(w, QStringLiteral("saved.txt"));
+    QCOMPARE(contentOf(pathOf("saved.txt")), saved.isEmpty() ? file : saved);
 }
 
 void TestSaveFile::defaultExtension_data() {

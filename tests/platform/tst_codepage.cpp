@@ -1,5 +1,8 @@
-// The Windows-1252 code page: every byte 1..255 round-trips; other characters become "?".
+// The Windows-1252 code page: every byte 1..255 round-trips; other characters become "?"; the
+// cipher layer's rewrite into UTF-8 gives every byte the same character.
 #include "platform/CodePage.h"
+
+#include "cipher/TextEncoding.h"
 
 #include <QTest>
 
@@ -12,7 +15,16 @@ private slots:
     void knownCharacters_data();
     void knownCharacters();
     void unrepresentableBecomesQuestionMark();
+    void utf8RewriteAgrees();
 };
+
+void TestCodePage::utf8RewriteAgrees() {
+    for (int b = 1; b <= 255; ++b) {
+        const std::string utf8 = cipher::windows1252ToUtf8(std::string(1, char(b)));
+        QCOMPARE(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())),
+                 QString(cp1252::toChar(uchar(b))));
+    }
+}
 
 void TestCodePage::everyByteRoundTrips() {
     std::string all;

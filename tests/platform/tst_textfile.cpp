@@ -1,4 +1,4 @@
-// Whole-file reading and atomic saving, line-break normalisation, the command-line name.
+// Whole-file reading and atomic saving, the command-line name.
 #include "platform/CommandLine.h"
 #include "platform/Failure.h"
 #include "platform/TextFile.h"
@@ -31,8 +31,6 @@ QByteArray contents(const QString &path) {
 class TestTextFile : public QObject {
     Q_OBJECT
 private slots:
-    void normalises_data();
-    void normalises();
     void readsEveryByte();
     void readFailures_data();
     void readFailures();
@@ -42,25 +40,6 @@ private slots:
     void diskFullKeepsTheOldFile();
     void joinsArguments();
 };
-
-void TestTextFile::normalises_data() {
-    QTest::addColumn<QByteArray>("in");
-    QTest::addColumn<QByteArray>("out");
-    QTest::newRow("empty") << QByteArray() << QByteArray();
-    QTest::newRow("CR LF kept") << QByteArray("a\r\nb") << QByteArray("a\r\nb");
-    QTest::newRow("LF only") << QByteArray("a\nb\n") << QByteArray("a\r\nb\r\n");
-    QTest::newRow("CR only") << QByteArray("a\rb\r") << QByteArray("a\r\nb\r\n");
-    QTest::newRow("mixed") << QByteArray("a\r\r\nb\n\rc") << QByteArray("a\r\n\r\nb\r\n\r\nc");
-    QTest::newRow("LF CR") << QByteArray("\n\r") << QByteArray("\r\n\r\n");
-    QTest::newRow("other bytes untouched")
-        << QByteArray("\x00\xff\t", 3) << QByteArray("\x00\xff\t", 3);
-}
-
-void TestTextFile::normalises() {
-    QFETCH(QByteArray, in);
-    QFETCH(QByteArray, out);
-    QCOMPARE(QByteArray::fromStdString(normaliseLineBreaks(in.toStdString())), out);
-}
 
 void TestTextFile::readsEveryByte() {
     QTemporaryDir dir;

@@ -113,7 +113,10 @@ void TestMainWindow::menus_data() {
                              << QList<Item>{{"Font1", "&Font...", none},
                                             {"TextColor1", "&Text Color...", none},
                                             {"BackgroundColor1", "&Background Color...", none},
-                                            {"WordWrap1", "Word Wrap", none}};
+                                            {"WordWrap1", "Word Wrap", none},
+                                            {"N6", "", none},
+                                            {"Encoding1", "&Encoding", none},
+                                            {"LineBreaks1", "&Line Breaks", none}};
     QTest::newRow("Help") << "Help1"
                           << "&Help"
                           << QList<Item>{{"Contents1", "&Contents", Qt::Key_F1},

@@ -1,4 +1,4 @@
-// The editor on its own: its bytes (code page, line breaks, sizes, lines), the characters it
+// The editor on its own: its bytes (encodings, line breaks, sizes, lines), the characters it
 // admits by every way in, the guarded paste, the copy's line breaks and the one-level undo.
 #include "editor/SPadEditor.h"
 
@@ -56,7 +56,11 @@ private slots:
     void sizes();
     void linesAreTheTextsOwn();
     void noBreakSpaceSurvives();
-    void typedUnrepresentableBecomesQuestionMark();
+    void typedOutsideWindows1252MakesUtf8();
+    void setBytesFindsTheEncoding_data();
+    void setBytesFindsTheEncoding();
+    void utf8Sizes_data();
+    void utf8Sizes();
     void pastedTextIsAdmitted_data();
     void pastedTextIsAdmitted();
     void droppedTextIsAdmitted();
@@ -133,6 +137,7 @@ void TestSPadEditor::setBytesNormalises_data() {
     QTest::newRow("lone CR") << QByteArray("a\rb") << QByteArray("a\r\nb") << 2;
     QTest::newRow("LF CR is two") << QByteArray("a\n\rb") << QByteArray("a\r\n\r\nb") << 3;
     QTest::newRow("trailing break") << QByteArray("a\r\n") << QByteArray("a\r\n") << 2;
+    QTest::newRow("mixed") << QByteArray("a\r\r\nb\n\rc") << QByteArray("a\r\n\r\nb\r\n\r\nc") << 5;
     QTest::newRow("only breaks") << QByteArray("\r\r\n\n") << QByteArray("\r\n\r\n\r\n") << 4;
     QTest::newRow("ends at zero") << QByteArray("abc\0def", 7) << QByteArray("abc") << 1;
     QTest::newRow("zero first") << QByteArray("\0abc", 4) << QByteArray() << 1;
@@ -214,35 +219,131 @@ void TestSPadEditor::noBreakSpaceSurvives() {
                                 "b\xA0"s);
 }
 
-void TestSPadEditor::typedUnrepresentableBecomesQuestionMark() {
-    typeCharacters(m_editor, QStringLiteral(u"a\u4E2Db\u20AC\u0100"));
-    QCOMPARE(m_editor->bytes(), "a?b\x80"
-                                "?"s);
-    QCOMPARE(m_editor->toPlainText(), QStringLiteral(u"a?b\u20AC?"));
+// Windows-1252 holds the euro sign; the first character it cannot hold makes the document
+// UTF-8, and every character typed before and after is kept.
+void TestSPadEditor::typedOutsideWindows1252MakesUtf8() {
+    typeCharacters(m_editor, QStringLiteral(u"a\u20ACb"));
+    QCOMPARE(m_editor->format().encoding, cipher::Encoding::Windows1252);
+    QCOMPARE(m_editor->bytes(), "a\x80"
+                                "b"s);
+    typeCharacters(m_editor, QStringLiteral(u"\u4E2D\u0100"));
+    QCOMPARE(m_editor->format().encoding, cipher::Encoding::Utf8);
+    QCOMPARE(m_editor->toPlainText(), QStringLiteral(u"a\u20ACb\u4E2D\u0100"));
+    QCOMPARE(m_editor->bytes(), "a\xE2\x82\xAC"
+                                "b\xE4\xB8\xAD\xC4\x80"s);
+    QCOMPARE(m_editor->byteLength(), 10);
+    typeCharacters(m_editor, QString(QChar(0xD800))); // half a pair is held by no encoding
+    QCOMPARE(m_editor->byteLength(), 11);
+    QVERIFY(m_editor->toPlainText().endsWith(u'?'));
+}
+
+void TestSPadEditor::setBytesFindsTheEncoding_data() {
+    QTest::addColumn<QByteArray>("given");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("utf8");
+    QTest::addColumn<bool>("mark");
+    QTest::newRow("ASCII") << QByteArray("abc") << QStringLiteral("abc") << false << false;
+    QTest::newRow("Windows-1252") << QByteArray("K\xF6ln") << QStringLiteral(u"K\u00F6ln") << false
+                                  << false;
+    QTest::newRow("UTF-8") << QByteArray("K\xC3\xB6ln \xD0\xB6")
+                           << QStringLiteral(u"K\u00F6ln \u0436") << true << false;
+    QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBFx") << QStringLiteral("x") << true
+                                << true;
+    QTest::newRow("second mark kept")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF") << QStringLiteral(u"\uFEFF") << true << true;
+    QTest::newRow("invalid UTF-8")
+        << QByteArray("\xC3\xB6\xC3") << QStringLiteral(u"\u00C3\u00B6\u00C3") << false << false;
+    QTest::newRow("surrogate in UTF-8")
+        << QByteArray("\xED\xA0\x80") << QStringLiteral(u"\u00ED\u00A0\u20AC") << false << false;
+    QTest::newRow("overlong") << QByteArray("\xC0\xAF") << QStringLiteral(u"\u00C0\u00AF") << false
+                              << false;
+    QTest::newRow("outside the basic plane")
+        << QByteArray("\xF0\x9F\x98\x80") << QStringLiteral(u"\U0001F600") << true << false;
+    QTest::newRow("beyond U+10FFFF")
+        << QByteArray("\xF4\x90\x80\x80") << QStringLiteral(u"\u00F4\u0090\u20AC\u20AC") << false
+        << false;
+}
+
+void TestSPadEditor::setBytesFindsTheEncoding() {
+    QFETCH(QByteArray, given);
+    QFETCH(QString, text);
+    QFETCH(bool, utf8);
+    QFETCH(bool, mark);
+    m_editor->setBytes(given.toStdString());
+    QCOMPARE(m_editor->document()->toRawText(), text); // the no-break space kept
+    QCOMPARE(m_editor->format().encoding == cipher::Encoding::Utf8, utf8);
+    QCOMPARE(m_editor->format().byteOrderMark, mark);
+    const QByteArray withoutMark = mark ? given.mid(3) : given;
+    QCOMPARE(QByteArray::fromStdString(m_editor->bytes()), withoutMark);
+    QCOMPARE(m_editor->byteLength(), withoutMark.size());
+    QCOMPARE(QByteArray::fromStdString(m_editor->fileBytes()), given);
+}
+
+// Sizes count UTF-8 bytes: the selection's from its two ends, across whole lines between.
+void TestSPadEditor::utf8Sizes_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<qint64>("length");
+    QTest::addColumn<qint64>("selected");
+    const QString lines = QStringLiteral(u"\u00E9a\n\u0436\u0436\n\u4E2D\n\U0001F600\nz");
+    QTest::newRow("one of each") << lines << 0 << 1 << 23LL << 2LL;
+    QTest::newRow("a break") << lines << 2 << 3 << 23LL << 2LL;
+    QTest::newRow("middle lines") << lines << 3 << 8 << 23LL << 11LL;
+    QTest::newRow("surrogate pair") << lines << 8 << 10 << 23LL << 4LL;
+    QTest::newRow("all") << lines << 0 << 12 << 23LL << 23LL;
+    QTest::newRow("all but the ends") << lines << 1 << 11 << 23LL << 20LL;
+    QTest::newRow("backwards") << lines << 7 << 1 << 23LL << 12LL;
+}
+
+void TestSPadEditor::utf8Sizes() {
+    QFETCH(QString, text);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(qint64, length);
+    QFETCH(qint64, selected);
+    m_editor->setBytes(text.toUtf8().toStdString());
+    QCOMPARE(m_editor->byteLength(), length);
+    QCOMPARE(qint64(m_editor->bytes().size()), length);
+    select(*m_editor, from, to);
+    QCOMPARE(m_editor->selectionByteLength(), selected);
+    QCOMPARE(m_editor->textCursor()
+                 .selectedText()
+                 .replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"))
+                 .toUtf8()
+                 .size(),
+             selected);
 }
 
 void TestSPadEditor::pastedTextIsAdmitted_data() {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QByteArray>("held");
-    QTest::newRow("plain") << QStringLiteral("abc") << QByteArray("abc");
+    QTest::addColumn<bool>("utf8");
+    QTest::newRow("plain") << QStringLiteral("abc") << QByteArray("abc") << false;
     QTest::newRow("outside the code page")
-        << QStringLiteral(u"x\u4E2D\u0416y") << QByteArray("x??y");
-    QTest::newRow("outside the basic plane is one")
-        << QStringLiteral(u"x\U0001F600y") << QByteArray("x?y");
-    QTest::newRow("line breaks") << QStringLiteral("a\nb\rc\r\nd")
-                                 << QByteArray("a\r\nb\r\nc\r\nd");
-    QTest::newRow("paragraph separator") << QStringLiteral(u"a\u2029b") << QByteArray("a?b");
-    QTest::newRow("ends at zero") << QString::fromUtf16(u"ab\0cd", 5) << QByteArray("ab");
+        << QStringLiteral(u"x\u4E2D\u0416y") << QByteArray("x\xE4\xB8\xAD\xD0\x96y") << true;
+    QTest::newRow("outside the basic plane")
+        << QStringLiteral(u"x\U0001F600y") << QByteArray("x\xF0\x9F\x98\x80y") << true;
+    QTest::newRow("half a pair") << QString::fromUtf16(u"x\xDC00y", 3) << QByteArray("x?y")
+                                 << false;
+    QTest::newRow("line breaks") << QStringLiteral("a\nb\rc\r\nd") << QByteArray("a\r\nb\r\nc\r\nd")
+                                 << false;
+    QTest::newRow("paragraph separator")
+        << QStringLiteral(u"a\u2029b") << QByteArray("a\r\nb") << false;
+    QTest::newRow("ends at zero") << QString::fromUtf16(u"ab\0cd", 5) << QByteArray("ab") << false;
     QTest::newRow("code page letters")
-        << QStringLiteral(u"\u00E9\u0153\u2122") << QByteArray("\xE9\x9C\x99");
+        << QStringLiteral(u"\u00E9\u0153\u2122") << QByteArray("\xE9\x9C\x99") << false;
 }
 
 void TestSPadEditor::pastedTextIsAdmitted() {
     QFETCH(QString, clipboard);
     QFETCH(QByteArray, held);
+    QFETCH(bool, utf8);
     putOnClipboard(clipboard);
     m_editor->paste();
     QCOMPARE(QByteArray::fromStdString(m_editor->bytes()), held);
+    QCOMPARE(m_editor->format().encoding == cipher::Encoding::Utf8, utf8);
+    QCOMPARE(m_editor->byteLength(), held.size());
 }
 
 void TestSPadEditor::droppedTextIsAdmitted() {
@@ -253,14 +354,14 @@ void TestSPadEditor::droppedTextIsAdmitted() {
     QApplication::sendEvent(m_editor->viewport(), &enter);
     QDropEvent drop(at, Qt::CopyAction, &dropped, Qt::LeftButton, {});
     QApplication::sendEvent(m_editor->viewport(), &drop);
-    QCOMPARE(m_editor->bytes(), "d?\r\nr"s);
+    QCOMPARE(m_editor->bytes(), "d\xE4\xB8\xAD\r\nr"s);
 }
 
 void TestSPadEditor::inputMethodTextIsAdmitted() {
     QInputMethodEvent composed;
     composed.setCommitString(QStringLiteral(u"\u65E5\u00E9"));
     QApplication::sendEvent(m_editor, &composed);
-    QCOMPARE(m_editor->bytes(), "?\xE9"s);
+    QCOMPARE(m_editor->bytes(), "\xE6\x97\xA5\xC3\xA9"s);
 }
 
 // The toolkit's own paste fails when the source holds no text; every way to paste must

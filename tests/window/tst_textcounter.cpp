@@ -1,5 +1,6 @@
-// The editor's count of tag lines ("QvL/" at the start of a line) stays equal to a count over
-// every line through edits that make, split, join and remove tag lines, undo and replacement.
+// The editor's kept counts, of tag lines ("QvL/" at the start of a line) and of UTF-8 bytes,
+// stay equal to counts over every line through edits that make, split, join and remove lines,
+// undo and replacement.
 #include "editor/SPadEditor.h"
 
 #include <QRandomGenerator>
@@ -22,6 +23,13 @@ QTextCursor cursorAt(SPadEditor &editor, int from, int to) {
     return cursor;
 }
 
+// The UTF-8 bytes of the selection, from the editor's own characters; each line break, three
+// bytes as a paragraph separator, counts two as CR LF.
+qint64 selectionBytesByWalking(const SPadEditor &editor) {
+    const QString selected = editor.textCursor().selectedText();
+    return selected.toUtf8().size() - selected.count(QChar::ParagraphSeparator);
+}
+
 using Edit = std::function<void(SPadEditor &)>;
 
 Edit insertAt(int position, const QString &text) {
@@ -36,7 +44,7 @@ Edit removeRange(int from, int to) {
 
 Q_DECLARE_METATYPE(Edit)
 
-class TestTagLines : public QObject {
+class TestTextCounter : public QObject {
     Q_OBJECT
 private slots:
     void followsEdits_data();
@@ -46,7 +54,7 @@ private slots:
     void survivesTheEditor();
 };
 
-void TestTagLines::followsEdits_data() {
+void TestTextCounter::followsEdits_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<Edit>("edit");
     QTest::addColumn<int>("expected");
@@ -81,7 +89,7 @@ void TestTagLines::followsEdits_data() {
     QTest::newRow("emptied") << block << Edit([](SPadEditor &editor) { editor.setBytes({}); }) << 0;
 }
 
-void TestTagLines::followsEdits() {
+void TestTextCounter::followsEdits() {
     QFETCH(QByteArray, text);
     QFETCH(Edit, edit);
     QFETCH(int, expected);
@@ -93,7 +101,7 @@ void TestTagLines::followsEdits() {
     QCOMPARE(editor.tagLineCount(), expected);
 }
 
-void TestTagLines::followsTyping() {
+void TestTextCounter::followsTyping() {
     SPadEditor editor;
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
@@ -114,15 +122,34 @@ void TestTagLines::followsTyping() {
     QCOMPARE(editor.tagLineCount(), countByWalking(editor));
 }
 
-// Edits drawn from the characters of the tag and line breaks, so tags appear, split and join
-// often; after every edit the kept count must equal a count over all lines.
-void TestTagLines::followsRandomEdits() {
+// Edits drawn from the characters of the tag, line breaks and characters of one to four UTF-8
+// bytes, so tags appear, split and join often; after every edit the kept counts must equal
+// counts over all lines, and a selection's size the bytes it holds.
+void TestTextCounter::followsRandomEdits() {
     QRandomGenerator random(20261210);
-    const QString pieces[] = {"Q", "v", "L", "/", "\n", "QvL/", "\nQvL/", "x", "QvL/x\n"};
+    const QString pieces[] = {"Q",
+                              "v",
+                              "L",
+                              "/",
+                              "\n",
+                              "QvL/",
+                              "\nQvL/",
+                              "x",
+                              "QvL/x\n",
+                              QStringLiteral(u"\u00E9"),
+                              QStringLiteral(u"\u4E2D\n\u0436"),
+                              QStringLiteral(u"\U0001F600"),
+                              QStringLiteral(u"a\u20AC\n")};
     SPadEditor editor;
+    editor.setBytes("\xC3\xA9"); // UTF-8 from the start, so every size counts UTF-8 bytes
+    // A position drawn at random, moved off the middle of a surrogate pair: the editor never
+    // splits a character.
+    const auto anywhere = [&] {
+        const int position = int(random.bounded(editor.document()->characterCount()));
+        return editor.document()->characterAt(position).isLowSurrogate() ? position - 1 : position;
+    };
     for (int step = 0; step < 3000; ++step) {
-        const int size = editor.document()->characterCount() - 1;
-        const int at = int(random.bounded(size + 1));
+        const int at = anywhere();
         switch (random.bounded(10)) {
         case 0:
             editor.undoLastEdit();
@@ -130,23 +157,33 @@ void TestTagLines::followsRandomEdits() {
         case 1:
         case 2:
         case 3: {
-            const int to = std::min(size, at + int(random.bounded(8)));
-            cursorAt(editor, at, to).removeSelectedText();
+            QTextCursor removed = cursorAt(editor, at, at);
+            removed.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor,
+                                 int(random.bounded(8)));
+            removed.removeSelectedText();
             break;
         }
         default:
             cursorAt(editor, at, at).insertText(pieces[random.bounded(int(std::size(pieces)))]);
         }
         QCOMPARE(editor.tagLineCount(), countByWalking(editor));
+        QCOMPARE(editor.byteLength(), qint64(editor.bytes().size()));
+        QTextCursor selection = cursorAt(editor, anywhere(), anywhere());
+        editor.setTextCursor(selection);
+        QCOMPARE(editor.selectionByteLength(), selectionBytesByWalking(editor));
+        // One end moved by a character, as a selection grows under the keys or the mouse.
+        selection.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+        editor.setTextCursor(selection);
+        QCOMPARE(editor.selectionByteLength(), selectionBytesByWalking(editor));
     }
 }
 
-void TestTagLines::survivesTheEditor() {
+void TestTextCounter::survivesTheEditor() {
     auto *editor = new SPadEditor;
     editor->setBytes("QvL/\r\nQvL/");
     QCOMPARE(editor->tagLineCount(), 2);
     delete editor; // the marks go with the document's blocks, after the editor itself
 }
 
-QTEST_MAIN(TestTagLines)
-#include "tst_taglines.moc"
+QTEST_MAIN(TestTextCounter)
+#include "tst_textcounter.moc"

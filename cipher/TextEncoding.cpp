@@ -1,0 +1,95 @@
+// Telling UTF-8 from Windows-1252, and the rewrite of Windows-1252 as UTF-8.
+#include "cipher/TextEncoding.h"
+
+#include "cipher/Windows1252.h"
+
+#include <algorithm>
+
+namespace cipher {
+
+namespace {
+
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The length of the well-formed sequence that starts at `at` (a byte above 7F), or 0.
+std::size_t sequenceLength(std::string_view bytes, std::size_t at) {
+    const auto byte = [&](std::size_t i) {
+        return at + i < bytes.size() ? static_cast<unsigned char>(bytes[at + i]) : 0;
+    };
+    const unsigned char lead = byte(0);
+    // The second byte's range rules out overlong forms, surrogates and values past U+10FFFF.
+    unsigned char low = 0x80, high = 0xBF;
+    std::size_t length = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (!isContinuation(byte(i)))
+            return 0;
+    }
+    return length;
+}
+
+// A character of Windows-1252, all in the basic plane, as one to three bytes of UTF-8.
+void appendUtf8(std::string &out, char32_t unit) {
+    if (unit < 0x80) {
+        out += static_cast<char>(unit);
+    } else if (unit < 0x800) {
+        out += static_cast<char>(0xC0 | (unit >> 6));
+        out += static_cast<char>(0x80 | (unit & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (unit >> 12));
+        out += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (unit & 0x3F));
+    }
+}
+
+bool holdsHighByte(std::string_view bytes) {
+    return std::any_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+} // namespace
+
+bool isValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t length = sequenceLength(bytes, i);
+        if (length == 0)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+Encoding encodingOf(std::string_view bytes) {
+    return holdsHighByte(bytes) && isValidUtf8(bytes) ? Encoding::Utf8 : Encoding::Windows1252;
+}
+
+std::string windows1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (const char c : bytes)
+        appendUtf8(out, windows1252::toCharacter(static_cast<unsigned char>(c)));
+    return out;
+}
+
+} // namespace cipher

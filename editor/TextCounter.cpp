@@ -1,0 +1,184 @@
+// Counting as the text changes: each line that begins with the tag or holds characters beyond
+// ASCII carries a mark in its user data that adds its counts on creation and takes them off
+// when the line goes, so an edit needs to look only at the lines it touched.
+#include "editor/TextCounter.h"
+
+#include "cipher/ArmourFormat.h"
+
+#include <QTextBlock>
+#include <QTextBlockUserData>
+#include <QTextDocument>
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr int tagLength = int(cipher::armourTag.size());
+
+// Bytes beyond the first that one UTF-16 unit takes in UTF-8: each half of a surrogate pair
+// takes one more, so the pair's four bytes are its two units and two.
+int unitExtra(char16_t unit) {
+    if (unit < 0x80)
+        return 0;
+    if (unit < 0x800 || (unit >= 0xD800 && unit < 0xE000))
+        return 1;
+    return 2;
+}
+
+bool beginsWithTag(QStringView line) {
+    return line.size() >= tagLength &&
+           line.first(tagLength) == QLatin1String(cipher::armourTag.data(), tagLength);
+}
+
+// Looks at no more than the first four characters, however long the line.
+bool beginsWithTag(const QTextDocument &document, const QTextBlock &block) {
+    if (block.length() <= tagLength) // the length counts the line break
+        return false;
+    for (int i = 0; i < tagLength; ++i) {
+        if (document.characterAt(block.position() + i) !=
+            QLatin1Char(cipher::armourTag[std::size_t(i)]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+struct TextCounter::Counts {
+    int tagLines = 0;
+    qint64 utf8Extra = 0;
+};
+
+class TextCounter::Mark : public QTextBlockUserData {
+public:
+    Mark(std::shared_ptr<Counts> counts, bool tag, qint64 extra)
+        : m_counts(std::move(counts))
+        , m_tag(tag)
+        , m_extra(extra) {
+        m_counts->tagLines += m_tag ? 1 : 0;
+        m_counts->utf8Extra += m_extra;
+    }
+    ~Mark() override {
+        m_counts->tagLines -= m_tag ? 1 : 0;
+        m_counts->utf8Extra -= m_extra;
+    }
+
+    bool tag() const { return m_tag; }
+    qint64 extra() const { return m_extra; }
+
+private:
+    std::shared_ptr<Counts> m_counts;
+    bool m_tag;
+    qint64 m_extra;
+};
+
+TextCounter::TextCounter(QTextDocument *document)
+    : QObject(document)
+    , m_document(document)
+    , m_counts(std::make_shared<Counts>()) {
+    connect(document, &QTextDocument::contentsChange, this, &TextCounter::recheck);
+    recheck(0, 0, document->characterCount());
+}
+
+int TextCounter::tagLines() const {
+    return m_counts->tagLines;
+}
+
+qint64 TextCounter::utf8Extra() const {
+    return m_counts->utf8Extra;
+}
+
+qint64 TextCounter::utf8ExtraOf(QStringView text) {
+    qint64 extra = 0;
+    for (const QChar c : text)
+        extra += unitExtra(c.unicode());
+    return extra;
+}
+
+void TextCounter::recheck(int position, int charsRemoved, int charsAdded) {
+    ++m_change;
+    if (growWithinLine(position, charsRemoved, charsAdded))
+        return;
+    const QTextBlock last =
+        m_document->findBlock(std::min(position + charsAdded, m_document->characterCount() - 1));
+    for (QTextBlock block = m_document->findBlock(position); block.isValid();
+         block = block.next()) {
+        const QString line = block.text();
+        setMark(block, beginsWithTag(line), utf8ExtraOf(line));
+        if (block == last)
+            break;
+    }
+}
+
+// Typing adds characters within one line and removes none: the line's count grows by what came
+// in, without reading the rest of the line.
+bool TextCounter::growWithinLine(int position, int charsRemoved, int charsAdded) {
+    if (charsRemoved != 0 || charsAdded <= 0 ||
+        position + charsAdded >= m_document->characterCount())
+        return false;
+    const QTextBlock block = m_document->findBlock(position);
+    if (m_document->findBlock(position + charsAdded) != block)
+        return false;
+    const Mark *mark = dynamic_cast<const Mark *>(block.userData());
+    qint64 extra = mark != nullptr ? mark->extra() : 0;
+    for (int i = position; i < position + charsAdded; ++i)
+        extra += unitExtra(m_document->characterAt(i).unicode());
+    setMark(block, beginsWithTag(*m_document, block), extra);
+    return true;
+}
+
+void TextCounter::setMark(QTextBlock block, bool tag, qint64 extra) {
+    const Mark *mark = dynamic_cast<const Mark *>(block.userData());
+    if (mark != nullptr ? mark->tag() == tag && mark->extra() == extra : !tag && extra == 0)
+        return;
+    // Replacing the user data deletes the old mark, which takes its counts off.
+    block.setUserData(tag || extra != 0 ? new Mark(m_counts, tag, extra) : nullptr);
+}
+
+// A selection mostly moves one end at a time: the last answer and the characters between the
+// old ends and the new give the new answer without reading the range again.
+qint64 TextCounter::utf8Extra(int from, int to) const {
+    if (m_counts->utf8Extra == 0 || from >= to)
+        return 0;
+    const RangeAnswer &last = m_lastRange;
+    const bool fromLast =
+        last.change == m_change && std::abs(from - last.from) + std::abs(to - last.to) < to - from;
+    const qint64 extra = fromLast
+                             ? last.extra + signedExtra(from, last.from) + signedExtra(last.to, to)
+                             : rangeExtra(from, to);
+    m_lastRange = {m_change, from, to, extra};
+    return extra;
+}
+
+// The extra bytes from one position to another, negative when the second comes first.
+qint64 TextCounter::signedExtra(int from, int to) const {
+    if (from == to)
+        return 0;
+    return from < to ? rangeExtra(from, to) : -rangeExtra(to, from);
+}
+
+// A range over more than half of the lines is counted as the whole text less the two sides.
+qint64 TextCounter::rangeExtra(int from, int to) const {
+    const QTextBlock first = m_document->findBlock(from);
+    const QTextBlock last = m_document->findBlock(to);
+    const int textStart = first.position();
+    if (first == last)
+        return utf8ExtraOf(QStringView(first.text()).mid(from - textStart, to - from));
+    if (2 * (last.blockNumber() - first.blockNumber()) > m_document->blockCount()) {
+        const int end = m_document->characterCount() - 1;
+        return m_counts->utf8Extra - rangeExtra(0, from) - rangeExtra(to, end);
+    }
+    return utf8ExtraOf(QStringView(first.text()).mid(from - textStart)) +
+           extraBetween(first.next(), last) +
+           utf8ExtraOf(QStringView(last.text()).first(to - last.position()));
+}
+
+// The kept counts of the whole lines from `first` up to, not including, `last`.
+qint64 TextCounter::extraBetween(const QTextBlock &first, const QTextBlock &last) const {
+    qint64 extra = 0;
+    for (QTextBlock block = first; block.isValid() && block != last; block = block.next()) {
+        if (const auto *mark = dynamic_cast<const Mark *>(block.userData()))
+            extra += mark->extra();
+    }
+    return extra;
+}
