@@ -10,6 +10,7 @@
 #include "cipher/ArmourFormat.h"
 #include "cipher/Messages.h"
 #include "cipher/PhraseCase.h"
+#include "cipher/TextEncoding.h"
 
 #include <csignal>
 #include <fcntl.h>
@@ -22,9 +23,6 @@ namespace {
 // The most bytes of a phrase line that are read: more than sixteen characters of any
 // encoding take, so that a longer line is known to be too long.
 constexpr std::size_t maxPhraseLineBytes = 256;
-
-// Editors on some systems begin a UTF-8 file with it; it is no part of the phrase.
-constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // The terminal and its settings from before the prompt, for the signal handler.
 int g_terminal = -1;
@@ -101,8 +99,9 @@ std::string acceptPhrase(std::string_view typed, const std::string &source) {
 std::string phraseFromFile(const std::string &path) {
     const FirstLine line = readFirstLine(path, maxPhraseLineBytes);
     std::string_view phrase = line.bytes;
-    if (phrase.starts_with(utf8ByteOrderMark))
-        phrase.remove_prefix(utf8ByteOrderMark.size());
+    // Editors on some systems begin a UTF-8 file with the mark; it is no part of the phrase.
+    if (phrase.starts_with(cipher::utf8Mark))
+        phrase.remove_prefix(cipher::utf8Mark.size());
     if (line.cut)
         refusePhrase("in " + path, "is longer than 16 characters");
     if (phrase.empty())
