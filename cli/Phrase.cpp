@@ -11,6 +11,7 @@
 #include "cipher/Messages.h"
 #include "cipher/Method02.h"
 #include "cipher/PhraseCase.h"
+#include "cipher/TextEncoding.h"
 
 #include <csignal>
 #include <fcntl.h>
@@ -23,9 +24,6 @@ namespace {
 // The most bytes of a phrase line that are read: what 64 characters of UTF-8 take at most, so
 // that a longer line is known to be too long for any method.
 constexpr std::size_t maxPhraseLineBytes = 256;
-
-// Editors on some systems begin a UTF-8 file with it; it is no part of the phrase.
-constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // The terminal and its settings from before the prompt, for the signal handler.
 int g_terminal = -1;
@@ -125,8 +123,9 @@ std::string acceptPhrase(const TypedPhrase &typed, int method) {
 TypedPhrase phraseFromFile(const std::string &path) {
     const FirstLine line = readFirstLine(path, maxPhraseLineBytes);
     std::string_view phrase = line.bytes;
-    if (phrase.starts_with(utf8ByteOrderMark))
-        phrase.remove_prefix(utf8ByteOrderMark.size());
+    // Editors on some systems begin a UTF-8 file with the mark; it is no part of the phrase.
+    if (phrase.starts_with(cipher::utf8Mark))
+        phrase.remove_prefix(cipher::utf8Mark.size());
     if (phrase.empty() && !line.cut)
         throw CliError("qvl: the first line of " + path + " holds no phrase", UsageOrFileError);
     return {std::string(phrase), "in " + path, line.cut};
