@@ -17,6 +17,8 @@ inline constexpr std::string_view phrasesDiffer = "The phrases entered do not ma
 inline constexpr std::string_view enterNewPhrase =
     "Enter a phrase to password-protect (if desired):";
 inline constexpr std::string_view confirmPhrase = "Re-enter phrase to confirm:";
+inline constexpr std::string_view enterNewMethod02Phrase =
+    "Enter a phrase to password-protect (1 to 64 characters):";
 inline constexpr std::string_view phraseNeeded =
     "Method 02 needs a phrase.  Enter a phrase of 1 to 64 characters.";
 

@@ -13,6 +13,8 @@
 #include "cipher/BlockReading.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
+#include "cipher/Method02.h"
+#include "cipher/Sodium.h"
 #include "cipher/TextEncoding.h"
 
 #include <iostream>
@@ -24,20 +26,49 @@ namespace {
     throw CliError(std::string(message), NotDone);
 }
 
-// The passphrase file's phrase, read before the input so that a bad file is always reported.
-std::optional<std::string> filePhrase(const Options &options) {
+// The passphrase file's phrase, read before the input so that a bad file is always reported;
+// the method's rules apply once the method is known.
+std::optional<TypedPhrase> filePhrase(const Options &options) {
     if (!options.passphraseFile)
         return std::nullopt;
     return phraseFromFile(*options.passphraseFile);
 }
 
 // The phrase of a protected block: the file's, else the one typed on the terminal.
-std::string phraseFor(const std::optional<std::string> &fromFile) {
+std::string phraseFor(const std::optional<TypedPhrase> &fromFile, int method) {
     if (fromFile)
-        return *fromFile;
-    if (auto typed = phraseFromTerminal())
-        return *typed;
+        return acceptPhrase(*fromFile, method);
+    if (auto typed = phraseFromTerminal(cipher::messages::enterPhrase))
+        return acceptPhrase(*typed, method);
     refuse("qvl: the text is password-protected; give its phrase with --passphrase-file");
+}
+
+// The phrase to encrypt with: the file's; for Method 02, which needs one, else typed twice on
+// the terminal; for the other methods no phrase without a file.
+std::string newPhrase(const std::optional<TypedPhrase> &fromFile, int method) {
+    if (fromFile || method != cipher::method02Number)
+        return fromFile ? acceptPhrase(*fromFile, method) : std::string();
+    auto typed = phraseFromTerminal(cipher::messages::enterNewMethod02Phrase);
+    if (!typed)
+        refuse("qvl: Method 02 needs a phrase; give it with --passphrase-file");
+    std::string phrase = acceptPhrase(*typed, method);
+    cipher::sodium::wipe(typed->bytes);
+    auto again = phraseFromTerminal(cipher::messages::confirmPhrase);
+    const bool same = again && again->bytes == phrase;
+    if (again)
+        cipher::sodium::wipe(again->bytes);
+    if (!same) {
+        cipher::sodium::wipe(phrase);
+        refuse(cipher::messages::phrasesDiffer);
+    }
+    return phrase;
+}
+
+// Writes where the mail repair undid changes, when it did.
+void noteRepair(const cipher::BlockReading &reading) {
+    if (reading.isRepaired())
+        std::cerr << "qvl: read with mail's changes undone: "
+                  << cipher::describe(reading.repair->undone()) << '\n';
 }
 
 // A block carries its text only up to the first zero byte, so a text holding one would come
@@ -65,8 +96,28 @@ std::optional<std::string> writeEditorText(std::string_view bytes, bool utf8) {
 
 } // namespace
 
+// A Method 02 block: its body proved intact, then the phrase asked for and proved by the tag;
+// nothing is written unless both hold.
+int decryptMethod02(const cipher::BlockReading &reading, bool utf8,
+                    const std::optional<TypedPhrase> &fromFile) {
+    const auto body = cipher::method02::readBody(reading.lines, *reading.opened.value);
+    if (!body)
+        refuse(body.refusal);
+    std::string phrase = phraseFor(fromFile, cipher::method02Number);
+    const cipher::sodium::WipedOnExit wiped(phrase);
+    const std::optional<std::string> text = cipher::method02::open(*body.value, phrase);
+    if (!text)
+        refuse(cipher::messages::wrongPhrase);
+    const auto leftOut = writeEditorText(*text, utf8);
+    noteRepair(reading);
+    if (leftOut)
+        std::cerr << *leftOut << '\n';
+    return leftOut ? DoneWithWarning : Done;
+}
+
 int runEncrypt(const Options &options) {
-    const std::string phrase = filePhrase(options).value_or(std::string());
+    std::string phrase = newPhrase(filePhrase(options), options.method);
+    const cipher::sodium::WipedOnExit wiped(phrase);
     const std::string text = readInput(options.input);
     if (const auto refusal = cipher::encryptRefusal(text))
         refuse(*refusal);
@@ -81,19 +132,21 @@ int runDecrypt(const Options &options) {
     if (text.empty())
         refuse(cipher::messages::noTextToDecrypt);
     const auto lines = cipher::splitLines(text);
-    const cipher::BlockReading reading =
-        cipher::readBlock(lines, cipher::KnownMethods::Methods00And01);
+    const cipher::BlockReading reading = cipher::readBlock(lines);
     const auto &block = reading.opened;
     if (!block)
         refuse(block.refusal);
-    const std::string phrase = block.value->isProtected() ? phraseFor(fromFile) : std::string();
+    if (block.value->header.isMethod02())
+        return decryptMethod02(reading, options.utf8, fromFile);
+    std::string phrase = block.value->isProtected()
+                             ? phraseFor(fromFile, block.value->header.method)
+                             : std::string();
+    const cipher::sodium::WipedOnExit wiped(phrase);
     if (block.value->isProtected() && !cipher::phraseMatches(reading.lines, *block.value, phrase))
         refuse(cipher::messages::wrongPhrase);
     const cipher::DecodedText decoded = cipher::decodeText(reading.lines, *block.value, phrase);
     const auto leftOut = writeEditorText(decoded.bytes, options.utf8);
-    if (reading.isRepaired())
-        std::cerr << "qvl: read with mail's changes undone: "
-                  << cipher::describe(reading.repair->undone()) << '\n';
+    noteRepair(reading);
     if (leftOut)
         std::cerr << *leftOut << '\n';
     if (decoded.verdict != cipher::Verdict::Verified)
@@ -105,8 +158,7 @@ int runDetect(const Options &options) {
     const std::string text = readInput(options.input);
     const auto lines = cipher::splitLines(text);
     // A block that only the mail repair reads counts too.
-    const bool found = cipher::IsEncryptedText(lines) ||
-                       cipher::readBlock(lines, cipher::KnownMethods::Methods00And01).isRepaired();
+    const bool found = cipher::IsEncryptedText(lines) || cipher::readBlock(lines).isRepaired();
     return found ? Done : NoBlockDetected;
 }
 

@@ -9,13 +9,14 @@
 namespace qvl {
 
 const char *const usageText =
-    "usage: qvl encrypt [--method 0|1] [--passphrase-file FILE] [INPUT]\n"
+    "usage: qvl encrypt [--method 0|1|2] [--passphrase-file FILE] [INPUT]\n"
     "       qvl decrypt [--passphrase-file FILE] [--utf8] [INPUT]\n"
     "       qvl detect [INPUT]\n"
     "       qvl --help | --version\n"
     "\n"
     "encrypt  writes the armoured block of INPUT to standard output (Method 01 unless\n"
-    "         --method 0 is given), every line ended by CR LF.\n"
+    "         --method 0 or --method 2 is given), every line ended by CR LF. Method 02 is\n"
+    "         strong protection, needs a phrase and version 2.00 or later to decrypt.\n"
     "decrypt  writes the text carried by the first armoured block in INPUT; with --utf8,\n"
     "         a Windows-1252 text is written as UTF-8 (a valid UTF-8 text as it is).\n"
     "detect   exits with 0 when INPUT holds an armoured block, 1 when it does not, 2 on an\n"
@@ -23,10 +24,12 @@ const char *const usageText =
     "\n"
     "INPUT is standard input when left out or \"-\", at most 16 MiB. The first line of the\n"
     "passphrase file is the phrase (UTF-8, or Windows-1252; letters in upper case, at most 16\n"
-    "characters of Windows-1252); without it, encrypt uses no phrase and decrypt asks on the\n"
-    "terminal when the block is protected.\n"
+    "characters of Windows-1252; for Method 02 UTF-8 as it is, 1 to 64 characters); without\n"
+    "it, encrypt uses no phrase (Method 02 asks twice on the terminal) and decrypt asks on\n"
+    "the terminal when the block is protected (a Method 02 block always is).\n"
     "\n"
-    "Exit status: 0 done; 1 usage or file error; 2 not encrypted or decrypted;\n"
+    "Exit status: 0 done; 1 usage or file error; 2 not encrypted or decrypted (a wrong\n"
+    "phrase, a damaged Method 02 block);\n"
     "3 decrypted with a warning (checksum absent or different, block ended early, text cut\n"
     "at a zero byte).\n";
 
@@ -46,9 +49,9 @@ Command commandNamed(const std::string &word) {
 }
 
 int methodNamed(const std::string &value) {
-    if (value != "0" && value != "1")
-        usageError("the method is 0 or 1, not \"" + value + "\"");
-    return value == "0" ? 0 : 1;
+    if (value != "0" && value != "1" && value != "2")
+        usageError("the method is 0, 1 or 2, not \"" + value + "\"");
+    return value[0] - '0';
 }
 
 // Splits "--name=value" into its two parts; a bare "--name" takes the next argument.

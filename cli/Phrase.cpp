@@ -9,7 +9,9 @@
 
 #include "cipher/ArmourFormat.h"
 #include "cipher/Messages.h"
+#include "cipher/Method02.h"
 #include "cipher/PhraseCase.h"
+#include "cipher/TextEncoding.h"
 
 #include <csignal>
 #include <fcntl.h>
@@ -19,12 +21,9 @@
 namespace qvl {
 namespace {
 
-// The most bytes of a phrase line that are read: more than sixteen characters of any
-// encoding take, so that a longer line is known to be too long.
+// The most bytes of a phrase line that are read: what 64 characters of UTF-8 take at most, so
+// that a longer line is known to be too long for any method.
 constexpr std::size_t maxPhraseLineBytes = 256;
-
-// Editors on some systems begin a UTF-8 file with it; it is no part of the phrase.
-constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // The terminal and its settings from before the prompt, for the signal handler.
 int g_terminal = -1;
@@ -98,31 +97,54 @@ std::string acceptPhrase(std::string_view typed, const std::string &source) {
     return cipher::upperCasePhrase(phrase);
 }
 
-std::string phraseFromFile(const std::string &path) {
-    const FirstLine line = readFirstLine(path, maxPhraseLineBytes);
-    std::string_view phrase = line.bytes;
-    if (phrase.starts_with(utf8ByteOrderMark))
-        phrase.remove_prefix(utf8ByteOrderMark.size());
-    if (line.cut)
-        refusePhrase("in " + path, "is longer than 16 characters");
-    if (phrase.empty())
-        throw CliError("qvl: the first line of " + path + " holds no phrase", UsageOrFileError);
-    return acceptPhrase(phrase, "in " + path);
+std::string acceptMethod02Phrase(std::string_view typed, const std::string &source) {
+    const std::optional<std::u32string> characters = decodeUtf8(typed);
+    if (!characters)
+        refusePhrase(source, "is not UTF-8");
+    if (characters->find(U'\0') != std::u32string::npos)
+        refusePhrase(source, "holds a zero byte");
+    if (characters->empty())
+        throw CliError(std::string(cipher::messages::phraseNeeded), UsageOrFileError);
+    if (characters->size() > cipher::method02::maxPhraseCharacters)
+        refusePhrase(source, "is longer than 64 characters");
+    return std::string(typed);
 }
 
-std::optional<std::string> phraseFromTerminal() {
+std::string acceptPhrase(const TypedPhrase &typed, int method) {
+    const bool method02 = method == cipher::method02Number;
+    if (typed.cut)
+        refusePhrase(typed.source,
+                     method02 ? "is longer than 64 characters" : "is longer than 16 characters");
+    if (method02)
+        return acceptMethod02Phrase(typed.bytes, typed.source);
+    return acceptPhrase(typed.bytes, typed.source);
+}
+
+TypedPhrase phraseFromFile(const std::string &path) {
+    const FirstLine line = readFirstLine(path, maxPhraseLineBytes);
+    std::string_view phrase = line.bytes;
+    // Editors on some systems begin a UTF-8 file with the mark; it is no part of the phrase.
+    if (phrase.starts_with(cipher::utf8Mark))
+        phrase.remove_prefix(cipher::utf8Mark.size());
+    if (phrase.empty() && !line.cut)
+        throw CliError("qvl: the first line of " + path + " holds no phrase", UsageOrFileError);
+    return {std::string(phrase), "in " + path, line.cut};
+}
+
+std::optional<TypedPhrase> phraseFromTerminal(std::string_view prompt) {
     const int terminal = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (terminal < 0)
         return std::nullopt;
     std::string typed;
     {
         const EchoOff echoOff(terminal);
-        say(terminal, std::string(cipher::messages::enterPhrase) + " ");
+        say(terminal, std::string(prompt) + " ");
         typed = readTerminalLine(terminal);
         say(terminal, "\n");
     }
     ::close(terminal);
-    return acceptPhrase(typed, "typed");
+    const bool cut = typed.size() > maxPhraseLineBytes;
+    return TypedPhrase{std::move(typed), "typed", cut};
 }
 
 } // namespace qvl

@@ -1,5 +1,6 @@
 // The phrase qvl encrypts or decrypts with: the first line of a passphrase file, or typed on
-// the terminal without echo. Either way it gets the passphrase dialog's rules.
+// the terminal without echo. Either way it gets the passphrase dialog's rules for the method:
+// Windows-1252 capitals for Methods 00 and 01, UTF-8 with its case for Method 02.
 #pragma once
 
 #include <optional>
@@ -14,12 +15,26 @@ namespace qvl {
 // it. `source` names where it came from.
 std::string acceptPhrase(std::string_view typed, const std::string &source);
 
+// A Method 02 phrase: well-formed UTF-8 of 1 to 64 characters, none of them U+0000, kept as it
+// is; anything else throws CliError.
+std::string acceptMethod02Phrase(std::string_view typed, const std::string &source);
+
+// A phrase as it was given, before a method's rules are applied to it.
+struct TypedPhrase {
+    std::string bytes;
+    std::string source; // "in FILE" or "typed"
+    bool cut = false;   // longer than any phrase: only its first bytes were kept
+};
+
+// The rules of the method (0, 1 or 2) applied to the phrase.
+std::string acceptPhrase(const TypedPhrase &typed, int method);
+
 // The phrase on the file's first line, without its line break (and without a leading UTF-8
 // byte order mark). Only the first line's first bytes are read; an empty first line throws
 // CliError, since a file is given to protect the block.
-std::string phraseFromFile(const std::string &path);
+TypedPhrase phraseFromFile(const std::string &path);
 
 // Prompts on the terminal with echo off; empty when the process has no terminal.
-std::optional<std::string> phraseFromTerminal();
+std::optional<TypedPhrase> phraseFromTerminal(std::string_view prompt);
 
 } // namespace qvl

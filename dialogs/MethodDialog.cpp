@@ -34,6 +34,7 @@ Tfrm_EncodeMethod::Tfrm_EncodeMethod(QWidget *parent)
     setTabOrder(CancelBtn, HelpBtn);
     setTabOrder(HelpBtn, RadioButton1);
     setTabOrder(RadioButton1, RadioButton2);
+    setTabOrder(RadioButton2, RadioButton3);
 }
 
 QLabel *Tfrm_EncodeMethod::note(const QString &text) {
@@ -53,7 +54,9 @@ void Tfrm_EncodeMethod::buildChoices() {
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton2 = new QRadioButton(tr("Method 01"), frame);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    for (QRadioButton *choice : {RadioButton1, RadioButton2})
+    RadioButton3 = new QRadioButton(tr("Method 02"), frame);
+    RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
+    for (QRadioButton *choice : {RadioButton1, RadioButton2, RadioButton3})
         choice->setMinimumSize(89, 17);
 
     // The notes stand under their choice's caption, indented past the round button.
@@ -67,6 +70,10 @@ void Tfrm_EncodeMethod::buildChoices() {
     grid->setRowMinimumHeight(2, 11);
     grid->addWidget(RadioButton2, 3, 0, 1, 2, Qt::AlignLeft);
     grid->addWidget(note(tr("Requires version 1.1 or higher to decrypt.")), 4, 1);
+    grid->setRowMinimumHeight(5, 11);
+    grid->addWidget(RadioButton3, 6, 0, 1, 2, Qt::AlignLeft);
+    grid->addWidget(note(tr("Strong protection.  Requires version 2.00 or higher to decrypt.")), 7,
+                    1);
     static_cast<QVBoxLayout *>(layout())->addWidget(frame);
     dialogs::makeSelectedChoiceTheTabStop({RadioButton1, RadioButton2});
 }
@@ -90,6 +97,8 @@ void Tfrm_EncodeMethod::OKBtnClick() {
         m_chosenMethod = 0;
     } else if (RadioButton2->isChecked()) {
         m_chosenMethod = 1;
+    } else if (RadioButton3->isChecked()) {
+        m_chosenMethod = 2;
     } else {
         platform::showMessageBox(this, tr("You must choose an encoding method."),
                                  platform::MessageKind::Error, platform::Ok);

@@ -1,5 +1,5 @@
-// The encoding-method dialog Tfrm_EncodeMethod: the choice between Method 00 and Method 01
-// for one run of Encrypt With Specific Method. It opens with Method 01 selected.
+// The encoding-method dialog Tfrm_EncodeMethod: the choice among Method 00, Method 01 and the
+// strong Method 02 for one run of Encrypt With Specific Method. It opens with Method 01 selected.
 #pragma once
 
 #include <QDialog>
@@ -14,7 +14,7 @@ class Tfrm_EncodeMethod : public QDialog {
 public:
     explicit Tfrm_EncodeMethod(QWidget *parent = nullptr);
 
-    // The method of the last OK: 0 for Method 00, 1 for Method 01; 0 before any choice.
+    // The method of the last OK: 0, 1 or 2 for Method 00, 01 or 02; 0 before any choice.
     // It outlives the dialog, but Encrypt reads it only right after an OK.
     static int ChosenMethod();
 
@@ -36,6 +36,7 @@ private:
 
     QRadioButton *RadioButton1 = nullptr;
     QRadioButton *RadioButton2 = nullptr;
+    QRadioButton *RadioButton3 = nullptr;
     QPushButton *HelpBtn = nullptr;
     QPushButton *CancelBtn = nullptr;
     QPushButton *OKBtn = nullptr;

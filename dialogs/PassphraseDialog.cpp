@@ -3,7 +3,6 @@
 #include "dialogs/PassphraseDialog.h"
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/PassphraseEdit.h"
 #include "platform/DialogPlacement.h"
 #include "platform/Help.h"
 
@@ -76,6 +75,10 @@ void Tfrm_PWord::setPrompt(const QString &prompt) {
 
 QString Tfrm_PWord::prompt() const {
     return lab_PWord->text();
+}
+
+void Tfrm_PWord::setPhraseRule(PassphraseEdit::Rule rule) {
+    txt_PWord->setRule(rule);
 }
 
 std::string Tfrm_PWord::phrase() const {

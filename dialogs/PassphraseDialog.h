@@ -1,6 +1,9 @@
 // The passphrase dialog Tfrm_PWord: one prompt, one masked entry of up to 16 capital
-// letters, and OK, Cancel and Help. The caller sets the prompt, shows it and reads phrase().
+// letters (or, for Method 02, up to 64 characters of any kind, case kept), and OK, Cancel and
+// Help. The caller sets the prompt and the rule, shows it and reads phrase().
 #pragma once
+
+#include "dialogs/PassphraseEdit.h"
 
 #include <QDialog>
 #include <string>
@@ -8,7 +11,6 @@
 class QFrame;
 class QLabel;
 class QPushButton;
-class PassphraseEdit;
 
 class Tfrm_PWord : public QDialog {
     Q_OBJECT
@@ -19,7 +21,11 @@ public:
     void setPrompt(const QString &prompt);
     QString prompt() const;
 
-    // The entry as the byte string that the cipher uses: 0 to 16 Windows-1252 bytes.
+    // Which phrases the entry takes; Methods 00 and 01's until set.
+    void setPhraseRule(PassphraseEdit::Rule rule);
+
+    // The entry as the byte string that the cipher uses: 0 to 16 Windows-1252 bytes, or for
+    // Method 02 0 to 64 characters in UTF-8.
     std::string phrase() const;
 
     // The help topic for a prompt: "Help_Password2" when it holds "This text", else

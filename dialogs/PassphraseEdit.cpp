@@ -1,5 +1,6 @@
 // The passphrase entry: a filter that rewrites every change of the text (typing, paste,
-// drop, setText) before it is shown, and a style whose mask character is "*".
+// drop, setText) under the entry's rule before it is shown, and a style whose mask character
+// is "*".
 #include "dialogs/PassphraseEdit.h"
 
 #include "platform/CodePage.h"
@@ -12,12 +13,17 @@ namespace {
 // Rewrites every text the entry is given into what a phrase may hold, and accepts it.
 class PhraseFilter : public QValidator {
 public:
-    using QValidator::QValidator;
+    explicit PhraseFilter(PassphraseEdit *edit)
+        : QValidator(edit)
+        , m_edit(edit) {}
 
     State validate(QString &input, int &pos) const override {
-        input = PassphraseEdit::normalised(input, pos);
+        input = PassphraseEdit::normalised(input, pos, m_edit->rule());
         return Acceptable;
     }
+
+private:
+    PassphraseEdit *m_edit;
 };
 
 // The mask character comes from the style; the phrase shows as "*", never briefly in clear.
@@ -41,6 +47,26 @@ QChar phraseChar(QChar c) {
     return platform::cp1252::isRepresentable(upper) ? upper : c;
 }
 
+// A Method 02 phrase keeps every character as typed, up to 64 of them (a character outside
+// the basic plane is one character, two UTF-16 units); a zero character is dropped.
+QString method02Phrase(const QString &text, int &cursor) {
+    QString result;
+    int characters = 0;
+    int newCursor = -1;
+    for (qsizetype i = 0; i < text.size() && characters < PassphraseEdit::maxMethod02Length; ++i) {
+        if (newCursor < 0 && i >= cursor)
+            newCursor = int(result.size());
+        if (text[i].isNull())
+            continue;
+        result += text[i];
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            result += text[++i];
+        ++characters;
+    }
+    cursor = newCursor < 0 ? int(result.size()) : newCursor;
+    return result;
+}
+
 } // namespace
 
 PassphraseEdit::PassphraseEdit(QWidget *parent)
@@ -54,11 +80,22 @@ PassphraseEdit::PassphraseEdit(QWidget *parent)
     setStyle(style);
 }
 
+void PassphraseEdit::setRule(Rule rule) {
+    m_rule = rule;
+    // Room for 64 characters outside the basic plane; the filter counts the characters.
+    setMaxLength(rule == Rule::Method02 ? 2 * maxMethod02Length : maxPhraseLength);
+    clear();
+}
+
 std::string PassphraseEdit::phraseBytes() const {
+    if (m_rule == Rule::Method02)
+        return text().toUtf8().toStdString();
     return platform::cp1252::encode(text());
 }
 
-QString PassphraseEdit::normalised(const QString &text, int &cursor) {
+QString PassphraseEdit::normalised(const QString &text, int &cursor, Rule rule) {
+    if (rule == Rule::Method02)
+        return method02Phrase(text, cursor);
     QString result;
     result.reserve(text.size());
     int newCursor = -1;

@@ -1,5 +1,7 @@
-// The masked entry of the passphrase dialog: letters turn to capitals as they arrive,
-// characters the code page cannot hold turn to "?", at most 16 characters, each shown as "*".
+// The masked entry of the passphrase dialog, every character shown as "*". For Methods 00 and
+// 01 letters turn to capitals as they arrive, characters the code page cannot hold turn to "?",
+// and it holds at most 16 characters; for Method 02 it keeps any character and its case, up to
+// 64 characters.
 #pragma once
 
 #include <QLineEdit>
@@ -10,13 +12,26 @@ class PassphraseEdit : public QLineEdit {
 
 public:
     static constexpr int maxPhraseLength = 16;
+    static constexpr int maxMethod02Length = 64;
+
+    // Which phrases the entry takes: the keystream methods' or Method 02's.
+    enum class Rule { Methods00And01, Method02 };
 
     explicit PassphraseEdit(QWidget *parent = nullptr);
 
-    // The entry as the Windows-1252 bytes that the cipher takes.
+    // Switches the rule and empties the entry.
+    void setRule(Rule rule);
+    Rule rule() const { return m_rule; }
+
+    // The entry as the bytes that the cipher takes: Windows-1252 for Methods 00 and 01,
+    // UTF-8 for Method 02.
     std::string phraseBytes() const;
 
-    // The text as the entry keeps it. The cursor position moves with any character that
-    // changes length (a character outside the basic plane becomes one "?").
-    static QString normalised(const QString &text, int &cursor);
+    // The text as the entry keeps it under the rule. The cursor position moves with any
+    // character that changes length (under Methods 00 and 01, a character outside the basic
+    // plane becomes one "?").
+    static QString normalised(const QString &text, int &cursor, Rule rule = Rule::Methods00And01);
+
+private:
+    Rule m_rule = Rule::Methods00And01;
 };

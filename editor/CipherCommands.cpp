@@ -3,13 +3,15 @@
 // the block in place of the text. Each dialog comes before the busy cursor.
 #include "editor/CipherDialogs.h"
 #include "editor/CipherWork.h"
-#include "editor/SPadEditor.h"
 #include "editor/MainWindow.h"
+#include "editor/SPadEditor.h"
 
+#include "cipher/ArmourFormat.h"
 #include "cipher/ArmourWriter.h"
 #include "cipher/Messages.h"
-#include "dialogs/PassphraseDialog.h"
+#include "cipher/Sodium.h"
 #include "dialogs/MethodDialog.h"
+#include "dialogs/PassphraseDialog.h"
 #include "platform/Beep.h"
 #include "platform/MessageBox.h"
 
@@ -40,20 +42,31 @@ bool confirmEncryptingAgain(QWidget *owner) {
                                     platform::Yes | platform::No) != platform::No;
 }
 
+// The first prompt: for Method 02, which needs a phrase, one of 1 to 64 characters with their
+// case, asked again while empty; otherwise up to 16 capitals, or none.
+std::optional<std::string> askFirstPhrase(Tfrm_PWord &dialog, int method) {
+    if (method == cipher::method02Number)
+        return cipher_dialogs::askMethod02Phrase(dialog, messages::enterNewMethod02Phrase);
+    return askPhrase(dialog, messages::enterNewPhrase);
+}
+
 // The phrase to protect the block with, typed twice unless it is empty; empty when the user
-// gives up. One dialog serves the whole exchange: it empties itself at every showing.
-std::optional<std::string> askNewPhrase(QWidget *owner) {
+// gives up. One dialog serves the whole exchange: it empties itself at every showing. Every
+// copy but the one returned is wiped.
+std::optional<std::string> askNewPhrase(QWidget *owner, int method) {
     Tfrm_PWord dialog(owner);
     for (;;) {
-        const std::optional<std::string> phrase = askPhrase(dialog, messages::enterNewPhrase);
+        std::optional<std::string> phrase = askFirstPhrase(dialog, method);
         if (!phrase || phrase->empty())
             return phrase;
-        const std::optional<std::string> again = askPhrase(dialog, messages::confirmPhrase);
-        if (!again)
-            return std::nullopt;
-        if (*again == *phrase)
+        std::optional<std::string> again = askPhrase(dialog, messages::confirmPhrase);
+        const bool same = again && *again == *phrase;
+        if (again)
+            cipher::sodium::wipe(*again);
+        if (same)
             return phrase;
-        if (!cipher_dialogs::retryAfterMismatch(owner, messages::phrasesDiffer))
+        cipher::sodium::wipe(*phrase);
+        if (!again || !cipher_dialogs::retryAfterMismatch(owner, messages::phrasesDiffer))
             return std::nullopt;
     }
 }
@@ -79,6 +92,9 @@ void Tfrm_SPad::btn_EncryptClick() {
         return;
     if (IsEncryptedText() && !confirmEncryptingAgain(this))
         return;
-    if (const std::optional<std::string> phrase = askNewPhrase(this))
-        cipher_work::encryptInEditor(*txt_SPad, *phrase, *method);
+    std::optional<std::string> phrase = askNewPhrase(this, *method);
+    if (!phrase)
+        return;
+    const cipher::sodium::WipedOnExit wiped(*phrase);
+    cipher_work::encryptInEditor(*txt_SPad, *phrase, *method);
 }

@@ -1,6 +1,7 @@
 // The prompts and boxes that Encrypt and Decrypt share.
 #include "editor/CipherDialogs.h"
 
+#include "cipher/Messages.h"
 #include "dialogs/PassphraseDialog.h"
 #include "platform/Beep.h"
 #include "platform/MessageBox.h"
@@ -16,6 +17,18 @@ std::optional<std::string> askPhrase(Tfrm_PWord &dialog, std::string_view prompt
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.phrase();
+}
+
+std::optional<std::string> askMethod02Phrase(Tfrm_PWord &dialog, std::string_view prompt) {
+    dialog.setPhraseRule(PassphraseEdit::Rule::Method02);
+    for (;;) {
+        std::optional<std::string> phrase = askPhrase(dialog, prompt);
+        if (!phrase || !phrase->empty())
+            return phrase;
+        platform::messageBeep(platform::BeepKind::Hand);
+        platform::showMessageBox(dialog.parentWidget(), messageText(cipher::messages::phraseNeeded),
+                                 platform::MessageKind::Error, platform::Ok);
+    }
 }
 
 bool retryAfterMismatch(QWidget *owner, std::string_view words) {

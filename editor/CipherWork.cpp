@@ -2,6 +2,7 @@
 // with no file between, so Encrypt works in any folder and touches no file of the user's.
 #include "editor/CipherWork.h"
 
+#include "editor/BackgroundWork.h"
 #include "editor/SPadEditor.h"
 
 #include "cipher/ArmourDecoder.h"
@@ -13,7 +14,9 @@ namespace cipher_work {
 
 void encryptInEditor(SPadEditor &editor, std::string_view phrase, int method) {
     const platform::WaitCursor busy;
-    editor.setBytes(cipher::joinLines(cipher::ArmourWriter(editor.bytes(), phrase, method)));
+    const std::string text = editor.bytes();
+    editor.setBytes(background::run(
+        [&] { return cipher::joinLines(cipher::ArmourWriter(text, phrase, method)); }));
 }
 
 std::string_view decryptInEditor(SPadEditor &editor, cipher::LineList lines,
@@ -22,6 +25,16 @@ std::string_view decryptInEditor(SPadEditor &editor, cipher::LineList lines,
     const cipher::DecodedText decoded = cipher::decodeText(lines, block, phrase);
     editor.setBytes(decoded.bytes);
     return decoded.warning();
+}
+
+bool openMethod02InEditor(SPadEditor &editor, const cipher::method02::SealedBody &body,
+                          std::string_view phrase) {
+    const platform::WaitCursor busy;
+    const std::optional<std::string> text =
+        background::run([&] { return cipher::method02::open(body, phrase); });
+    if (text)
+        editor.setBytes(*text);
+    return text.has_value();
 }
 
 } // namespace cipher_work

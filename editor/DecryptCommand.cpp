@@ -10,6 +10,8 @@
 #include "cipher/BlockReading.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
+#include "cipher/Method02.h"
+#include "cipher/Sodium.h"
 #include "dialogs/PassphraseDialog.h"
 
 namespace {
@@ -22,6 +24,11 @@ std::optional<std::string> askBlockPhraseOnce(QWidget *owner) {
     return cipher_dialogs::askPhrase(dialog, messages::enterPhrase);
 }
 
+std::optional<std::string> askMethod02PhraseOnce(QWidget *owner) {
+    Tfrm_PWord dialog(owner);
+    return cipher_dialogs::askMethod02Phrase(dialog, messages::enterPhrase);
+}
+
 // The phrase that opens the block: empty for a block without one, asked for until it matches
 // for a protected block; no phrase when the user gives up.
 std::optional<std::string> askBlockPhrase(QWidget *owner, cipher::LineList lines,
@@ -29,17 +36,40 @@ std::optional<std::string> askBlockPhrase(QWidget *owner, cipher::LineList lines
     if (!block.isProtected())
         return std::string();
     for (;;) {
-        const std::optional<std::string> phrase = askBlockPhraseOnce(owner);
+        std::optional<std::string> phrase = askBlockPhraseOnce(owner);
         if (!phrase)
             return std::nullopt;
         if (cipher::phraseMatches(lines, block, *phrase))
             return phrase;
+        cipher::sodium::wipe(*phrase);
         if (!cipher_dialogs::retryAfterMismatch(owner, messages::wrongPhrase))
             return std::nullopt;
     }
 }
 
 } // namespace
+
+// Method 02: the body is proved intact before anything is asked, so damage is never taken for a
+// wrong phrase; then the phrase is asked for until the block's tag proves it. Nothing but the
+// whole, proved text ever reaches the editor.
+void Tfrm_SPad::decryptMethod02(cipher::LineList lines, const cipher::ArmouredBlock &block) {
+    const cipher::Outcome<cipher::method02::SealedBody> body =
+        cipher::method02::readBody(lines, block);
+    if (!body) {
+        refuse(cipher_dialogs::messageText(body.refusal));
+        return;
+    }
+    for (;;) {
+        std::optional<std::string> phrase = askMethod02PhraseOnce(this);
+        if (!phrase)
+            return;
+        const cipher::sodium::WipedOnExit wiped(*phrase);
+        if (cipher_work::openMethod02InEditor(*txt_SPad, *body.value, *phrase))
+            return;
+        if (!cipher_dialogs::retryAfterMismatch(this, messages::wrongPhrase))
+            return;
+    }
+}
 
 void Tfrm_SPad::btn_DecryptClick() {
     if (txt_SPad->byteLength() == 0) {
@@ -51,16 +81,20 @@ void Tfrm_SPad::btn_DecryptClick() {
     const std::string text = txt_SPad->bytes();
     // A block that mail quoted, indented or re-wrapped is read from its repaired lines.
     const std::vector<std::string_view> lines = cipher::splitLines(text);
-    const cipher::BlockReading reading =
-        cipher::readBlock(lines, cipher::KnownMethods::Methods00And01);
+    const cipher::BlockReading reading = cipher::readBlock(lines);
     const cipher::Outcome<cipher::ArmouredBlock> &opened = reading.opened;
     if (!opened) {
         refuse(cipher_dialogs::messageText(opened.refusal));
         return;
     }
-    const std::optional<std::string> phrase = askBlockPhrase(this, reading.lines, *opened.value);
+    if (opened.value->header.isMethod02()) {
+        decryptMethod02(reading.lines, *opened.value);
+        return;
+    }
+    std::optional<std::string> phrase = askBlockPhrase(this, reading.lines, *opened.value);
     if (!phrase)
         return;
+    const cipher::sodium::WipedOnExit wiped(*phrase);
     const std::string_view warning =
         cipher_work::decryptInEditor(*txt_SPad, reading.lines, *opened.value, *phrase);
     if (!warning.empty())

@@ -2,6 +2,7 @@
 // commands reached from them, and the refresh of the status panels and tool buttons.
 #pragma once
 
+#include "cipher/ArmourReader.h"
 #include "platform/Failure.h"
 #include "platform/FileDialogs.h"
 
@@ -82,6 +83,8 @@ private:
     void btn_EncryptClick();
     void EncryptUsingMethod1Click();
     void btn_DecryptClick();
+    // Decrypt's course for a Method 02 block (DecryptCommand.cpp).
+    void decryptMethod02(cipher::LineList lines, const cipher::ArmouredBlock &block);
     void Contents1Click();
     void SearchforHelpOn1Click();
     void HowtoUseHelp1Click();

@@ -6,6 +6,7 @@
 #include "cipher/ArmourWriter.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
+#include "cipher/Method02.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
     QvlTool, UsageMistakes,
     testing::Values(UsageRow{"unknownCommand", "scramble", "unknown command \"scramble\""},
                     UsageRow{"unknownOption", "encrypt --fast", "unknown option \"--fast\""},
-                    UsageRow{"methodTwo", "encrypt --method 2", "the method is 0 or 1"},
+                    UsageRow{"methodThree", "encrypt --method 3", "the method is 0, 1 or 2"},
                     UsageRow{"methodWithoutValue", "encrypt --method", "--method needs a value"},
                     UsageRow{"methodOnDecrypt", "decrypt --method 1", "unknown option"},
                     UsageRow{"twoInputs", "encrypt a b", "only one input file"},
@@ -239,6 +240,16 @@ std::string quotedReply(std::string_view text) {
 
 const std::string quotedUndone = "qvl: read with mail's changes undone: the quote prefix \"> \"\n";
 
+// A Method 02 block written with small limits, so that reading it spends no time deriving.
+std::string method02Block(std::string_view text, std::string_view phrase) {
+    cipher::method02::SealInputs inputs = cipher::method02::freshSealInputs();
+    inputs.limits = {2, 64};
+    return cipher::joinLines(cipher::method02::write(text, phrase, inputs));
+}
+
+const std::string utf8Phrase = "P\xC3\xA4sswort \xE2\x9A\xA1";
+const std::string strongBlock = method02Block("strong\r\ntext", utf8Phrase);
+
 } // namespace
 
 TEST_P(Decrypt, reportsInTheSystemsWords) {
@@ -287,8 +298,37 @@ INSTANTIATE_TEST_SUITE_P(
         DecryptRow{"quotedWithChangedCharacter", quotedReply(damaged(abcBlock, "Cx2uq", "Cx2ur")),
                    "", 3, "cbc", quotedUndone + line(cipher::messages::checksumDiffers)},
         DecryptRow{"quotedWithWrongPhrase", quotedReply(protectedBlock), "OPEN SESAMY", 2, "",
-                   line(cipher::messages::wrongPhrase)}),
+                   line(cipher::messages::wrongPhrase)},
+        DecryptRow{"method02", strongBlock, utf8Phrase + "\n", 0, "strong\r\ntext", ""},
+        DecryptRow{"method02Quoted", quotedReply(strongBlock), utf8Phrase, 0, "strong\r\ntext",
+                   quotedUndone},
+        DecryptRow{"method02OtherCase", strongBlock, "p\xC3\xA4sswort \xE2\x9A\xA1", 2, "",
+                   line(cipher::messages::wrongPhrase)},
+        DecryptRow{"method02Damaged", damaged(strongBlock, "CAAAa", "CAAAb"), utf8Phrase, 2, "",
+                   line(cipher::messages::damagedBlock)},
+        DecryptRow{"method02NoPhraseAndNoTerminal", strongBlock, "", 2, "",
+                   "qvl: the text is password-protected; give its phrase with --passphrase-file\n"},
+        DecryptRow{"method02PhraseNotUtf8", strongBlock, "P\xE4sswort", 1, "",
+                   "qvl: the phrase in phrase is not UTF-8\n"},
+        DecryptRow{"method02PhraseOver64Characters", strongBlock, std::string(65, 'k'), 1, "",
+                   "qvl: the phrase in phrase is longer than 64 characters\n"}),
     testing_cipher::rowName);
+
+// Method 02 through qvl both ways, with the phrase file's first line kept as it is.
+TEST(QvlTool, method02EncryptsWithThePhraseFileAndDecryptsBack) {
+    const QvlSandbox sandbox;
+    const std::string phraseFile = sandbox.write("phrase", utf8Phrase + "\r\nsecond line\r\n");
+    const auto sealed = sandbox.run("encrypt --method 2 --passphrase-file " + phraseFile, "abc");
+    ASSERT_EQ(sealed.status, 0) << sealed.err;
+    EXPECT_EQ(cipher::splitLines(sealed.out)[1], "QvL/0200/02/0/3");
+    const auto opened = sandbox.run("decrypt --passphrase-file " + phraseFile + " " +
+                                    sandbox.write("block.qvl", sealed.out));
+    EXPECT_EQ(opened.status, 0) << opened.err;
+    EXPECT_EQ(opened.out, "abc");
+    const auto noPhrase = sandbox.run("encrypt --method 2", "abc");
+    EXPECT_EQ(noPhrase.status, 2);
+    EXPECT_EQ(noPhrase.err, "qvl: Method 02 needs a phrase; give it with --passphrase-file\n");
+}
 
 struct Utf8Row {
     const char *name;

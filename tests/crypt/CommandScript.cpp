@@ -1,6 +1,8 @@
 // Answers Encrypt's and Decrypt's dialogs from a script and records what they showed.
 #include "CommandScript.h"
 
+#include "tests/dialogs/DialogChecks.h"
+
 #include "platform/Help.h"
 #include "platform/HelpViewer.h"
 
@@ -60,7 +62,7 @@ QString CommandScript::describe(QWidget *modal) {
 }
 
 void CommandScript::typePhrase(QWidget *dialog, const QString &phrase) {
-    QTest::keyClicks(child<QLineEdit>(dialog, "txt_PWord"), phrase);
+    dialog_checks::typeText(child<QLineEdit>(dialog, "txt_PWord"), phrase);
     child<QPushButton>(dialog, "cmd_OK")->click();
 }
 
@@ -80,8 +82,10 @@ void CommandScript::perform(QWidget *modal, const QString &step) {
     } else if (verb == QLatin1String("phrase")) {
         typePhrase(modal, rest);
     } else if (verb == QLatin1String("Method")) {
-        child<QRadioButton>(modal, rest == QLatin1String("00") ? "RadioButton1" : "RadioButton2")
-            ->click();
+        const char *choice = rest == QLatin1String("00")   ? "RadioButton1"
+                             : rest == QLatin1String("02") ? "RadioButton3"
+                                                           : "RadioButton2";
+        child<QRadioButton>(modal, choice)->click();
         child<QPushButton>(modal, "OKBtn")->click();
     } else if (verb == QLatin1String("press")) {
         child<QPushButton>(modal, qPrintable(rest))->click();

@@ -14,7 +14,7 @@ public:
     // One step per modal widget, in order:
     //   "phrase TEXT"  types TEXT (possibly nothing) in the passphrase dialog and presses OK
     //   "help STEP"    presses the dialog's Help first, then takes the step
-    //   "Method 00", "Method 01"  chooses in the method dialog and presses OK
+    //   "Method 00", "Method 01", "Method 02"  chooses in the method dialog and presses OK
     //   "press NAME"   presses the button of that objectName ("msg_Retry", "cmd_Cancel", ...)
     //   "key Escape", "key Enter"  sends the key to the widget's focus
     //   "frame"        closes the widget by its frame

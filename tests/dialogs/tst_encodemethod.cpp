@@ -163,11 +163,14 @@ void TestEncodeMethodDialog::layoutAndLook() {
 
     QCOMPARE(radio("RadioButton1")->text(), QStringLiteral("Method 00"));
     QCOMPARE(radio("RadioButton2")->text(), QStringLiteral("Method 01"));
+    QCOMPARE(radio("RadioButton3")->text(), QStringLiteral("Method 02"));
     QStringList labels;
     for (const QLabel *label : m_dialog->findChildren<QLabel *>())
         labels << label->text();
     QCOMPARE(labels, QStringList({"Requires version 1.0 or higher to decrypt.",
-                                  "Requires version 1.1 or higher to decrypt."}));
+                                  "Requires version 1.1 or higher to decrypt.",
+                                  "Strong protection.  Requires version 2.00 or higher to "
+                                  "decrypt."}));
     QCOMPARE(button("HelpBtn")->text(), QStringLiteral("&Help"));
     QCOMPARE(button("CancelBtn")->text(), QStringLiteral("Cancel"));
     QCOMPARE(button("OKBtn")->text(), QStringLiteral("OK"));
@@ -181,14 +184,16 @@ void TestEncodeMethodDialog::layoutAndLook() {
 
 void TestEncodeMethodDialog::tabReachesTheSelectedChoice_data() {
     QTest::addColumn<int>("arrow"); // pressed on the selected choice first; 0 for none
-    QTest::addColumn<QStringList>("order");
+    QTest::addColumn<QStringList>("order"); // the chosen one first when an arrow was pressed
     QTest::newRow("Method 01 as the dialog opens")
         << 0 << QStringList{"OKBtn", "CancelBtn", "HelpBtn", "RadioButton2"};
     QTest::newRow("Method 00 chosen by the arrow key")
         << int(Qt::Key_Up) << QStringList{"RadioButton1", "OKBtn", "CancelBtn", "HelpBtn"};
+    QTest::newRow("Method 02 chosen by the arrow key")
+        << int(Qt::Key_Down) << QStringList{"RadioButton3", "OKBtn", "CancelBtn", "HelpBtn"};
 }
 
-// The selected choice is the group's one tab stop; the other is reached by the arrow keys.
+// The selected choice is the group's one tab stop; the others are reached by the arrow keys.
 void TestEncodeMethodDialog::tabReachesTheSelectedChoice() {
     QFETCH(int, arrow);
     QFETCH(QStringList, order);
@@ -197,7 +202,7 @@ void TestEncodeMethodDialog::tabReachesTheSelectedChoice() {
     if (arrow != 0) {
         radio("RadioButton2")->setFocus();
         QTest::keyClick(radio("RadioButton2"), Qt::Key(arrow));
-        QVERIFY(radio("RadioButton1")->isChecked());
+        QVERIFY(radio(qPrintable(order.front()))->isChecked());
     }
     QCOMPARE(dialog_checks::tabOrder(m_dialog), order);
 }
