@@ -96,18 +96,44 @@ qint64 TextCounter::utf8ExtraOf(QStringView text) {
 }
 
 void TextCounter::recheck(int position, int charsRemoved, int charsAdded) {
-    ++m_change;
-    if (growWithinLine(position, charsRemoved, charsAdded))
-        return;
-    const QTextBlock last =
-        m_document->findBlock(std::min(position + charsAdded, m_document->characterCount() - 1));
-    for (QTextBlock block = m_document->findBlock(position); block.isValid();
-         block = block.next()) {
-        const QString line = block.text();
-        setMark(block, beginsWithTag(line), utf8ExtraOf(line));
-        if (block == last)
-            break;
+    if (!growWithinLine(position, charsRemoved, charsAdded)) {
+        const QTextBlock last = m_document->findBlock(
+            std::min(position + charsAdded, m_document->characterCount() - 1));
+        for (QTextBlock block = m_document->findBlock(position); block.isValid();
+             block = block.next()) {
+            const QString line = block.text();
+            setMark(block, beginsWithTag(line), utf8ExtraOf(line));
+            if (block == last)
+                break;
+        }
     }
+    // Lines removed by the edit took their counts off before this signal, so the change of the
+    // whole count since the last edit is what this edit added.
+    carryLastRange(position, charsRemoved, charsAdded,
+                   m_counts->utf8Extra - m_extraAfterLastChange);
+    m_extraAfterLastChange = m_counts->utf8Extra;
+}
+
+// An edit wholly after the last range leaves its answer as it was; one wholly before moves the
+// range; one wholly inside changes its answer by what the edit added. Any other edit makes the
+// next range count afresh.
+void TextCounter::carryLastRange(int position, int charsRemoved, int charsAdded,
+                                 qint64 extraAdded) {
+    RangeAnswer &range = m_lastRange;
+    if (range.change != m_change++ || position >= range.to)
+        return;
+    const int moved = charsAdded - charsRemoved;
+    const int removedEnd = position + charsRemoved;
+    if (removedEnd <= range.from) {
+        range.from += moved;
+        range.to += moved;
+    } else if (position >= range.from && removedEnd <= range.to) {
+        range.to += moved;
+        range.extra += extraAdded;
+    } else {
+        return;
+    }
+    range.change = m_change;
 }
 
 // Typing adds characters within one line and removes none: the line's count grows by what came

@@ -20,8 +20,9 @@ public:
     // The bytes beyond one per UTF-16 unit that the whole text takes in UTF-8.
     qint64 utf8Extra() const;
     // The same for the characters between two positions of the document (line breaks count
-    // none). Reads the counts kept for whole lines, walking the shorter side of the text; while
-    // the text stays as it was, a range near the last one is found from the last answer.
+    // none). Reads the counts kept for whole lines, walking the shorter side of the text; a range
+    // near the last one is found from the last answer, which edits before, after or inside it
+    // carry along.
     qint64 utf8Extra(int from, int to) const;
 
     // The bytes beyond one per UTF-16 unit that these characters take in UTF-8.
@@ -40,6 +41,7 @@ private:
     };
 
     void recheck(int position, int charsRemoved, int charsAdded);
+    void carryLastRange(int position, int charsRemoved, int charsAdded, qint64 extraAdded);
     bool growWithinLine(int position, int charsRemoved, int charsAdded);
     void setMark(QTextBlock block, bool tag, qint64 extra);
     qint64 rangeExtra(int from, int to) const;
@@ -49,5 +51,6 @@ private:
     QTextDocument *m_document;
     std::shared_ptr<Counts> m_counts;
     quint64 m_change = 0;
+    qint64 m_extraAfterLastChange = 0;
     mutable RangeAnswer m_lastRange;
 };

@@ -168,6 +168,8 @@ void TestTextCounter::followsRandomEdits() {
         }
         QCOMPARE(editor.tagLineCount(), countByWalking(editor));
         QCOMPARE(editor.byteLength(), qint64(editor.bytes().size()));
+        // The last selection, carried along by the edit before, after or around it.
+        QCOMPARE(editor.selectionByteLength(), selectionBytesByWalking(editor));
         QTextCursor selection = cursorAt(editor, anywhere(), anywhere());
         editor.setTextCursor(selection);
         QCOMPARE(editor.selectionByteLength(), selectionBytesByWalking(editor));
