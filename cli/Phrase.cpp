@@ -98,7 +98,7 @@ std::string acceptPhrase(std::string_view typed, const std::string &source) {
 }
 
 std::string acceptMethod02Phrase(std::string_view typed, const std::string &source) {
-    const std::optional<std::u32string> characters = decodeUtf8(typed);
+    const std::optional<std::u32string> characters = cipher::decodeUtf8(typed);
     if (!characters)
         refusePhrase(source, "is not UTF-8");
     if (characters->find(U'\0') != std::u32string::npos)

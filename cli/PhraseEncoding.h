@@ -2,15 +2,10 @@
 // the Windows-1252 bytes that the passphrase dialog yields for the same characters.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace qvl {
-
-// The characters of well-formed UTF-8, or nothing when the bytes are not UTF-8 (an overlong
-// form, a surrogate, a character beyond U+10FFFF, a stray or missing continuation byte).
-std::optional<std::u32string> decodeUtf8(std::string_view bytes);
 
 // The phrase in Windows-1252: UTF-8 converted character by character, any other bytes taken
 // as they are. A character that Windows-1252 cannot hold throws CliError; `source` says where

@@ -51,3 +51,14 @@ TEST(TextEncoding, windows1252BecomesUtf8) {
               "a\xE2\x82\xAC\xC2\x81\xC5\xB8\xC2\xA0\xC3\xBF");
     EXPECT_TRUE(cipher::isValidUtf8(cipher::windows1252ToUtf8(std::string(1, '\xE9'))));
 }
+
+// The decoder keeps the same bounds as the test of well-formedness and gives the characters.
+TEST(TextEncoding, decodesCharactersOfOneToFourBytes) {
+    EXPECT_EQ(cipher::decodeUtf8(
+                  "a\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"),
+              std::u32string(U"a\u0080\u07FF\u0800\uFFFF\U00010000\U0010FFFF"));
+    EXPECT_EQ(cipher::decodeUtf8(""), std::u32string());
+    for (const std::string bad :
+         {"\xC1\xBF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "ok \xE2\x82", "\x80"})
+        EXPECT_FALSE(cipher::decodeUtf8(bad).has_value()) << bad;
+}
