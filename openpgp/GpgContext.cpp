@@ -1,0 +1,78 @@
+// Setting up GnuPG contexts and handing phrases to GnuPG.
+#include "openpgp/GpgContext.h"
+
+#include <gpgme++/global.h>
+#include <sodium.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+
+namespace openpgp {
+
+namespace {
+
+void initialiseOnce() {
+    static std::once_flag once;
+    std::call_once(once, [] { GpgME::initializeLibrary(); });
+}
+
+// A copy GnuPG's wrapper frees (after wiping it) once written to GnuPG.
+char *copyForGnuPg(const std::string &phrase) {
+    auto *copy = static_cast<char *>(std::malloc(phrase.size() + 1));
+    if (copy != nullptr)
+        std::memcpy(copy, phrase.c_str(), phrase.size() + 1);
+    return copy;
+}
+
+} // namespace
+
+void wipe(std::string &phrase) {
+    if (!phrase.empty())
+        sodium_memzero(phrase.data(), phrase.size());
+    phrase.clear();
+}
+
+std::string promptFor(const char *useridHint) {
+    const std::string hint = useridHint != nullptr ? useridHint : "";
+    const auto space = hint.find(' ');
+    if (hint.empty() || space == std::string::npos)
+        return "Enter the phrase of the message.";
+    const std::string keyId = hint.substr(0, space);
+    const std::string userId = hint.substr(space + 1);
+    const std::string shortPrint = keyId.size() > 8 ? keyId.substr(keyId.size() - 8) : keyId;
+    return "Enter the passphrase of the key " + userId + " (" + shortPrint + ").";
+}
+
+char *PhraseGiver::getPassphrase(const char *useridHint, const char *, bool, bool &canceled) {
+    if (++m_asked > 1) {
+        m_refusedAgain = true;
+        canceled = true;
+        return nullptr;
+    }
+    const bool symmetric = useridHint == nullptr || std::strchr(useridHint, ' ') == nullptr;
+    std::optional<std::string> phrase =
+        m_source ? m_source(PhraseRequest{promptFor(useridHint), symmetric}) : std::nullopt;
+    if (!phrase) {
+        m_cancelled = true;
+        canceled = true;
+        return nullptr;
+    }
+    char *copy = copyForGnuPg(*phrase);
+    wipe(*phrase);
+    canceled = copy == nullptr;
+    return copy;
+}
+
+std::unique_ptr<GpgME::Context> makeContext() {
+    initialiseOnce();
+    std::unique_ptr<GpgME::Context> context(GpgME::Context::createForProtocol(GpgME::OpenPGP));
+    if (!context)
+        return nullptr;
+    context->setArmor(true);
+    context->setTextMode(false);
+    context->setPinentryMode(GpgME::Context::PinentryLoopback);
+    return context;
+}
+
+} // namespace openpgp

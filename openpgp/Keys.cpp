@@ -1,0 +1,51 @@
+// Listing the keyring's keys that can encrypt.
+#include "openpgp/GpgContext.h"
+
+#include <gpgme++/key.h>
+#include <gpgme++/keylistresult.h>
+#include <gpgme++/global.h>
+
+namespace openpgp {
+
+namespace {
+
+bool canEncryptTo(const GpgME::Key &key) {
+    return key.canEncrypt() && !key.isExpired() && !key.isRevoked() && !key.isDisabled() && !key.isInvalid();
+}
+
+// Every key the listing gives, public or secret only.
+std::vector<GpgME::Key> listKeys(bool secretOnly) {
+    std::vector<GpgME::Key> keys;
+    auto context = makeContext();
+    if (!context)
+        return keys;
+    context->addKeyListMode(GpgME::WithSecret);
+    if (context->startKeyListing(static_cast<const char *>(nullptr), secretOnly))
+        return keys;
+    GpgME::Error error;
+    for (GpgME::Key key = context->nextKey(error); !error; key = context->nextKey(error))
+        keys.push_back(key);
+    context->endKeyListing();
+    return keys;
+}
+
+} // namespace
+
+std::vector<KeyEntry> encryptionKeys() {
+    std::vector<KeyEntry> entries;
+    for (const auto &key : listKeys(false)) {
+        if (!canEncryptTo(key))
+            continue;
+        KeyEntry entry;
+        entry.fingerprint = key.primaryFingerprint() != nullptr ? key.primaryFingerprint() : "";
+        for (const auto &userId : key.userIDs())
+            entry.userIds.emplace_back(userId.id() != nullptr ? userId.id() : "");
+        entry.hasSecret = key.hasSecret();
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+bool hasSecretKey() { return !listKeys(true).empty(); }
+
+} // namespace openpgp

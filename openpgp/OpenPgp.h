@@ -1,0 +1,102 @@
+// OpenPGP messages through the user's GnuPG keyring: finding a message in a text, decrypting it
+// (to a secret key or a phrase), encrypting to keys or a phrase, and listing the keys.
+// Every call makes its own GnuPG context, so any thread may call; GNUPGHOME is honoured.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace openpgp {
+
+// A key of the keyring that can encrypt (not expired, revoked, disabled or invalid).
+struct KeyEntry {
+    std::string fingerprint;
+    std::vector<std::string> userIds;
+    bool hasSecret = false; // the keyring also holds its secret key
+};
+
+// The public keys that can encrypt, in the keyring's order.
+std::vector<KeyEntry> encryptionKeys();
+// Whether the keyring holds any secret key (for "Also to my own key").
+bool hasSecretKey();
+
+// Where an armoured OpenPGP message stands in a text, as GnuPG is to read it.
+struct FoundMessage {
+    std::string armour;     // the message's lines, CR LF broken
+    bool repaired = false;  // mail's changes (quote prefix, blanks, blank lines, re-wrap) undone
+};
+
+// The text's OpenPGP message, exactly as it stands when it has one; otherwise the message with
+// mail's changes undone; nothing when the text holds no "-----BEGIN PGP MESSAGE-----" line
+// followed by its end line.
+std::optional<FoundMessage> findMessage(std::string_view text);
+
+// Why a decryption gave no text.
+enum class Refusal {
+    None,        // decrypted
+    NoSecretKey, // encrypted to keys whose secret keys are not in the keyring
+    WrongPhrase, // the phrase given was wrong
+    Cancelled,   // the phrase source gave no phrase
+    Damaged,     // armour checksum, packets or integrity check failed: no text at all
+    Failed,      // GnuPG could not run or failed otherwise
+};
+
+enum class SignatureVerdict { None, Good, Bad, UnknownKey };
+
+struct SignatureReport {
+    SignatureVerdict verdict = SignatureVerdict::None;
+    std::string userId;      // the signer's, when known
+    std::string fingerprint; // the signer's, or the key ID GnuPG gives when the key is unknown
+};
+
+// The report in words, e.g. "Good signature from Ann <ann@example.org> (fingerprint ...)."
+// Empty when the message was not signed.
+std::string describe(const SignatureReport &report);
+
+// What a phrase source is asked.
+struct PhraseRequest {
+    std::string prompt; // names the key's user ID and short fingerprint, or asks for the phrase
+    bool symmetric = false;
+};
+
+// Gives the phrase, or nothing to cancel. Called at most once per decryption attempt; after a
+// WrongPhrase refusal the caller may simply try again (Retry) or stop (Cancel).
+using PhraseSource = std::function<std::optional<std::string>(const PhraseRequest &)>;
+
+struct Decryption {
+    Refusal refusal = Refusal::None;
+    std::string words;              // the refusal in the system's words; empty when decrypted
+    std::string text;               // the plaintext bytes; empty unless decrypted
+    SignatureReport signature;
+    std::vector<std::string> keyIds; // the key IDs the message was encrypted to
+    bool repaired = false;          // the message was read with mail's changes undone
+};
+
+// One message to decrypt: find it once, then attempt with a phrase source as often as the
+// caller wants (each WrongPhrase may be followed by another attempt).
+class DecryptSession {
+public:
+    explicit DecryptSession(FoundMessage message);
+    Decryption attempt(const PhraseSource &askPhrase) const;
+    bool repaired() const { return m_message.repaired; }
+
+private:
+    FoundMessage m_message;
+};
+
+// An ASCII-armoured message with CR LF breaks, or the words of the error that stopped it.
+struct Encryption {
+    bool ok = false;
+    std::string armour;
+    std::string error; // names an unknown or unusable recipient
+};
+
+// Encrypts to the recipients, each a user ID, e-mail address or fingerprint as GnuPG takes it.
+Encryption encryptToKeys(std::string_view text, const std::vector<std::string> &recipients);
+// Encrypts with a phrase; the phrase is wiped when done.
+Encryption encryptWithPhrase(std::string_view text, std::string phrase);
+
+} // namespace openpgp
