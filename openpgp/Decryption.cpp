@@ -100,8 +100,10 @@ Decryption DecryptSession::attempt(const PhraseSource &askPhrase) const {
     std::vector<std::string> keyIds;
     for (const auto &recipient : decrypted.recipients())
         keyIds.emplace_back(recipient.keyID() != nullptr ? recipient.keyID() : "?");
-    if (decrypted.error() || decrypted.isLegacyCipherNoMDC()) {
-        auto refusal = decrypted.error() ? refusalOf(decrypted.error(), giver, keyIds)
+    // A cancelled phrase may stop GnuPG without an error in the decryption's result.
+    const bool stopped = decrypted.error() || giver.wasCancelled() || giver.wasRefusedAgain();
+    if (stopped || decrypted.isLegacyCipherNoMDC()) {
+        auto refusal = stopped ? refusalOf(decrypted.error(), giver, keyIds)
                                          : refused(Refusal::Damaged,
                                                    "The OpenPGP message has no integrity check and is not read.");
         refusal.repaired = m_message.repaired;

@@ -1,0 +1,204 @@
+// The OpenPGP engine against the real gpg: its messages read by us and ours by it, for keys and
+// phrases, mail's changes undone, every refusal, and signature reports.
+#include "GnuPgHome.h"
+
+#include "openpgp/OpenPgp.h"
+
+#include <gtest/gtest.h>
+
+namespace testing_openpgp {
+namespace {
+
+const std::string plainText = "Meet at noon.\nBring the map.\n";
+
+openpgp::PhraseSource giving(std::string phrase, std::vector<openpgp::PhraseRequest> *asked = nullptr) {
+    return [phrase, asked](const openpgp::PhraseRequest &request) -> std::optional<std::string> {
+        if (asked != nullptr)
+            asked->push_back(request);
+        return phrase;
+    };
+}
+
+openpgp::Decryption decrypt(std::string_view text, const openpgp::PhraseSource &source) {
+    const auto found = openpgp::findMessage(text);
+    if (!found)
+        return {openpgp::Refusal::Failed, "no message", {}, {}, {}, false};
+    return openpgp::DecryptSession(*found).attempt(source);
+}
+
+GnuPgHome &home() { return GnuPgHome::instance(); }
+
+struct GpgMessage {
+    const char *name;
+    const char *gpgArguments;
+    const char *phrase;
+    const char *promptPart; // a part of the prompt shown, or "" when none is asked
+};
+
+class GpgMessages : public ::testing::TestWithParam<GpgMessage> {};
+
+TEST_P(GpgMessages, AreReadWithTheirKeyOrPhrase) {
+    const auto &row = GetParam();
+    const std::string armour = home().gpg(row.gpgArguments, plainText);
+    ASSERT_FALSE(armour.empty());
+    std::vector<openpgp::PhraseRequest> asked;
+    const auto result = decrypt(armour, giving(row.phrase, &asked));
+    EXPECT_EQ(result.refusal, openpgp::Refusal::None) << result.words;
+    EXPECT_EQ(result.text, plainText);
+    EXPECT_FALSE(result.repaired);
+    EXPECT_EQ(result.signature.verdict, openpgp::SignatureVerdict::None);
+    if (std::string_view(row.promptPart).empty()) {
+        EXPECT_TRUE(asked.empty());
+    } else {
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_NE(asked.front().prompt.find(row.promptPart), std::string::npos) << asked.front().prompt;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FromGpg, GpgMessages,
+    ::testing::Values(
+        GpgMessage{"ToKeyWithoutPassphrase", "--armor --trust-model always --encrypt -r nopass@example.org", "", ""},
+        GpgMessage{"ToKeyWithPassphrase", "--armor --trust-model always --encrypt -r locked@example.org",
+                   lockedPhrase.data(), "Locked <locked@example.org>"},
+        GpgMessage{"ToPhrase", "--armor --pinentry-mode loopback --passphrase 'a Shared phrase' --symmetric",
+                   "a Shared phrase", "phrase"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(OurMessages, AreReadByGpgForKeysAndPhrases) {
+    const auto toKeys = openpgp::encryptToKeys(plainText, {"nopass@example.org", home().fingerprintOf(lockedUser)});
+    ASSERT_TRUE(toKeys.ok) << toKeys.error;
+    EXPECT_TRUE(toKeys.armour.starts_with("-----BEGIN PGP MESSAGE-----\r\n"));
+    EXPECT_EQ(toKeys.armour.find("\n"), toKeys.armour.find("\r\n") + 1);
+    EXPECT_EQ(home().gpg("--decrypt", toKeys.armour), plainText);
+
+    const auto toPhrase = openpgp::encryptWithPhrase(plainText, "Ours and gpg's");
+    ASSERT_TRUE(toPhrase.ok) << toPhrase.error;
+    EXPECT_EQ(home().gpg("--pinentry-mode loopback --passphrase \"Ours and gpg's\" --decrypt", toPhrase.armour),
+              plainText);
+    EXPECT_EQ(decrypt(toPhrase.armour, giving("Ours and gpg's")).text, plainText);
+}
+
+TEST(OurMessages, UnknownRecipientIsAnErrorNamingIt) {
+    const auto result = openpgp::encryptToKeys(plainText, {"nopass@example.org", "nobody@example.org"});
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.armour.empty());
+    EXPECT_NE(result.error.find("nobody@example.org"), std::string::npos) << result.error;
+}
+
+// Mail's changes, applied to each line of a message gpg wrote.
+std::string mailed(const std::string &armour, const std::string &prefix, bool blankLines, std::size_t rewrap) {
+    std::string body;
+    std::string out = "Earlier text.\n";
+    std::size_t start = 0;
+    while (start < armour.size()) {
+        auto end = armour.find('\n', start);
+        std::string line = armour.substr(start, end - start);
+        start = end + 1;
+        const bool base64 = !line.empty() && line.find("-----") == std::string::npos && line.front() != '=';
+        if (rewrap != 0 && base64) {
+            body += line;
+            continue;
+        }
+        for (std::size_t cut = 0; cut < body.size(); cut += rewrap)
+            out += prefix + body.substr(cut, rewrap) + "  \n" + (blankLines ? "\n" : "");
+        body.clear();
+        out += prefix + line + "\n" + (blankLines && base64 ? "\n" : "");
+    }
+    return out + "Later text.\n";
+}
+
+struct MailCase {
+    const char *name;
+    const char *prefix;
+    bool blankLines;
+    std::size_t rewrap;
+};
+
+class MailChanges : public ::testing::TestWithParam<MailCase> {};
+
+TEST_P(MailChanges, AreUndoneAndProvenByGnuPg) {
+    const auto &row = GetParam();
+    const std::string armour = home().gpg("--armor --trust-model always --encrypt -r nopass@example.org", plainText);
+    const auto result = decrypt(mailed(armour, row.prefix, row.blankLines, row.rewrap), giving(""));
+    EXPECT_EQ(result.refusal, openpgp::Refusal::None) << result.words;
+    EXPECT_EQ(result.text, plainText);
+    EXPECT_TRUE(result.repaired);
+}
+
+INSTANTIATE_TEST_SUITE_P(Mail, MailChanges,
+                         ::testing::Values(MailCase{"Quoted", "> ", false, 0}, MailCase{"QuotedTwiceBar", "| > ", false, 0},
+                                           MailCase{"Indented", "    ", false, 0},
+                                           MailCase{"BlankLines", "", true, 0},
+                                           MailCase{"Rewrapped", "> ", false, 45},
+                                           MailCase{"RewrappedSpread", "", true, 70}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Refusals, NoSecretKeyNamesTheKeys) {
+    const auto result = decrypt(home().toStranger, giving(""));
+    EXPECT_EQ(result.refusal, openpgp::Refusal::NoSecretKey) << result.words;
+    ASSERT_FALSE(result.keyIds.empty());
+    EXPECT_NE(result.words.find(result.keyIds.front()), std::string::npos) << result.words;
+    EXPECT_TRUE(result.text.empty());
+}
+
+TEST(Refusals, WrongPhraseThenRetry) {
+    const std::string toKey = home().gpg("--armor --trust-model always --encrypt -r locked@example.org", plainText);
+    const std::string toPhrase =
+        home().gpg("--armor --pinentry-mode loopback --passphrase right --symmetric", plainText);
+    for (const auto &armour : {toKey, toPhrase}) {
+        const auto session = openpgp::DecryptSession(*openpgp::findMessage(armour));
+        const auto wrong = session.attempt(giving("wrong"));
+        EXPECT_EQ(wrong.refusal, openpgp::Refusal::WrongPhrase) << wrong.words;
+        EXPECT_TRUE(wrong.text.empty());
+        const auto cancelled = session.attempt([](const auto &) { return std::nullopt; });
+        EXPECT_EQ(cancelled.refusal, openpgp::Refusal::Cancelled) << cancelled.words << "[" << cancelled.text << "]";
+        const auto right = session.attempt(giving(armour == toKey ? std::string(lockedPhrase) : "right"));
+        EXPECT_EQ(right.text, plainText) << right.words;
+    }
+}
+
+TEST(Refusals, DamagedOrTamperedGivesNoText) {
+    const std::string armour = home().gpg("--armor --trust-model always --encrypt -r nopass@example.org", plainText);
+    const auto bodyStart = armour.find("\n\n") + 2;
+    std::string damaged = armour;
+    damaged[bodyStart + 70] = damaged[bodyStart + 70] == 'A' ? 'B' : 'A';
+    const auto result = decrypt(damaged, giving(""));
+    EXPECT_EQ(result.refusal, openpgp::Refusal::Damaged) << result.words;
+    EXPECT_TRUE(result.text.empty());
+}
+
+TEST(Signatures, GoodAndUnknownSigner) {
+    const std::string signedArmour = home().gpg(
+        "--armor --trust-model always --local-user nopass@example.org --sign --encrypt -r nopass@example.org",
+        plainText);
+    const auto good = decrypt(signedArmour, giving(""));
+    EXPECT_EQ(good.signature.verdict, openpgp::SignatureVerdict::Good) << good.words;
+    EXPECT_EQ(good.signature.userId, nopassUser);
+    EXPECT_EQ(good.signature.fingerprint, home().fingerprintOf(nopassUser));
+    EXPECT_NE(openpgp::describe(good.signature).find(nopassUser), std::string::npos);
+
+    const auto unknown = decrypt(home().strangerSigned, giving(""));
+    EXPECT_EQ(unknown.text, "Signed by a stranger.\n");
+    EXPECT_EQ(unknown.signature.verdict, openpgp::SignatureVerdict::UnknownKey);
+}
+
+TEST(Keys, ListsKeysThatCanEncryptWithTheirSecret) {
+    const auto keys = openpgp::encryptionKeys();
+    ASSERT_EQ(keys.size(), 2u);
+    for (const auto &key : keys) {
+        EXPECT_EQ(key.fingerprint.size(), 40u);
+        ASSERT_EQ(key.userIds.size(), 1u);
+        EXPECT_TRUE(key.hasSecret);
+    }
+    EXPECT_TRUE(openpgp::hasSecretKey());
+}
+
+TEST(Finding, NeedsBothArmourLines) {
+    EXPECT_FALSE(openpgp::findMessage("plain text\n"));
+    EXPECT_FALSE(openpgp::findMessage("-----BEGIN PGP MESSAGE-----\n\nhQ==\n"));
+    EXPECT_FALSE(openpgp::findMessage("QvL/2/1/5/10\n"));
+}
+
+} // namespace
+} // namespace testing_openpgp
