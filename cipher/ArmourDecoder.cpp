@@ -100,18 +100,16 @@ bool phraseMatches(LineList lines, const ArmouredBlock &block, std::string_view 
 
 DecodedText decodeText(LineList lines, const ArmouredBlock &block, std::string_view phrase) {
     const GroupStream stream(lines, block.place);
-    // Room for the groups the body lines can hold, never for more than that.
+    // The text grows by the groups actually present, so neither a stated length nor a body of
+    // many empty lines reserves memory that no group fills.
     DecodedText result;
-    result.bytes.resize(static_cast<std::size_t>(
-        std::min(groupsFor(block.header.textLength), stream.capacityFrom(phraseGroups(block))) *
-        bytesPerGroup));
     Keystream keys = keystreamFor(phrase);
-    const TextGroups walked =
-        walkTextGroups(stream, block, [&](std::int64_t i, const Group &group) {
-            decipher(group, keys, &result.bytes[static_cast<std::size_t>(i * bytesPerGroup)]);
-        });
+    const TextGroups walked = walkTextGroups(stream, block, [&](std::int64_t, const Group &group) {
+        char bytes[bytesPerGroup];
+        decipher(group, keys, bytes);
+        result.bytes.append(bytes, bytesPerGroup);
+    });
     if (!walked.complete) {
-        result.bytes.resize(static_cast<std::size_t>(walked.present * bytesPerGroup));
         result.verdict = Verdict::EndedEarly;
         return result;
     }
