@@ -24,6 +24,26 @@ std::optional<std::u32string> decodeUtf8(std::string_view bytes);
 // Windows-1252. Pure ASCII reads the same either way, so it stays Windows-1252.
 Encoding encodingOf(std::string_view bytes);
 
+// How many sequences of bytes above 7F are well-formed UTF-8 characters, and how many are not
+// (each ill-formed sequence is its longest start that a character could have, at least a byte).
+struct Utf8Tally {
+    std::size_t wellFormed = 0;
+    std::size_t illFormed = 0;
+};
+Utf8Tally tallyUtf8(std::string_view bytes);
+
+// U+FFFD, which stands for a character that could not be read.
+inline constexpr char32_t replacementCharacter = 0xFFFD;
+
+// The bytes as well-formed UTF-8: every ill-formed sequence (as tallyUtf8 counts them) becomes
+// U+FFFD, everything else stays.
+std::string withReplacementCharacters(std::string_view bytes);
+
+// A text read from a damaged block (one that ended early or whose checksum differs): when its
+// well-formed UTF-8 characters outnumber its ill-formed sequences, it was UTF-8 before the
+// damage, and comes back as UTF-8 with U+FFFD for each ill-formed sequence; else as it is.
+std::string readAfterDamage(std::string_view bytes);
+
 // The Windows-1252 bytes as UTF-8, each byte the character the editor's code page gives it.
 std::string windows1252ToUtf8(std::string_view bytes);
 
