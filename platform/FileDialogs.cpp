@@ -24,6 +24,12 @@ const QStringList fileFilters{
 
 const QString defaultExtension = QStringLiteral("qvl");
 
+// The extension a name typed without one gets: the chosen file type's, so that plain text
+// saved as Text never lands in a file that looks encrypted; the default for the others.
+QString extensionOfType(const QString &nameFilter) {
+    return nameFilter == fileFilters[1] ? QStringLiteral("txt") : defaultExtension;
+}
+
 // The field in which the user types the file's name.
 QLineEdit *nameField(QFileDialog *dialog) {
     return dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
@@ -57,7 +63,7 @@ private:
 };
 
 // The toolkit's save dialog takes a name in a folder that does not exist, and only the save
-// itself would then fail. The path must exist: the dialog refuses such a name itself, with a
+// itself would then fail. A name typed without an extension gets the chosen type's. The path must exist: the dialog refuses such a name itself, with a
 // box of its own like the one that refuses a missing file to open, and stays open.
 class SaveFileDialog : public QFileDialog {
 public:
@@ -66,6 +72,7 @@ public:
 
 protected:
     void accept() override {
+        setDefaultSuffix(extensionOfType(selectedNameFilter()));
         const QStringList typed = selectedFiles();
         const QString folder =
             typed.size() == 1 ? QFileInfo(typed.constFirst()).absolutePath() : QString();
@@ -137,7 +144,9 @@ QString FileDialogs::askOpenFileName() {
 }
 
 QString FileDialogs::askSaveFileName(bool proposeArmoured) {
-    saveDialog()->selectNameFilter(fileFilters[proposeArmoured ? 0 : 1]);
+    const QString proposed = fileFilters[proposeArmoured ? 0 : 1];
+    saveDialog()->selectNameFilter(proposed);
+    m_save->setDefaultSuffix(extensionOfType(proposed));
     return ask(m_save);
 }
 
