@@ -7,6 +7,7 @@
 #include "platform/FileDialogs.h"
 
 #include <QMainWindow>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -173,4 +174,7 @@ private:
     QLabel *pan_TextType = nullptr;
 
     platform::FileDialogs m_fileDialogs{this};
+    // A FontSize from the settings file that no font can have, written back as it was read
+    // until the user chooses a font.
+    std::optional<qint32> m_unusableStoredFontSize;
 };
