@@ -61,6 +61,7 @@ private:
     // One handler serves the menu item (and its shortcut) and the tool button alike; the tool
     // button has its own enabled state, so it gets its own connection.
     void bindCommand(QAction *item, QToolButton *button, Handler handler);
+    void returnFocusToEditor();
     void Exit1Click();
 
     // The editor's events (UpdateStatus.cpp).

@@ -425,6 +425,9 @@ void TestSaveFile::replacesAnExistingFileAfterTheQuestion() {
     QVERIFY(answerer.done());
     QCOMPARE(shown(answerer), QStringList({saveTitle, saveTitle, saveTitle, saveTitle}));
     QCOMPARE(contentOf(pathOf("old.txt")), QByteArray("new"));
+    // The dialog and its question gone, typing goes to the editor again.
+    QTRY_VERIFY(QApplication::activeWindow() == &w.window());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.editor()));
 }
 
 void TestSaveFile::replacedFileKeepsOwnerAndMode_data() {
