@@ -6,8 +6,10 @@
 #include "platform/DialogPlacement.h"
 #include "platform/Help.h"
 #include "platform/HelpViewer.h"
+#include "platform/Readability.h"
 
 #include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHelpContentModel>
@@ -21,6 +23,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 using platform::HelpCommand;
@@ -57,6 +60,7 @@ private slots:
     void missingCollectionSaysSo_data();
     void missingCollectionSaysSo();
     void brokenCollectionSaysSo();
+    void everyPageReadsOnLightAndDarkThemes();
 
 private:
     static QString collectionPath() {
@@ -414,6 +418,72 @@ void TestHelp::brokenCollectionSaysSo() {
     QCOMPARE(answerer.texts(),
              QStringList(2, QStringLiteral("Cannot read the help file BROKEN.qhc.")));
     QVERIFY(!viewer());
+}
+
+namespace {
+
+QPalette darkPalette() {
+    QPalette dark(QColor(238, 238, 236), QColor(53, 53, 53));
+    dark.setColor(QPalette::Base, QColor(35, 38, 41));
+    dark.setColor(QPalette::Text, QColor(238, 238, 236));
+    dark.setColor(QPalette::Link, QColor(100, 170, 255));
+    return dark;
+}
+
+// The colour a brush sets, or the fallback where it sets none.
+QColor colourOf(const QBrush &brush, const QColor &fallback) {
+    return brush.style() == Qt::NoBrush ? fallback : brush.color();
+}
+
+// Every piece of text of the browser's page whose colour does not read on its ground, with the
+// ratio it has.
+QStringList unreadableText(const QTextBrowser *page) {
+    const QPalette palette = page->palette();
+    QStringList unreadable;
+    for (QTextBlock block = page->document()->begin(); block.isValid(); block = block.next()) {
+        const QColor blockGround =
+            colourOf(block.blockFormat().background(), palette.color(QPalette::Base));
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            // Blanks draw nothing that must read.
+            if (fragment.fragment().text().trimmed().isEmpty())
+                continue;
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            const QColor text = colourOf(format.foreground(),
+                                         palette.color(format.isAnchor() ? QPalette::Link
+                                                                         : QPalette::Text));
+            const QColor ground = colourOf(format.background(), blockGround);
+            const double ratio = platform::contrastRatio(text, ground);
+            if (ratio < platform::readableContrast)
+                unreadable << QStringLiteral("%1 (%2:1, %3 on %4)")
+                                  .arg(fragment.fragment().text())
+                                  .arg(ratio)
+                                  .arg(text.name(), ground.name());
+        }
+    }
+    return unreadable;
+}
+
+} // namespace
+
+// Every page reads on the light and on the dark theme: each piece of text keeps a contrast of
+// 4.5 to 1 with its ground, boxed notes and links included.
+void TestHelp::everyPageReadsOnLightAndDarkThemes() {
+    QVERIFY(platform::helpRequest(HelpCommand::Contents));
+    QVERIFY(viewer());
+    const QString docs = m_core->registeredDocumentations().constFirst();
+    const QList<QUrl> pages = m_core->files(docs, QString(), QStringLiteral("html"));
+    QVERIFY(pages.size() >= 10);
+    const QPalette before = QApplication::palette();
+    for (const QPalette &theme : {before, darkPalette()}) {
+        QApplication::setPalette(theme);
+        QCoreApplication::processEvents();
+        for (const QUrl &page : pages) {
+            browser()->setSource(page);
+            const QStringList unreadable = unreadableText(browser());
+            QVERIFY2(unreadable.isEmpty(), qPrintable(page.fileName() + ": " + unreadable.join(", ")));
+        }
+    }
+    QApplication::setPalette(before);
 }
 
 QTEST_MAIN(TestHelp)
