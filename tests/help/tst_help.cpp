@@ -25,6 +25,9 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTreeView>
+#include <QScrollBar>
+#include <QHelpContentItem>
 
 using platform::HelpCommand;
 
@@ -61,6 +64,8 @@ private slots:
     void missingCollectionSaysSo();
     void brokenCollectionSaysSo();
     void everyPageReadsOnLightAndDarkThemes();
+    void narrowestViewerShowsEveryPageWhole();
+    void singleClickOnATopicShowsIt();
 
 private:
     static QString collectionPath() {
@@ -346,12 +351,12 @@ void TestHelp::placeBesideOwner() {
     QCOMPARE(platform::besideOwner(owner, QSize(600, 400), 300, QRect(0, 0, 1280, 1024)), expected);
 }
 
-// A small window at the screen's left asks for help: the viewer stands at its right, level
+// A narrow window at the screen's left asks for help: the viewer stands at its right, level
 // with it, not over it.
 void TestHelp::viewerOpensBesideTheWindowThatAsked() {
     delete viewer();
     QWidget owner;
-    owner.setGeometry(QRect(QPoint(0, 40), QSize(250, 200)));
+    owner.setGeometry(QRect(QPoint(0, 40), QSize(30, 200)));
     owner.show();
     owner.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&owner));
@@ -363,7 +368,7 @@ void TestHelp::viewerOpensBesideTheWindowThatAsked() {
     QCOMPARE(place.left(), owner.frameGeometry().right() + 1);
     QCOMPARE(place.top(), owner.frameGeometry().top());
     QVERIFY(screen.contains(place));
-    QVERIFY(place.width() >= 480);
+    QVERIFY(place.width() >= 760);
 }
 
 void TestHelp::missingCollectionSaysSo_data() {
@@ -484,6 +489,39 @@ void TestHelp::everyPageReadsOnLightAndDarkThemes() {
         }
     }
     QApplication::setPalette(before);
+}
+
+// At its narrowest the viewer still shows every page whole: no table wider than the page pane,
+// so no word is broken and nothing needs scrolling sideways. It fits a 1280 x 800 screen
+// whatever the place of the window that asked.
+void TestHelp::narrowestViewerShowsEveryPageWhole() {
+    QVERIFY(platform::helpRequest(HelpCommand::Contents));
+    const QSize frame(10, 30);
+    for (const QRect owner : {QRect(320, 160, 640, 480), QRect(0, 235, 1280, 565)}) {
+        const QRect screen(0, 0, 1280, 800);
+        const QRect place = platform::besideOwner(owner, QSize(880, 580) + frame, 760, screen);
+        QVERIFY(screen.contains(place));
+    }
+    viewer()->resize(760, 580);
+    const QString docs = m_core->registeredDocumentations().constFirst();
+    for (const QUrl &page : m_core->files(docs, QString(), QStringLiteral("html"))) {
+        browser()->setSource(page);
+        QCoreApplication::processEvents();
+        QVERIFY2(browser()->horizontalScrollBar()->maximum() == 0, qPrintable(page.fileName()));
+    }
+}
+
+// One click on a topic of the contents shows it.
+void TestHelp::singleClickOnATopicShowsIt() {
+    QVERIFY(platform::helpRequest(HelpCommand::Contents));
+    auto *contents = viewer()->findChild<QTreeView *>(QStringLiteral("helpContents"));
+    QHelpContentModel *model = viewer()->engine()->contentModel();
+    QTRY_COMPARE(model->rowCount(), 1);
+    const QModelIndex topic = model->index(2, 0, model->index(0, 0));
+    QVERIFY(topic.isValid());
+    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
+                      contents->visualRect(topic).center());
+    QCOMPARE(browser()->source(), model->contentItemAt(topic)->url());
 }
 
 QTEST_MAIN(TestHelp)
