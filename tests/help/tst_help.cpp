@@ -59,6 +59,8 @@ private slots:
     void viewerClosesByKey();
     void placeBesideOwner_data();
     void placeBesideOwner();
+    void centredFrame_data();
+    void centredFrame();
     void viewerOpensBesideTheWindowThatAsked();
     void missingCollectionSaysSo_data();
     void missingCollectionSaysSo();
@@ -349,6 +351,24 @@ void TestHelp::placeBesideOwner() {
     QFETCH(QRect, owner);
     QFETCH(QRect, expected);
     QCOMPARE(platform::besideOwner(owner, QSize(600, 400), 300, QRect(0, 0, 1280, 1024)), expected);
+}
+
+void TestHelp::centredFrame_data() {
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<QPoint>("topLeft");
+    // On a screen of 1280 x 800.
+    QTest::newRow("no frame") << QSize(300, 120) << QMargins() << QPoint(490, 340);
+    QTest::newRow("title bar and borders") << QSize(300, 120) << QMargins(1, 20, 1, 5)
+                                           << QPoint(489, 327);
+}
+
+// The frame, title bar included, is what stands centred, not the window's inside.
+void TestHelp::centredFrame() {
+    QFETCH(QSize, client);
+    QFETCH(QMargins, frame);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(platform::centredFrameTopLeft(client, frame, QRect(0, 0, 1280, 800)), topLeft);
 }
 
 // A narrow window at the screen's left asks for help: the viewer stands at its right, level
