@@ -8,7 +8,7 @@
 #include "cipher/GroupStream.h"
 #include "cipher/Keystream.h"
 #include "cipher/Messages.h"
-#include "cipher/Sodium.h"
+#include "cipher/SecretString.h"
 
 #include <algorithm>
 
@@ -85,9 +85,8 @@ bool phraseMatches(LineList lines, const ArmouredBlock &block, std::string_view 
     // of each, which is harmless because the text starts the keystream afresh.
     const GroupStream stream(lines, block.place);
     Keystream keys = keystreamFor(phrase);
-    std::string check(static_cast<std::size_t>(phraseGroups(block) * bytesPerGroup), '\0');
-    // The deciphered copy of the stored phrase is wiped before its memory is given back.
-    const sodium::WipedOnExit wiped(check);
+    // The deciphered copy of the stored phrase wipes itself before its memory is given back.
+    SecretString check(static_cast<std::size_t>(phraseGroups(block) * bytesPerGroup), '\0');
     for (std::int64_t k = 0; k < phraseGroups(block); ++k) {
         const auto chars = stream.group(k);
         if (!chars)

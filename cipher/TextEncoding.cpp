@@ -93,22 +93,28 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
-std::optional<std::u32string> decodeUtf8(std::string_view bytes) {
+bool forEachUtf8Character(std::string_view bytes, const std::function<void(char32_t)> &take) {
     // The lead byte's payload bits for sequences of two, three and four bytes.
     static constexpr unsigned char leadBits[] = {0, 0, 0x1F, 0x0F, 0x07};
-    std::u32string characters;
     std::size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
         const std::size_t length = lead < 0x80 ? 1 : sequenceLength(bytes, i);
         if (length == 0)
-            return std::nullopt;
+            return false;
         char32_t character = length == 1 ? lead : lead & leadBits[length];
         for (std::size_t k = 1; k < length; ++k)
             character = character << 6 | (static_cast<unsigned char>(bytes[i + k]) & 0x3Fu);
-        characters += character;
+        take(character);
         i += length;
     }
+    return true;
+}
+
+std::optional<std::u32string> decodeUtf8(std::string_view bytes) {
+    std::u32string characters;
+    if (!decodeUtf8(bytes, characters))
+        return std::nullopt;
     return characters;
 }
 

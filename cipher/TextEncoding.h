@@ -2,6 +2,7 @@
 // and a Windows-1252 text rewritten as UTF-8. Standard C++ only, so the qvl tool shares it.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,16 @@ inline constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
 // True when the bytes are well-formed UTF-8: no overlong form, no surrogate, nothing above
 // U+10FFFF, no sequence cut short.
 bool isValidUtf8(std::string_view bytes);
+
+// Hands each character of well-formed UTF-8 to `take`, in order; false when the bytes are not
+// well-formed (after the characters before the first fault).
+bool forEachUtf8Character(std::string_view bytes, const std::function<void(char32_t)> &take);
+
+// The characters of well-formed UTF-8 appended to `characters` (a string that wipes itself,
+// for a phrase); false when the bytes are not well-formed.
+template <class Characters> bool decodeUtf8(std::string_view bytes, Characters &characters) {
+    return forEachUtf8Character(bytes, [&characters](char32_t c) { characters.push_back(c); });
+}
 
 // The characters of well-formed UTF-8, or nothing when the bytes are not well-formed.
 std::optional<std::u32string> decodeUtf8(std::string_view bytes);

@@ -21,12 +21,15 @@ std::string codePointName(char32_t character) {
 
 } // namespace
 
-std::string windows1252Phrase(std::string_view raw, const std::string &source) {
-    const auto characters = cipher::decodeUtf8(raw);
-    if (!characters)
-        return std::string(raw);
-    std::string bytes;
-    for (const char32_t character : *characters) {
+// The characters decoded from UTF-8 are a copy of the phrase too: they are held in a string
+// that wipes itself.
+cipher::SecretString windows1252Phrase(std::string_view raw, const std::string &source) {
+    cipher::SecretU32String characters;
+    if (!cipher::decodeUtf8(raw, characters))
+        return cipher::SecretString(raw);
+    cipher::SecretString bytes;
+    bytes.reserve(characters.size());
+    for (const char32_t character : characters) {
         if (!cipher::phraseCharacterHeld(character))
             throw CliError("qvl: the phrase " + source + " holds " + codePointName(character) +
                                ", a character that Windows-1252 cannot hold",

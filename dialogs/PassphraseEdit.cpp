@@ -92,10 +92,20 @@ void PassphraseEdit::setRule(Rule rule) {
     clear();
 }
 
-std::string PassphraseEdit::phraseBytes() const {
-    if (m_rule == Rule::Method02)
-        return text().toUtf8().toStdString();
-    return platform::cp1252::encode(text());
+// Written straight into a string that wipes itself; the UTF-8 conversion's buffer is wiped too.
+cipher::SecretString PassphraseEdit::phraseBytes() const {
+    const QString shown = text();
+    cipher::SecretString bytes;
+    if (m_rule == Rule::Method02) {
+        QByteArray utf8 = shown.toUtf8();
+        bytes.assign(utf8.constData(), std::size_t(utf8.size()));
+        cipher::secret::wipe(utf8.data(), std::size_t(utf8.size()));
+        return bytes;
+    }
+    bytes.reserve(std::size_t(shown.size()));
+    for (const QChar c : shown)
+        bytes += static_cast<char>(platform::cp1252::toByte(c));
+    return bytes;
 }
 
 QString PassphraseEdit::normalised(const QString &text, int &cursor, Rule rule, bool &refused) {

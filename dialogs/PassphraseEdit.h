@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QLineEdit>
+#include "cipher/SecretString.h"
+
 #include <string>
 
 class PassphraseEdit : public QLineEdit {
@@ -23,9 +25,9 @@ public:
     void setRule(Rule rule);
     Rule rule() const { return m_rule; }
 
-    // The entry as the bytes that the cipher takes: Windows-1252 for Methods 00 and 01,
-    // UTF-8 for Method 02.
-    std::string phraseBytes() const;
+    // The entry as the bytes that the cipher takes: Windows-1252 for Methods 00 and 01 (the
+    // entry holds no other character), UTF-8 for Method 02.
+    cipher::SecretString phraseBytes() const;
 
     // The text as the entry keeps it under the rule, typed, pasted, dropped or composed alike.
     // The cursor position moves with any character taken out; `refused` tells whether a
