@@ -4,12 +4,15 @@
 // version could not be written.
 #include "editor/Program.h"
 #include "editor/MainWindow.h"
+#include "hardening/ProcessHardening.h"
 #include "platform/CommandLine.h"
 #include "platform/TerminationRequests.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    // The texts and phrases the editor holds must not reach a core dump or another process.
+    hardening::keepMemoryPrivate();
     const platform::CommandLine commandLine = platform::readCommandLine(argc, argv);
     if (commandLine.request != platform::CommandLine::Request::OpenFile)
         return printInformation(commandLine.request);

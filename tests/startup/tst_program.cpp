@@ -3,6 +3,7 @@
 // SIGHUP), it stores its settings as on any exit and ends with exit code 0; settings it cannot
 // store are reported on standard error, with no box left waiting.
 #include "FirstRunSettings.h"
+#include "PrivateMemory.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -52,6 +53,7 @@ private slots:
     void unwritableSettingsGoToStandardError_data();
     void unwritableSettingsGoToStandardError();
     void argumentsNameAFileEvenLikeToolkitOptions();
+    void keepsItsMemoryPrivate();
     void informationRequests_data();
     void informationRequests();
     void endsOnRequestDuringTheStartUpBox();
@@ -216,6 +218,17 @@ void TestProgram::endsOnRequestDuringTheStartUpBox() {
     QTest::qWait(1500);
     QCOMPARE(::kill(pid_t(m_program.processId()), SIGTERM), 0);
     QVERIFY(m_program.waitForFinished(10'000));
+}
+
+// The editor holds texts and phrases: its memory never reaches a core dump or another process.
+void TestProgram::keepsItsMemoryPrivate() {
+    const private_memory::ReachableCopy editor(SHROUD_APP);
+    QFile::setPermissions(m_config->path(), QFileDevice::Permissions(0x7777));
+    m_program.setProgram(QString::fromStdString(editor.program()));
+    m_program.setChildProcessModifier(private_memory::prepareChild);
+    m_program.start();
+    QVERIFY(m_program.waitForStarted(30'000));
+    QVERIFY(private_memory::keepsMemoryPrivate(pid_t(m_program.processId()), editor.program()));
 }
 
 QTEST_GUILESS_MAIN(TestProgram)
