@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
 
 namespace platform {
 
@@ -111,8 +112,21 @@ QFileDialog *prepared(QFileDialog *dialog, const QString &name) {
 
 } // namespace
 
+namespace {
+
+// The toolkit's file dialogs write the folders they visited (a recently-used list) into a
+// settings file of their own as they go; the program keeps no such record, so that file is
+// pointed where nothing can be written. The program's own settings are not kept that way.
+void keepNoRecordOfFolders() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+}
+
+} // namespace
+
 FileDialogs::FileDialogs(QWidget *owner)
-    : m_owner(owner) {}
+    : m_owner(owner) {
+    keepNoRecordOfFolders();
+}
 
 QFileDialog *FileDialogs::openDialog() {
     if (!m_open) {
