@@ -8,7 +8,7 @@
 #include "cipher/GroupStream.h"
 #include "cipher/Keystream.h"
 #include "cipher/Messages.h"
-#include "cipher/Sodium.h"
+#include "cipher/SecretString.h"
 
 #include <algorithm>
 
@@ -85,9 +85,8 @@ bool phraseMatches(LineList lines, const ArmouredBlock &block, std::string_view 
     // of each, which is harmless because the text starts the keystream afresh.
     const GroupStream stream(lines, block.place);
     Keystream keys = keystreamFor(phrase);
-    std::string check(static_cast<std::size_t>(phraseGroups(block) * bytesPerGroup), '\0');
-    // The deciphered copy of the stored phrase is wiped before its memory is given back.
-    const sodium::WipedOnExit wiped(check);
+    // The deciphered copy of the stored phrase wipes itself before its memory is given back.
+    SecretString check(static_cast<std::size_t>(phraseGroups(block) * bytesPerGroup), '\0');
     for (std::int64_t k = 0; k < phraseGroups(block); ++k) {
         const auto chars = stream.group(k);
         if (!chars)
@@ -100,18 +99,16 @@ bool phraseMatches(LineList lines, const ArmouredBlock &block, std::string_view 
 
 DecodedText decodeText(LineList lines, const ArmouredBlock &block, std::string_view phrase) {
     const GroupStream stream(lines, block.place);
-    // Room for the groups the body lines can hold, never for more than that.
+    // The text grows by the groups actually present, so neither a stated length nor a body of
+    // many empty lines reserves memory that no group fills.
     DecodedText result;
-    result.bytes.resize(static_cast<std::size_t>(
-        std::min(groupsFor(block.header.textLength), stream.capacityFrom(phraseGroups(block))) *
-        bytesPerGroup));
     Keystream keys = keystreamFor(phrase);
-    const TextGroups walked =
-        walkTextGroups(stream, block, [&](std::int64_t i, const Group &group) {
-            decipher(group, keys, &result.bytes[static_cast<std::size_t>(i * bytesPerGroup)]);
-        });
+    const TextGroups walked = walkTextGroups(stream, block, [&](std::int64_t, const Group &group) {
+        char bytes[bytesPerGroup];
+        decipher(group, keys, bytes);
+        result.bytes.append(bytes, bytesPerGroup);
+    });
     if (!walked.complete) {
-        result.bytes.resize(static_cast<std::size_t>(walked.present * bytesPerGroup));
         result.verdict = Verdict::EndedEarly;
         return result;
     }

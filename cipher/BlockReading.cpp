@@ -34,16 +34,21 @@ BlockReading readBlock(LineList lines, KnownMethods known) {
     const std::optional<BlockPlace> place = locateBlock(lines);
     if (!worthRepairing(lines, exact.opened, place))
         return exact;
-    std::unique_ptr<const RepairedLines> repair = undoMailChanges(lines);
-    if (!repair)
-        return exact;
-    Outcome<ArmouredBlock> opened = openBlock(repair->lines(), known);
-    // Repaired lines always hold a header and a checksum line, so they always find a block.
-    const bool taken = !place || (repair->sourceHeaderLine() == place->headerLine &&
-                                  provesItself(repair->lines(), opened));
-    if (!taken)
-        return exact;
-    return {repair->lines(), std::move(opened), std::move(repair)};
+    // Where the exact reading found no block, a repair in shape that does not prove itself
+    // still speaks (its damage is worth the user's knowing), unless another reading proves.
+    std::optional<BlockReading> inShape;
+    for (const RepairReading reading : {RepairReading::WholeLines, RepairReading::Paragraphs}) {
+        std::unique_ptr<const RepairedLines> repair = undoMailChanges(lines, reading);
+        if (!repair)
+            continue;
+        Outcome<ArmouredBlock> opened = openBlock(repair->lines(), known);
+        const bool sameBlock = !place || repair->sourceHeaderLine() == place->headerLine;
+        if (sameBlock && provesItself(repair->lines(), opened))
+            return {repair->lines(), std::move(opened), std::move(repair)};
+        if (!place && !inShape && opened && repair->framed())
+            inShape = BlockReading{repair->lines(), std::move(opened), std::move(repair)};
+    }
+    return inShape ? std::move(*inShape) : std::move(exact);
 }
 
 } // namespace cipher

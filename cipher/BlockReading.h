@@ -32,8 +32,10 @@ bool provesItself(LineList lines, const Outcome<ArmouredBlock> &opened);
 // checksum is absent or different, reads them once more with mail's changes undone. Where the
 // exact reading found a block, the repaired one is taken only when it is the same block and
 // passes every check (a valid header, every text group, the checksum line present and equal);
-// where it found none, the repaired one is taken whenever it finds a block, with its own
-// outcome. Otherwise the exact reading stands as it was.
+// where it found none, the repaired one is taken when it proves itself, or else when it finds a
+// block in shape (the START line right before a header its method accepts, and a checksum
+// line), with its own outcome. Otherwise the exact reading stands as it was. The repair reads
+// whole lines first, then paragraphs.
 // `known` names the methods the reader opens, as openBlock takes it.
 BlockReading readBlock(LineList lines, KnownMethods known = KnownMethods::UpToMethod02);
 // The exact reading views the lines it is given, so they must outlive it.

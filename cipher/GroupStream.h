@@ -32,11 +32,6 @@ public:
         return line.substr(column, charsPerGroup);
     }
 
-    // How many groups the body lines could hold at most, from group `first` on.
-    std::int64_t capacityFrom(std::int64_t first) const {
-        return std::max<std::int64_t>(0, bodyLines() * groupsPerLine - first);
-    }
-
 private:
     std::int64_t bodyLines() const {
         return static_cast<std::int64_t>(m_place.checksumLine - m_place.headerLine - 1);

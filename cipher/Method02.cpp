@@ -65,7 +65,7 @@ std::uint32_t numberAt(const Bytes &bytes, std::size_t offset) {
     return number;
 }
 
-std::string headerLine(std::size_t textLength) {
+std::string headerLine(std::int64_t textLength) {
     return std::string(armourTag) + "0200/02/0/" + std::to_string(textLength);
 }
 
@@ -105,11 +105,14 @@ std::int32_t writeBody(std::vector<std::string> &lines, const Bytes &body) {
     return checksum;
 }
 
-// The groups of one body line, or nothing when the line is not "C" and exactly `groups`
-// groups of the Method 01 alphabet (blanks after them are allowed).
+// Appends the groups of one body line, or answers false when the line is not "C" and groups of
+// the Method 01 alphabet (exactly `groups` of them unless that is negative; blanks after them
+// are allowed).
 bool readLine(std::string_view line, std::int64_t groups, Bytes &body, std::int64_t &sum) {
     line = withoutTrailingBlanks(line);
-    if (line.size() != static_cast<std::size_t>(1 + groups * charsPerGroup) || line[0] != 'C')
+    const bool shaped = groups < 0 ? (line.size() - 1) % charsPerGroup == 0
+                                   : line.size() == static_cast<std::size_t>(1 + groups * charsPerGroup);
+    if (line.empty() || !shaped || line[0] != 'C')
         return false;
     for (std::size_t column = 1; column < line.size(); column += charsPerGroup) {
         const std::string_view chars = line.substr(column, charsPerGroup);
@@ -123,6 +126,14 @@ bool readLine(std::string_view line, std::int64_t groups, Bytes &body, std::int6
     return true;
 }
 
+std::size_t bodyLineCount(const ArmouredBlock &block) {
+    return block.place.checksumLine - block.place.headerLine - 1;
+}
+
+bool checksumStates(const ArmouredBlock &block, std::int64_t sum) {
+    return block.statedChecksum.value_or(0) != 0 && *block.statedChecksum == sum;
+}
+
 // Every body byte of a block whose body has exactly the shape its header states and whose
 // checksum line states their sum; nothing otherwise.
 std::optional<Bytes> readBodyBytes(LineList lines, const ArmouredBlock &block) {
@@ -131,7 +142,7 @@ std::optional<Bytes> readBodyBytes(LineList lines, const ArmouredBlock &block) {
         return std::nullopt;
     const std::size_t size = bodyOverhead + static_cast<std::size_t>(textLength);
     const std::int64_t groups = groupsFor(static_cast<std::int64_t>(size));
-    const std::size_t lineCount = block.place.checksumLine - block.place.headerLine - 1;
+    const std::size_t lineCount = bodyLineCount(block);
     if (static_cast<std::int64_t>(lineCount) != (groups + groupsPerLine - 1) / groupsPerLine)
         return std::nullopt;
     Bytes body;
@@ -143,7 +154,7 @@ std::optional<Bytes> readBodyBytes(LineList lines, const ArmouredBlock &block) {
         if (!readLine(lines[block.place.headerLine + 1 + i], inLine, body, sum))
             return std::nullopt;
     }
-    if (block.statedChecksum.value_or(0) == 0 || *block.statedChecksum != sum)
+    if (!checksumStates(block, sum))
         return std::nullopt;
     if (std::any_of(body.begin() + static_cast<std::ptrdiff_t>(size), body.end(),
                     [](std::uint8_t byte) { return byte != groupFiller; }))
@@ -152,14 +163,29 @@ std::optional<Bytes> readBodyBytes(LineList lines, const ArmouredBlock &block) {
     return body;
 }
 
-// Limits a reader is willing to spend: what Argon2id takes, within memory and work caps.
-bool limitsReadable(const sodium::Limits &limits) {
-    return sodium::limitsAccepted(limits) && limits.memoryKiB <= maxReadMemoryKiB &&
-           std::uint64_t{limits.operations} * limits.memoryKiB <= maxReadWork;
+// Whether the body, whatever its length, is made of well-formed lines whose groups the checksum
+// line states and begins with a layout later than this one: a later version's block, whose
+// body need not have this layout's length.
+bool laterLayout(LineList lines, const ArmouredBlock &block) {
+    Bytes body;
+    std::int64_t sum = 0;
+    for (std::size_t i = 0; i < bodyLineCount(block); ++i)
+        if (!readLine(lines[block.place.headerLine + 1 + i], -1, body, sum))
+            return false;
+    return !body.empty() && body[0] > layoutNumber && checksumStates(block, sum);
+}
+
+bool aboveReadLimits(const sodium::Limits &limits) {
+    return limits.operations > maxReadLimits.operations ||
+           limits.memoryKiB > maxReadLimits.memoryKiB;
 }
 
 Outcome<SealedBody> damaged() {
     return {std::nullopt, std::string(messages::damagedBlock)};
+}
+
+Outcome<SealedBody> laterVersion(const ArmouredBlock &block) {
+    return {std::nullopt, messages::unknownMethod(block.header.version)};
 }
 
 } // namespace
@@ -196,17 +222,23 @@ std::vector<std::string> write(std::string_view text, std::string_view phrase,
 }
 
 Outcome<SealedBody> readBody(LineList lines, const ArmouredBlock &block) {
+    // The tag covers the header as written, so another spelling of the same numbers is damage,
+    // not a wrong phrase.
+    const std::string_view header = withoutTrailingBlanks(lines[block.place.headerLine]);
+    if (block.header.textLength < 1 || header != headerLine(block.header.textLength))
+        return damaged();
     const std::optional<Bytes> body = readBodyBytes(lines, block);
-    if (!body || (*body)[0] != layoutNumber)
-        return damaged();
+    if (!body)
+        return laterLayout(lines, block) ? laterVersion(block) : damaged();
+    if ((*body)[0] != layoutNumber)
+        return (*body)[0] > layoutNumber ? laterVersion(block) : damaged();
     const sodium::Limits limits{numberAt(*body, 1), numberAt(*body, 5)};
-    if (!limitsReadable(limits))
+    if (aboveReadLimits(limits))
+        return laterVersion(block);
+    if (!sodium::limitsAccepted(limits))
         return damaged();
-    SealedBody sealed{limits,
-                      {},
-                      {},
-                      Bytes(body->begin() + sealedOffset, body->end()),
-                      std::string(withoutTrailingBlanks(lines[block.place.headerLine]))};
+    SealedBody sealed{limits, {}, {}, Bytes(body->begin() + sealedOffset, body->end()),
+                      std::string(header)};
     std::copy_n(body->begin() + saltOffset, sodium::saltBytes, sealed.salt.begin());
     std::copy_n(body->begin() + nonceOffset, sodium::nonceBytes, sealed.nonce.begin());
     return {std::move(sealed), {}};

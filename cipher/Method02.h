@@ -19,11 +19,11 @@ inline constexpr std::size_t maxPhraseCharacters = 64;
 // 0.46 s of one core on the machine it was tuned on (bench_cipher's deriveKey).
 inline constexpr sodium::Limits writtenLimits{4, 128 * 1024};
 
-// The most a reader spends on one derivation: 1 GiB, and at most sixteen times the work of the
-// written limits, so a block cannot make Decrypt wait for minutes.
-inline constexpr std::uint32_t maxReadMemoryKiB = 1024 * 1024;
-inline constexpr std::uint64_t maxReadWork =
-    16ull * writtenLimits.operations * writtenLimits.memoryKiB;
+// The most a reader spends on one derivation: twice the passes and twice the memory of the
+// written limits, so a crafted block cannot make Decrypt (or a mail filter running qvl) spend
+// a gibibyte and seconds on every attempt. Higher limits are a later version's.
+inline constexpr sodium::Limits maxReadLimits{2 * writtenLimits.operations,
+                                              2 * writtenLimits.memoryKiB};
 
 // The number of characters of a UTF-8 phrase (bytes that do not continue a character).
 std::size_t phraseCharacters(std::string_view phrase);
@@ -57,10 +57,13 @@ struct SealedBody {
     std::string associated;           // the header line the tag covers
 };
 
-// Reads the body lines of a Method 02 block. Any departure from what the writer writes (a body
-// shorter or longer than the header's length, a character outside the Method 01 alphabet, a
-// missing "C", a checksum that is absent or different, an unknown layout or limits beyond
-// what a reader spends) is refused with messages::damagedBlock.
+// Reads the body lines of a Method 02 block. Any departure from what the writer writes (a
+// header line spelled otherwise, a body shorter or longer than the header's length, a
+// character outside the Method 01 alphabet, a missing "C", a checksum that is absent or
+// different, layout 0 or limits Argon2id refuses) is refused with messages::damagedBlock. A
+// body that is intact by its checksum but carries a later layout, or limits above
+// maxReadLimits, is a later version's: refused with the method check's newer-version words,
+// naming the header's version field. Nothing here derives a key.
 Outcome<SealedBody> readBody(LineList lines, const ArmouredBlock &block);
 
 // The text, or nothing when the phrase is not the one the block was sealed with. Takes one key

@@ -2,9 +2,15 @@
 // 0xF7, and the four small letters whose capitals stand in 0x80..0x9F.
 #include "cipher/PhraseCase.h"
 
+#include "cipher/Windows1252.h"
+
 #include <algorithm>
 
 namespace cipher {
+
+bool phraseCharacterHeld(char32_t character) {
+    return windows1252::toByte(character) >= 0;
+}
 
 char upperCasePhraseByte(char byte) {
     const auto code = static_cast<unsigned char>(byte);

@@ -24,10 +24,6 @@ void wipe(std::span<std::uint8_t> bytes) {
     sodium_memzero(bytes.data(), bytes.size());
 }
 
-void wipe(std::string &bytes) {
-    sodium_memzero(bytes.data(), bytes.size());
-}
-
 void randomBytes(std::span<std::uint8_t> bytes) {
     ready();
     randombytes_buf(bytes.data(), bytes.size());

@@ -30,20 +30,6 @@ struct Limits {
 
 // Overwrites the bytes so the compiler cannot leave the writes out.
 void wipe(std::span<std::uint8_t> bytes);
-void wipe(std::string &bytes);
-
-// Wipes a string when the scope ends, on every way out.
-class WipedOnExit {
-public:
-    explicit WipedOnExit(std::string &bytes)
-        : m_bytes(bytes) {}
-    ~WipedOnExit() { wipe(m_bytes); }
-    WipedOnExit(const WipedOnExit &) = delete;
-    WipedOnExit &operator=(const WipedOnExit &) = delete;
-
-private:
-    std::string &m_bytes;
-};
 
 // A derived key, wiped when it goes.
 class Key {

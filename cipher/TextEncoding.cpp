@@ -13,8 +13,15 @@ bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// The length of the well-formed sequence that starts at `at` (a byte above 7F), or 0.
-std::size_t sequenceLength(std::string_view bytes, std::size_t at) {
+// The sequence that starts at `at` (a byte above 7F): its length and whether it is well-formed.
+// An ill-formed one is its longest start that a well-formed sequence could have (at least the
+// one byte), so a cut or damaged character counts once.
+struct Sequence {
+    std::size_t length = 1;
+    bool wellFormed = false;
+};
+
+Sequence sequenceAt(std::string_view bytes, std::size_t at) {
     const auto byte = [&](std::size_t i) {
         return at + i < bytes.size() ? static_cast<unsigned char>(bytes[at + i]) : 0;
     };
@@ -33,18 +40,24 @@ std::size_t sequenceLength(std::string_view bytes, std::size_t at) {
         low = lead == 0xF0 ? 0x90 : 0x80;
         high = lead == 0xF4 ? 0x8F : 0xBF;
     } else {
-        return 0;
+        return {};
     }
     if (byte(1) < low || byte(1) > high)
-        return 0;
+        return {};
     for (std::size_t i = 2; i < length; ++i) {
         if (!isContinuation(byte(i)))
-            return 0;
+            return {i, false};
     }
-    return length;
+    return {length, true};
 }
 
-// A character of Windows-1252, all in the basic plane, as one to three bytes of UTF-8.
+std::size_t sequenceLength(std::string_view bytes, std::size_t at) {
+    const Sequence sequence = sequenceAt(bytes, at);
+    return sequence.wellFormed ? sequence.length : 0;
+}
+
+// A character of the basic plane (every one of Windows-1252, and U+FFFD) as one to three
+// bytes of UTF-8.
 void appendUtf8(std::string &out, char32_t unit) {
     if (unit < 0x80) {
         out += static_cast<char>(unit);
@@ -80,27 +93,70 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
-std::optional<std::u32string> decodeUtf8(std::string_view bytes) {
+bool forEachUtf8Character(std::string_view bytes, const std::function<void(char32_t)> &take) {
     // The lead byte's payload bits for sequences of two, three and four bytes.
     static constexpr unsigned char leadBits[] = {0, 0, 0x1F, 0x0F, 0x07};
-    std::u32string characters;
     std::size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
         const std::size_t length = lead < 0x80 ? 1 : sequenceLength(bytes, i);
         if (length == 0)
-            return std::nullopt;
+            return false;
         char32_t character = length == 1 ? lead : lead & leadBits[length];
         for (std::size_t k = 1; k < length; ++k)
             character = character << 6 | (static_cast<unsigned char>(bytes[i + k]) & 0x3Fu);
-        characters += character;
+        take(character);
         i += length;
     }
+    return true;
+}
+
+std::optional<std::u32string> decodeUtf8(std::string_view bytes) {
+    std::u32string characters;
+    if (!decodeUtf8(bytes, characters))
+        return std::nullopt;
     return characters;
 }
 
 Encoding encodingOf(std::string_view bytes) {
     return holdsHighByte(bytes) && isValidUtf8(bytes) ? Encoding::Utf8 : Encoding::Windows1252;
+}
+
+Utf8Tally tallyUtf8(std::string_view bytes) {
+    Utf8Tally tally;
+    for (std::size_t i = 0; i < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const Sequence sequence = sequenceAt(bytes, i);
+        ++(sequence.wellFormed ? tally.wellFormed : tally.illFormed);
+        i += sequence.length;
+    }
+    return tally;
+}
+
+std::string withReplacementCharacters(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const Sequence sequence = static_cast<unsigned char>(bytes[i]) < 0x80
+                                      ? Sequence{1, true}
+                                      : sequenceAt(bytes, i);
+        if (sequence.wellFormed)
+            out.append(bytes.substr(i, sequence.length));
+        else
+            appendUtf8(out, replacementCharacter);
+        i += sequence.length;
+    }
+    return out;
+}
+
+std::string readAfterDamage(std::string_view bytes) {
+    const Utf8Tally tally = tallyUtf8(bytes);
+    if (tally.illFormed > 0 && tally.wellFormed > tally.illFormed)
+        return withReplacementCharacters(bytes);
+    return std::string(bytes);
 }
 
 std::string windows1252ToUtf8(std::string_view bytes) {

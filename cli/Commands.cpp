@@ -35,7 +35,7 @@ std::optional<TypedPhrase> filePhrase(const Options &options) {
 }
 
 // The phrase of a protected block: the file's, else the one typed on the terminal.
-std::string phraseFor(const std::optional<TypedPhrase> &fromFile, int method) {
+cipher::SecretString phraseFor(const std::optional<TypedPhrase> &fromFile, int method) {
     if (fromFile)
         return acceptPhrase(*fromFile, method);
     if (auto typed = phraseFromTerminal(cipher::messages::enterPhrase))
@@ -45,22 +45,16 @@ std::string phraseFor(const std::optional<TypedPhrase> &fromFile, int method) {
 
 // The phrase to encrypt with: the file's; for Method 02, which needs one, else typed twice on
 // the terminal; for the other methods no phrase without a file.
-std::string newPhrase(const std::optional<TypedPhrase> &fromFile, int method) {
+cipher::SecretString newPhrase(const std::optional<TypedPhrase> &fromFile, int method) {
     if (fromFile || method != cipher::method02Number)
-        return fromFile ? acceptPhrase(*fromFile, method) : std::string();
-    auto typed = phraseFromTerminal(cipher::messages::enterNewMethod02Phrase);
+        return fromFile ? acceptPhrase(*fromFile, method) : cipher::SecretString();
+    const auto typed = phraseFromTerminal(cipher::messages::enterNewMethod02Phrase);
     if (!typed)
         refuse("qvl: Method 02 needs a phrase; give it with --passphrase-file");
-    std::string phrase = acceptPhrase(*typed, method);
-    cipher::sodium::wipe(typed->bytes);
-    auto again = phraseFromTerminal(cipher::messages::confirmPhrase);
-    const bool same = again && again->bytes == phrase;
-    if (again)
-        cipher::sodium::wipe(again->bytes);
-    if (!same) {
-        cipher::sodium::wipe(phrase);
+    cipher::SecretString phrase = acceptPhrase(*typed, method);
+    const auto again = phraseFromTerminal(cipher::messages::confirmPhrase);
+    if (!again || again->bytes != phrase)
         refuse(cipher::messages::phrasesDiffer);
-    }
     return phrase;
 }
 
@@ -103,8 +97,7 @@ int decryptMethod02(const cipher::BlockReading &reading, bool utf8,
     const auto body = cipher::method02::readBody(reading.lines, *reading.opened.value);
     if (!body)
         refuse(body.refusal);
-    std::string phrase = phraseFor(fromFile, cipher::method02Number);
-    const cipher::sodium::WipedOnExit wiped(phrase);
+    const cipher::SecretString phrase = phraseFor(fromFile, cipher::method02Number);
     const std::optional<std::string> text = cipher::method02::open(*body.value, phrase);
     if (!text)
         refuse(cipher::messages::wrongPhrase);
@@ -116,8 +109,7 @@ int decryptMethod02(const cipher::BlockReading &reading, bool utf8,
 }
 
 int runEncrypt(const Options &options) {
-    std::string phrase = newPhrase(filePhrase(options), options.method);
-    const cipher::sodium::WipedOnExit wiped(phrase);
+    const cipher::SecretString phrase = newPhrase(filePhrase(options), options.method);
     const std::string text = readInput(options.input);
     if (const auto refusal = cipher::encryptRefusal(text))
         refuse(*refusal);
@@ -138,10 +130,9 @@ int runDecrypt(const Options &options) {
         refuse(block.refusal);
     if (block.value->header.isMethod02())
         return decryptMethod02(reading, options.utf8, fromFile);
-    std::string phrase = block.value->isProtected()
-                             ? phraseFor(fromFile, block.value->header.method)
-                             : std::string();
-    const cipher::sodium::WipedOnExit wiped(phrase);
+    const cipher::SecretString phrase = block.value->isProtected()
+                                            ? phraseFor(fromFile, block.value->header.method)
+                                            : cipher::SecretString();
     if (block.value->isProtected() && !cipher::phraseMatches(reading.lines, *block.value, phrase))
         refuse(cipher::messages::wrongPhrase);
     const cipher::DecodedText decoded = cipher::decodeText(reading.lines, *block.value, phrase);

@@ -37,12 +37,14 @@ private:
     int m_descriptor;
 };
 
-// Reads until the end, until `limit` bytes are held, or until one of the bytes in `stopAfter`
-// has arrived, whichever comes first.
-std::string readUpTo(int descriptor, const std::string &name, std::size_t limit,
-                     std::string_view stopAfter = {}) {
-    std::string bytes;
+// Reads into `bytes` until the end, until `limit` bytes are held, or until one of the bytes in
+// `stopAfter` has arrived, whichever comes first. The read buffer is wiped before it goes, as
+// it may have held a phrase.
+template <class Bytes>
+void readUpTo(Bytes &bytes, int descriptor, const std::string &name, std::size_t limit,
+              std::string_view stopAfter = {}) {
     char chunk[65536];
+    const auto wipeChunk = [&chunk] { cipher::secret::wipe(chunk, sizeof chunk); };
     while (bytes.size() < limit) {
         const std::size_t wanted = std::min(sizeof chunk, limit - bytes.size());
         const ssize_t got = ::read(descriptor, chunk, wanted);
@@ -50,18 +52,21 @@ std::string readUpTo(int descriptor, const std::string &name, std::size_t limit,
             break;
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0)
+        if (got < 0) {
+            wipeChunk();
             fileError("read", name);
+        }
         const std::string_view arrived(chunk, static_cast<std::size_t>(got));
         bytes += arrived;
         if (arrived.find_first_of(stopAfter) != std::string_view::npos)
             break;
     }
-    return bytes;
+    wipeChunk();
 }
 
 std::string readBounded(int descriptor, const std::string &name) {
-    std::string bytes = readUpTo(descriptor, name, maxInputBytes + 1);
+    std::string bytes;
+    readUpTo(bytes, descriptor, name, maxInputBytes + 1);
     if (bytes.size() > maxInputBytes)
         throw CliError("qvl: " + name + " is larger than " + std::to_string(maxInputBytes >> 20) +
                            " MiB, the most qvl reads",
@@ -80,9 +85,10 @@ std::string readInput(const std::optional<std::string> &path) {
 
 FirstLine readFirstLine(const std::string &path, std::size_t bound) {
     const OpenFile file(path);
-    std::string bytes = readUpTo(file.descriptor(), path, bound + 1, "\r\n");
+    cipher::SecretString bytes;
+    readUpTo(bytes, file.descriptor(), path, bound + 1, "\r\n");
     const std::size_t end = bytes.find_first_of("\r\n");
-    if (end != std::string::npos)
+    if (end != cipher::SecretString::npos)
         bytes.resize(end);
     const bool cut = bytes.size() > bound;
     bytes.resize(std::min(bytes.size(), bound));

@@ -1,6 +1,8 @@
 // qvl's input and output: a bounded read of a file or standard input, raw bytes out.
 #pragma once
 
+#include "cipher/SecretString.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -20,7 +22,7 @@ std::string readInput(const std::optional<std::string> &path);
 // The file's bytes up to its first line break (CR or LF, not included). Reading stops at the
 // break or after `bound` bytes; `cut` tells that the line runs on beyond the bound.
 struct FirstLine {
-    std::string bytes;
+    cipher::SecretString bytes; // a phrase: wiped when it goes
     bool cut = false;
 };
 FirstLine readFirstLine(const std::string &path, std::size_t bound);

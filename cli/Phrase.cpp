@@ -71,8 +71,10 @@ void say(int terminal, std::string_view text) {
 
 // One line from the terminal, without its break; only its first bytes are kept, as a line
 // beyond them is refused for its length anyway.
-std::string readTerminalLine(int terminal) {
-    std::string line;
+cipher::SecretString readTerminalLine(int terminal) {
+    cipher::SecretString line;
+    // Room for every byte kept, so the line never moves and leaves a copy behind.
+    line.reserve(maxPhraseLineBytes + 1);
     char c = 0;
     while (::read(terminal, &c, 1) == 1 && c != '\n')
         if (line.size() <= maxPhraseLineBytes && c != '\r')
@@ -86,31 +88,35 @@ std::string readTerminalLine(int terminal) {
 
 } // namespace
 
-std::string acceptPhrase(std::string_view typed, const std::string &source) {
+cipher::SecretString acceptPhrase(std::string_view typed, const std::string &source) {
     if (typed.size() > maxPhraseLineBytes)
         refusePhrase(source, "is longer than 16 characters");
-    const std::string phrase = windows1252Phrase(typed, source);
+    const cipher::SecretString phrase = windows1252Phrase(typed, source);
     if (phrase.find('\0') != std::string::npos)
         refusePhrase(source, "holds a zero byte");
     if (phrase.size() > cipher::maxPhraseLength)
         refusePhrase(source, "is longer than 16 characters");
-    return cipher::upperCasePhrase(phrase);
+    cipher::SecretString upper(phrase);
+    for (char &byte : upper)
+        byte = cipher::upperCasePhraseByte(byte);
+    return upper;
 }
 
-std::string acceptMethod02Phrase(std::string_view typed, const std::string &source) {
-    const std::optional<std::u32string> characters = cipher::decodeUtf8(typed);
-    if (!characters)
+// Checked where it stands: no copy of the phrase in other characters is ever made.
+cipher::SecretString acceptMethod02Phrase(std::string_view typed, const std::string &source) {
+    if (!cipher::isValidUtf8(typed))
         refusePhrase(source, "is not UTF-8");
-    if (characters->find(U'\0') != std::u32string::npos)
+    if (typed.find('\0') != std::string_view::npos)
         refusePhrase(source, "holds a zero byte");
-    if (characters->empty())
+    const std::size_t characters = cipher::method02::phraseCharacters(typed);
+    if (characters == 0)
         throw CliError(std::string(cipher::messages::phraseNeeded), UsageOrFileError);
-    if (characters->size() > cipher::method02::maxPhraseCharacters)
+    if (characters > cipher::method02::maxPhraseCharacters)
         refusePhrase(source, "is longer than 64 characters");
-    return std::string(typed);
+    return cipher::SecretString(typed);
 }
 
-std::string acceptPhrase(const TypedPhrase &typed, int method) {
+cipher::SecretString acceptPhrase(const TypedPhrase &typed, int method) {
     const bool method02 = method == cipher::method02Number;
     if (typed.cut)
         refusePhrase(typed.source,
@@ -128,14 +134,14 @@ TypedPhrase phraseFromFile(const std::string &path) {
         phrase.remove_prefix(cipher::utf8Mark.size());
     if (phrase.empty() && !line.cut)
         throw CliError("qvl: the first line of " + path + " holds no phrase", UsageOrFileError);
-    return {std::string(phrase), "in " + path, line.cut};
+    return {cipher::SecretString(phrase), "in " + path, line.cut};
 }
 
 std::optional<TypedPhrase> phraseFromTerminal(std::string_view prompt) {
     const int terminal = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (terminal < 0)
         return std::nullopt;
-    std::string typed;
+    cipher::SecretString typed;
     {
         const EchoOff echoOff(terminal);
         say(terminal, std::string(prompt) + " ");

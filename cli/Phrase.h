@@ -3,6 +3,8 @@
 // Windows-1252 capitals for Methods 00 and 01, UTF-8 with its case for Method 02.
 #pragma once
 
+#include "cipher/SecretString.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,21 +15,21 @@ namespace qvl {
 // upper case as the dialog turns them. A phrase over 16 characters, or holding a character
 // that Windows-1252 cannot hold or a zero byte, throws CliError, as the dialog would not take
 // it. `source` names where it came from.
-std::string acceptPhrase(std::string_view typed, const std::string &source);
+cipher::SecretString acceptPhrase(std::string_view typed, const std::string &source);
 
 // A Method 02 phrase: well-formed UTF-8 of 1 to 64 characters, none of them U+0000, kept as it
 // is; anything else throws CliError.
-std::string acceptMethod02Phrase(std::string_view typed, const std::string &source);
+cipher::SecretString acceptMethod02Phrase(std::string_view typed, const std::string &source);
 
 // A phrase as it was given, before a method's rules are applied to it.
 struct TypedPhrase {
-    std::string bytes;
+    cipher::SecretString bytes;
     std::string source; // "in FILE" or "typed"
     bool cut = false;   // longer than any phrase: only its first bytes were kept
 };
 
 // The rules of the method (0, 1 or 2) applied to the phrase.
-std::string acceptPhrase(const TypedPhrase &typed, int method);
+cipher::SecretString acceptPhrase(const TypedPhrase &typed, int method);
 
 // The phrase on the file's first line, without its line break (and without a leading UTF-8
 // byte order mark). Only the first line's first bytes are read; an empty first line throws

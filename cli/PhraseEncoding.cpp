@@ -1,9 +1,10 @@
-// The conversion of a phrase to Windows-1252, through the code page table
-// the editor uses.
+// The conversion of a phrase to Windows-1252, under the phrase rule the passphrase dialog
+// uses.
 #include "PhraseEncoding.h"
 
 #include "CliError.h"
 
+#include "cipher/PhraseCase.h"
 #include "cipher/TextEncoding.h"
 #include "cipher/Windows1252.h"
 
@@ -20,18 +21,20 @@ std::string codePointName(char32_t character) {
 
 } // namespace
 
-std::string windows1252Phrase(std::string_view raw, const std::string &source) {
-    const auto characters = cipher::decodeUtf8(raw);
-    if (!characters)
-        return std::string(raw);
-    std::string bytes;
-    for (const char32_t character : *characters) {
-        const int byte = cipher::windows1252::toByte(character);
-        if (byte < 0)
+// The characters decoded from UTF-8 are a copy of the phrase too: they are held in a string
+// that wipes itself.
+cipher::SecretString windows1252Phrase(std::string_view raw, const std::string &source) {
+    cipher::SecretU32String characters;
+    if (!cipher::decodeUtf8(raw, characters))
+        return cipher::SecretString(raw);
+    cipher::SecretString bytes;
+    bytes.reserve(characters.size());
+    for (const char32_t character : characters) {
+        if (!cipher::phraseCharacterHeld(character))
             throw CliError("qvl: the phrase " + source + " holds " + codePointName(character) +
                                ", a character that Windows-1252 cannot hold",
                            UsageOrFileError);
-        bytes += static_cast<char>(byte);
+        bytes += static_cast<char>(cipher::windows1252::toByte(character));
     }
     return bytes;
 }

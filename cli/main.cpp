@@ -5,6 +5,7 @@
 #include "Options.h"
 
 #include "cipher/CheckedInt.h"
+#include "hardening/ProcessHardening.h"
 
 #include <iostream>
 
@@ -31,6 +32,8 @@ int run(const qvl::Options &options) {
 } // namespace
 
 int main(int argc, char **argv) {
+    // Phrases and texts pass through this process: none of its memory may reach a core dump.
+    hardening::keepMemoryPrivate();
     if (argc < 2) {
         std::cerr << qvl::usageText;
         return qvl::UsageOrFileError;

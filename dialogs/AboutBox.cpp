@@ -177,9 +177,9 @@ QLayout *Tfrm_About::createTextColumn() {
     rule->setMinimumWidth(columnWidth);
 
     QLabel *label5 = makeLine(this, "Label5", black, linePitch);
-    label5->setText(QStringLiteral("A veil against casual readers,"));
+    label5->setText(QStringLiteral("Method 02: strong, with a phrase,"));
     QLabel *label6 = makeLine(this, "Label6", black, lineHeight);
-    label6->setText(QStringLiteral("not strong encryption."));
+    label6->setText(QStringLiteral("in Encrypt With Specific Method."));
     m_mailLine = makeLine(this, "Label7", purple, linePitch);
     m_webLine =
         makeLine(this, "Label12", purple, lineHeight, face("Small Fonts", 9, QFont::SansSerif));

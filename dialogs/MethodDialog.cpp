@@ -75,7 +75,7 @@ void Tfrm_EncodeMethod::buildChoices() {
     grid->addWidget(note(tr("Strong protection.  Requires version 2.00 or higher to decrypt.")), 7,
                     1);
     static_cast<QVBoxLayout *>(layout())->addWidget(frame);
-    dialogs::makeSelectedChoiceTheTabStop({RadioButton1, RadioButton2});
+    dialogs::makeSelectedChoiceTheTabStop({RadioButton1, RadioButton2, RadioButton3});
 }
 
 void Tfrm_EncodeMethod::buildButtons() {

@@ -81,8 +81,12 @@ void Tfrm_PWord::setPhraseRule(PassphraseEdit::Rule rule) {
     txt_PWord->setRule(rule);
 }
 
-std::string Tfrm_PWord::phrase() const {
+cipher::SecretString Tfrm_PWord::phrase() const {
     return txt_PWord->phraseBytes();
+}
+
+void Tfrm_PWord::forgetPhrase() {
+    txt_PWord->setText(QString());
 }
 
 QString Tfrm_PWord::helpContextFor(const QString &prompt) {

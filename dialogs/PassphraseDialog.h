@@ -26,7 +26,10 @@ public:
 
     // The entry as the byte string that the cipher uses: 0 to 16 Windows-1252 bytes, or for
     // Method 02 0 to 64 characters in UTF-8.
-    std::string phrase() const;
+    cipher::SecretString phrase() const;
+    // Empties the entry and its undo history, so that the toolkit's own copies of the phrase
+    // are let go as soon as the phrase has been read.
+    void forgetPhrase();
 
     // The help topic for a prompt: "Help_Password2" when it holds "This text", else
     // "Help_Password3" when it holds "Re-enter", else "Help_Password1" (case matters).

@@ -3,6 +3,8 @@
 // is "*".
 #include "dialogs/PassphraseEdit.h"
 
+#include "cipher/PhraseCase.h"
+#include "platform/Beep.h"
 #include "platform/CodePage.h"
 
 #include <QProxyStyle>
@@ -18,7 +20,12 @@ public:
         , m_edit(edit) {}
 
     State validate(QString &input, int &pos) const override {
-        input = PassphraseEdit::normalised(input, pos, m_edit->rule());
+        bool refused = false;
+        input = PassphraseEdit::normalised(input, pos, m_edit->rule(), refused);
+        // Once filtered, the text holds nothing to refuse, so a later validation of the same
+        // text never beeps again.
+        if (refused)
+            platform::messageBeep(platform::BeepKind::Hand);
         return Acceptable;
     }
 
@@ -41,10 +48,8 @@ public:
 
 // A capital only when the code page holds it as one character: "ß" and "µ" stay as they are.
 QChar phraseChar(QChar c) {
-    if (c.isNull() || !platform::cp1252::isRepresentable(c))
-        return u'?';
     const QChar upper = c.toUpper();
-    return platform::cp1252::isRepresentable(upper) ? upper : c;
+    return cipher::phraseCharacterHeld(upper.unicode()) ? upper : c;
 }
 
 // A Method 02 phrase keeps every character as typed, up to 64 of them (a character outside
@@ -87,13 +92,24 @@ void PassphraseEdit::setRule(Rule rule) {
     clear();
 }
 
-std::string PassphraseEdit::phraseBytes() const {
-    if (m_rule == Rule::Method02)
-        return text().toUtf8().toStdString();
-    return platform::cp1252::encode(text());
+// Written straight into a string that wipes itself; the UTF-8 conversion's buffer is wiped too.
+cipher::SecretString PassphraseEdit::phraseBytes() const {
+    const QString shown = text();
+    cipher::SecretString bytes;
+    if (m_rule == Rule::Method02) {
+        QByteArray utf8 = shown.toUtf8();
+        bytes.assign(utf8.constData(), std::size_t(utf8.size()));
+        cipher::secret::wipe(utf8.data(), std::size_t(utf8.size()));
+        return bytes;
+    }
+    bytes.reserve(std::size_t(shown.size()));
+    for (const QChar c : shown)
+        bytes += static_cast<char>(platform::cp1252::toByte(c));
+    return bytes;
 }
 
-QString PassphraseEdit::normalised(const QString &text, int &cursor, Rule rule) {
+QString PassphraseEdit::normalised(const QString &text, int &cursor, Rule rule, bool &refused) {
+    refused = false;
     if (rule == Rule::Method02)
         return method02Phrase(text, cursor);
     QString result;
@@ -103,9 +119,11 @@ QString PassphraseEdit::normalised(const QString &text, int &cursor, Rule rule) 
         if (newCursor < 0 && i >= cursor)
             newCursor = int(result.size());
         const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            result += u'?';
+        // A character outside the basic plane is never one Windows-1252 holds.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;
+        if (c.isNull() || c.isSurrogate() || !cipher::phraseCharacterHeld(c.unicode())) {
+            refused = true;
             continue;
         }
         result += phraseChar(c);

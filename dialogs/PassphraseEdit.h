@@ -1,10 +1,12 @@
 // The masked entry of the passphrase dialog, every character shown as "*". For Methods 00 and
-// 01 letters turn to capitals as they arrive, characters the code page cannot hold turn to "?",
-// and it holds at most 16 characters; for Method 02 it keeps any character and its case, up to
+// 01 letters turn to capitals as they arrive, a character the code page cannot hold is refused
+// with a stop beep (the rest of the input kept), and it holds at most 16 characters; for Method 02 it keeps any character and its case, up to
 // 64 characters.
 #pragma once
 
 #include <QLineEdit>
+#include "cipher/SecretString.h"
+
 #include <string>
 
 class PassphraseEdit : public QLineEdit {
@@ -23,14 +25,14 @@ public:
     void setRule(Rule rule);
     Rule rule() const { return m_rule; }
 
-    // The entry as the bytes that the cipher takes: Windows-1252 for Methods 00 and 01,
-    // UTF-8 for Method 02.
-    std::string phraseBytes() const;
+    // The entry as the bytes that the cipher takes: Windows-1252 for Methods 00 and 01 (the
+    // entry holds no other character), UTF-8 for Method 02.
+    cipher::SecretString phraseBytes() const;
 
-    // The text as the entry keeps it under the rule. The cursor position moves with any
-    // character that changes length (under Methods 00 and 01, a character outside the basic
-    // plane becomes one "?").
-    static QString normalised(const QString &text, int &cursor, Rule rule = Rule::Methods00And01);
+    // The text as the entry keeps it under the rule, typed, pasted, dropped or composed alike.
+    // The cursor position moves with any character taken out; `refused` tells whether a
+    // character the rule refuses was taken out.
+    static QString normalised(const QString &text, int &cursor, Rule rule, bool &refused);
 
 private:
     Rule m_rule = Rule::Methods00And01;

@@ -44,28 +44,25 @@ bool confirmEncryptingAgain(QWidget *owner) {
 
 // The first prompt: for Method 02, which needs a phrase, one of 1 to 64 characters with their
 // case, asked again while empty; otherwise up to 16 capitals, or none.
-std::optional<std::string> askFirstPhrase(Tfrm_PWord &dialog, int method) {
+std::optional<cipher::SecretString> askFirstPhrase(Tfrm_PWord &dialog, int method) {
     if (method == cipher::method02Number)
         return cipher_dialogs::askMethod02Phrase(dialog, messages::enterNewMethod02Phrase);
     return askPhrase(dialog, messages::enterNewPhrase);
 }
 
 // The phrase to protect the block with, typed twice unless it is empty; empty when the user
-// gives up. One dialog serves the whole exchange: it empties itself at every showing. Every
-// copy but the one returned is wiped.
-std::optional<std::string> askNewPhrase(QWidget *owner, int method) {
+// gives up. One dialog serves the whole exchange: it empties itself at every showing. The
+// phrases wipe themselves when they go.
+std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, int method) {
     Tfrm_PWord dialog(owner);
     for (;;) {
-        std::optional<std::string> phrase = askFirstPhrase(dialog, method);
+        std::optional<cipher::SecretString> phrase = askFirstPhrase(dialog, method);
         if (!phrase || phrase->empty())
             return phrase;
-        std::optional<std::string> again = askPhrase(dialog, messages::confirmPhrase);
-        const bool same = again && *again == *phrase;
-        if (again)
-            cipher::sodium::wipe(*again);
-        if (same)
+        const std::optional<cipher::SecretString> again =
+            askPhrase(dialog, messages::confirmPhrase);
+        if (again && *again == *phrase)
             return phrase;
-        cipher::sodium::wipe(*phrase);
         if (!again || !cipher_dialogs::retryAfterMismatch(owner, messages::phrasesDiffer))
             return std::nullopt;
     }
@@ -92,9 +89,8 @@ void Tfrm_SPad::btn_EncryptClick() {
         return;
     if (IsEncryptedText() && !confirmEncryptingAgain(this))
         return;
-    std::optional<std::string> phrase = askNewPhrase(this, *method);
+    const std::optional<cipher::SecretString> phrase = askNewPhrase(this, *method);
     if (!phrase)
         return;
-    const cipher::sodium::WipedOnExit wiped(*phrase);
     cipher_work::encryptInEditor(*txt_SPad, *phrase, *method);
 }

@@ -12,17 +12,21 @@ QString messageText(std::string_view words) {
     return QString::fromLatin1(words.data(), qsizetype(words.size()));
 }
 
-std::optional<std::string> askPhrase(Tfrm_PWord &dialog, std::string_view prompt) {
+std::optional<cipher::SecretString> askPhrase(Tfrm_PWord &dialog, std::string_view prompt) {
     dialog.setPrompt(messageText(prompt));
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted) {
+        dialog.forgetPhrase();
         return std::nullopt;
-    return dialog.phrase();
+    }
+    cipher::SecretString phrase = dialog.phrase();
+    dialog.forgetPhrase();
+    return phrase;
 }
 
-std::optional<std::string> askMethod02Phrase(Tfrm_PWord &dialog, std::string_view prompt) {
+std::optional<cipher::SecretString> askMethod02Phrase(Tfrm_PWord &dialog, std::string_view prompt) {
     dialog.setPhraseRule(PassphraseEdit::Rule::Method02);
     for (;;) {
-        std::optional<std::string> phrase = askPhrase(dialog, prompt);
+        std::optional<cipher::SecretString> phrase = askPhrase(dialog, prompt);
         if (!phrase || !phrase->empty())
             return phrase;
         platform::messageBeep(platform::BeepKind::Hand);

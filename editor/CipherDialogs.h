@@ -2,6 +2,8 @@
 // dialog, the offer to try again after a phrase that does not match, and the closing warning.
 #pragma once
 
+#include "cipher/SecretString.h"
+
 #include <QString>
 #include <optional>
 #include <string>
@@ -16,11 +18,11 @@ namespace cipher_dialogs {
 QString messageText(std::string_view words);
 
 // Shows the dialog with the prompt; the phrase typed, or empty when it closed without OK.
-std::optional<std::string> askPhrase(Tfrm_PWord &dialog, std::string_view prompt);
+std::optional<cipher::SecretString> askPhrase(Tfrm_PWord &dialog, std::string_view prompt);
 
 // The same for a Method 02 phrase (any characters, case kept, 1 to 64 of them): an empty one
 // gets the stop beep and a box saying a phrase is needed, then the prompt again.
-std::optional<std::string> askMethod02Phrase(Tfrm_PWord &dialog, std::string_view prompt);
+std::optional<cipher::SecretString> askMethod02Phrase(Tfrm_PWord &dialog, std::string_view prompt);
 
 // A phrase that does not match: the stop beep and an error box with Cancel and Retry, Enter
 // pressing Retry and Escape Cancel. True when the user chose Retry.

@@ -8,6 +8,7 @@
 #include "cipher/ArmourDecoder.h"
 #include "cipher/ArmourWriter.h"
 #include "cipher/Lines.h"
+#include "cipher/TextEncoding.h"
 #include "platform/WaitCursor.h"
 
 namespace cipher_work {
@@ -23,8 +24,9 @@ std::string_view decryptInEditor(SPadEditor &editor, cipher::LineList lines,
                                  const cipher::ArmouredBlock &block, std::string_view phrase) {
     const platform::WaitCursor busy;
     const cipher::DecodedText decoded = cipher::decodeText(lines, block, phrase);
-    editor.setBytes(decoded.bytes);
-    return decoded.warning();
+    const std::string_view warning = decoded.warning();
+    editor.setBytes(warning.empty() ? decoded.bytes : cipher::readAfterDamage(decoded.bytes));
+    return warning;
 }
 
 bool openMethod02InEditor(SPadEditor &editor, const cipher::method02::SealedBody &body,

@@ -19,29 +19,28 @@ namespace {
 namespace messages = cipher::messages;
 
 // A new passphrase dialog for one attempt, gone as soon as it closes.
-std::optional<std::string> askBlockPhraseOnce(QWidget *owner) {
+std::optional<cipher::SecretString> askBlockPhraseOnce(QWidget *owner) {
     Tfrm_PWord dialog(owner);
     return cipher_dialogs::askPhrase(dialog, messages::enterPhrase);
 }
 
-std::optional<std::string> askMethod02PhraseOnce(QWidget *owner) {
+std::optional<cipher::SecretString> askMethod02PhraseOnce(QWidget *owner) {
     Tfrm_PWord dialog(owner);
     return cipher_dialogs::askMethod02Phrase(dialog, messages::enterPhrase);
 }
 
 // The phrase that opens the block: empty for a block without one, asked for until it matches
 // for a protected block; no phrase when the user gives up.
-std::optional<std::string> askBlockPhrase(QWidget *owner, cipher::LineList lines,
+std::optional<cipher::SecretString> askBlockPhrase(QWidget *owner, cipher::LineList lines,
                                           const cipher::ArmouredBlock &block) {
     if (!block.isProtected())
-        return std::string();
+        return cipher::SecretString();
     for (;;) {
-        std::optional<std::string> phrase = askBlockPhraseOnce(owner);
+        std::optional<cipher::SecretString> phrase = askBlockPhraseOnce(owner);
         if (!phrase)
             return std::nullopt;
         if (cipher::phraseMatches(lines, block, *phrase))
             return phrase;
-        cipher::sodium::wipe(*phrase);
         if (!cipher_dialogs::retryAfterMismatch(owner, messages::wrongPhrase))
             return std::nullopt;
     }
@@ -60,10 +59,9 @@ void Tfrm_SPad::decryptMethod02(cipher::LineList lines, const cipher::ArmouredBl
         return;
     }
     for (;;) {
-        std::optional<std::string> phrase = askMethod02PhraseOnce(this);
+        const std::optional<cipher::SecretString> phrase = askMethod02PhraseOnce(this);
         if (!phrase)
             return;
-        const cipher::sodium::WipedOnExit wiped(*phrase);
         if (cipher_work::openMethod02InEditor(*txt_SPad, *body.value, *phrase))
             return;
         if (!cipher_dialogs::retryAfterMismatch(this, messages::wrongPhrase))
@@ -91,10 +89,10 @@ void Tfrm_SPad::btn_DecryptClick() {
         decryptMethod02(reading.lines, *opened.value);
         return;
     }
-    std::optional<std::string> phrase = askBlockPhrase(this, reading.lines, *opened.value);
+    const std::optional<cipher::SecretString> phrase =
+        askBlockPhrase(this, reading.lines, *opened.value);
     if (!phrase)
         return;
-    const cipher::sodium::WipedOnExit wiped(*phrase);
     const std::string_view warning =
         cipher_work::decryptInEditor(*txt_SPad, reading.lines, *opened.value, *phrase);
     if (!warning.empty())

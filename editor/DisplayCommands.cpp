@@ -24,7 +24,11 @@ std::optional<quint32> askColorValue(QWidget *owner, quint32 current, const QCol
 } // namespace
 
 void Tfrm_SPad::Font1Click() {
-    txt_SPad->setFont(platform::chooseFont(this, txt_SPad->font()));
+    const QFont chosen = platform::chooseFont(this, txt_SPad->font());
+    // A font the user chose replaces an unusable stored size; a cancelled dialog keeps it.
+    if (chosen != txt_SPad->font())
+        m_unusableStoredFontSize.reset();
+    txt_SPad->setFont(chosen);
 }
 
 void Tfrm_SPad::TextColor1Click() {
@@ -46,16 +50,25 @@ void Tfrm_SPad::WordWrap1Click() {
 
 DisplaySettings Tfrm_SPad::displaySettings() const {
     const QFont font = txt_SPad->font();
-    return DisplaySettings{
-        font.family(), font.pointSize(),       qint32(txt_SPad->textColorValue()), font.bold(),
-        font.italic(), WordWrap1->isChecked(), qint32(txt_SPad->backColorValue())};
+    return DisplaySettings{font.family(),
+                           m_unusableStoredFontSize.value_or(font.pointSize()),
+                           qint32(txt_SPad->textColorValue()),
+                           font.bold(),
+                           font.italic(),
+                           WordWrap1->isChecked(),
+                           qint32(txt_SPad->backColorValue())};
 }
 
 // Word wrap is switched on by the Word Wrap command itself, as if chosen from the menu.
 void Tfrm_SPad::applyDisplaySettings(const DisplaySettings &settings) {
     QFont font = txt_SPad->font();
     font.setFamily(settings.fontName);
-    font.setPointSize(settings.fontSize);
+    // An unusable size is kept to be written back; the editor draws with the size it has.
+    m_unusableStoredFontSize.reset();
+    if (isUsableFontSize(settings.fontSize))
+        font.setPointSize(settings.fontSize);
+    else
+        m_unusableStoredFontSize = settings.fontSize;
     font.setBold(settings.bold);
     font.setItalic(settings.italic);
     txt_SPad->setFont(font);

@@ -14,19 +14,17 @@ constexpr qint32 keepBackground = -6;
 
 const QString section = QString::fromLatin1(settingsSection);
 
+} // namespace
+
 bool isUsableFontSize(qint32 size) {
     return size >= smallestUsableFontSize && size <= largestUsableFontSize;
 }
-
-} // namespace
 
 void readDisplaySettings(const platform::ProfileFile &file, DisplaySettings &current) {
     const QString name = file.readText(section, QStringLiteral("FontName"), current.fontName);
     if (!name.isEmpty())
         current.fontName = platform::leftCharacters(name, maxFontNameLength);
-    const qint32 size = file.readInteger(section, QStringLiteral("FontSize"), current.fontSize);
-    if (isUsableFontSize(size))
-        current.fontSize = size;
+    current.fontSize = file.readInteger(section, QStringLiteral("FontSize"), current.fontSize);
     current.fontColor = file.readInteger(section, QStringLiteral("FontColor"), current.fontColor);
     current.bold = file.readFlag(section, QStringLiteral("FontBold"), false) || current.bold;
     current.italic = file.readFlag(section, QStringLiteral("FontItalic"), false) || current.italic;

@@ -14,9 +14,11 @@ inline constexpr const char *settingsFileName = "QVL.INI";
 inline constexpr const char *settingsSection = "Shroud-a-Pad";
 
 // Font sizes outside this range (in points) are unusable: no size at all, or characters
-// taller than any screen.
+// taller than any screen. The editor draws with its default size in place of such a stored
+// size, and writes the stored size back unchanged.
 inline constexpr qint32 smallestUsableFontSize = 1;
 inline constexpr qint32 largestUsableFontSize = 1000;
+bool isUsableFontSize(qint32 size);
 
 // The editor's look as stored; the defaults are the window's own when it is created.
 struct DisplaySettings {
@@ -34,7 +36,7 @@ struct DisplaySettings {
 // Reads the seven keys in order over the current settings, each current value being the
 // default of its key:
 // - FontName cut to 31 characters; an empty value leaves the name as it is;
-// - FontSize as read, except that a size outside the usable range leaves it as it is;
+// - FontSize as read, whatever its range;
 // - FontColor as read;
 // - FontBold, FontItalic and WordWrap only turn their option on (at start-up the window turns
 //   word wrap on by running its Word Wrap command once);

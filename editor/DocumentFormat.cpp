@@ -1,7 +1,9 @@
 // Finding a text's format from its bytes.
 #include "editor/DocumentFormat.h"
 
-DocumentFormat formatOfDecryptedText(std::string_view bytes) {
+namespace {
+
+DocumentFormat formatOfEncoding(std::string_view bytes) {
     DocumentFormat format;
     format.encoding = cipher::encodingOf(bytes);
     format.byteOrderMark =
@@ -9,8 +11,18 @@ DocumentFormat formatOfDecryptedText(std::string_view bytes) {
     return format;
 }
 
+} // namespace
+
+DocumentFormat formatOfDecryptedText(std::string_view bytes) {
+    DocumentFormat format = formatOfEncoding(bytes);
+    // A block always carries CR LF; a UTF-8 text is a Linux text, so it is saved with LF.
+    if (format.encoding == cipher::Encoding::Utf8)
+        format.lineBreaks = LineBreaks::Lf;
+    return format;
+}
+
 DocumentFormat formatOfFile(std::string_view bytes) {
-    DocumentFormat format = formatOfDecryptedText(bytes);
+    DocumentFormat format = formatOfEncoding(bytes);
     if (bytes.find('\r') == std::string_view::npos && bytes.find('\n') != std::string_view::npos)
         format.lineBreaks = LineBreaks::Lf;
     return format;

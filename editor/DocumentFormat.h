@@ -22,7 +22,8 @@ struct DocumentFormat {
 // least one; else CR LF.
 DocumentFormat formatOfFile(std::string_view bytes);
 
-// A decrypted text's format: its encoding and mark as for a file, its line breaks CR LF.
+// A decrypted text's format: its encoding and mark as for a file; its line breaks LF for a
+// UTF-8 text, else CR LF.
 DocumentFormat formatOfDecryptedText(std::string_view bytes);
 
 // The bytes after the format's mark.

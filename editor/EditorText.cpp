@@ -1,6 +1,7 @@
 // Conversions between the editor's characters and its bytes.
 #include "editor/EditorText.h"
 
+#include "cipher/ArmourFormat.h"
 #include "platform/CodePage.h"
 
 #include <QStringDecoder>
@@ -48,6 +49,15 @@ QString convert(QStringView text, bool joinLineBreaks, Encoding encoding) {
 }
 
 } // namespace
+
+bool holdsArmouredBlock(QStringView text) {
+    const QLatin1String tag(cipher::armourTag.data(), qsizetype(cipher::armourTag.size()));
+    int tagLines = 0;
+    for (const QStringView line : text.tokenize(u'\n'))
+        if (line.startsWith(tag) && ++tagLines == 2)
+            return true;
+    return false;
+}
 
 qsizetype firstOutsideWindows1252(QStringView text) {
     for (qsizetype i = 0; i < text.size(); ++i) {

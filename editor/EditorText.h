@@ -36,6 +36,10 @@ QString admissible(QStringView text, cipher::Encoding encoding);
 // line breaks as in admissible().
 QString fromBytes(std::string_view bytes, cipher::Encoding encoding);
 
+// Whether the text (lines broken by '\n') holds an armoured block: two of its lines begin with
+// the block's tag, as the status bar counts them.
+bool holdsArmouredBlock(QStringView text);
+
 // The characters as bytes of the encoding; a character Windows-1252 cannot hold becomes "?".
 std::string toBytes(QStringView text, cipher::Encoding encoding);
 

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -244,9 +245,27 @@ void Tfrm_SPad::connectEditorEvents() {
 }
 
 void Tfrm_SPad::bindCommand(QAction *item, QToolButton *button, Handler handler) {
-    connect(item, &QAction::triggered, this, platform::guarded(this, handler));
+    const auto command = [this, run = platform::guarded(this, handler)] {
+        run();
+        returnFocusToEditor();
+    };
+    connect(item, &QAction::triggered, this, command);
     if (button != nullptr)
-        connect(button, &QToolButton::clicked, this, platform::guarded(this, handler));
+        connect(button, &QToolButton::clicked, this, command);
+}
+
+// When a command's dialogs and boxes have closed, the window system may leave no window
+// active (a box closed over a dialog that then closed, say), and typing would go nowhere. The
+// editor takes the keyboard again, unless another window of the program (the help viewer)
+// took it on purpose.
+void Tfrm_SPad::returnFocusToEditor() {
+    if (!isVisible() || QApplication::activeModalWidget() != nullptr)
+        return;
+    QWidget *active = QApplication::activeWindow();
+    if (active != nullptr && active != this)
+        return;
+    activateWindow();
+    txt_SPad->setFocus(Qt::OtherFocusReason);
 }
 
 void Tfrm_SPad::connectCommands() {

@@ -7,6 +7,7 @@
 #include "platform/FileDialogs.h"
 
 #include <QMainWindow>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -60,6 +61,7 @@ private:
     // One handler serves the menu item (and its shortcut) and the tool button alike; the tool
     // button has its own enabled state, so it gets its own connection.
     void bindCommand(QAction *item, QToolButton *button, Handler handler);
+    void returnFocusToEditor();
     void Exit1Click();
 
     // The editor's events (UpdateStatus.cpp).
@@ -173,4 +175,7 @@ private:
     QLabel *pan_TextType = nullptr;
 
     platform::FileDialogs m_fileDialogs{this};
+    // A FontSize from the settings file that no font can have, written back as it was read
+    // until the user chooses a font.
+    std::optional<qint32> m_unusableStoredFontSize;
 };

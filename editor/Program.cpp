@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <cstdio>
 
 namespace {
 
@@ -26,7 +27,28 @@ QIcon programIcon() {
                             QIcon(QStringLiteral(":/icons/shroud-a-pad.svg")));
 }
 
+constexpr const char *usage =
+    "Usage: shroud-a-pad [FILE]\n"
+    "       shroud-a-pad -- FILE\n"
+    "       shroud-a-pad --help | --version\n"
+    "A text editor that encrypts its whole text into an armoured block of short lines, and\n"
+    "turns such a block back into its text.\n"
+    "\n"
+    "FILE is opened at start. Every argument is part of its name: the arguments are joined\n"
+    "with single spaces. Put -- first to open a file whose name is --help or --version.\n"
+    "\n"
+    "  --help     show this help and exit\n"
+    "  --version  show the version and exit\n";
+
 } // namespace
+
+int printInformation(platform::CommandLine::Request request) {
+    if (request == platform::CommandLine::Request::Version)
+        std::fputs("shroud-a-pad " SHROUD_VERSION "\n", stdout);
+    else
+        std::fputs(usage, stdout);
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+}
 
 void prepareApplication() {
     // The name only: a display name would be appended to every window's title on the desktop

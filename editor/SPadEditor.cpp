@@ -4,6 +4,7 @@
 
 #include "editor/EditorText.h"
 #include "editor/TextCounter.h"
+#include "platform/Clipboard.h"
 #include "platform/ColorValue.h"
 
 #include <QContextMenuEvent>
@@ -176,9 +177,9 @@ void SPadEditor::insertFromMimeData(const QMimeData *source) {
 }
 
 // The selection goes out as plain text with real line breaks and its no-break spaces kept
-// (the toolkit's own copy turns them into plain spaces).
+// (the toolkit's own copy turns them into plain spaces), marked secret for clipboard managers
+// unless it holds an armoured block, which is meant to be pasted into mail.
 QMimeData *SPadEditor::createMimeDataFromSelection() const {
-    auto *data = new QMimeData;
-    data->setText(textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'));
-    return data;
+    const QString text = textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n');
+    return platform::clipboardData(text, editor_text::holdsArmouredBlock(text));
 }

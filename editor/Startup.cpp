@@ -4,6 +4,7 @@
 #include "editor/SPadEditor.h"
 #include "editor/MainWindow.h"
 #include "platform/Beep.h"
+#include "platform/Clipboard.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
 #include "platform/ProfileFile.h"
@@ -34,6 +35,8 @@ void Tfrm_SPad::openCommandLineFile(const QString &name) {
 }
 
 void Tfrm_SPad::FormDestroy(platform::FailureReport report) {
+    // Plain text copied from the editor is not left behind for clipboard managers to keep.
+    platform::clearOwnPlainText();
     platform::runGuarded(
         [this] {
             platform::ProfileFile settingsFile{QString::fromLatin1(settingsFileName)};

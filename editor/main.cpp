@@ -1,18 +1,23 @@
 // The program's entry: the application, its main window and the event loop, the settings
-// stored on the way out, also when the end is requested from outside. The exit code is
-// always 0.
+// stored on the way out, also when the end is requested from outside; or the usage or the
+// version asked for on the command line. The exit code is 0, or 1 when the usage or the
+// version could not be written.
 #include "editor/Program.h"
 #include "editor/MainWindow.h"
+#include "hardening/ProcessHardening.h"
 #include "platform/CommandLine.h"
 #include "platform/TerminationRequests.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    // The texts and phrases the editor holds must not reach a core dump or another process.
+    hardening::keepMemoryPrivate();
+    const platform::CommandLine commandLine = platform::readCommandLine(argc, argv);
+    if (commandLine.request != platform::CommandLine::Request::OpenFile)
+        return printInformation(commandLine.request);
     // A logout or `kill` ends the program as Exit does, so the settings are still stored.
     platform::TerminationRequests terminationRequests;
-    // The file to open at start is named by every argument, joined.
-    const QString commandLineFile = platform::commandLineFileName(argc, argv);
     // The toolkit sees only the program's name: every argument belongs to the file name, and
     // one such as "-platform x" must not be obeyed.
     int toolkitArgc = 1;
@@ -20,7 +25,7 @@ int main(int argc, char *argv[]) {
     prepareApplication();
     {
         Tfrm_SPad window;
-        window.FormCreate(commandLineFile);
+        window.FormCreate(commandLine.fileName);
         window.show();
         terminationRequests.quitApplicationOnRequest();
         QApplication::exec();

@@ -3,6 +3,8 @@
 #include "platform/DialogPlacement.h"
 
 #include <QEvent>
+#include <QLayout>
+#include <QMargins>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
@@ -10,6 +12,21 @@
 namespace platform {
 
 namespace {
+
+QMargins marginsAround(const QWidget *window) {
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+// The window's frame where the window manager has drawn one; else its owner's.
+QMargins frameMargins(const QWidget *window) {
+    const QMargins own = marginsAround(window);
+    if (!own.isNull() || window->parentWidget() == nullptr)
+        return own;
+    return marginsAround(window->parentWidget()->window());
+}
 
 class Placement : public QObject {
 public:
@@ -38,12 +55,54 @@ void placeLikeCommonDialog(QWidget *dialog) {
     dialog->installEventFilter(new Placement(dialog));
 }
 
-void centreOnScreen(QWidget *window) {
-    if (const QScreen *screen = window->screen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
+QPoint centredFrameTopLeft(const QSize &client, const QMargins &frame, const QRect &screen) {
+    QRect framed(QPoint(), client.grownBy(frame));
+    framed.moveCenter(screen.center());
+    return framed.topLeft();
+}
+
+namespace {
+
+void moveToCentre(QWidget *window) {
+    const QScreen *screen = window->screen();
+    if (screen == nullptr)
+        return;
+    if (window->layout() != nullptr)
+        window->layout()->activate();
+    const QSize client = window->size().isEmpty() ? window->sizeHint() : window->size();
+    const QPoint wanted =
+        centredFrameTopLeft(client, frameMargins(window), screen->availableGeometry());
+    if (window->frameGeometry().topLeft() != wanted)
+        window->move(wanted);
+}
+
+// Once the window manager has mapped and framed the window (it is active by then), the frame
+// is known: a window that the window manager placed by its inside rather than by its frame
+// (seen with openbox for a window's first showing) is moved to the centre once more.
+class CentreWhenFramed : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::WindowActivate) {
+            moveToCentre(static_cast<QWidget *>(watched));
+            deleteLater();
+        }
+        return false;
     }
+};
+
+} // namespace
+
+// A window is centred as it is shown, before the window manager has framed it: its frame is
+// then not known, so the frame of the window it belongs to (framed alike by the same window
+// manager) stands in, and the place is checked again once it is framed. Its size is its
+// laid-out size, never the empty size of a window whose layout has not run yet, which would
+// put its corner at the screen's centre.
+void centreOnScreen(QWidget *window) {
+    moveToCentre(window);
+    window->installEventFilter(new CentreWhenFramed(window));
 }
 
 QRect besideOwner(const QRect &owner, const QSize &wanted, int narrowest, const QRect &screen) {

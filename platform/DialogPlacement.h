@@ -3,6 +3,8 @@
 // that serves another (the help viewer) beside it.
 #pragma once
 
+class QMargins;
+class QPoint;
 class QRect;
 class QSize;
 class QWidget;
@@ -14,6 +16,9 @@ void placeLikeCommonDialog(QWidget *dialog);
 
 // Centres a shown window on its screen (message boxes and the program's own dialogs).
 void centreOnScreen(QWidget *window);
+
+// Where the frame of a window of the client size stands when centred on the screen.
+QPoint centredFrameTopLeft(const QSize &client, const QMargins &frame, const QRect &screen);
 
 // The frame of a window that stands beside its owner's frame, level with its top: at the right
 // when the wanted width fits there, else at the left, else on the side with more room, narrowed

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
 
 namespace platform {
 
@@ -23,6 +24,12 @@ const QStringList fileFilters{
 };
 
 const QString defaultExtension = QStringLiteral("qvl");
+
+// The extension a name typed without one gets: the chosen file type's, so that plain text
+// saved as Text never lands in a file that looks encrypted; the default for the others.
+QString extensionOfType(const QString &nameFilter) {
+    return nameFilter == fileFilters[1] ? QStringLiteral("txt") : defaultExtension;
+}
 
 // The field in which the user types the file's name.
 QLineEdit *nameField(QFileDialog *dialog) {
@@ -57,7 +64,7 @@ private:
 };
 
 // The toolkit's save dialog takes a name in a folder that does not exist, and only the save
-// itself would then fail. The path must exist: the dialog refuses such a name itself, with a
+// itself would then fail. A name typed without an extension gets the chosen type's. The path must exist: the dialog refuses such a name itself, with a
 // box of its own like the one that refuses a missing file to open, and stays open.
 class SaveFileDialog : public QFileDialog {
 public:
@@ -66,6 +73,7 @@ public:
 
 protected:
     void accept() override {
+        setDefaultSuffix(extensionOfType(selectedNameFilter()));
         const QStringList typed = selectedFiles();
         const QString folder =
             typed.size() == 1 ? QFileInfo(typed.constFirst()).absolutePath() : QString();
@@ -104,8 +112,21 @@ QFileDialog *prepared(QFileDialog *dialog, const QString &name) {
 
 } // namespace
 
+namespace {
+
+// The toolkit's file dialogs write the folders they visited (a recently-used list) into a
+// settings file of their own as they go; the program keeps no such record, so that file is
+// pointed where nothing can be written. The program's own settings are not kept that way.
+void keepNoRecordOfFolders() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+}
+
+} // namespace
+
 FileDialogs::FileDialogs(QWidget *owner)
-    : m_owner(owner) {}
+    : m_owner(owner) {
+    keepNoRecordOfFolders();
+}
 
 QFileDialog *FileDialogs::openDialog() {
     if (!m_open) {
@@ -137,7 +158,9 @@ QString FileDialogs::askOpenFileName() {
 }
 
 QString FileDialogs::askSaveFileName(bool proposeArmoured) {
-    saveDialog()->selectNameFilter(fileFilters[proposeArmoured ? 0 : 1]);
+    const QString proposed = fileFilters[proposeArmoured ? 0 : 1];
+    saveDialog()->selectNameFilter(proposed);
+    m_save->setDefaultSuffix(extensionOfType(proposed));
     return ask(m_save);
 }
 

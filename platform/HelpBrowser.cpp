@@ -12,6 +12,9 @@ HelpBrowser::HelpBrowser(QHelpEngineCore *engine, QWidget *parent)
     setObjectName(QStringLiteral("helpBrowser"));
     setOpenLinks(true);
     setOpenExternalLinks(false);
+    // A word too long for its table cell widens the page (and shows a scroll bar) rather than
+    // being broken in two.
+    setWordWrapMode(QTextOption::WordWrap);
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl &name) {

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QHelpContentItem>
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -35,9 +36,12 @@ enum Tab { ContentsTab, IndexTab };
 
 // The viewer's size as it opens: room for the contents beside a page of help. Where the screen
 // leaves less room beside the window that asked for help, it opens narrower, down to the
-// narrowest width.
+// narrowest width, at which the page pane still shows every page's tables whole (over the
+// window that asked, where the screen is too small to hold both side by side).
 constexpr QSize openingSize(880, 580);
-constexpr int narrowestWidth = 480;
+constexpr int narrowestWidth = 760;
+// The contents pane's width as the viewer opens; the page pane takes the rest.
+constexpr int contentsWidth = 210;
 
 } // namespace
 
@@ -76,8 +80,9 @@ void HelpViewer::buildWindow() {
     auto *splitter = new QSplitter(this);
     splitter->addWidget(m_tabs);
     splitter->addWidget(m_browser);
+    splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({300, 580});
+    splitter->setSizes({contentsWidth, openingSize.width() - contentsWidth});
     setCentralWidget(splitter);
     buildToolBar();
     statusBar();
@@ -101,6 +106,11 @@ QWidget *HelpViewer::buildContentsTab() {
 
     connect(contents, &QHelpContentWidget::linkActivated, m_browser,
             [this](const QUrl &page) { m_browser->setSource(page); });
+    // One click on a topic shows it, whatever the desktop's double-click setting.
+    connect(contents, &QAbstractItemView::clicked, m_browser, [this](const QModelIndex &item) {
+        if (const QHelpContentItem *topic = m_engine->contentModel()->contentItemAt(item))
+            m_browser->setSource(topic->url());
+    });
     // The table of contents is read in the background; once it is there, show it whole.
     connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
         contents->expandAll();

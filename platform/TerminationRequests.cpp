@@ -31,16 +31,8 @@ extern "C" void noteRequest(int) {
 
 // Without a pipe the requests keep their default action and end the process at once.
 TerminationRequests::TerminationRequests() {
-    if (::pipe2(requestPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+    if (::pipe2(requestPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         requestPipe[0] = requestPipe[1] = -1;
-        return;
-    }
-    struct sigaction action = {};
-    action.sa_handler = noteRequest;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int signal : caughtSignals)
-        ::sigaction(signal, &action, nullptr);
 }
 
 TerminationRequests::~TerminationRequests() {
@@ -67,6 +59,12 @@ void TerminationRequests::quitApplicationOnRequest() {
         return;
     m_notifier = new QSocketNotifier(requestPipe[0], QSocketNotifier::Read);
     connect(m_notifier, &QSocketNotifier::activated, this, &TerminationRequests::takeRequests);
+    struct sigaction action = {};
+    action.sa_handler = noteRequest;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : caughtSignals)
+        ::sigaction(signal, &action, nullptr);
 }
 
 void TerminationRequests::takeRequests() {

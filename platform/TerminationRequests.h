@@ -1,6 +1,8 @@
 // Requests from outside to end the program: SIGTERM (a desktop logout, `kill`), SIGINT
-// (Ctrl+C in its terminal) and SIGHUP (its terminal closed). Each ends the event loop as Exit
-// does, so that the main window is destroyed and the settings are stored as on any exit.
+// (Ctrl+C in its terminal) and SIGHUP (its terminal closed). While the event loop runs, each
+// ends it as Exit does, so that the main window is destroyed and the settings are stored as on
+// any exit. Before the loop (start-up, with its boxes) and after it, a request ends the process
+// at once, as by default: nothing the user typed exists yet, or it is already past saving.
 #pragma once
 
 #include <QObject>
@@ -11,18 +13,17 @@ namespace platform {
 
 class TerminationRequests : public QObject {
 public:
-    // Catches the requests from now on, before the application exists; one that arrives
-    // before the event loop runs is kept until it does.
+    // Prepares to catch the requests; until quitApplicationOnRequest they keep their default
+    // action, so that no box of the start-up can keep a program that was asked to end.
     TerminationRequests();
     // The requests end the process again, as they do by default.
     ~TerminationRequests() override;
     TerminationRequests(const TerminationRequests &) = delete;
     TerminationRequests &operator=(const TerminationRequests &) = delete;
 
-    // From here on, a request (kept or new) asks the application to quit, as Exit does. Called
-    // just before the event loop starts: a request that came while the main window was being
-    // built (while the box of a missing command-line file waited, say) then takes effect once
-    // the loop runs, and is not lost in the box's own loop.
+    // From here on, a request asks the application to quit, as Exit does. Called just before
+    // the event loop starts; a request that comes before the loop runs takes effect once it
+    // does.
     void quitApplicationOnRequest();
     // From here on a request ends the process at once, as by default: called when the event
     // loop has ended, so that no box shown afterwards can keep a program that was asked to end.

@@ -9,8 +9,8 @@
 
 namespace platform {
 
-// The file's bytes, from the first to its size at this moment; nothing, and nothing read,
-// when it holds more than `limit` bytes. Fails with "Cannot open file %s" when it cannot be
+// The file's bytes, from the first to its end, whatever size it states; nothing when it states
+// or holds more than `limit` bytes (nothing read when it states more). Fails with "Cannot open file %s" when it cannot be
 // opened or read.
 std::optional<std::string> readWholeFile(const QString &path, qint64 limit);
 

@@ -98,9 +98,9 @@ void TestAbout::labels_data() {
     QTest::newRow("line 4") << "Label4"
                             << "Armoured text for mail and paste" << black << 11 << false;
     QTest::newRow("line 5") << "Label5"
-                            << "A veil against casual readers," << black << 11 << false;
+                            << "Method 02: strong, with a phrase," << black << 11 << false;
     QTest::newRow("line 6") << "Label6"
-                            << "not strong encryption." << black << 11 << false;
+                            << "in Encrypt With Specific Method." << black << 11 << false;
     QTest::newRow("mail") << "Label7" << mailAddress << purple << 11 << false;
     QTest::newRow("web") << "Label12" << webPage << purple << 9 << false;
     QTest::newRow("platform") << "Label10"

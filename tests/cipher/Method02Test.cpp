@@ -187,14 +187,16 @@ TEST(Method02, everyChangedCharacterIsDamageOrAWrongPhrase) {
 
 namespace {
 
-// Rewrites body bytes 1..8 (the limits) and the checksum line to match, as a block made to
-// cost more than a reader spends would be.
-Lines withLimits(Lines lines, std::uint32_t operations, std::uint32_t memoryKiB) {
+// Rewrites body bytes 0..8 (the layout and the limits) and the checksum line to match, as a
+// later version's block, or one made to cost more than a reader spends, would be.
+Lines withPreamble(Lines lines, std::uint8_t layout, std::uint32_t operations,
+                   std::uint32_t memoryKiB) {
     std::vector<std::uint8_t> bytes;
     for (std::size_t k = 0; k < 16; ++k) {
         const auto group = cipher::DecodeGroup(std::string_view(lines[2]).substr(1 + 4 * k, 4), 1);
         bytes.insert(bytes.end(), group.begin(), group.end());
     }
+    bytes[0] = layout;
     for (int i = 0; i < 4; ++i) {
         bytes[1 + static_cast<std::size_t>(i)] =
             static_cast<std::uint8_t>(operations >> (24 - 8 * i));
@@ -218,6 +220,7 @@ Lines withLimits(Lines lines, std::uint32_t operations, std::uint32_t memoryKiB)
 
 struct LimitsRow {
     const char *name;
+    std::uint8_t layout;
     std::uint32_t operations;
     std::uint32_t memoryKiB;
     std::string refusal;
@@ -227,19 +230,48 @@ class Method02Limits : public testing::TestWithParam<LimitsRow> {};
 
 } // namespace
 
+// Limits above twice the written ones, and a later layout, are a later version's: refused with
+// the method check's words before any key is derived.
 TEST_P(Method02Limits, boundWhatAReaderSpends) {
-    const Lines lines =
-        withLimits(sealed("text", "phrase"), GetParam().operations, GetParam().memoryKiB);
+    const Lines lines = withPreamble(sealed("text", "phrase"), GetParam().layout,
+                                     GetParam().operations, GetParam().memoryKiB);
     EXPECT_EQ(decrypt(BlockText(lines), "phrase").refusal, GetParam().refusal);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Method02, Method02Limits,
     testing::Values(
-        LimitsRow{"asWritten", 2, 64, ""},
-        LimitsRow{"otherLimitsOtherKey", 3, 64, std::string(messages::wrongPhrase)},
-        LimitsRow{"noPasses", 0, 64, std::string(messages::damagedBlock)},
-        LimitsRow{"belowArgonMemory", 2, 4, std::string(messages::damagedBlock)},
-        LimitsRow{"overOneGibibyte", 1, 1024 * 1024 + 1, std::string(messages::damagedBlock)},
-        LimitsRow{"overSixteenTimesTheWork", 9, 1024 * 1024, std::string(messages::damagedBlock)}),
+        LimitsRow{"asWritten", 1, 2, 64, ""},
+        LimitsRow{"otherLimitsOtherKey", 1, 3, 64, std::string(messages::wrongPhrase)},
+        LimitsRow{"twiceTheWrittenPasses", 1, 8, 64, std::string(messages::wrongPhrase)},
+        LimitsRow{"noPasses", 1, 0, 64, std::string(messages::damagedBlock)},
+        LimitsRow{"belowArgonMemory", 1, 2, 4, std::string(messages::damagedBlock)},
+        LimitsRow{"moreThanTwiceThePasses", 1, 9, 64, messages::unknownMethod(200)},
+        LimitsRow{"moreThanTwiceTheMemory", 1, 1, 256 * 1024 + 1, messages::unknownMethod(200)},
+        LimitsRow{"oneGibibyteOfEightPasses", 1, 8, 1024 * 1024, messages::unknownMethod(200)},
+        LimitsRow{"layoutZero", 0, 2, 64, std::string(messages::damagedBlock)},
+        LimitsRow{"laterLayout", 2, 2, 64, messages::unknownMethod(200)}),
     testing_cipher::rowName);
+
+// A later layout may have another length: a body of well-formed lines that its checksum states
+// is still a later version's, not damage.
+TEST(Method02, laterLayoutOfAnotherLengthNamesTheVersion) {
+    Lines lines = sealed("text", "phrase");
+    lines.insert(lines.end() - 2, "CAbCd");
+    EXPECT_EQ(decrypt(BlockText(withPreamble(lines, 2, 2, 64)), "phrase").refusal,
+              messages::unknownMethod(200));
+    EXPECT_EQ(decrypt(BlockText(withPreamble(lines, 1, 2, 64)), "phrase").refusal,
+              messages::damagedBlock);
+}
+
+// The tag covers the header exactly as written, so any other spelling of its numbers is
+// damage, never a wrong phrase.
+TEST(Method02, headerSpelledOtherwiseIsDamage) {
+    for (const std::string header : {"QvL/0200/02/0/012", "QvL/0200/02/0/12x", "QvL/0200/02/1/12",
+                                     "QvL/0201/02/0/12", "QvL/200/02/0/12", "QvL/0200/2/0/12",
+                                     "QvL/0200/02/00/12"}) {
+        Lines lines = sealed("twelve bytes", "phrase");
+        lines[1] = header;
+        EXPECT_EQ(decrypt(BlockText(lines), "phrase").refusal, messages::damagedBlock) << header;
+    }
+}

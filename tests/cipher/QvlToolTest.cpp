@@ -8,7 +8,11 @@
 #include "cipher/Messages.h"
 #include "cipher/Method02.h"
 
+#include "PrivateMemory.h"
+
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using testing_cipher::QvlSandbox;
 
@@ -459,3 +463,26 @@ INSTANTIATE_TEST_SUITE_P(QvlTool, FullOutput,
                                          OutputRow{"decryptWithWarning", "decrypt",
                                                    damaged(abcBlock, "QvL/882", "QvL/0")}),
                          testing_cipher::rowName);
+
+// qvl holds phrases and texts: its memory never reaches a core dump or another process. Checked
+// while it waits for its input.
+TEST(QvlTool, keepsItsMemoryPrivate) {
+    const private_memory::ReachableCopy qvl(QVL_PATH);
+    int input[2];
+    ASSERT_EQ(::pipe(input), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::dup2(input[0], STDIN_FILENO);
+        ::close(input[1]);
+        private_memory::prepareChild();
+        ::execl(qvl.program().c_str(), "qvl", "decrypt", static_cast<char *>(nullptr));
+        ::_exit(127);
+    }
+    ::close(input[0]);
+    EXPECT_TRUE(private_memory::keepsMemoryPrivate(child, qvl.program()));
+    ::close(input[1]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 127);
+}

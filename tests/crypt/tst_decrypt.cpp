@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
+#include <QTemporaryDir>
 
 using namespace crypt_fixtures;
 
@@ -104,6 +106,10 @@ private slots:
     void roundTrips();
     void charactersAndFormat_data();
     void charactersAndFormat();
+    void damagedUtf8StaysUtf8_data();
+    void damagedUtf8StaysUtf8();
+    void fileRoundTripKeepsItsBytes_data();
+    void fileRoundTripKeepsItsBytes();
 };
 
 void TestDecrypt::initTestCase() {
@@ -461,9 +467,9 @@ void TestDecrypt::charactersAndFormat_data() {
     QTest::newRow("UTF-8") << QByteArray("Gr\xC3\xBC\xC3\x9F"
                                          "e \xE2\x86\x92 \xD0\xB6")
                            << QStringLiteral(u"Gr\u00FC\u00DFe \u2192 \u0436")
-                           << QStringLiteral(" UTF-8, CR LF");
+                           << QStringLiteral(" UTF-8, LF");
     QTest::newRow("UTF-8 with the mark") << QByteArray("\xEF\xBB\xBFx") << QStringLiteral("x")
-                                         << QStringLiteral(" UTF-8 BOM, CR LF");
+                                         << QStringLiteral(" UTF-8 BOM, LF");
 }
 
 // The decrypted bytes are UTF-8 when they are valid UTF-8 holding a byte above 7F, else
@@ -478,6 +484,53 @@ void TestDecrypt::charactersAndFormat() {
     QCOMPARE(w.editor()->toPlainText(), characters);
     QCOMPARE(w.find<QLabel>("pan_Format")->text(), format);
     QVERIFY(beepNames().isEmpty());
+}
+
+void TestDecrypt::damagedUtf8StaysUtf8_data() {
+    QTest::addColumn<int>("lostLines");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("a changed group") << 0 << checksumDiffersBox;
+    QTest::newRow("a lost last line") << 1 << endedEarlyBox;
+}
+
+// A damaged group or a lost line spoils a few bytes of a UTF-8 text, not its reading: the
+// characters around the damage stay what they were, each spoilt sequence shows as U+FFFD,
+// and the document is UTF-8 with LF breaks.
+void TestDecrypt::damagedUtf8StaysUtf8() {
+    QFETCH(int, lostLines);
+    QFETCH(QString, box);
+    const QString intact = QStringLiteral(u"na\u00EFve caf\u00E9, \u0436\u0436\u0436 ") + QString(60, QChar(0x0436));
+    const QByteArray text = "abc" + intact.toUtf8();
+    std::vector<std::string> lines = cipher::ArmourWriter(asString(text), "", 1);
+    lines[2][2] = lines[2][2] == 'A' ? 'B' : 'A';
+    lines.erase(lines.end() - 2 - lostLines, lines.end() - 2);
+    WindowUnderTest w;
+    w.editor()->setBytes(cipher::joinLines(lines));
+    QCOMPARE(run(w, "Decrypt1", {"press msg_OK"}), QStringList{box});
+    const QString shown = w.editor()->toPlainText();
+    QVERIFY2(shown.contains(intact.left(lostLines ? 30 : intact.size())), qPrintable(shown));
+    QVERIFY(!shown.contains(u'\u00C3'));
+    QCOMPARE(w.find<QLabel>("pan_Format")->text(), QStringLiteral(" UTF-8, LF"));
+}
+
+void TestDecrypt::fileRoundTripKeepsItsBytes_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("UTF-8, LF") << QByteArray("Gr\xC3\xBC\xC3\x9F\n\xD0\xB6 line two\n");
+    QTest::newRow("Windows-1252, CR LF") << QByteArray("Gr\xFC\xDF\r\nline two\r\n");
+}
+
+// Open, Encrypt, Decrypt: what Save would write is the file as it was opened.
+void TestDecrypt::fileRoundTripKeepsItsBytes() {
+    QFETCH(QByteArray, file);
+    QTemporaryDir folder;
+    QFile opened(folder.filePath("letter.txt"));
+    QVERIFY(opened.open(QIODevice::WriteOnly) && opened.write(file) == file.size());
+    opened.close();
+    WindowUnderTest w;
+    w.window().loadFile(opened.fileName());
+    run(w, "Encrypt1", {"phrase ", "phrase "});
+    run(w, "Decrypt1", {});
+    QCOMPARE(asBytes(w.editor()->fileBytes()), file);
 }
 
 QTEST_MAIN(TestDecrypt)

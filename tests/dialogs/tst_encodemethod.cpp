@@ -29,6 +29,7 @@ private slots:
     void layoutAndLook();
     void tabReachesTheSelectedChoice_data();
     void tabReachesTheSelectedChoice();
+    void tabFromHelpReachesTheClickedChoice();
     void fontsOfTheForm();
     void helpButtonKeepsChoiceAndFocus();
     void helpViewerIsUsableWhileDialogWaits();
@@ -205,6 +206,18 @@ void TestEncodeMethodDialog::tabReachesTheSelectedChoice() {
         QVERIFY(radio(qPrintable(order.front()))->isChecked());
     }
     QCOMPARE(dialog_checks::tabOrder(m_dialog), order);
+}
+
+// Whichever choice is selected, by the mouse too, Tab from Help goes to it and to no other.
+void TestEncodeMethodDialog::tabFromHelpReachesTheClickedChoice() {
+    m_dialog->open();
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog));
+    for (const char *choice : {"RadioButton3", "RadioButton1", "RadioButton2"}) {
+        QTest::mouseClick(radio(choice), Qt::LeftButton);
+        button("HelpBtn")->setFocus();
+        QCOMPARE(dialog_checks::tabOrder(m_dialog),
+                 QStringList({"HelpBtn", choice, "OKBtn", "CancelBtn"}));
+    }
 }
 
 void TestEncodeMethodDialog::fontsOfTheForm() {

@@ -3,15 +3,23 @@
 #include "DialogChecks.h"
 #include "ModalAnswerer.h"
 #include "dialogs/PassphraseDialog.h"
+#include "platform/Beep.h"
 #include "platform/Help.h"
 #include "platform/HelpViewer.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+
+// The phrase's bytes as a plain string, for comparing.
+inline std::string plain(const cipher::SecretString &phrase) {
+    return std::string(phrase.data(), phrase.size());
+}
 
 using dialog_checks::typeText;
 
@@ -29,6 +37,7 @@ private slots:
     void seventeenthCharacterIsRefused();
     void longPasteKeepsSixteen_data();
     void longPasteKeepsSixteen();
+    void composedCharacterIsRefused();
     void everyShowingStartsEmptyWithFocus();
     void results_data();
     void results();
@@ -70,34 +79,43 @@ void TestPassphraseDialog::entryUpperCasesAndMasks_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("stopBeeps");
 
     QTest::newRow("six lower-case letters") << "abcdef"
-                                            << "ABCDEF" << QByteArray("ABCDEF");
-    QTest::newRow("digits, blanks and signs unchanged") << "pass 1-2!"
-                                                        << "PASS 1-2!" << QByteArray("PASS 1-2!");
+                                            << "ABCDEF" << QByteArray("ABCDEF") << 0;
+    QTest::newRow("digits, blanks and signs unchanged")
+        << "pass 1-2!"
+        << "PASS 1-2!" << QByteArray("PASS 1-2!") << 0;
     QTest::newRow("letters of Windows-1252 beyond ASCII")
-        << QStringLiteral("àÿšœž") << QStringLiteral("ÀŸŠŒŽ") << QByteArray("\xC0\x9F\x8A\x8C\x8E");
+        << QStringLiteral("àÿšœž") << QStringLiteral("ÀŸŠŒŽ") << QByteArray("\xC0\x9F\x8A\x8C\x8E")
+        << 0;
     QTest::newRow("sharp s and micro have no one-character capital")
-        << QStringLiteral("ßµ") << QStringLiteral("ßµ") << QByteArray("\xDF\xB5");
+        << QStringLiteral("ßµ") << QStringLiteral("ßµ") << QByteArray("\xDF\xB5") << 0;
     QTest::newRow("euro sign is held by the code page")
-        << QStringLiteral("a€") << QStringLiteral("A€") << QByteArray("A\x80");
-    QTest::newRow("Greek letter becomes a question mark")
-        << QStringLiteral("aωb") << QStringLiteral("A?B") << QByteArray("A?B");
-    QTest::newRow("character outside the basic plane becomes one question mark")
-        << QStringLiteral("a\U0001F600b") << QStringLiteral("A?B") << QByteArray("A?B");
+        << QStringLiteral("a€") << QStringLiteral("A€") << QByteArray("A\x80") << 0;
+    QTest::newRow("Greek letter is refused")
+        << QStringLiteral("aωb") << QStringLiteral("AB") << QByteArray("AB") << 1;
+    QTest::newRow("Cyrillic phrase is refused letter by letter")
+        << QStringLiteral("Пароль1") << QStringLiteral("1") << QByteArray("1") << 6;
+    QTest::newRow("character outside the basic plane is refused")
+        << QStringLiteral("a\U0001F600b") << QStringLiteral("AB") << QByteArray("AB") << 1;
 }
 
 void TestPassphraseDialog::entryUpperCasesAndMasks() {
     QFETCH(QString, typed);
     QFETCH(QString, kept);
     QFETCH(QByteArray, bytes);
+    QFETCH(int, stopBeeps);
 
     m_dialog->open();
+    platform::clearRecordedBeeps();
     typeText(entry(), typed);
 
+    QCOMPARE(platform::recordedBeeps(),
+             std::vector<platform::BeepKind>(std::size_t(stopBeeps), platform::BeepKind::Hand));
     QCOMPARE(entry()->text(), kept);
     QCOMPARE(entry()->displayText(), QString(kept.size(), u'*'));
-    QCOMPARE(QByteArray::fromStdString(m_dialog->phrase()), bytes);
+    QCOMPARE(QByteArray::fromStdString(plain(m_dialog->phrase())), bytes);
 }
 
 void TestPassphraseDialog::seventeenthCharacterIsRefused() {
@@ -124,6 +142,8 @@ void TestPassphraseDialog::longPasteKeepsSixteen_data() {
     QTest::newRow("short paste is kept whole") << ""
                                                << "secret"
                                                << "SECRET";
+    QTest::newRow("paste keeps all but the refused characters")
+        << "ab" << QStringLiteral("cΩd") << "ABCD";
 }
 
 void TestPassphraseDialog::longPasteKeepsSixteen() {
@@ -139,6 +159,22 @@ void TestPassphraseDialog::longPasteKeepsSixteen() {
     QCOMPARE(entry()->text(), kept);
 }
 
+// A character composed by an input method (or dropped: both arrive as one insertion) is
+// refused as a typed one is: a stop beep, the composition not entered, the text kept.
+void TestPassphraseDialog::composedCharacterIsRefused() {
+    m_dialog->open();
+    typeText(entry(), QStringLiteral("ab"));
+    platform::clearRecordedBeeps();
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("ж"));
+    QApplication::sendEvent(entry(), &composed);
+    QCOMPARE(entry()->text(), QStringLiteral("AB"));
+    QCOMPARE(platform::recordedBeeps(), std::vector{platform::BeepKind::Hand});
+    composed.setCommitString(QStringLiteral("é"));
+    QApplication::sendEvent(entry(), &composed);
+    QCOMPARE(entry()->text(), QStringLiteral("ABÉ"));
+}
+
 void TestPassphraseDialog::everyShowingStartsEmptyWithFocus() {
     for (int showing = 1; showing <= 2; ++showing) {
         m_dialog->open();
@@ -149,7 +185,7 @@ void TestPassphraseDialog::everyShowingStartsEmptyWithFocus() {
         typeText(entry(), QStringLiteral("word"));
         QTest::keyClick(entry(), Qt::Key_Return);
         QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(m_dialog->phrase(), std::string("WORD"));
+        QCOMPARE(plain(m_dialog->phrase()), std::string("WORD"));
     }
 }
 
@@ -186,14 +222,14 @@ void TestPassphraseDialog::results() {
     QVERIFY(answerer.done());
     QVERIFY(!m_dialog->isVisible());
     if (result == QDialog::Accepted)
-        QCOMPARE(m_dialog->phrase(), std::string("ABC"));
+        QCOMPARE(plain(m_dialog->phrase()), std::string("ABC"));
 }
 
 void TestPassphraseDialog::emptyPhraseIsAnAnswer() {
     ModalAnswerer answerer;
     answerer.press("cmd_OK");
     QCOMPARE(m_dialog->exec(), int(QDialog::Accepted));
-    QCOMPARE(m_dialog->phrase(), std::string());
+    QCOMPARE(plain(m_dialog->phrase()), std::string());
 }
 
 void TestPassphraseDialog::layoutAndLook() {

@@ -44,6 +44,7 @@ private slots:
     void fiftyMegabytes();
     void capacity_data();
     void capacity();
+    void fileLongerThanItsStatedSize();
     void linesWithinCapacity_data();
     void linesWithinCapacity();
     void cannotOpen_data();
@@ -376,6 +377,18 @@ void TestOpenFile::capacity() {
         QVERIFY(EditorState(w) == before);
     else
         QCOMPARE(w.sizeCaption(), QStringLiteral(" 0 bytes"));
+}
+
+// A file that states a size of 0 and holds more, as those under /proc do, is read to its end.
+void TestOpenFile::fileLongerThanItsStatedSize() {
+    const QString path = QStringLiteral("/proc/self/status");
+    QCOMPARE(QFileInfo(path).size(), qint64(0));
+    WindowUnderTest w;
+    ModalAnswerer answerer;
+    answerer.then(chooseFile(path));
+    w.action("OpenFile1")->trigger();
+    QVERIFY(answerer.done());
+    QVERIFY(w.editor()->toPlainText().startsWith(QStringLiteral("Name:")));
 }
 
 void TestOpenFile::linesWithinCapacity_data() {

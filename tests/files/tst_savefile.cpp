@@ -124,6 +124,8 @@ private slots:
     void defaultExtension_data();
     void defaultExtension();
     void replacesAnExistingFileAfterTheQuestion();
+    void replacedFileKeepsOwnerAndMode_data();
+    void replacedFileKeepsOwnerAndMode();
     void failures_data();
     void failures();
     void missingFolderRefusedInTheDialog_data();
@@ -194,7 +196,7 @@ void TestSaveFile::dialogAsShown() {
     QCOMPARE(shownDialog->windowTitle(), saveTitle);
     QCOMPARE(shownDialog->acceptMode(), QFileDialog::AcceptSave);
     QCOMPARE(shownDialog->nameFilters(), QStringList({armouredType, textType, "All Files (*)"}));
-    QCOMPARE(shownDialog->defaultSuffix(), QStringLiteral("qvl"));
+    QCOMPARE(shownDialog->defaultSuffix(), QStringLiteral("txt"));
     QVERIFY(!shownDialog->testOption(QFileDialog::DontConfirmOverwrite));
     QVERIFY(shownDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text().isEmpty());
 }
@@ -357,28 +359,53 @@ void TestSaveFile::openedFilesSaveBack() {
 }
 
 void TestSaveFile::defaultExtension_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("chosenType");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("saved");
-    QTest::newRow("no extension") << "letter"
-                                  << "letter.qvl";
-    QTest::newRow("with a space") << "My Letter"
-                                  << "My Letter.qvl";
-    QTest::newRow("txt kept") << "letter.txt"
+    const QByteArray plain = "text";
+    const QByteArray block = asBytes(blockOf("text"));
+    QTest::newRow("plain text, Text proposed") << plain << QString() << "letter"
+                                               << "letter.txt";
+    QTest::newRow("with a space") << plain << QString() << "My Letter"
+                                  << "My Letter.txt";
+    QTest::newRow("block, Shroud-a-Pad proposed") << block << QString() << "letter"
+                                                  << "letter.qvl";
+    QTest::newRow("Shroud-a-Pad chosen") << plain << armouredType << "letter"
+                                         << "letter.qvl";
+    QTest::newRow("Text chosen for a block") << block << textType << "letter"
+                                             << "letter.txt";
+    QTest::newRow("All Files chosen") << plain << "All Files (*)" << "letter"
+                                      << "letter.qvl";
+    QTest::newRow("txt kept") << block << QString() << "letter.txt"
                               << "letter.txt";
-    QTest::newRow("qvl kept") << "letter.qvl"
+    QTest::newRow("qvl kept") << plain << QString() << "letter.qvl"
                               << "letter.qvl";
-    QTest::newRow("other extension kept") << "letter.doc"
+    QTest::newRow("other extension kept") << plain << QString() << "letter.doc"
                                           << "letter.doc";
 }
 
+// A name typed without an extension gets the extension of the file type chosen in the dialog.
 void TestSaveFile::defaultExtension() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, chosenType);
     QFETCH(QString, typed);
     QFETCH(QString, saved);
     WindowUnderTest w;
-    w.editor()->setBytes("text");
-    saveAs(w, typed);
+    w.editor()->setBytes(text.toStdString());
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *modal) {
+        auto *dialog = static_cast<QFileDialog *>(modal);
+        dialog->setDirectory(m_dir->path());
+        if (!chosenType.isEmpty())
+            dialog->selectNameFilter(chosenType);
+        typeName(dialog, typed);
+        pressAccept(dialog);
+    });
+    w.action("SaveFileAs1")->trigger();
+    QVERIFY(answerer.done());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{saved});
-    QCOMPARE(contentOf(m_dir->filePath(saved)), QByteArray("text"));
+    QCOMPARE(contentOf(m_dir->filePath(saved)), text);
 }
 
 // The dialog asks before it takes the name of an existing file; No returns to the dialog.
@@ -398,6 +425,40 @@ void TestSaveFile::replacesAnExistingFileAfterTheQuestion() {
     QVERIFY(answerer.done());
     QCOMPARE(shown(answerer), QStringList({saveTitle, saveTitle, saveTitle, saveTitle}));
     QCOMPARE(contentOf(pathOf("old.txt")), QByteArray("new"));
+    // The dialog and its question gone, typing goes to the editor again.
+    QTRY_VERIFY(QApplication::activeWindow() == &w.window());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.editor()));
+}
+
+void TestSaveFile::replacedFileKeepsOwnerAndMode_data() {
+    QTest::addColumn<uint>("mode");
+    QTest::newRow("read-only") << uint(0444);
+    QTest::newRow("private") << uint(0600);
+    QTest::newRow("setgid, group-writable") << uint(02664);
+}
+
+// The new file keeps the replaced one's permission bits and, where the process may change
+// them (as root), its owner and group.
+void TestSaveFile::replacedFileKeepsOwnerAndMode() {
+    QFETCH(uint, mode);
+    const QString path = pathOf("kept.txt");
+    QVERIFY(writeFile(path, "old"));
+    const bool root = ::geteuid() == 0;
+    if (root)
+        QCOMPARE(::chown(qPrintable(path), 1, 1), 0);
+    QCOMPARE(::chmod(qPrintable(path), mode), 0);
+    WindowUnderTest w;
+    w.editor()->setBytes("new");
+    ModalAnswerer answerer;
+    answerer.then(chooseFile(path)).then(replaceExisting(true));
+    w.action("SaveFileAs1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(contentOf(path), QByteArray("new"));
+    struct stat status {};
+    QCOMPARE(::stat(qPrintable(path), &status), 0);
+    QCOMPARE(uint(status.st_mode & 07777), mode);
+    if (root)
+        QCOMPARE(std::pair(status.st_uid, status.st_gid), std::pair(uid_t(1), gid_t(1)));
 }
 
 void TestSaveFile::failures_data() {
@@ -519,7 +580,7 @@ void TestSaveFile::proposedNamesCloseWithTheDialog() {
     w.action("SaveFileAs1")->trigger();
     QVERIFY(answerer.done());
     QVERIFY(proposed);
-    QCOMPARE(contentOf(pathOf("lett.qvl")), QByteArray("text"));
+    QCOMPARE(contentOf(pathOf("lett.txt")), QByteArray("text"));
     QVERIFY(proposals);
     QVERIFY(!proposals->isVisible());
 }

@@ -6,8 +6,10 @@
 #include "platform/DialogPlacement.h"
 #include "platform/Help.h"
 #include "platform/HelpViewer.h"
+#include "platform/Readability.h"
 
 #include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHelpContentModel>
@@ -21,7 +23,11 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTreeView>
+#include <QScrollBar>
+#include <QHelpContentItem>
 
 using platform::HelpCommand;
 
@@ -53,10 +59,15 @@ private slots:
     void viewerClosesByKey();
     void placeBesideOwner_data();
     void placeBesideOwner();
+    void centredFrame_data();
+    void centredFrame();
     void viewerOpensBesideTheWindowThatAsked();
     void missingCollectionSaysSo_data();
     void missingCollectionSaysSo();
     void brokenCollectionSaysSo();
+    void everyPageReadsOnLightAndDarkThemes();
+    void narrowestViewerShowsEveryPageWhole();
+    void singleClickOnATopicShowsIt();
 
 private:
     static QString collectionPath() {
@@ -342,12 +353,30 @@ void TestHelp::placeBesideOwner() {
     QCOMPARE(platform::besideOwner(owner, QSize(600, 400), 300, QRect(0, 0, 1280, 1024)), expected);
 }
 
-// A small window at the screen's left asks for help: the viewer stands at its right, level
+void TestHelp::centredFrame_data() {
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<QPoint>("topLeft");
+    // On a screen of 1280 x 800.
+    QTest::newRow("no frame") << QSize(300, 120) << QMargins() << QPoint(490, 340);
+    QTest::newRow("title bar and borders") << QSize(300, 120) << QMargins(1, 20, 1, 5)
+                                           << QPoint(489, 327);
+}
+
+// The frame, title bar included, is what stands centred, not the window's inside.
+void TestHelp::centredFrame() {
+    QFETCH(QSize, client);
+    QFETCH(QMargins, frame);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(platform::centredFrameTopLeft(client, frame, QRect(0, 0, 1280, 800)), topLeft);
+}
+
+// A narrow window at the screen's left asks for help: the viewer stands at its right, level
 // with it, not over it.
 void TestHelp::viewerOpensBesideTheWindowThatAsked() {
     delete viewer();
     QWidget owner;
-    owner.setGeometry(QRect(QPoint(0, 40), QSize(250, 200)));
+    owner.setGeometry(QRect(QPoint(0, 40), QSize(30, 200)));
     owner.show();
     owner.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&owner));
@@ -359,7 +388,7 @@ void TestHelp::viewerOpensBesideTheWindowThatAsked() {
     QCOMPARE(place.left(), owner.frameGeometry().right() + 1);
     QCOMPARE(place.top(), owner.frameGeometry().top());
     QVERIFY(screen.contains(place));
-    QVERIFY(place.width() >= 480);
+    QVERIFY(place.width() >= 760);
 }
 
 void TestHelp::missingCollectionSaysSo_data() {
@@ -414,6 +443,105 @@ void TestHelp::brokenCollectionSaysSo() {
     QCOMPARE(answerer.texts(),
              QStringList(2, QStringLiteral("Cannot read the help file BROKEN.qhc.")));
     QVERIFY(!viewer());
+}
+
+namespace {
+
+QPalette darkPalette() {
+    QPalette dark(QColor(238, 238, 236), QColor(53, 53, 53));
+    dark.setColor(QPalette::Base, QColor(35, 38, 41));
+    dark.setColor(QPalette::Text, QColor(238, 238, 236));
+    dark.setColor(QPalette::Link, QColor(100, 170, 255));
+    return dark;
+}
+
+// The colour a brush sets, or the fallback where it sets none.
+QColor colourOf(const QBrush &brush, const QColor &fallback) {
+    return brush.style() == Qt::NoBrush ? fallback : brush.color();
+}
+
+// Every piece of text of the browser's page whose colour does not read on its ground, with the
+// ratio it has.
+QStringList unreadableText(const QTextBrowser *page) {
+    const QPalette palette = page->palette();
+    QStringList unreadable;
+    for (QTextBlock block = page->document()->begin(); block.isValid(); block = block.next()) {
+        const QColor blockGround =
+            colourOf(block.blockFormat().background(), palette.color(QPalette::Base));
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            // Blanks draw nothing that must read.
+            if (fragment.fragment().text().trimmed().isEmpty())
+                continue;
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            const QColor text = colourOf(format.foreground(),
+                                         palette.color(format.isAnchor() ? QPalette::Link
+                                                                         : QPalette::Text));
+            const QColor ground = colourOf(format.background(), blockGround);
+            const double ratio = platform::contrastRatio(text, ground);
+            if (ratio < platform::readableContrast)
+                unreadable << QStringLiteral("%1 (%2:1, %3 on %4)")
+                                  .arg(fragment.fragment().text())
+                                  .arg(ratio)
+                                  .arg(text.name(), ground.name());
+        }
+    }
+    return unreadable;
+}
+
+} // namespace
+
+// Every page reads on the light and on the dark theme: each piece of text keeps a contrast of
+// 4.5 to 1 with its ground, boxed notes and links included.
+void TestHelp::everyPageReadsOnLightAndDarkThemes() {
+    QVERIFY(platform::helpRequest(HelpCommand::Contents));
+    QVERIFY(viewer());
+    const QString docs = m_core->registeredDocumentations().constFirst();
+    const QList<QUrl> pages = m_core->files(docs, QString(), QStringLiteral("html"));
+    QVERIFY(pages.size() >= 10);
+    const QPalette before = QApplication::palette();
+    for (const QPalette &theme : {before, darkPalette()}) {
+        QApplication::setPalette(theme);
+        QCoreApplication::processEvents();
+        for (const QUrl &page : pages) {
+            browser()->setSource(page);
+            const QStringList unreadable = unreadableText(browser());
+            QVERIFY2(unreadable.isEmpty(), qPrintable(page.fileName() + ": " + unreadable.join(", ")));
+        }
+    }
+    QApplication::setPalette(before);
+}
+
+// At its narrowest the viewer still shows every page whole: no table wider than the page pane,
+// so no word is broken and nothing needs scrolling sideways. It fits a 1280 x 800 screen
+// whatever the place of the window that asked.
+void TestHelp::narrowestViewerShowsEveryPageWhole() {
+    QVERIFY(platform::helpRequest(HelpCommand::Contents));
+    const QSize frame(10, 30);
+    for (const QRect owner : {QRect(320, 160, 640, 480), QRect(0, 235, 1280, 565)}) {
+        const QRect screen(0, 0, 1280, 800);
+        const QRect place = platform::besideOwner(owner, QSize(880, 580) + frame, 760, screen);
+        QVERIFY(screen.contains(place));
+    }
+    viewer()->resize(760, 580);
+    const QString docs = m_core->registeredDocumentations().constFirst();
+    for (const QUrl &page : m_core->files(docs, QString(), QStringLiteral("html"))) {
+        browser()->setSource(page);
+        QCoreApplication::processEvents();
+        QVERIFY2(browser()->horizontalScrollBar()->maximum() == 0, qPrintable(page.fileName()));
+    }
+}
+
+// One click on a topic of the contents shows it.
+void TestHelp::singleClickOnATopicShowsIt() {
+    QVERIFY(platform::helpRequest(HelpCommand::Contents));
+    auto *contents = viewer()->findChild<QTreeView *>(QStringLiteral("helpContents"));
+    QHelpContentModel *model = viewer()->engine()->contentModel();
+    QTRY_COMPARE(model->rowCount(), 1);
+    const QModelIndex topic = model->index(2, 0, model->index(0, 0));
+    QVERIFY(topic.isValid());
+    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
+                      contents->visualRect(topic).center());
+    QCOMPARE(browser()->source(), model->contentItemAt(topic)->url());
 }
 
 QTEST_MAIN(TestHelp)

@@ -38,7 +38,8 @@ private slots:
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
     void diskFullKeepsTheOldFile();
-    void joinsArguments();
+    void readsTheCommandLine_data();
+    void readsTheCommandLine();
 };
 
 void TestTextFile::readsEveryByte() {
@@ -111,13 +112,39 @@ void TestTextFile::diskFullKeepsTheOldFile() {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"letter.qvl"});
 }
 
-void TestTextFile::joinsArguments() {
-    const char *none[] = {"prog"};
-    QCOMPARE(commandLineFileName(1, none), QString());
-    const char *split[] = {"prog", "My", "Letter.qvl"};
-    QCOMPARE(commandLineFileName(3, split), QStringLiteral("My Letter.qvl"));
-    const char *quoted[] = {"prog", "two  spaces.txt", "-style"};
-    QCOMPARE(commandLineFileName(3, quoted), QStringLiteral("two  spaces.txt -style"));
+void TestTextFile::readsTheCommandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("request");
+    QTest::addColumn<QString>("fileName");
+    const int open = int(CommandLine::Request::OpenFile);
+    QTest::newRow("none") << QStringList() << open << QString();
+    QTest::newRow("split name") << QStringList{"My", "Letter.qvl"} << open << "My Letter.qvl";
+    QTest::newRow("like options") << QStringList{"two  spaces.txt", "-style"} << open
+                                  << "two  spaces.txt -style";
+    QTest::newRow("--help") << QStringList{"--help"} << int(CommandLine::Request::Usage)
+                            << QString();
+    QTest::newRow("--version") << QStringList{"--version"} << int(CommandLine::Request::Version)
+                               << QString();
+    QTest::newRow("-- --help") << QStringList{"--", "--help"} << open << "--help";
+    QTest::newRow("--help among others") << QStringList{"--help", "me"} << open << "--help me";
+    QTest::newRow("-- alone") << QStringList{"--"} << open << QString();
+}
+
+// --help and --version alone ask for the usage or the version; every other argument list names
+// one file, and a first "--" only says that a file name follows.
+void TestTextFile::readsTheCommandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, request);
+    QFETCH(QString, fileName);
+    std::vector<QByteArray> bytes{"prog"};
+    for (const QString &argument : arguments)
+        bytes.push_back(argument.toLocal8Bit());
+    std::vector<const char *> argv;
+    for (const QByteArray &argument : bytes)
+        argv.push_back(argument.constData());
+    const CommandLine read = readCommandLine(int(argv.size()), argv.data());
+    QCOMPARE(int(read.request), request);
+    QCOMPARE(read.fileName, fileName);
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)

@@ -89,9 +89,10 @@ void TestDisplaySettings::read_data() {
     row("FontSize largest usable", "FontSize=1000\n",
         layoutWith([](auto &s) { s.fontSize = 1000; }));
     row("FontSize smallest usable", "FontSize=1\n", layoutWith([](auto &s) { s.fontSize = 1; }));
-    row("FontSize zero", "FontSize=0\n", DisplaySettings());
-    row("FontSize negative", "FontSize=-12\n", DisplaySettings());
-    row("FontSize absurd", "FontSize=100000\n", DisplaySettings());
+    row("FontSize zero", "FontSize=0\n", layoutWith([](auto &s) { s.fontSize = 0; }));
+    row("FontSize negative", "FontSize=-12\n", layoutWith([](auto &s) { s.fontSize = -12; }));
+    row("FontSize absurd", "FontSize=100000\n",
+        layoutWith([](auto &s) { s.fontSize = 100000; }));
     row("FontName empty", "FontName=\n", DisplaySettings());
     row("FontName unknown font", "FontName=No Such Font\n",
         layoutWith([](auto &s) { s.fontName = QStringLiteral("No Such Font"); }));

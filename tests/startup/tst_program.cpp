@@ -3,6 +3,7 @@
 // SIGHUP), it stores its settings as on any exit and ends with exit code 0; settings it cannot
 // store are reported on standard error, with no box left waiting.
 #include "FirstRunSettings.h"
+#include "PrivateMemory.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -52,6 +53,10 @@ private slots:
     void unwritableSettingsGoToStandardError_data();
     void unwritableSettingsGoToStandardError();
     void argumentsNameAFileEvenLikeToolkitOptions();
+    void keepsItsMemoryPrivate();
+    void informationRequests_data();
+    void informationRequests();
+    void endsOnRequestDuringTheStartUpBox();
 
 private:
     QString settingsPath() const { return m_config->filePath(QStringLiteral("config/QVL.INI")); }
@@ -182,6 +187,48 @@ void TestProgram::argumentsNameAFileEvenLikeToolkitOptions() {
     QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(m_program.exitCode(), 0);
     QCOMPARE(contentOf(settingsPath()), firstRunFile);
+}
+
+void TestProgram::informationRequests_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QByteArray>("firstLine");
+    QTest::newRow("--help") << "--help" << QByteArray("Usage: shroud-a-pad [FILE]");
+    QTest::newRow("--version") << "--version" << QByteArray("shroud-a-pad " SHROUD_VERSION);
+}
+
+// --help and --version alone print to standard output and end with 0, no window, no settings.
+void TestProgram::informationRequests() {
+    QFETCH(QString, argument);
+    QFETCH(QByteArray, firstLine);
+    m_program.setArguments({argument});
+    m_program.start();
+    QVERIFY(m_program.waitForFinished(30'000));
+    QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_program.exitCode(), 0);
+    QCOMPARE(m_program.readAllStandardOutput().split('\n').front(), firstLine);
+    QVERIFY(!QFileInfo::exists(settingsPath()));
+}
+
+// While the start-up box of a missing file waits, a termination request ends the program at
+// once: no box may keep a program that was asked to end.
+void TestProgram::endsOnRequestDuringTheStartUpBox() {
+    m_program.setArguments({QStringLiteral("no such file")});
+    m_program.start();
+    QVERIFY(m_program.waitForStarted(30'000));
+    QTest::qWait(1500);
+    QCOMPARE(::kill(pid_t(m_program.processId()), SIGTERM), 0);
+    QVERIFY(m_program.waitForFinished(10'000));
+}
+
+// The editor holds texts and phrases: its memory never reaches a core dump or another process.
+void TestProgram::keepsItsMemoryPrivate() {
+    const private_memory::ReachableCopy editor(SHROUD_APP);
+    QFile::setPermissions(m_config->path(), QFileDevice::Permissions(0x7777));
+    m_program.setProgram(QString::fromStdString(editor.program()));
+    m_program.setChildProcessModifier(private_memory::prepareChild);
+    m_program.start();
+    QVERIFY(m_program.waitForStarted(30'000));
+    QVERIFY(private_memory::keepsMemoryPrivate(pid_t(m_program.processId()), editor.program()));
 }
 
 QTEST_GUILESS_MAIN(TestProgram)

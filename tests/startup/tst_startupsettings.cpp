@@ -157,6 +157,10 @@ void TestStartupSettings::storedValues_data() {
     row("FontSize 12pt", "FontSize", "12pt", none, "10");
     row(
         "FontSize 100", "FontSize", "100", [](auto &s) { s.fontSize = 100; }, "100");
+    // A size no font can have is drawn with the default size and written back as it was.
+    row("FontSize 0", "FontSize", "0", none, "0");
+    row("FontSize -12", "FontSize", "-12", none, "-12");
+    row("FontSize 100000", "FontSize", "100000", none, "100000");
     row(
         "FontBold 2", "FontBold", "2", [](auto &s) { s.bold = true; }, "1");
     row(

@@ -132,8 +132,8 @@ void TestDocumentFormat::windows1252Refused() {
     QCOMPARE(answerer.texts(), QStringList{message});
     QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Error")});
     QVERIFY(platform::recordedBeeps() == std::vector{platform::BeepKind::Hand});
-    QCOMPARE(formatCaption(w), QStringLiteral(" UTF-8, CR LF"));
-    QCOMPARE(checkedItems(w), QStringLiteral("Utf81 / CrLf1"));
+    QCOMPARE(formatCaption(w), QStringLiteral(" UTF-8, LF"));
+    QCOMPARE(checkedItems(w), QStringLiteral("Utf81 / Lf1"));
     QCOMPARE(w.bytes(), text.toUtf8().replace('\n', "\r\n").toStdString());
 }
 

@@ -5,6 +5,9 @@
 #include "WindowUnderTest.h"
 
 #include "platform/Beep.h"
+#include "platform/Clipboard.h"
+#include "tests/crypt/CryptFixtures.h"
+#include "tests/startup/PrivateConfig.h"
 #include "platform/Failure.h"
 
 #include <QApplication>
@@ -62,6 +65,9 @@ private slots:
     void undoRefusedAfterNew();
     void cutMovesTheSelection();
     void copyChangesNothing();
+    void copiedTextIsMarkedSecret_data();
+    void copiedTextIsMarkedSecret();
+    void othersClipboardTextStaysAtShutdown();
     void pasteIntoEmptyEditor();
     void deleteLeavesTheClipboard();
     void selectAllThenDelete();
@@ -318,6 +324,48 @@ void TestEditCommands::copyChangesNothing() {
     QCOMPARE(w.bytes(), "copy me"s);
     QCOMPARE(w.editor()->selectionByteLength(), 7);
     QCOMPARE(w.sizeCaption(), before);
+}
+
+void TestEditCommands::copiedTextIsMarkedSecret_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("secret");
+    const QString block = QString::fromLatin1(crypt_fixtures::blockOf("a letter").c_str())
+                              .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QTest::newRow("plain text, Copy") << "a private letter" << "Copy1" << true;
+    QTest::newRow("plain text, Cut") << "a private letter" << "Cut1" << true;
+    QTest::newRow("an armoured block, Copy") << block << "Copy1" << false;
+    QTest::newRow("a mail holding a block, Cut") << "Dear Ann,\n" + block << "Cut1" << false;
+}
+
+// Plain text goes to the clipboard marked secret, so clipboard managers keep no history of it;
+// an armoured block, meant for mail, goes plainly. At shutdown the plain text is taken back.
+void TestEditCommands::copiedTextIsMarkedSecret() {
+    QFETCH(QString, text);
+    QFETCH(QString, command);
+    QFETCH(bool, secret);
+    const PrivateConfig config; // shutdown writes the settings
+    WindowUnderTest w;
+    w.editor()->setPlainText(text);
+    w.editor()->selectAll();
+    w.action(qPrintable(command))->trigger();
+    const QMimeData *offered = QGuiApplication::clipboard()->mimeData();
+    QCOMPARE(offered->text(), text);
+    QCOMPARE(offered->data(platform::secretHintType), secret ? QByteArray("secret") : QByteArray());
+    w.window().FormDestroy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), secret ? QString() : text);
+}
+
+// Another program's text (a password manager's, with the same hint) is never taken back.
+void TestEditCommands::othersClipboardTextStaysAtShutdown() {
+    auto *foreign = new QMimeData;
+    foreign->setText(QStringLiteral("someone else's secret"));
+    foreign->setData(platform::secretHintType, "secret");
+    QGuiApplication::clipboard()->setMimeData(foreign);
+    const PrivateConfig config; // shutdown writes the settings
+    WindowUnderTest w;
+    w.window().FormDestroy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("someone else's secret"));
 }
 
 void TestEditCommands::pasteIntoEmptyEditor() {
