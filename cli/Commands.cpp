@@ -4,6 +4,7 @@
 
 #include "CliError.h"
 #include "Io.h"
+#include "OpenPgpCommands.h"
 #include "Phrase.h"
 
 #include "cipher/ArmourDecoder.h"
@@ -113,6 +114,8 @@ int runEncrypt(const Options &options) {
     const std::string text = readInput(options.input);
     if (const auto refusal = cipher::encryptRefusal(text))
         refuse(*refusal);
+    if (options.openpgp)
+        return encryptOpenPgp(options, text);
     refuseZeroByte(text);
     writeOutput(cipher::joinLines(cipher::ArmourWriter(text, phrase, options.method)));
     return Done;
@@ -126,6 +129,10 @@ int runDecrypt(const Options &options) {
     const auto lines = cipher::splitLines(text);
     const cipher::BlockReading reading = cipher::readBlock(lines);
     const auto &block = reading.opened;
+    // Only a text without a block of ours is read as an OpenPGP message.
+    if (!block && !cipher::IsEncryptedText(lines))
+        if (const auto message = openpgp::findMessage(text))
+            return decryptOpenPgp(*message, fromFile);
     if (!block)
         refuse(block.refusal);
     if (block.value->header.isMethod02())
@@ -148,8 +155,9 @@ int runDecrypt(const Options &options) {
 int runDetect(const Options &options) {
     const std::string text = readInput(options.input);
     const auto lines = cipher::splitLines(text);
-    // A block that only the mail repair reads counts too.
-    const bool found = cipher::IsEncryptedText(lines) || cipher::readBlock(lines).isRepaired();
+    // A block that only the mail repair reads counts too, and so does an OpenPGP message.
+    const bool found = cipher::IsEncryptedText(lines) || cipher::readBlock(lines).isRepaired() ||
+                       openpgp::findMessage(text).has_value();
     return found ? Done : NoBlockDetected;
 }
 

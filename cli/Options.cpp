@@ -10,6 +10,7 @@ namespace qvl {
 
 const char *const usageText =
     "usage: qvl encrypt [--method 0|1|2] [--passphrase-file FILE] [INPUT]\n"
+    "       qvl encrypt (--to RECIPIENT ... | --openpgp) [--passphrase-file FILE] [INPUT]\n"
     "       qvl decrypt [--passphrase-file FILE] [--utf8] [INPUT]\n"
     "       qvl detect [INPUT]\n"
     "       qvl --help | --version\n"
@@ -17,8 +18,12 @@ const char *const usageText =
     "encrypt  writes the armoured block of INPUT to standard output (Method 01 unless\n"
     "         --method 0 or --method 2 is given), every line ended by CR LF. Method 02 is\n"
     "         strong protection, needs a phrase and version 2.00 or later to decrypt.\n"
+    "         With --to (repeatable: a user ID, e-mail address or fingerprint of the GnuPG\n"
+    "         keyring) or --openpgp (a phrase), it writes an OpenPGP message instead.\n"
     "decrypt  writes the text carried by the first armoured block in INPUT; with --utf8,\n"
     "         a Windows-1252 text is written as UTF-8 (a valid UTF-8 text as it is).\n"
+    "         Where INPUT holds no such block, its OpenPGP message is decrypted with the\n"
+    "         GnuPG keyring (GNUPGHOME is honoured); a signature is reported on standard error.\n"
     "detect   exits with 0 when INPUT holds an armoured block, 1 when it does not, 2 on an\n"
     "         error.\n"
     "\n"
@@ -29,8 +34,8 @@ const char *const usageText =
     "the terminal when the block is protected (a Method 02 block always is).\n"
     "\n"
     "Exit status: 0 done; 1 usage or file error; 2 not encrypted or decrypted (a wrong\n"
-    "phrase, a damaged Method 02 block);\n"
-    "3 decrypted with a warning (checksum absent or different, block ended early, text cut\n"
+    "phrase, a damaged Method 02 block, no secret key, a damaged OpenPGP message);\n"
+    "3 decrypted with a warning (a bad OpenPGP signature, checksum absent or different, block ended early, text cut\n"
     "at a zero byte).\n";
 
 namespace {
@@ -81,6 +86,11 @@ void readOption(Options &options, const std::string &argument, ArgumentReader &r
     const std::string name = argument.substr(0, equals);
     if (name == "--method" && options.command == Command::Encrypt)
         options.method = methodNamed(reader.valueOf(argument, equals));
+    else if (name == "--to" && options.command == Command::Encrypt) {
+        options.recipients.push_back(reader.valueOf(argument, equals));
+        options.openpgp = true;
+    } else if (argument == "--openpgp" && options.command == Command::Encrypt)
+        options.openpgp = true;
     else if (argument == "--utf8" && options.command == Command::Decrypt)
         options.utf8 = true;
     else if (name == "--passphrase-file" && options.command != Command::Detect)
