@@ -12,6 +12,9 @@ namespace openpgp {
 
 namespace {
 
+constexpr const char *damagedWords =
+    "The OpenPGP message is damaged or was changed: its checksum or integrity check failed.";
+
 std::string joined(const std::vector<std::string> &items) {
     std::string all;
     for (const auto &item : items)
@@ -64,9 +67,23 @@ Decryption refusalOf(const GpgME::Error &error, const PhraseGiver &giver,
     if (code == GPG_ERR_NO_DATA || code == GPG_ERR_BAD_DATA || code == GPG_ERR_CHECKSUM ||
         code == GPG_ERR_DECRYPT_FAILED || code == GPG_ERR_INV_PACKET || code == GPG_ERR_ASS_NO_INPUT ||
         code == GPG_ERR_INV_KEYLEN || code == GPG_ERR_UNEXPECTED)
-        return refused(Refusal::Damaged,
-                       "The OpenPGP message is damaged or was changed: its checksum or integrity check failed.");
+        return refused(Refusal::Damaged, damagedWords);
     return refused(Refusal::Failed, std::string("GnuPG could not decrypt the message: ") + error.asString());
+}
+
+Decryption signedOnly(GpgME::Context &context, const FoundMessage &message) {
+    GpgME::Data signedText(message.armour.data(), message.armour.size(), false);
+    GpgME::Data plainText;
+    const auto verified = context.verifyOpaqueSignature(signedText, plainText);
+    Decryption decryption = verified.error() || verified.signatures().empty()
+                                ? refused(Refusal::Damaged, damagedWords)
+                                : Decryption{};
+    if (decryption.refusal == Refusal::None) {
+        decryption.text = plainText.toString();
+        decryption.signature = reportOf(verified);
+    }
+    decryption.repaired = message.repaired;
+    return decryption;
 }
 
 } // namespace
@@ -96,7 +113,12 @@ Decryption DecryptSession::attempt(const PhraseSource &askPhrase) const {
     context->setPassphraseProvider(&giver);
     GpgME::Data cipherText(m_message.armour.data(), m_message.armour.size(), false);
     GpgME::Data plainText;
-    const auto [decrypted, verified] = context->decryptAndVerify(cipherText, plainText);
+    const auto [decrypted, verifiedInside] = context->decryptAndVerify(cipherText, plainText);
+    // A message that is signed but not encrypted holds no encrypted data: its signature is
+    // checked and its text read as it stands.
+    if (decrypted.error().code() == GPG_ERR_NO_DATA)
+        return signedOnly(*context, m_message);
+    const auto &verified = verifiedInside;
     std::vector<std::string> keyIds;
     for (const auto &recipient : decrypted.recipients())
         keyIds.emplace_back(recipient.keyID() != nullptr ? recipient.keyID() : "?");

@@ -78,6 +78,16 @@ std::string GnuPgHome::fingerprintOf(std::string_view userId) const {
     return {};
 }
 
+std::string GnuPgHome::signedOnly(std::string_view text, bool alter) const {
+    std::string packets = gpg("--compress-algo none -u nopass@example.org --sign", text);
+    if (alter)
+        packets[packets.find('n', packets.find(text.substr(0, 4)))] = 'm';
+    std::string armour = gpg("--enarmor", packets);
+    armour.replace(armour.find("ARMORED FILE"), 12, "MESSAGE");
+    armour.replace(armour.rfind("ARMORED FILE"), 12, "MESSAGE");
+    return armour;
+}
+
 void GnuPgHome::create() {
     char pattern[] = "/tmp/openpgp-test-XXXXXX";
     if (mkdtemp(pattern) == nullptr)

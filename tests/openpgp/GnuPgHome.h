@@ -26,6 +26,9 @@ public:
     int gpgStatus(const std::string &arguments) const;
     // The fingerprint of the key with the user ID.
     std::string fingerprintOf(std::string_view userId) const;
+    // An armoured message signed by Nopass, not encrypted; with `alter`, its text's first
+    // letter "n" is changed to "m" after signing, so that the signature is bad.
+    std::string signedOnly(std::string_view text, bool alter) const;
     // Generates a key pair with an optional phrase.
     void generate(std::string_view userId, std::string_view phrase) const;
 

@@ -183,6 +183,16 @@ TEST(Signatures, GoodAndUnknownSigner) {
     EXPECT_EQ(unknown.signature.verdict, openpgp::SignatureVerdict::UnknownKey);
 }
 
+TEST(Signatures, SignedOnlyGoodAndBad) {
+    const auto good = decrypt(home().signedOnly(plainText, false), giving(""));
+    EXPECT_EQ(good.refusal, openpgp::Refusal::None) << good.words;
+    EXPECT_EQ(good.text, plainText);
+    EXPECT_EQ(good.signature.verdict, openpgp::SignatureVerdict::Good);
+    const auto bad = decrypt(home().signedOnly(plainText, true), giving(""));
+    EXPECT_EQ(bad.signature.verdict, openpgp::SignatureVerdict::Bad) << bad.words;
+    EXPECT_NE(openpgp::describe(bad.signature).find("BAD"), std::string::npos);
+}
+
 TEST(Keys, ListsKeysThatCanEncryptWithTheirSecret) {
     const auto keys = openpgp::encryptionKeys();
     ASSERT_EQ(keys.size(), 2u);

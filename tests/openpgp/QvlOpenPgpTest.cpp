@@ -65,6 +65,14 @@ TEST(QvlOpenPgp, NoSecretKeyIsNotDoneAndDetectFindsMessages) {
     EXPECT_EQ(sandbox.run("detect " + sandbox.write("detect.asc", home().toStranger)).status, 0);
 }
 
+TEST(QvlOpenPgp, BadSignatureWritesTheTextWithAWarning) {
+    const QvlSandbox sandbox;
+    const auto result = sandbox.run("decrypt " + sandbox.write("in.asc", home().signedOnly(plainText, true)));
+    EXPECT_EQ(result.status, 3) << result.err;
+    EXPECT_EQ(result.out, "Writtem for qvl.\n");
+    EXPECT_NE(result.err.find("BAD signature"), std::string::npos) << result.err;
+}
+
 TEST(QvlOpenPgp, EncryptsToRecipientsAndPhrasesForGpg) {
     const QvlSandbox sandbox;
     const std::string input = sandbox.write("plain.txt", plainText);
