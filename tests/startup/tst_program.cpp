@@ -224,11 +224,18 @@ void TestProgram::endsOnRequestDuringTheStartUpBox() {
 void TestProgram::keepsItsMemoryPrivate() {
     const private_memory::ReachableCopy editor(SHROUD_APP);
     QFile::setPermissions(m_config->path(), QFileDevice::Permissions(0x7777));
-    m_program.setProgram(QString::fromStdString(editor.program()));
-    m_program.setChildProcessModifier(private_memory::prepareChild);
-    m_program.start();
-    QVERIFY(m_program.waitForStarted(30'000));
-    QVERIFY(private_memory::keepsMemoryPrivate(pid_t(m_program.processId()), editor.program()));
+    // A process of its own: the other tests' process must not inherit the change of user.
+    QProcess program;
+    program.setProcessEnvironment(m_program.processEnvironment());
+    program.setWorkingDirectory(m_config->path());
+    program.setProgram(QString::fromStdString(editor.program()));
+    program.setChildProcessModifier(private_memory::prepareChild);
+    program.start();
+    QVERIFY(program.waitForStarted(30'000));
+    const bool kept = private_memory::keepsMemoryPrivate(pid_t(program.processId()), editor.program());
+    program.kill();
+    program.waitForFinished();
+    QVERIFY(kept);
 }
 
 QTEST_GUILESS_MAIN(TestProgram)
