@@ -1,6 +1,7 @@
 // Measures start-up to the first shown window: the main window built, FormCreate with no
 // command-line file (a first run: no settings file), shown, until its editor has painted;
-// beside a bare QMainWindow with a QPlainTextEdit built and shown the same way. Twice: in one
+// beside a bare QMainWindow with a QPlainTextEdit built and shown the same way, and beside one
+// that also carries the same menus, tool bar (with the same pictures) and status bar. Twice: in one
 // application, in turns (the first round of each a warm-up, not kept), and from the launch of
 // a fresh process each time, as a user starts the program.
 #include "editor/Program.h"
@@ -9,7 +10,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMainWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -25,6 +31,7 @@ constexpr int warmRounds = 31;
 constexpr int freshRounds = 21;
 const QString mainWindowArgument = QStringLiteral("--main-window");
 const QString bareWindowArgument = QStringLiteral("--bare-window");
+const QString barsWindowArgument = QStringLiteral("--bars-window");
 
 // Watches a widget for its first paint.
 class PaintWatch : public QObject {
@@ -62,6 +69,68 @@ void startMainWindow() {
 
 void startBareWindow() {
     auto window = std::make_unique<QMainWindow>();
+    auto *editor = new QPlainTextEdit;
+    window->setCentralWidget(editor);
+    window->resize(560, 400);
+    showUntilPainted(window.get(), editor->viewport());
+    window.release()->deleteLater();
+}
+
+// A menu of plain actions; an empty caption stands for a separator.
+QMenu *addPlainMenu(QWidget *parent, const QString &title, const QStringList &captions) {
+    auto *menu = new QMenu(title, parent);
+    for (const QString &caption : captions) {
+        if (caption.isEmpty())
+            menu->addSeparator();
+        else
+            menu->addAction(caption);
+    }
+    return menu;
+}
+
+// The main window's four menus, two of them with a submenu, as plain Qt menus.
+void addPlainMenus(QMainWindow *window) {
+    QMenuBar *bar = window->menuBar();
+    bar->addMenu(addPlainMenu(bar, "&Action",
+                              {"&New", "&Open File...", "&Save File As...", "", "&Encrypt",
+                               "Encrypt With Specific &Method...", "&Decrypt", "", "E&xit"}));
+    bar->addMenu(addPlainMenu(
+        bar, "&Edit", {"&Undo", "Cu&t", "&Copy", "&Paste", "&Delete", "Se&lect All"}));
+    QMenu *options = addPlainMenu(
+        bar, "&Options", {"&Font...", "&Text Color...", "&Background Color...", "Word Wrap", ""});
+    options->addMenu(addPlainMenu(options, "&Encoding", {"&Windows-1252", "&UTF-8", "UTF-8 with Byte-Order &Mark"}));
+    options->addMenu(addPlainMenu(options, "&Line Breaks", {"&CR LF (Windows)", "&LF (Linux)"}));
+    bar->addMenu(options);
+    bar->addMenu(addPlainMenu(bar, "&Help",
+                              {"&Contents", "&Search for Help On...", "&How to Use Help", "",
+                               "&About..."}));
+}
+
+// Eleven tool buttons with the main window's pictures, plainly loaded.
+void addPlainToolBar(QMainWindow *window) {
+    auto *bar = window->addToolBar(QStringLiteral("Tools"));
+    bar->setMovable(false);
+    for (const char *name : {"new", "open", "save", "cut", "copy", "paste", "selectall", "delete",
+                             "undo", "encrypt", "decrypt"}) {
+        auto *button = new QToolButton(bar);
+        button->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name))));
+        button->setAutoRaise(true);
+        bar->addWidget(button);
+    }
+}
+
+void addPlainStatusBar(QMainWindow *window) {
+    QStatusBar *status = window->statusBar();
+    status->addPermanentWidget(new QLabel(QStringLiteral("0 bytes")), 1);
+    status->addPermanentWidget(new QLabel(QStringLiteral("CR LF")));
+    status->addPermanentWidget(new QLabel(QStringLiteral("Plain text")));
+}
+
+void startBarsWindow() {
+    auto window = std::make_unique<QMainWindow>();
+    addPlainMenus(window.get());
+    addPlainToolBar(window.get());
+    addPlainStatusBar(window.get());
     auto *editor = new QPlainTextEdit;
     window->setCentralWidget(editor);
     window->resize(560, 400);
@@ -115,9 +184,20 @@ void report(const char *what, Timing timing) {
     std::printf("%-58s best %7.2f ms   median %7.2f ms\n", what, timing.best, timing.median);
 }
 
-void reportRatio(const std::vector<Timing> &timings) {
-    std::printf("%-58s best %7.2f      median %7.2f\n\n", "  ratio main window / bare",
-                timings[0].best / timings[1].best, timings[0].median / timings[1].median);
+void reportRatio(const char *what, Timing program, Timing bare) {
+    std::printf("ratio %-52s best %7.2f      median %7.2f\n", what, program.best / bare.best,
+                program.median / bare.median);
+}
+
+// The three windows' figures, then the main window against each bare one, the one with the
+// same menus, tool bar and status bar last.
+void reportAll(const std::vector<Timing> &timings) {
+    report("  main window", timings[0]);
+    report("  bare QMainWindow + QPlainTextEdit", timings[1]);
+    report("  bare window with the same menus, tool bar, status bar", timings[2]);
+    reportRatio("main window / bare", timings[0], timings[1]);
+    reportRatio("main window / bare with menus, tool bar, status bar", timings[0], timings[2]);
+    std::printf("\n");
 }
 
 } // namespace
@@ -132,6 +212,8 @@ int main(int argc, char *argv[]) {
         if (QCoreApplication::arguments().value(1) == mainWindowArgument) {
             prepareApplication();
             startMainWindow();
+        } else if (QCoreApplication::arguments().value(1) == barsWindowArgument) {
+            startBarsWindow();
         } else {
             startBareWindow();
         }
@@ -144,17 +226,11 @@ int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
 
     std::printf("in one application (built, FormCreate, shown, painted)\n");
-    const std::vector<Timing> warm =
-        measureInTurns({startMainWindow, startBareWindow}, warmRounds, 1);
-    report("  main window", warm[0]);
-    report("  bare QMainWindow + QPlainTextEdit", warm[1]);
-    reportRatio(warm);
+    reportAll(measureInTurns({startMainWindow, startBareWindow, startBarsWindow}, warmRounds, 1));
 
     std::printf("from the launch of a fresh process until painted\n");
-    const std::vector<Timing> fresh = measureInTurns(
-        {freshStart(mainWindowArgument), freshStart(bareWindowArgument)}, freshRounds, 0);
-    report("  main window", fresh[0]);
-    report("  bare QMainWindow + QPlainTextEdit", fresh[1]);
-    reportRatio(fresh);
+    reportAll(measureInTurns({freshStart(mainWindowArgument), freshStart(bareWindowArgument),
+                              freshStart(barsWindowArgument)},
+                             freshRounds, 0));
     return 0;
 }
