@@ -22,12 +22,12 @@ QIcon renderings(const QString &base, const char *normal, const char *disabled) 
 }
 
 // Hands every request to the light theme's look or the dark theme's, whichever the
-// application's palette asks for at that moment.
+// application's palette asks for at that moment. Each look's files are read when it is first
+// asked for, so a window on a light theme never reads the dark renderings.
 class ThemedIconEngine : public QIconEngine {
 public:
-    ThemedIconEngine(QIcon light, QIcon dark)
-        : m_light(std::move(light))
-        , m_dark(std::move(dark)) {}
+    explicit ThemedIconEngine(QString base)
+        : m_base(std::move(base)) {}
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
                QIcon::State state) override {
@@ -46,13 +46,22 @@ public:
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
         return shown().availableSizes(mode, state);
     }
-    QIconEngine *clone() const override { return new ThemedIconEngine(m_light, m_dark); }
+    QIconEngine *clone() const override { return new ThemedIconEngine(m_base); }
 
 private:
-    const QIcon &shown() const {
-        return platform::isDarkPalette(QGuiApplication::palette()) ? m_dark : m_light;
+    const QIcon &shown() {
+        // The greyed look is pale enough to show on either theme.
+        if (platform::isDarkPalette(QGuiApplication::palette())) {
+            if (m_dark.isNull())
+                m_dark = renderings(m_base, "-dark", "-disabled");
+            return m_dark;
+        }
+        if (m_light.isNull())
+            m_light = renderings(m_base, "", "-disabled");
+        return m_light;
     }
 
+    QString m_base;
     QIcon m_light;
     QIcon m_dark;
 };
@@ -60,8 +69,5 @@ private:
 } // namespace
 
 QIcon toolIcon(const char *name) {
-    const QString base = QStringLiteral(":/icons/") + QLatin1String(name);
-    // The greyed look is pale enough to show on either theme.
-    return QIcon(new ThemedIconEngine(renderings(base, "", "-disabled"),
-                                      renderings(base, "-dark", "-disabled")));
+    return QIcon(new ThemedIconEngine(QStringLiteral(":/icons/") + QLatin1String(name)));
 }
