@@ -11,13 +11,13 @@
 
 namespace {
 
+// QIcon::addFile adds the "@2x" rendering beside each file itself where the screens ask for
+// more than one pixel per point, so a plain screen decodes only the 1x pictures.
 QIcon renderings(const QString &base, const char *normal, const char *disabled) {
     QIcon icon;
     for (const auto &[suffix, mode] :
-         {std::pair{normal, QIcon::Normal}, {disabled, QIcon::Disabled}}) {
+         {std::pair{normal, QIcon::Normal}, {disabled, QIcon::Disabled}})
         icon.addFile(base + QLatin1String(suffix) + QStringLiteral(".png"), {}, mode);
-        icon.addFile(base + QLatin1String(suffix) + QStringLiteral("@2x.png"), {}, mode);
-    }
     return icon;
 }
 
