@@ -12,23 +12,22 @@
 namespace qvl {
 namespace {
 
-std::string plainCopy(const cipher::SecretString &phrase) { return std::string(phrase.begin(), phrase.end()); }
-
 // Gives the file's phrase, else asks on the terminal with the engine's prompt.
 openpgp::PhraseSource phraseSource(const std::optional<TypedPhrase> &fromFile) {
-    return [&fromFile](const openpgp::PhraseRequest &request) -> std::optional<std::string> {
+    return [&fromFile](const openpgp::PhraseRequest &request)
+               -> std::optional<cipher::SecretString> {
         if (fromFile)
-            return plainCopy(fromFile->bytes);
+            return fromFile->bytes;
         if (auto typed = phraseFromTerminal(request.prompt))
-            return plainCopy(typed->bytes);
+            return std::move(typed->bytes);
         return std::nullopt;
     };
 }
 
 // The phrase to protect a message with: the file's, else typed twice on the terminal.
-std::string newPhrase(const std::optional<std::string> &file) {
+cipher::SecretString newPhrase(const std::optional<std::string> &file) {
     if (file)
-        return plainCopy(phraseFromFile(*file).bytes);
+        return phraseFromFile(*file).bytes;
     const auto typed = phraseFromTerminal(cipher::messages::enterPhrase);
     if (!typed)
         throw CliError("qvl: an OpenPGP message protected by a phrase needs one; give it with --passphrase-file",
@@ -36,7 +35,7 @@ std::string newPhrase(const std::optional<std::string> &file) {
     const auto again = phraseFromTerminal(cipher::messages::confirmPhrase);
     if (!again || again->bytes != typed->bytes)
         throw CliError(std::string(cipher::messages::phrasesDiffer), NotDone);
-    return plainCopy(typed->bytes);
+    return typed->bytes;
 }
 
 } // namespace

@@ -75,20 +75,17 @@ Encryption encryptToKeys(std::string_view text, const std::vector<std::string> &
     return run(*context, keys, text, GpgME::Context::AlwaysTrust);
 }
 
-Encryption encryptWithPhrase(std::string_view text, std::string phrase) {
+Encryption encryptWithPhrase(std::string_view text, std::string_view phrase) {
     auto context = makeContext();
-    if (!context) {
-        wipe(phrase);
+    if (!context)
         return failure("GnuPG cannot be used on this computer.");
-    }
-    const PhraseSource source = [&phrase](const PhraseRequest &) -> std::optional<std::string> {
-        return phrase;
+    const PhraseSource source =
+        [phrase](const PhraseRequest &) -> std::optional<cipher::SecretString> {
+        return cipher::SecretString(phrase);
     };
     PhraseGiver giver(source);
     context->setPassphraseProvider(&giver);
-    auto result = run(*context, {}, text, GpgME::Context::Symmetric);
-    wipe(phrase);
-    return result;
+    return run(*context, {}, text, GpgME::Context::Symmetric);
 }
 
 } // namespace openpgp

@@ -2,7 +2,6 @@
 #include "openpgp/GpgContext.h"
 
 #include <gpgme++/global.h>
-#include <sodium.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -18,20 +17,16 @@ void initialiseOnce() {
 }
 
 // A copy GnuPG's wrapper frees (after wiping it) once written to GnuPG.
-char *copyForGnuPg(const std::string &phrase) {
+char *copyForGnuPg(std::string_view phrase) {
     auto *copy = static_cast<char *>(std::malloc(phrase.size() + 1));
-    if (copy != nullptr)
-        std::memcpy(copy, phrase.c_str(), phrase.size() + 1);
+    if (copy != nullptr) {
+        std::memcpy(copy, phrase.data(), phrase.size());
+        copy[phrase.size()] = '\0';
+    }
     return copy;
 }
 
 } // namespace
-
-void wipe(std::string &phrase) {
-    if (!phrase.empty())
-        sodium_memzero(phrase.data(), phrase.size());
-    phrase.clear();
-}
 
 std::string promptFor(const char *useridHint) {
     const std::string hint = useridHint != nullptr ? useridHint : "";
@@ -51,7 +46,7 @@ char *PhraseGiver::getPassphrase(const char *useridHint, const char *, bool, boo
         return nullptr;
     }
     const bool symmetric = useridHint == nullptr || std::strchr(useridHint, ' ') == nullptr;
-    std::optional<std::string> phrase =
+    const std::optional<cipher::SecretString> phrase =
         m_source ? m_source(PhraseRequest{promptFor(useridHint), symmetric}) : std::nullopt;
     if (!phrase) {
         m_cancelled = true;
@@ -59,7 +54,6 @@ char *PhraseGiver::getPassphrase(const char *useridHint, const char *, bool, boo
         return nullptr;
     }
     char *copy = copyForGnuPg(*phrase);
-    wipe(*phrase);
     canceled = copy == nullptr;
     return copy;
 }

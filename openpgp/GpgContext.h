@@ -1,6 +1,6 @@
 // A GnuPG context for one operation, set up the way every call here needs it: OpenPGP,
 // ASCII armour, phrases asked through our own source (loopback), and a phrase giver that
-// hands a phrase to GnuPG once and wipes what it held.
+// hands a phrase to GnuPG once (the phrase it was given wipes itself).
 #pragma once
 
 #include "openpgp/OpenPgp.h"
@@ -34,7 +34,6 @@ private:
 std::unique_ptr<GpgME::Context> makeContext();
 
 // Wipes a phrase held in a string.
-void wipe(std::string &phrase);
 
 // The prompt for a secret key's phrase from GnuPG's hint "KEYID USER-ID".
 std::string promptFor(const char *useridHint);

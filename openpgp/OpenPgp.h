@@ -3,6 +3,8 @@
 // Every call makes its own GnuPG context, so any thread may call; GNUPGHOME is honoured.
 #pragma once
 
+#include "cipher/SecretString.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -64,7 +66,8 @@ struct PhraseRequest {
 
 // Gives the phrase, or nothing to cancel. Called at most once per decryption attempt; after a
 // WrongPhrase refusal the caller may simply try again (Retry) or stop (Cancel).
-using PhraseSource = std::function<std::optional<std::string>(const PhraseRequest &)>;
+// The phrase is held in a string that wipes itself, as every copy of a phrase is.
+using PhraseSource = std::function<std::optional<cipher::SecretString>(const PhraseRequest &)>;
 
 struct Decryption {
     Refusal refusal = Refusal::None;
@@ -96,7 +99,7 @@ struct Encryption {
 
 // Encrypts to the recipients, each a user ID, e-mail address or fingerprint as GnuPG takes it.
 Encryption encryptToKeys(std::string_view text, const std::vector<std::string> &recipients);
-// Encrypts with a phrase; the phrase is wiped when done.
-Encryption encryptWithPhrase(std::string_view text, std::string phrase);
+// Encrypts with a phrase.
+Encryption encryptWithPhrase(std::string_view text, std::string_view phrase);
 
 } // namespace openpgp

@@ -12,10 +12,11 @@ namespace {
 const std::string plainText = "Meet at noon.\nBring the map.\n";
 
 openpgp::PhraseSource giving(std::string phrase, std::vector<openpgp::PhraseRequest> *asked = nullptr) {
-    return [phrase, asked](const openpgp::PhraseRequest &request) -> std::optional<std::string> {
+    return [phrase, asked](const openpgp::PhraseRequest &request)
+               -> std::optional<cipher::SecretString> {
         if (asked != nullptr)
             asked->push_back(request);
-        return phrase;
+        return cipher::SecretString(phrase);
     };
 }
 
