@@ -100,7 +100,7 @@ QByteArray uncomplement(std::span<const unsigned char> stored) {
     return text;
 }
 
-Tfrm_About::Tfrm_About(QWidget *owner)
+AboutBox::AboutBox(QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Tfrm_About"));
@@ -125,7 +125,7 @@ Tfrm_About::Tfrm_About(QWidget *owner)
     showOpeningTexts();
 }
 
-QWidget *Tfrm_About::createPicturePanel() {
+QWidget *AboutBox::createPicturePanel() {
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -145,7 +145,7 @@ QWidget *Tfrm_About::createPicturePanel() {
 
 // The name in white, then the same name in the window-text colour over it, one pixel up and
 // to the left, so that the white copy shows as a highlight below and right of the letters.
-QWidget *Tfrm_About::createTitle() {
+QWidget *AboutBox::createTitle() {
     auto *title = new QWidget(this);
     const QString name = QStringLiteral("Shroud-a-Pad");
     const QSize size(211, 34);
@@ -165,7 +165,7 @@ QWidget *Tfrm_About::createTitle() {
     return title;
 }
 
-QLayout *Tfrm_About::createTextColumn() {
+QLayout *AboutBox::createTextColumn() {
     m_versionLine = makeLine(this, "Label3", black, linePitch);
     QLabel *label4 = makeLine(this, "Label4", black, lineHeight);
     label4->setText(QStringLiteral("Armoured text for mail and paste"));
@@ -203,7 +203,7 @@ QLayout *Tfrm_About::createTextColumn() {
 }
 
 // OK in the middle of the box; the platform line at the right, level with it.
-QLayout *Tfrm_About::createButtonRow() {
+QLayout *AboutBox::createButtonRow() {
     auto *ok = new QPushButton(QIcon(QStringLiteral(":/icons/ok.svg")), QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setFont(sansSerif());
@@ -240,7 +240,7 @@ QLayout *Tfrm_About::createButtonRow() {
     return row;
 }
 
-void Tfrm_About::showOpeningTexts() {
+void AboutBox::showOpeningTexts() {
     m_versionLine->setText(QStringLiteral("Version 1.22 - Oct 15, 1996"));
     m_platformBits->setText(QStringLiteral("32-bit"));
     const QString mail = QString::fromLatin1(uncomplement(storedMailAddress));
@@ -252,7 +252,7 @@ void Tfrm_About::showOpeningTexts() {
 }
 
 // The box has no cancel button, so Escape does nothing; OK, Enter and the close box end it.
-void Tfrm_About::keyPressEvent(QKeyEvent *event) {
+void AboutBox::keyPressEvent(QKeyEvent *event) {
     if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;
@@ -260,12 +260,12 @@ void Tfrm_About::keyPressEvent(QKeyEvent *event) {
     QDialog::keyPressEvent(event);
 }
 
-void Tfrm_About::showEvent(QShowEvent *event) {
+void AboutBox::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     platform::centreOnScreen(this);
 }
 
 void showAboutBox(QWidget *owner) {
-    Tfrm_About box(owner);
+    AboutBox box(owner);
     box.exec();
 }

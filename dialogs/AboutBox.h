@@ -12,10 +12,10 @@ class QLabel;
 // text of the same length.
 QByteArray uncomplement(std::span<const unsigned char> stored);
 
-class Tfrm_About : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit Tfrm_About(QWidget *owner);
+    explicit AboutBox(QWidget *owner);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

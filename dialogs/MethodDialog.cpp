@@ -15,7 +15,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-Tfrm_EncodeMethod::Tfrm_EncodeMethod(QWidget *parent)
+MethodDialog::MethodDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Tfrm_EncodeMethod"));
@@ -37,14 +37,14 @@ Tfrm_EncodeMethod::Tfrm_EncodeMethod(QWidget *parent)
     setTabOrder(RadioButton2, RadioButton3);
 }
 
-QLabel *Tfrm_EncodeMethod::note(const QString &text) {
+QLabel *MethodDialog::note(const QString &text) {
     auto *label = new QLabel(text);
     label->setFont(dialogs::plainFont());
     label->setMinimumSize(194, 13);
     return label;
 }
 
-void Tfrm_EncodeMethod::buildChoices() {
+void MethodDialog::buildChoices() {
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Bevel1"));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -78,21 +78,21 @@ void Tfrm_EncodeMethod::buildChoices() {
     dialogs::makeSelectedChoiceTheTabStop({RadioButton1, RadioButton2, RadioButton3});
 }
 
-void Tfrm_EncodeMethod::buildButtons() {
+void MethodDialog::buildButtons() {
     const dialogs::ButtonRow row = dialogs::addButtonRow(
         this, QStringLiteral("HelpBtn"), QStringLiteral("CancelBtn"), QStringLiteral("OKBtn"));
     HelpBtn = row.help;
     CancelBtn = row.cancel;
     OKBtn = row.ok;
-    connect(OKBtn, &QPushButton::clicked, this, &Tfrm_EncodeMethod::OKBtnClick);
-    connect(HelpBtn, &QPushButton::clicked, this, &Tfrm_EncodeMethod::HelpBtnClick);
+    connect(OKBtn, &QPushButton::clicked, this, &MethodDialog::OKBtnClick);
+    connect(HelpBtn, &QPushButton::clicked, this, &MethodDialog::HelpBtnClick);
 }
 
-int Tfrm_EncodeMethod::ChosenMethod() {
+int MethodDialog::ChosenMethod() {
     return m_chosenMethod;
 }
 
-void Tfrm_EncodeMethod::OKBtnClick() {
+void MethodDialog::OKBtnClick() {
     if (RadioButton1->isChecked()) {
         m_chosenMethod = 0;
     } else if (RadioButton2->isChecked()) {
@@ -107,11 +107,11 @@ void Tfrm_EncodeMethod::OKBtnClick() {
     accept();
 }
 
-void Tfrm_EncodeMethod::HelpBtnClick() {
+void MethodDialog::HelpBtnClick() {
     platform::topicJump(QStringLiteral("Help_EncodingMethod"));
 }
 
-void Tfrm_EncodeMethod::showEvent(QShowEvent *event) {
+void MethodDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     platform::centreOnScreen(this);
     RadioButton2->setChecked(true);

@@ -1,4 +1,4 @@
-// The encoding-method dialog Tfrm_EncodeMethod: the choice among Method 00, Method 01 and the
+// The encoding-method dialog MethodDialog: the choice among Method 00, Method 01 and the
 // strong Method 02 for one run of Encrypt With Specific Method. It opens with Method 01 selected.
 #pragma once
 
@@ -8,11 +8,11 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-class Tfrm_EncodeMethod : public QDialog {
+class MethodDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Tfrm_EncodeMethod(QWidget *parent = nullptr);
+    explicit MethodDialog(QWidget *parent = nullptr);
 
     // The method of the last OK: 0, 1 or 2 for Method 00, 01 or 02; 0 before any choice.
     // It outlives the dialog, but Encrypt reads it only right after an OK.

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Tfrm_PWord::Tfrm_PWord(QWidget *parent)
+PassphraseDialog::PassphraseDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("frm_PWord"));
@@ -33,7 +33,7 @@ Tfrm_PWord::Tfrm_PWord(QWidget *parent)
     setTabOrder(cmd_Cancel, HelpBtn);
 }
 
-void Tfrm_PWord::buildBevel() {
+void PassphraseDialog::buildBevel() {
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -58,38 +58,38 @@ void Tfrm_PWord::buildBevel() {
     static_cast<QVBoxLayout *>(layout())->addWidget(Bevel1);
 }
 
-void Tfrm_PWord::buildButtons() {
+void PassphraseDialog::buildButtons() {
     const dialogs::ButtonRow row = dialogs::addButtonRow(
         this, QStringLiteral("HelpBtn"), QStringLiteral("cmd_Cancel"), QStringLiteral("cmd_OK"));
     HelpBtn = row.help;
     cmd_Cancel = row.cancel;
     cmd_OK = row.ok;
     connect(cmd_OK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(HelpBtn, &QPushButton::clicked, this, &Tfrm_PWord::HelpBtnClick);
+    connect(HelpBtn, &QPushButton::clicked, this, &PassphraseDialog::HelpBtnClick);
 }
 
-void Tfrm_PWord::setPrompt(const QString &prompt) {
+void PassphraseDialog::setPrompt(const QString &prompt) {
     lab_PWord->setText(prompt);
     txt_PWord->setAccessibleName(prompt);
 }
 
-QString Tfrm_PWord::prompt() const {
+QString PassphraseDialog::prompt() const {
     return lab_PWord->text();
 }
 
-void Tfrm_PWord::setPhraseRule(PassphraseEdit::Rule rule) {
+void PassphraseDialog::setPhraseRule(PassphraseEdit::Rule rule) {
     txt_PWord->setRule(rule);
 }
 
-cipher::SecretString Tfrm_PWord::phrase() const {
+cipher::SecretString PassphraseDialog::phrase() const {
     return txt_PWord->phraseBytes();
 }
 
-void Tfrm_PWord::forgetPhrase() {
+void PassphraseDialog::forgetPhrase() {
     txt_PWord->setText(QString());
 }
 
-QString Tfrm_PWord::helpContextFor(const QString &prompt) {
+QString PassphraseDialog::helpContextFor(const QString &prompt) {
     if (prompt.contains(QLatin1String("This text")))
         return QStringLiteral("Help_Password2");
     if (prompt.contains(QLatin1String("Re-enter")))
@@ -97,20 +97,20 @@ QString Tfrm_PWord::helpContextFor(const QString &prompt) {
     return QStringLiteral("Help_Password1");
 }
 
-void Tfrm_PWord::HelpBtnClick() {
+void PassphraseDialog::HelpBtnClick() {
     platform::topicJump(helpContextFor(lab_PWord->text()));
 }
 
 // The prompt may have changed while the dialog was hidden: it takes the size of the new prompt
 // before it is centred, so each showing stands whole in the middle of the screen.
-void Tfrm_PWord::showEvent(QShowEvent *event) {
+void PassphraseDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     layout()->activate();
     platform::centreOnScreen(this);
     FormActivate();
 }
 
-void Tfrm_PWord::FormActivate() {
+void PassphraseDialog::FormActivate() {
     txt_PWord->clear();
     txt_PWord->setFocus();
 }

@@ -1,4 +1,4 @@
-// The passphrase dialog Tfrm_PWord: one prompt, one masked entry of up to 16 capital
+// The passphrase dialog PassphraseDialog: one prompt, one masked entry of up to 16 capital
 // letters (or, for Method 02, up to 64 characters of any kind, case kept), and OK, Cancel and
 // Help. The caller sets the prompt and the rule, shows it and reads phrase().
 #pragma once
@@ -12,11 +12,11 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-class Tfrm_PWord : public QDialog {
+class PassphraseDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Tfrm_PWord(QWidget *parent = nullptr);
+    explicit PassphraseDialog(QWidget *parent = nullptr);
 
     void setPrompt(const QString &prompt);
     QString prompt() const;

@@ -4,7 +4,7 @@
 #include "editor/CipherDialogs.h"
 #include "editor/CipherWork.h"
 #include "editor/MainWindow.h"
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 
 #include "cipher/ArmourFormat.h"
 #include "cipher/ArmourWriter.h"
@@ -28,10 +28,10 @@ constexpr int plainEncryptMethod = 1;
 
 // The encoding-method dialog, made for this one choice; empty when closed without OK.
 std::optional<int> askMethod(QWidget *owner) {
-    Tfrm_EncodeMethod dialog(owner);
+    MethodDialog dialog(owner);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return Tfrm_EncodeMethod::ChosenMethod();
+    return MethodDialog::ChosenMethod();
 }
 
 // Only No keeps the block as it is; closing the box any other way encrypts it again.
@@ -44,7 +44,7 @@ bool confirmEncryptingAgain(QWidget *owner) {
 
 // The first prompt: for Method 02, which needs a phrase, one of 1 to 64 characters with their
 // case, asked again while empty; otherwise up to 16 capitals, or none.
-std::optional<cipher::SecretString> askFirstPhrase(Tfrm_PWord &dialog, int method) {
+std::optional<cipher::SecretString> askFirstPhrase(PassphraseDialog &dialog, int method) {
     if (method == cipher::method02Number)
         return cipher_dialogs::askMethod02Phrase(dialog, messages::enterNewMethod02Phrase);
     return askPhrase(dialog, messages::enterNewPhrase);
@@ -54,7 +54,7 @@ std::optional<cipher::SecretString> askFirstPhrase(Tfrm_PWord &dialog, int metho
 // gives up. One dialog serves the whole exchange: it empties itself at every showing. The
 // phrases wipe themselves when they go.
 std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, int method) {
-    Tfrm_PWord dialog(owner);
+    PassphraseDialog dialog(owner);
     for (;;) {
         std::optional<cipher::SecretString> phrase = askFirstPhrase(dialog, method);
         if (!phrase || phrase->empty())
@@ -70,12 +70,12 @@ std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, int method) {
 
 } // namespace
 
-void Tfrm_SPad::EncryptUsingMethod1Click() {
+void MainWindow::EncryptUsingMethod1Click() {
     SpecificMethodRequested = true;
     btn_EncryptClick();
 }
 
-void Tfrm_SPad::btn_EncryptClick() {
+void MainWindow::btn_EncryptClick() {
     // The request serves this one run, however it ends.
     const bool specificMethod = std::exchange(SpecificMethodRequested, false);
     // The size comes from the editor's counts: a text too long is refused before any copy.

@@ -12,7 +12,7 @@ QString messageText(std::string_view words) {
     return QString::fromLatin1(words.data(), qsizetype(words.size()));
 }
 
-std::optional<cipher::SecretString> askPhrase(Tfrm_PWord &dialog, std::string_view prompt) {
+std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::string_view prompt) {
     dialog.setPrompt(messageText(prompt));
     if (dialog.exec() != QDialog::Accepted) {
         dialog.forgetPhrase();
@@ -23,7 +23,7 @@ std::optional<cipher::SecretString> askPhrase(Tfrm_PWord &dialog, std::string_vi
     return phrase;
 }
 
-std::optional<cipher::SecretString> askMethod02Phrase(Tfrm_PWord &dialog, std::string_view prompt) {
+std::optional<cipher::SecretString> askMethod02Phrase(PassphraseDialog &dialog, std::string_view prompt) {
     dialog.setPhraseRule(PassphraseEdit::Rule::Method02);
     for (;;) {
         std::optional<cipher::SecretString> phrase = askPhrase(dialog, prompt);

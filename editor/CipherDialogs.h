@@ -10,7 +10,7 @@
 #include <string_view>
 
 class QWidget;
-class Tfrm_PWord;
+class PassphraseDialog;
 
 namespace cipher_dialogs {
 
@@ -18,11 +18,11 @@ namespace cipher_dialogs {
 QString messageText(std::string_view words);
 
 // Shows the dialog with the prompt; the phrase typed, or empty when it closed without OK.
-std::optional<cipher::SecretString> askPhrase(Tfrm_PWord &dialog, std::string_view prompt);
+std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::string_view prompt);
 
 // The same for a Method 02 phrase (any characters, case kept, 1 to 64 of them): an empty one
 // gets the stop beep and a box saying a phrase is needed, then the prompt again.
-std::optional<cipher::SecretString> askMethod02Phrase(Tfrm_PWord &dialog, std::string_view prompt);
+std::optional<cipher::SecretString> askMethod02Phrase(PassphraseDialog &dialog, std::string_view prompt);
 
 // A phrase that does not match: the stop beep and an error box with Cancel and Retry, Enter
 // pressing Retry and Escape Cancel. True when the user chose Retry.

@@ -3,7 +3,7 @@
 #include "editor/CipherWork.h"
 
 #include "editor/BackgroundWork.h"
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 
 #include "cipher/ArmourDecoder.h"
 #include "cipher/ArmourWriter.h"
@@ -13,14 +13,14 @@
 
 namespace cipher_work {
 
-void encryptInEditor(SPadEditor &editor, std::string_view phrase, int method) {
+void encryptInEditor(TextEditor &editor, std::string_view phrase, int method) {
     const platform::WaitCursor busy;
     const std::string text = editor.bytes();
     editor.setBytes(background::run(
         [&] { return cipher::joinLines(cipher::ArmourWriter(text, phrase, method)); }));
 }
 
-std::string_view decryptInEditor(SPadEditor &editor, cipher::LineList lines,
+std::string_view decryptInEditor(TextEditor &editor, cipher::LineList lines,
                                  const cipher::ArmouredBlock &block, std::string_view phrase) {
     const platform::WaitCursor busy;
     const cipher::DecodedText decoded = cipher::decodeText(lines, block, phrase);
@@ -29,7 +29,7 @@ std::string_view decryptInEditor(SPadEditor &editor, cipher::LineList lines,
     return warning;
 }
 
-bool openMethod02InEditor(SPadEditor &editor, const cipher::method02::SealedBody &body,
+bool openMethod02InEditor(TextEditor &editor, const cipher::method02::SealedBody &body,
                           std::string_view phrase) {
     const platform::WaitCursor busy;
     const std::optional<std::string> text =

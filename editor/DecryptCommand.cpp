@@ -4,7 +4,7 @@
 #include "editor/CipherDialogs.h"
 #include "editor/CipherWork.h"
 #include "editor/MainWindow.h"
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 
 #include "cipher/ArmourDecoder.h"
 #include "cipher/BlockReading.h"
@@ -20,12 +20,12 @@ namespace messages = cipher::messages;
 
 // A new passphrase dialog for one attempt, gone as soon as it closes.
 std::optional<cipher::SecretString> askBlockPhraseOnce(QWidget *owner) {
-    Tfrm_PWord dialog(owner);
+    PassphraseDialog dialog(owner);
     return cipher_dialogs::askPhrase(dialog, messages::enterPhrase);
 }
 
 std::optional<cipher::SecretString> askMethod02PhraseOnce(QWidget *owner) {
-    Tfrm_PWord dialog(owner);
+    PassphraseDialog dialog(owner);
     return cipher_dialogs::askMethod02Phrase(dialog, messages::enterPhrase);
 }
 
@@ -51,7 +51,7 @@ std::optional<cipher::SecretString> askBlockPhrase(QWidget *owner, cipher::LineL
 // Method 02: the body is proved intact before anything is asked, so damage is never taken for a
 // wrong phrase; then the phrase is asked for until the block's tag proves it. Nothing but the
 // whole, proved text ever reaches the editor.
-void Tfrm_SPad::decryptMethod02(cipher::LineList lines, const cipher::ArmouredBlock &block) {
+void MainWindow::decryptMethod02(cipher::LineList lines, const cipher::ArmouredBlock &block) {
     const cipher::Outcome<cipher::method02::SealedBody> body =
         cipher::method02::readBody(lines, block);
     if (!body) {
@@ -69,7 +69,7 @@ void Tfrm_SPad::decryptMethod02(cipher::LineList lines, const cipher::ArmouredBl
     }
 }
 
-void Tfrm_SPad::btn_DecryptClick() {
+void MainWindow::btn_DecryptClick() {
     if (txt_SPad->byteLength() == 0) {
         refuse(cipher_dialogs::messageText(messages::noTextToDecrypt));
         return;

@@ -1,7 +1,7 @@
 // The display options: font, text colour, background colour and word wrap. They change how
 // the text looks, never the text; none of them refreshes the status.
 #include "editor/DisplaySettings.h"
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 #include "editor/MainWindow.h"
 #include "platform/ColorValue.h"
 #include "platform/DisplayDialogs.h"
@@ -23,7 +23,7 @@ std::optional<quint32> askColorValue(QWidget *owner, quint32 current, const QCol
 
 } // namespace
 
-void Tfrm_SPad::Font1Click() {
+void MainWindow::Font1Click() {
     const QFont chosen = platform::chooseFont(this, txt_SPad->font());
     // A font the user chose replaces an unusable stored size; a cancelled dialog keeps it.
     if (chosen != txt_SPad->font())
@@ -31,24 +31,24 @@ void Tfrm_SPad::Font1Click() {
     txt_SPad->setFont(chosen);
 }
 
-void Tfrm_SPad::TextColor1Click() {
+void MainWindow::TextColor1Click() {
     const QColor drawn = txt_SPad->palette().color(QPalette::Text);
     if (const auto value = askColorValue(this, txt_SPad->textColorValue(), drawn))
         txt_SPad->setTextColorValue(*value);
 }
 
-void Tfrm_SPad::BackgroundColor1Click() {
+void MainWindow::BackgroundColor1Click() {
     const QColor drawn = txt_SPad->palette().color(QPalette::Base);
     if (const auto value = askColorValue(this, txt_SPad->backColorValue(), drawn))
         txt_SPad->setBackColorValue(*value);
 }
 
 // The menu item's check mark has already been inverted when the item was chosen.
-void Tfrm_SPad::WordWrap1Click() {
+void MainWindow::WordWrap1Click() {
     txt_SPad->setWordWrap(WordWrap1->isChecked());
 }
 
-DisplaySettings Tfrm_SPad::displaySettings() const {
+DisplaySettings MainWindow::displaySettings() const {
     const QFont font = txt_SPad->font();
     return DisplaySettings{font.family(),
                            m_unusableStoredFontSize.value_or(font.pointSize()),
@@ -60,7 +60,7 @@ DisplaySettings Tfrm_SPad::displaySettings() const {
 }
 
 // Word wrap is switched on by the Word Wrap command itself, as if chosen from the menu.
-void Tfrm_SPad::applyDisplaySettings(const DisplaySettings &settings) {
+void MainWindow::applyDisplaySettings(const DisplaySettings &settings) {
     QFont font = txt_SPad->font();
     font.setFamily(settings.fontName);
     // An unusable size is kept to be written back; the editor draws with the size it has.

@@ -1,7 +1,7 @@
 // The editing commands New, Undo, Cut, Copy, Paste, Delete and Select All. Menu items are
 // never disabled, so each command checks its own precondition and refuses when there is
 // nothing for it to do.
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 #include "editor/MainWindow.h"
 
 #include "platform/Beep.h"
@@ -11,12 +11,12 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-void Tfrm_SPad::refuse(const QString &text) {
+void MainWindow::refuse(const QString &text) {
     platform::messageBeep(platform::BeepKind::Hand);
     platform::showMessageBox(this, text, platform::MessageKind::Error, platform::Ok);
 }
 
-void Tfrm_SPad::btn_NewClick() {
+void MainWindow::btn_NewClick() {
     if (txt_SPad->byteLength() > 0) {
         platform::messageBeep(platform::BeepKind::Question);
         // Only No keeps the text; closing the box any other way lets it go.
@@ -29,7 +29,7 @@ void Tfrm_SPad::btn_NewClick() {
     UpdateStatus();
 }
 
-void Tfrm_SPad::btn_UndoClick() {
+void MainWindow::btn_UndoClick() {
     if (!txt_SPad->canUndo()) {
         refuse(QStringLiteral("No action can be undone at this time."));
         return;
@@ -38,21 +38,21 @@ void Tfrm_SPad::btn_UndoClick() {
     UpdateStatus();
 }
 
-void Tfrm_SPad::btn_CutClick() {
+void MainWindow::btn_CutClick() {
     if (txt_SPad->selectionByteLength() == 0)
         refuse(QStringLiteral("You must select some text to cut to the clipboard."));
     else
         txt_SPad->cut();
 }
 
-void Tfrm_SPad::btn_CopyClick() {
+void MainWindow::btn_CopyClick() {
     if (txt_SPad->selectionByteLength() == 0)
         refuse(QStringLiteral("You must select some text to copy to the clipboard."));
     else
         txt_SPad->copy();
 }
 
-void Tfrm_SPad::btn_PasteClick() {
+void MainWindow::btn_PasteClick() {
     const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
     if (clipboard == nullptr || !clipboard->hasText())
         refuse(QStringLiteral("The clipboard contains no text that can be pasted."));
@@ -60,14 +60,14 @@ void Tfrm_SPad::btn_PasteClick() {
         txt_SPad->paste();
 }
 
-void Tfrm_SPad::btn_DeleteClick() {
+void MainWindow::btn_DeleteClick() {
     if (txt_SPad->selectionByteLength() == 0)
         refuse(QStringLiteral("You must select some text to delete."));
     else
         txt_SPad->removeSelection();
 }
 
-void Tfrm_SPad::btn_SelectAllClick() {
+void MainWindow::btn_SelectAllClick() {
     txt_SPad->selectAll();
     UpdateStatus();
 }

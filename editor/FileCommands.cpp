@@ -2,7 +2,7 @@
 // mark and line breaks.
 #include "editor/EditorCapacity.h"
 #include "editor/MainWindow.h"
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 #include "platform/Beep.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
@@ -28,7 +28,7 @@ void warnOfZeroByte(QWidget *parent, std::size_t bytesAfter) {
 
 } // namespace
 
-void Tfrm_SPad::btn_OpenClick() {
+void MainWindow::btn_OpenClick() {
     const QString name = m_fileDialogs.askOpenFileName();
     if (name.isEmpty())
         return;
@@ -43,7 +43,7 @@ void Tfrm_SPad::btn_OpenClick() {
     loadFile(name);
 }
 
-void Tfrm_SPad::loadFile(const QString &path) {
+void MainWindow::loadFile(const QString &path) {
     // A larger file is refused before it is read, so it cannot exhaust memory.
     std::optional<std::string> bytes = platform::readWholeFile(path, editor_capacity::fileBytes);
     if (!bytes)
@@ -63,7 +63,7 @@ void Tfrm_SPad::loadFile(const QString &path) {
         warnOfZeroByte(isVisible() ? this : nullptr, bytesAfterZero);
 }
 
-void Tfrm_SPad::btn_SaveClick() {
+void MainWindow::btn_SaveClick() {
     if (txt_SPad->byteLength() == 0) {
         refuse(QStringLiteral("There is no text that can be saved."));
         return;

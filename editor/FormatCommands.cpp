@@ -1,7 +1,7 @@
 // The Options menu's choice of the document's encoding and line breaks. The choice changes how
 // Save writes the text and how its size is counted, never a character of it.
 #include "editor/MainWindow.h"
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 
 #include <QAction>
 
@@ -17,7 +17,7 @@ QString codePoint(const QString &character) {
 
 } // namespace
 
-void Tfrm_SPad::Windows12521Click() {
+void MainWindow::Windows12521Click() {
     const QString outside = txt_SPad->firstOutsideWindows1252();
     if (!outside.isEmpty()) {
         checkFormatItems();
@@ -28,33 +28,33 @@ void Tfrm_SPad::Windows12521Click() {
     changeFormat({cipher::Encoding::Windows1252, false, txt_SPad->format().lineBreaks});
 }
 
-void Tfrm_SPad::Utf81Click() {
+void MainWindow::Utf81Click() {
     changeFormat({cipher::Encoding::Utf8, false, txt_SPad->format().lineBreaks});
 }
 
-void Tfrm_SPad::Utf8WithMark1Click() {
+void MainWindow::Utf8WithMark1Click() {
     changeFormat({cipher::Encoding::Utf8, true, txt_SPad->format().lineBreaks});
 }
 
-void Tfrm_SPad::CrLf1Click() {
+void MainWindow::CrLf1Click() {
     DocumentFormat format = txt_SPad->format();
     format.lineBreaks = LineBreaks::CrLf;
     changeFormat(format);
 }
 
-void Tfrm_SPad::Lf1Click() {
+void MainWindow::Lf1Click() {
     DocumentFormat format = txt_SPad->format();
     format.lineBreaks = LineBreaks::Lf;
     changeFormat(format);
 }
 
-void Tfrm_SPad::changeFormat(const DocumentFormat &format) {
+void MainWindow::changeFormat(const DocumentFormat &format) {
     txt_SPad->setFormat(format);
     checkFormatItems();
     UpdateStatus();
 }
 
-void Tfrm_SPad::checkFormatItems() {
+void MainWindow::checkFormatItems() {
     const DocumentFormat &format = txt_SPad->format();
     const bool utf8 = format.encoding == cipher::Encoding::Utf8;
     Windows12521->setChecked(!utf8);

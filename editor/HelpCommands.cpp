@@ -5,18 +5,18 @@
 #include "dialogs/AboutBox.h"
 #include "platform/Help.h"
 
-void Tfrm_SPad::Contents1Click() {
+void MainWindow::Contents1Click() {
     platform::helpRequest(platform::HelpCommand::Contents);
 }
 
-void Tfrm_SPad::SearchforHelpOn1Click() {
+void MainWindow::SearchforHelpOn1Click() {
     platform::helpRequest(platform::HelpCommand::PartialKey);
 }
 
-void Tfrm_SPad::HowtoUseHelp1Click() {
+void MainWindow::HowtoUseHelp1Click() {
     platform::helpRequest(platform::HelpCommand::HelpOnHelp);
 }
 
-void Tfrm_SPad::About2Click() {
+void MainWindow::About2Click() {
     showAboutBox(this);
 }

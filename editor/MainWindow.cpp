@@ -2,7 +2,7 @@
 // connections from each of them to its handler.
 #include "editor/MainWindow.h"
 
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 #include "editor/StatusText.h"
 #include "editor/ToolIcon.h"
 #include "platform/Failure.h"
@@ -66,7 +66,7 @@ void checkableGroup(QObject *owner, const QList<QAction *> &items) {
 
 } // namespace
 
-Tfrm_SPad::Tfrm_SPad(QWidget *parent)
+MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("Tfrm_SPad"));
     setWindowTitle(QLatin1String(platform::applicationTitle));
@@ -83,7 +83,7 @@ Tfrm_SPad::Tfrm_SPad(QWidget *parent)
     txt_SPad->setFocus();
 }
 
-QAction *Tfrm_SPad::createAction(const char *name, const QString &caption,
+QAction *MainWindow::createAction(const char *name, const QString &caption,
                                  const QKeySequence &shortcut) {
     auto *action = new QAction(caption, this);
     action->setObjectName(QLatin1String(name));
@@ -91,7 +91,7 @@ QAction *Tfrm_SPad::createAction(const char *name, const QString &caption,
     return action;
 }
 
-void Tfrm_SPad::createActions() {
+void MainWindow::createActions() {
     New1 = createAction("New1", tr("&New"), Qt::CTRL | Qt::Key_N);
     OpenFile1 = createAction("OpenFile1", tr("&Open File..."), Qt::CTRL | Qt::Key_O);
     SaveFileAs1 = createAction("SaveFileAs1", tr("&Save File As..."), Qt::CTRL | Qt::Key_S);
@@ -124,7 +124,7 @@ void Tfrm_SPad::createActions() {
     About2 = createAction("About2", tr("&About..."));
 }
 
-void Tfrm_SPad::createMenus() {
+void MainWindow::createMenus() {
     QMenuBar *bar = menuBar();
     Action1 = addMenu(bar, "Action1", tr("&Action"), {New1, OpenFile1, SaveFileAs1});
     N5 = addSeparator(Action1, "N5");
@@ -143,7 +143,7 @@ void Tfrm_SPad::createMenus() {
     Help1->addAction(About2);
 }
 
-QToolButton *Tfrm_SPad::createToolButton(const char *name, const char *icon, const QString &hint) {
+QToolButton *MainWindow::createToolButton(const char *name, const char *icon, const QString &hint) {
     auto *button = new QToolButton(pan_Toolbar);
     button->setObjectName(QLatin1String(name));
     button->setIcon(toolIcon(icon));
@@ -156,7 +156,7 @@ QToolButton *Tfrm_SPad::createToolButton(const char *name, const char *icon, con
     return button;
 }
 
-void Tfrm_SPad::createToolBar() {
+void MainWindow::createToolBar() {
     pan_Toolbar = new QToolBar(this);
     pan_Toolbar->setObjectName(QStringLiteral("pan_Toolbar"));
     pan_Toolbar->setMovable(false);
@@ -164,7 +164,7 @@ void Tfrm_SPad::createToolBar() {
     addToolBar(pan_Toolbar);
 
     struct Button {
-        QToolButton *Tfrm_SPad::*member;
+        QToolButton *MainWindow::*member;
         const char *name;
         const char *icon;
         QString hint;
@@ -172,17 +172,17 @@ void Tfrm_SPad::createToolBar() {
         bool gapAfter;
     };
     const Button buttons[] = {
-        {&Tfrm_SPad::btn_New, "btn_New", "new", tr("New"), true, false},
-        {&Tfrm_SPad::btn_Open, "btn_Open", "open", tr("Open"), true, false},
-        {&Tfrm_SPad::btn_Save, "btn_Save", "save", tr("Save"), false, true},
-        {&Tfrm_SPad::btn_Cut, "btn_Cut", "cut", tr("Cut"), false, false},
-        {&Tfrm_SPad::btn_Copy, "btn_Copy", "copy", tr("Copy"), false, false},
-        {&Tfrm_SPad::btn_Paste, "btn_Paste", "paste", tr("Paste"), true, false},
-        {&Tfrm_SPad::btn_SelectAll, "btn_SelectAll", "selectall", tr("Select All"), false, false},
-        {&Tfrm_SPad::btn_Delete, "btn_Delete", "delete", tr("Delete"), false, true},
-        {&Tfrm_SPad::btn_Undo, "btn_Undo", "undo", tr("Undo"), false, true},
-        {&Tfrm_SPad::btn_Encrypt, "btn_Encrypt", "encrypt", tr("Encrypt"), false, false},
-        {&Tfrm_SPad::btn_Decrypt, "btn_Decrypt", "decrypt", tr("Decrypt"), false, false},
+        {&MainWindow::btn_New, "btn_New", "new", tr("New"), true, false},
+        {&MainWindow::btn_Open, "btn_Open", "open", tr("Open"), true, false},
+        {&MainWindow::btn_Save, "btn_Save", "save", tr("Save"), false, true},
+        {&MainWindow::btn_Cut, "btn_Cut", "cut", tr("Cut"), false, false},
+        {&MainWindow::btn_Copy, "btn_Copy", "copy", tr("Copy"), false, false},
+        {&MainWindow::btn_Paste, "btn_Paste", "paste", tr("Paste"), true, false},
+        {&MainWindow::btn_SelectAll, "btn_SelectAll", "selectall", tr("Select All"), false, false},
+        {&MainWindow::btn_Delete, "btn_Delete", "delete", tr("Delete"), false, true},
+        {&MainWindow::btn_Undo, "btn_Undo", "undo", tr("Undo"), false, true},
+        {&MainWindow::btn_Encrypt, "btn_Encrypt", "encrypt", tr("Encrypt"), false, false},
+        {&MainWindow::btn_Decrypt, "btn_Decrypt", "decrypt", tr("Decrypt"), false, false},
     };
     for (const Button &spec : buttons) {
         QToolButton *button = createToolButton(spec.name, spec.icon, spec.hint);
@@ -205,12 +205,12 @@ void Tfrm_SPad::createToolBar() {
     }
 }
 
-void Tfrm_SPad::createEditor() {
+void MainWindow::createEditor() {
     pan_SPad = new QFrame(this);
     pan_SPad->setObjectName(QStringLiteral("pan_SPad"));
     pan_SPad->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pan_SPad->setLineWidth(1);
-    txt_SPad = new SPadEditor(pan_SPad);
+    txt_SPad = new TextEditor(pan_SPad);
     txt_SPad->setAccessibleName(tr("Text editor"));
     auto *layout = new QVBoxLayout(pan_SPad);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -218,7 +218,7 @@ void Tfrm_SPad::createEditor() {
     setCentralWidget(pan_SPad);
 }
 
-void Tfrm_SPad::createStatusBar() {
+void MainWindow::createStatusBar() {
     pan_Status = new QStatusBar(this);
     pan_Status->setObjectName(QStringLiteral("pan_Status"));
     pan_Status->setSizeGripEnabled(false);
@@ -235,16 +235,16 @@ void Tfrm_SPad::createStatusBar() {
     pan_Status->addPermanentWidget(pan_TextType);
 }
 
-void Tfrm_SPad::connectEditorEvents() {
+void MainWindow::connectEditorEvents() {
     connect(txt_SPad, &QPlainTextEdit::textChanged, this,
-            platform::guarded(this, &Tfrm_SPad::txt_SPadChange));
-    connect(txt_SPad, &SPadEditor::keyReleased, this,
-            platform::guarded(this, &Tfrm_SPad::txt_SPadKeyUp));
-    connect(txt_SPad, &SPadEditor::mouseMoved, this,
-            platform::guarded(this, &Tfrm_SPad::txt_SPadMouseMove));
+            platform::guarded(this, &MainWindow::txt_SPadChange));
+    connect(txt_SPad, &TextEditor::keyReleased, this,
+            platform::guarded(this, &MainWindow::txt_SPadKeyUp));
+    connect(txt_SPad, &TextEditor::mouseMoved, this,
+            platform::guarded(this, &MainWindow::txt_SPadMouseMove));
 }
 
-void Tfrm_SPad::bindCommand(QAction *item, QToolButton *button, Handler handler) {
+void MainWindow::bindCommand(QAction *item, QToolButton *button, Handler handler) {
     const auto command = [this, run = platform::guarded(this, handler)] {
         run();
         returnFocusToEditor();
@@ -258,7 +258,7 @@ void Tfrm_SPad::bindCommand(QAction *item, QToolButton *button, Handler handler)
 // active (a box closed over a dialog that then closed, say), and typing would go nowhere. The
 // editor takes the keyboard again, unless another window of the program (the help viewer)
 // took it on purpose.
-void Tfrm_SPad::returnFocusToEditor() {
+void MainWindow::returnFocusToEditor() {
     if (!isVisible() || QApplication::activeModalWidget() != nullptr)
         return;
     QWidget *active = QApplication::activeWindow();
@@ -268,34 +268,34 @@ void Tfrm_SPad::returnFocusToEditor() {
     txt_SPad->setFocus(Qt::OtherFocusReason);
 }
 
-void Tfrm_SPad::connectCommands() {
-    bindCommand(New1, btn_New, &Tfrm_SPad::btn_NewClick);
-    bindCommand(Exit1, nullptr, &Tfrm_SPad::Exit1Click);
-    bindCommand(Undo1, btn_Undo, &Tfrm_SPad::btn_UndoClick);
-    bindCommand(Cut1, btn_Cut, &Tfrm_SPad::btn_CutClick);
-    bindCommand(Copy1, btn_Copy, &Tfrm_SPad::btn_CopyClick);
-    bindCommand(Paste1, btn_Paste, &Tfrm_SPad::btn_PasteClick);
-    bindCommand(Delete1, btn_Delete, &Tfrm_SPad::btn_DeleteClick);
-    bindCommand(SelectAll1, btn_SelectAll, &Tfrm_SPad::btn_SelectAllClick);
-    bindCommand(OpenFile1, btn_Open, &Tfrm_SPad::btn_OpenClick);
-    bindCommand(SaveFileAs1, btn_Save, &Tfrm_SPad::btn_SaveClick);
-    bindCommand(Font1, nullptr, &Tfrm_SPad::Font1Click);
-    bindCommand(TextColor1, nullptr, &Tfrm_SPad::TextColor1Click);
-    bindCommand(BackgroundColor1, nullptr, &Tfrm_SPad::BackgroundColor1Click);
-    bindCommand(WordWrap1, nullptr, &Tfrm_SPad::WordWrap1Click);
-    bindCommand(Windows12521, nullptr, &Tfrm_SPad::Windows12521Click);
-    bindCommand(Utf81, nullptr, &Tfrm_SPad::Utf81Click);
-    bindCommand(Utf8WithMark1, nullptr, &Tfrm_SPad::Utf8WithMark1Click);
-    bindCommand(CrLf1, nullptr, &Tfrm_SPad::CrLf1Click);
-    bindCommand(Lf1, nullptr, &Tfrm_SPad::Lf1Click);
-    connect(Options1, &QMenu::aboutToShow, this, &Tfrm_SPad::checkFormatItems);
-    bindCommand(Encrypt1, btn_Encrypt, &Tfrm_SPad::btn_EncryptClick);
-    bindCommand(EncryptUsingMethod1, nullptr, &Tfrm_SPad::EncryptUsingMethod1Click);
-    bindCommand(Decrypt1, btn_Decrypt, &Tfrm_SPad::btn_DecryptClick);
-    bindCommand(Contents1, nullptr, &Tfrm_SPad::Contents1Click);
-    bindCommand(SearchforHelpOn1, nullptr, &Tfrm_SPad::SearchforHelpOn1Click);
-    bindCommand(HowtoUseHelp1, nullptr, &Tfrm_SPad::HowtoUseHelp1Click);
-    bindCommand(About2, nullptr, &Tfrm_SPad::About2Click);
+void MainWindow::connectCommands() {
+    bindCommand(New1, btn_New, &MainWindow::btn_NewClick);
+    bindCommand(Exit1, nullptr, &MainWindow::Exit1Click);
+    bindCommand(Undo1, btn_Undo, &MainWindow::btn_UndoClick);
+    bindCommand(Cut1, btn_Cut, &MainWindow::btn_CutClick);
+    bindCommand(Copy1, btn_Copy, &MainWindow::btn_CopyClick);
+    bindCommand(Paste1, btn_Paste, &MainWindow::btn_PasteClick);
+    bindCommand(Delete1, btn_Delete, &MainWindow::btn_DeleteClick);
+    bindCommand(SelectAll1, btn_SelectAll, &MainWindow::btn_SelectAllClick);
+    bindCommand(OpenFile1, btn_Open, &MainWindow::btn_OpenClick);
+    bindCommand(SaveFileAs1, btn_Save, &MainWindow::btn_SaveClick);
+    bindCommand(Font1, nullptr, &MainWindow::Font1Click);
+    bindCommand(TextColor1, nullptr, &MainWindow::TextColor1Click);
+    bindCommand(BackgroundColor1, nullptr, &MainWindow::BackgroundColor1Click);
+    bindCommand(WordWrap1, nullptr, &MainWindow::WordWrap1Click);
+    bindCommand(Windows12521, nullptr, &MainWindow::Windows12521Click);
+    bindCommand(Utf81, nullptr, &MainWindow::Utf81Click);
+    bindCommand(Utf8WithMark1, nullptr, &MainWindow::Utf8WithMark1Click);
+    bindCommand(CrLf1, nullptr, &MainWindow::CrLf1Click);
+    bindCommand(Lf1, nullptr, &MainWindow::Lf1Click);
+    connect(Options1, &QMenu::aboutToShow, this, &MainWindow::checkFormatItems);
+    bindCommand(Encrypt1, btn_Encrypt, &MainWindow::btn_EncryptClick);
+    bindCommand(EncryptUsingMethod1, nullptr, &MainWindow::EncryptUsingMethod1Click);
+    bindCommand(Decrypt1, btn_Decrypt, &MainWindow::btn_DecryptClick);
+    bindCommand(Contents1, nullptr, &MainWindow::Contents1Click);
+    bindCommand(SearchforHelpOn1, nullptr, &MainWindow::SearchforHelpOn1Click);
+    bindCommand(HowtoUseHelp1, nullptr, &MainWindow::HowtoUseHelp1Click);
+    bindCommand(About2, nullptr, &MainWindow::About2Click);
 
     // A key that a menu item holds runs the menu's command, with its checks and messages,
     // even while the editor has the focus.
@@ -308,7 +308,7 @@ void Tfrm_SPad::connectCommands() {
 }
 
 // Posts the quit request; the event loop ends and the window is destroyed after it.
-void Tfrm_SPad::Exit1Click() {
+void MainWindow::Exit1Click() {
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
                               Qt::QueuedConnection);
 }

@@ -1,4 +1,4 @@
-// The main window Tfrm_SPad: menu bar, tool bar, the editor txt_SPad and the status bar; the
+// The main window MainWindow: menu bar, tool bar, the editor txt_SPad and the status bar; the
 // commands reached from them, and the refresh of the status panels and tool buttons.
 #pragma once
 
@@ -16,14 +16,14 @@ class QMenu;
 class QStatusBar;
 class QToolBar;
 class QToolButton;
-class SPadEditor;
+class TextEditor;
 struct DisplaySettings;
 struct DocumentFormat;
 
-class Tfrm_SPad : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Tfrm_SPad(QWidget *parent = nullptr);
+    explicit MainWindow(QWidget *parent = nullptr);
 
     // Shows the size of the text and of the selection, the document's encoding and line
     // breaks, and whether the text holds an armoured block, and enables the tool buttons that
@@ -45,7 +45,7 @@ public:
     void loadFile(const QString &path);
 
 private:
-    using Handler = void (Tfrm_SPad::*)();
+    using Handler = void (MainWindow::*)();
 
     // Building the window (MainWindow.cpp).
     void createActions();
@@ -167,7 +167,7 @@ private:
     QToolButton *btn_Decrypt = nullptr;
 
     QFrame *pan_SPad = nullptr;
-    SPadEditor *txt_SPad = nullptr;
+    TextEditor *txt_SPad = nullptr;
 
     QStatusBar *pan_Status = nullptr;
     QLabel *pan_Bytes = nullptr;

@@ -1,7 +1,7 @@
 // The main window's creation and destruction handlers: the stored display settings, the file
 // named on the command line, and the settings written back at shutdown.
 #include "editor/DisplaySettings.h"
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 #include "editor/MainWindow.h"
 #include "platform/Beep.h"
 #include "platform/Clipboard.h"
@@ -11,7 +11,7 @@
 
 #include <QFileInfo>
 
-void Tfrm_SPad::FormCreate(const QString &commandLineFile) {
+void MainWindow::FormCreate(const QString &commandLineFile) {
     SpecificMethodRequested = false;
     {
         const platform::ProfileFile settingsFile{QString::fromLatin1(settingsFileName)};
@@ -23,7 +23,7 @@ void Tfrm_SPad::FormCreate(const QString &commandLineFile) {
         platform::runGuarded([&] { openCommandLineFile(commandLineFile); });
 }
 
-void Tfrm_SPad::openCommandLineFile(const QString &name) {
+void MainWindow::openCommandLineFile(const QString &name) {
     if (QFileInfo(name).isFile()) {
         loadFile(name);
         return;
@@ -34,7 +34,7 @@ void Tfrm_SPad::openCommandLineFile(const QString &name) {
                              platform::MessageKind::Error, platform::Ok);
 }
 
-void Tfrm_SPad::FormDestroy(platform::FailureReport report) {
+void MainWindow::FormDestroy(platform::FailureReport report) {
     // Plain text copied from the editor is not left behind for clipboard managers to keep.
     platform::clearOwnPlainText();
     platform::runGuarded(

@@ -1,13 +1,13 @@
 // The refresh of the status panels and the tool buttons that follow the text, and the editor
 // events that run it.
 #include "editor/MainWindow.h"
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 #include "editor/StatusText.h"
 
 #include <QLabel>
 #include <QToolButton>
 
-void Tfrm_SPad::UpdateStatus() {
+void MainWindow::UpdateStatus() {
     const bool canUndo = txt_SPad->canUndo();
     const qint64 length = txt_SPad->byteLength();
     const qint64 selected = txt_SPad->selectionByteLength();
@@ -26,18 +26,18 @@ void Tfrm_SPad::UpdateStatus() {
     pan_TextType->setText(status_text::textTypeCaption(IsEncryptedText()));
 }
 
-bool Tfrm_SPad::IsEncryptedText() const {
+bool MainWindow::IsEncryptedText() const {
     return txt_SPad->tagLineCount() >= 2;
 }
 
-void Tfrm_SPad::txt_SPadChange() {
+void MainWindow::txt_SPadChange() {
     UpdateStatus();
 }
 
-void Tfrm_SPad::txt_SPadKeyUp() {
+void MainWindow::txt_SPadKeyUp() {
     UpdateStatus();
 }
 
-void Tfrm_SPad::txt_SPadMouseMove() {
+void MainWindow::txt_SPadMouseMove() {
     UpdateStatus();
 }

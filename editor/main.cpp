@@ -24,7 +24,7 @@ int main(int argc, char *argv[]) {
     QApplication application(toolkitArgc, argv);
     prepareApplication();
     {
-        Tfrm_SPad window;
+        MainWindow window;
         window.FormCreate(commandLine.fileName);
         window.show();
         terminationRequests.quitApplicationOnRequest();

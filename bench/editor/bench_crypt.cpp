@@ -4,7 +4,7 @@
 // whole Decrypt command for a block without a phrase, which opens no dialog at all, with the
 // editor wrapping and not.
 #include "editor/CipherWork.h"
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 #include "editor/MainWindow.h"
 
 #include "cipher/ArmourWriter.h"
@@ -67,9 +67,9 @@ int main(int argc, char *argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
 
-    Tfrm_SPad window;
+    MainWindow window;
     window.show();
-    auto *editor = window.findChild<SPadEditor *>(QStringLiteral("txt_SPad"));
+    auto *editor = window.findChild<TextEditor *>(QStringLiteral("txt_SPad"));
     const std::string text = largestText();
     std::printf("text: %zu bytes; %d rounds each\n\n", text.size(), rounds);
 

@@ -3,7 +3,7 @@
 // and a selection that grows by a character before each refresh), and typing one character in
 // the main window beside typing it in a bare QPlainTextEdit holding the same text.
 #include "editor/MainWindow.h"
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -64,7 +64,7 @@ void report(const char *what, double nanoseconds) {
     std::printf("%-58s %12.3f us\n", what, nanoseconds / 1000.0);
 }
 
-void select(SPadEditor *editor, int from, int to) {
+void select(TextEditor *editor, int from, int to) {
     QTextCursor selection = editor->textCursor();
     selection.setPosition(from);
     selection.setPosition(to, QTextCursor::KeepAnchor);
@@ -72,7 +72,7 @@ void select(SPadEditor *editor, int from, int to) {
 }
 
 // The status refresh at a UTF-8 text, whose sizes count UTF-8 bytes.
-void utf8Refreshes(Tfrm_SPad &window, SPadEditor *editor) {
+void utf8Refreshes(MainWindow &window, TextEditor *editor) {
     editor->setBytes(largeText(false, utf8Words));
     const int end = editor->document()->characterCount() - 1;
     std::printf("UTF-8 text: %lld bytes\n", static_cast<long long>(editor->byteLength()));
@@ -131,12 +131,12 @@ int main(int argc, char *argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
 
-    Tfrm_SPad window;
+    MainWindow window;
     window.show();
-    auto *editor = window.findChild<SPadEditor *>(QStringLiteral("txt_SPad"));
+    auto *editor = window.findChild<TextEditor *>(QStringLiteral("txt_SPad"));
     // The same text also goes into the editor on its own and into a bare QPlainTextEdit, each
     // as large as the window's editor.
-    SPadEditor alone;
+    TextEditor alone;
     QPlainTextEdit bare;
     bare.setLineWrapMode(QPlainTextEdit::NoWrap);
     bare.setFont(editor->font());

@@ -5,7 +5,7 @@
 // megabytes (and a line length), it instead opens one file of that size once and reports the
 // time and the peak memory, the figures the editor's capacity is chosen from.
 #include "editor/MainWindow.h"
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -127,7 +127,7 @@ int measureOneOpen(long megabytes, int length) {
     const QString path = folder.filePath(QStringLiteral("sized.txt"));
     if (!writeSizedFile(path, megabytes, length))
         return 1;
-    Tfrm_SPad window;
+    MainWindow window;
     window.show();
     QCoreApplication::processEvents();
     const double before = peakMegabytes();
@@ -138,7 +138,7 @@ int measureOneOpen(long megabytes, int length) {
     QCoreApplication::processEvents();
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
     const double processor = processorSeconds() - processorBefore;
-    auto *editor = window.findChild<SPadEditor *>(QStringLiteral("txt_SPad"));
+    auto *editor = window.findChild<TextEditor *>(QStringLiteral("txt_SPad"));
     std::printf("file: %ld000000 bytes, lines of %d bytes (LF); the editor holds %lld bytes\n",
                 megabytes, length, static_cast<long long>(editor->byteLength()));
     std::printf("open: %.1f s (processor %.1f s)   peak memory: %.0f MB (%.0f MB before)\n",
@@ -165,9 +165,9 @@ int main(int argc, char *argv[]) {
         return 1;
     const QString plainText = QString::fromLatin1(text.data(), qsizetype(text.size()));
 
-    Tfrm_SPad window;
+    MainWindow window;
     window.show();
-    auto *editor = window.findChild<SPadEditor *>(QStringLiteral("txt_SPad"));
+    auto *editor = window.findChild<TextEditor *>(QStringLiteral("txt_SPad"));
     QPlainTextEdit bare;
     bare.setLineWrapMode(QPlainTextEdit::NoWrap);
     bare.setFont(editor->font());

@@ -5,7 +5,7 @@
 // application, in turns (the first round of each a warm-up, not kept), and from the launch of
 // a fresh process each time, as a user starts the program.
 #include "editor/Program.h"
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 #include "editor/MainWindow.h"
 
 #include <QApplication>
@@ -61,9 +61,9 @@ void showUntilPainted(QWidget *window, QWidget *textArea) {
 }
 
 void startMainWindow() {
-    auto window = std::make_unique<Tfrm_SPad>();
+    auto window = std::make_unique<MainWindow>();
     window->FormCreate(QString());
-    showUntilPainted(window.get(), window->findChild<SPadEditor *>()->viewport());
+    showUntilPainted(window.get(), window->findChild<TextEditor *>()->viewport());
     window.release()->deleteLater();
 }
 

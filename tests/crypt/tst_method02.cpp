@@ -207,7 +207,7 @@ void TestMethod02::keyIsDerivedWhileTheWindowGoesOn() {
 
 // Under Method 02 the entry keeps case and every character, up to 64 of them, and yields UTF-8.
 void TestMethod02::dialogKeepsCaseAndSixtyFourCharacters() {
-    Tfrm_PWord dialog;
+    PassphraseDialog dialog;
     dialog.setPhraseRule(PassphraseEdit::Rule::Method02);
     auto *entry = dialog.findChild<QLineEdit *>(QStringLiteral("txt_PWord"));
     dialog_checks::typeText(entry, QString::fromUtf8("aB€ ") + QString(70, u'é'));

@@ -42,12 +42,12 @@ private:
     // Runs the dialog modally with one answer; its result.
     int runWith(const ModalAnswerer::Answer &answer);
 
-    Tfrm_EncodeMethod *m_dialog = nullptr;
+    MethodDialog *m_dialog = nullptr;
 };
 
 void TestEncodeMethodDialog::initTestCase() {
     platform::setHelpFile(QStringLiteral("QVL.HLP"));
-    QCOMPARE(Tfrm_EncodeMethod::ChosenMethod(), 0);
+    QCOMPARE(MethodDialog::ChosenMethod(), 0);
 }
 
 void TestEncodeMethodDialog::cleanupTestCase() {
@@ -55,7 +55,7 @@ void TestEncodeMethodDialog::cleanupTestCase() {
 }
 
 void TestEncodeMethodDialog::init() {
-    m_dialog = new Tfrm_EncodeMethod;
+    m_dialog = new MethodDialog;
 }
 
 void TestEncodeMethodDialog::cleanup() {
@@ -78,7 +78,7 @@ void TestEncodeMethodDialog::enterAtOnceGivesMethod01() {
         QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(Tfrm_EncodeMethod::ChosenMethod(), 1);
+    QCOMPARE(MethodDialog::ChosenMethod(), 1);
 }
 
 void TestEncodeMethodDialog::method00ThenMethod01AgainAtNextShowing() {
@@ -87,7 +87,7 @@ void TestEncodeMethodDialog::method00ThenMethod01AgainAtNextShowing() {
         modal->findChild<QPushButton *>("OKBtn")->click();
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(Tfrm_EncodeMethod::ChosenMethod(), 0);
+    QCOMPARE(MethodDialog::ChosenMethod(), 0);
 
     m_dialog->open();
     QVERIFY(radio("RadioButton2")->isChecked());
@@ -103,7 +103,7 @@ void TestEncodeMethodDialog::method00ThenMethod01AgainAtNextShowing() {
         QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(Tfrm_EncodeMethod::ChosenMethod(), 1);
+    QCOMPARE(MethodDialog::ChosenMethod(), 1);
 }
 
 void TestEncodeMethodDialog::otherWaysOutAreNotOk_data() {
@@ -115,7 +115,7 @@ void TestEncodeMethodDialog::otherWaysOutAreNotOk_data() {
 
 void TestEncodeMethodDialog::otherWaysOutAreNotOk() {
     QFETCH(QString, way);
-    const int before = Tfrm_EncodeMethod::ChosenMethod();
+    const int before = MethodDialog::ChosenMethod();
 
     const int result = runWith([way](QWidget *modal) {
         QTest::mouseClick(modal->findChild<QRadioButton *>("RadioButton1"), Qt::LeftButton);
@@ -127,7 +127,7 @@ void TestEncodeMethodDialog::otherWaysOutAreNotOk() {
             modal->findChild<QPushButton *>(way)->click();
     });
     QVERIFY(result != QDialog::Accepted);
-    QCOMPARE(Tfrm_EncodeMethod::ChosenMethod(), before);
+    QCOMPARE(MethodDialog::ChosenMethod(), before);
 }
 
 void TestEncodeMethodDialog::okWithoutChoiceIsRefused() {
@@ -247,7 +247,7 @@ void TestEncodeMethodDialog::helpButtonKeepsChoiceAndFocus() {
 }
 
 void TestEncodeMethodDialog::helpViewerIsUsableWhileDialogWaits() {
-    dialog_checks::checkHelpViewerUsableWhileWaiting<Tfrm_EncodeMethod>("CancelBtn");
+    dialog_checks::checkHelpViewerUsableWhileWaiting<MethodDialog>("CancelBtn");
 }
 
 QTEST_MAIN(TestEncodeMethodDialog)

@@ -54,7 +54,7 @@ private:
     QLineEdit *entry() const { return m_dialog->findChild<QLineEdit *>("txt_PWord"); }
     QPushButton *button(const char *name) const { return m_dialog->findChild<QPushButton *>(name); }
 
-    Tfrm_PWord *m_dialog = nullptr;
+    PassphraseDialog *m_dialog = nullptr;
 };
 
 void TestPassphraseDialog::initTestCase() {
@@ -66,7 +66,7 @@ void TestPassphraseDialog::cleanupTestCase() {
 }
 
 void TestPassphraseDialog::init() {
-    m_dialog = new Tfrm_PWord;
+    m_dialog = new PassphraseDialog;
     m_dialog->setPrompt(QStringLiteral("Enter a phrase to password-protect (if desired):"));
 }
 
@@ -340,7 +340,7 @@ void TestPassphraseDialog::helpViewerOutlivesDialog() {
 }
 
 void TestPassphraseDialog::helpViewerIsUsableWhileDialogWaits() {
-    dialog_checks::checkHelpViewerUsableWhileWaiting<Tfrm_PWord>("cmd_Cancel");
+    dialog_checks::checkHelpViewerUsableWhileWaiting<PassphraseDialog>("cmd_Cancel");
 }
 
 QTEST_MAIN(TestPassphraseDialog)

@@ -63,10 +63,10 @@ int visiblePixels(const QImage &picture, const QColor &ground) {
     return visible;
 }
 
-QColor drawnText(SPadEditor *editor) {
+QColor drawnText(TextEditor *editor) {
     return editor->palette().color(QPalette::Text);
 }
-QColor drawnBack(SPadEditor *editor) {
+QColor drawnBack(TextEditor *editor) {
     return editor->palette().color(QPalette::Base);
 }
 
@@ -197,7 +197,7 @@ void TestDarkTheme::settingsFileStaysAsBefore() {
     const Theme theme(darkPalette());
     QFile::remove(m_config.settingsPath());
     {
-        Tfrm_SPad window;
+        MainWindow window;
         window.FormCreate(QString());
         window.FormDestroy();
     }

@@ -27,7 +27,7 @@ struct Look {
     QColor drawnText;
     QColor drawnBack;
 
-    explicit Look(SPadEditor *editor)
+    explicit Look(TextEditor *editor)
         : font(editor->font())
         , textColor(editor->textColorValue())
         , backColor(editor->backColorValue())

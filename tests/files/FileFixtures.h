@@ -18,11 +18,11 @@
 namespace file_fixtures {
 
 // Types the text into the editor, so that it holds it as an edit that can be undone.
-inline void type(SPadEditor *editor, const QString &text) {
+inline void type(TextEditor *editor, const QString &text) {
     QTest::keyClicks(editor, text);
 }
 
-inline void select(SPadEditor *editor, int from, int to) {
+inline void select(TextEditor *editor, int from, int to) {
     QTextCursor cursor = editor->textCursor();
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);

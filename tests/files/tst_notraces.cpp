@@ -53,7 +53,7 @@ ModalAnswerer::Answer chooseIn(const QString &folder, const QString &name) {
     };
 }
 
-void run(Tfrm_SPad &window, const char *item, const QStringList &steps) {
+void run(MainWindow &window, const char *item, const QStringList &steps) {
     CommandScript script(steps);
     window.findChild<QAction *>(item)->trigger();
     QVERIFY(script.done());
@@ -78,7 +78,7 @@ void TestNoTraces::sessionLeavesNoTraces() {
     QVERIFY(writeFile(opened, text));
     const QString saved = QDir(letters).filePath(QStringLiteral("saved.qvl"));
     {
-        Tfrm_SPad window;
+        MainWindow window;
         window.FormCreate(QString());
         window.show();
         ModalAnswerer open;

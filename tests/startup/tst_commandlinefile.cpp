@@ -68,13 +68,13 @@ void TestCommandLineFile::loads() {
     QFETCH(QString, warning);
     const QString path = m_files->filePath(name);
     QVERIFY(writeFile(path, content));
-    Tfrm_SPad window;
+    MainWindow window;
     ModalAnswerer answerer;
     answerer.closeFrame();
     window.FormCreate(path);
     QCOMPARE(answerer.texts(), warning.isEmpty() ? QStringList() : QStringList{warning});
     QCOMPARE(beepNames(), warning.isEmpty() ? QStringList() : QStringList{"Exclamation"});
-    auto *editor = window.findChild<SPadEditor *>(QStringLiteral("txt_SPad"));
+    auto *editor = window.findChild<TextEditor *>(QStringLiteral("txt_SPad"));
     QCOMPARE(crypt_fixtures::asBytes(editor->bytes()), text);
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("pan_Bytes"))->text(),
              QStringLiteral(" %1 bytes").arg(text.size()));
@@ -84,9 +84,9 @@ void TestCommandLineFile::loads() {
 void TestCommandLineFile::nameRelativeToTheWorkingFolder() {
     QVERIFY(writeFile(m_files->filePath(QStringLiteral("here.txt")), "here"));
     QVERIFY(QDir::setCurrent(m_files->path()));
-    Tfrm_SPad window;
+    MainWindow window;
     window.FormCreate(QStringLiteral("here.txt"));
-    QCOMPARE(window.findChild<SPadEditor *>()->bytes(), std::string("here"));
+    QCOMPARE(window.findChild<TextEditor *>()->bytes(), std::string("here"));
 }
 
 void TestCommandLineFile::notAFile_data() {

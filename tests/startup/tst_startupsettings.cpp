@@ -43,8 +43,8 @@ DisplaySettings layoutWith(const std::function<void(DisplaySettings &)> &change)
 
 // The settings as the window shows them: the editor's font and colour values and the check
 // mark of Word Wrap.
-DisplaySettings shownBy(Tfrm_SPad &window) {
-    const auto *editor = window.findChild<SPadEditor *>(QStringLiteral("txt_SPad"));
+DisplaySettings shownBy(MainWindow &window) {
+    const auto *editor = window.findChild<TextEditor *>(QStringLiteral("txt_SPad"));
     const auto *wordWrap = window.findChild<QAction *>(QStringLiteral("WordWrap1"));
     const QFont font = editor->font();
     return {font.family(), font.pointSize(),      qint32(editor->textColorValue()), font.bold(),
@@ -52,8 +52,8 @@ DisplaySettings shownBy(Tfrm_SPad &window) {
 }
 
 // The editor draws with what its values name, and wraps exactly when Word Wrap is checked.
-bool drawsAsShown(Tfrm_SPad &window) {
-    const auto *editor = window.findChild<SPadEditor *>(QStringLiteral("txt_SPad"));
+bool drawsAsShown(MainWindow &window) {
+    const auto *editor = window.findChild<TextEditor *>(QStringLiteral("txt_SPad"));
     const DisplaySettings shown = shownBy(window);
     const QPalette drawn = editor->palette();
     const auto drawsWith = [&](QPalette::ColorRole role, qint32 value) {
@@ -110,7 +110,7 @@ void TestStartupSettings::store(const QByteArray &content) {
 }
 
 TestStartupSettings::Seen TestStartupSettings::run() {
-    Tfrm_SPad window;
+    MainWindow window;
     window.FormCreate(QString());
     const Seen seen{shownBy(window), drawsAsShown(window)};
     window.FormDestroy();
@@ -122,11 +122,11 @@ TestStartupSettings::Seen TestStartupSettings::run() {
 void TestStartupSettings::firstRunWritesEightLines() {
     const QString folder = QFileInfo(m_config->settingsPath()).path();
     QVERIFY(!QFileInfo::exists(folder));
-    Tfrm_SPad window;
+    MainWindow window;
     window.FormCreate(QString());
     QCOMPARE(shownBy(window), DisplaySettings());
     QVERIFY(drawsAsShown(window));
-    QCOMPARE(window.findChild<SPadEditor *>()->palette().color(QPalette::Base),
+    QCOMPARE(window.findChild<TextEditor *>()->palette().color(QPalette::Base),
              QApplication::palette().color(QPalette::Base));
     QVERIFY(!QFileInfo::exists(folder));
     window.FormDestroy();

@@ -21,13 +21,13 @@ namespace {
 
 std::unique_ptr<QWidget> makeWindow(const QString &name) {
     if (name == QLatin1String("main window"))
-        return std::make_unique<Tfrm_SPad>();
+        return std::make_unique<MainWindow>();
     if (name == QLatin1String("About box"))
-        return std::make_unique<Tfrm_About>(nullptr);
+        return std::make_unique<AboutBox>(nullptr);
     if (name == QLatin1String("passphrase dialog"))
-        return std::make_unique<Tfrm_PWord>();
+        return std::make_unique<PassphraseDialog>();
     if (name == QLatin1String("encoding-method dialog"))
-        return std::make_unique<Tfrm_EncodeMethod>();
+        return std::make_unique<MethodDialog>();
     if (name == QLatin1String("message box"))
         return std::make_unique<platform::MessageBoxDialog>(
             nullptr, QStringLiteral("Error"), QStringLiteral("Text"), QStyle::SP_MessageBoxCritical,

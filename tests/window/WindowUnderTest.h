@@ -1,7 +1,7 @@
 // A main window shown and active for a widget test, with its controls found by objectName.
 #pragma once
 
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 #include "editor/MainWindow.h"
 
 #include <QAction>
@@ -19,8 +19,8 @@ public:
     // False when the window never became active (shortcuts need an active window).
     bool ready() { return QTest::qWaitForWindowActive(&m_window); }
 
-    Tfrm_SPad &window() { return m_window; }
-    SPadEditor *editor() { return find<SPadEditor>("txt_SPad"); }
+    MainWindow &window() { return m_window; }
+    TextEditor *editor() { return find<TextEditor>("txt_SPad"); }
     QAction *action(const char *name) { return find<QAction>(name); }
     QToolButton *button(const char *name) { return find<QToolButton>(name); }
     QString sizeCaption() { return find<QLabel>("pan_Bytes")->text(); }
@@ -35,5 +35,5 @@ public:
     }
 
 private:
-    Tfrm_SPad m_window;
+    MainWindow m_window;
 };

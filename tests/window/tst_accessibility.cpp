@@ -54,7 +54,7 @@ void TestAccessibility::passphraseEntryNamedByItsPrompt_data() {
 
 void TestAccessibility::passphraseEntryNamedByItsPrompt() {
     QFETCH(QString, prompt);
-    Tfrm_PWord dialog;
+    PassphraseDialog dialog;
     dialog.setPrompt(QStringLiteral("an earlier prompt"));
     dialog.setPrompt(prompt);
     dialog.show();

@@ -22,7 +22,7 @@ using platform::BeepKind;
 
 namespace {
 
-void select(SPadEditor *editor, int from, int to) {
+void select(TextEditor *editor, int from, int to) {
     QTextCursor cursor = editor->textCursor();
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);

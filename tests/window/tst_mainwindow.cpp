@@ -28,7 +28,7 @@ QString buttonStates(WindowUnderTest &w) {
     return states;
 }
 
-QPoint pointOf(SPadEditor *editor, int position) {
+QPoint pointOf(TextEditor *editor, int position) {
     QTextCursor cursor(editor->document());
     cursor.setPosition(position);
     return editor->cursorRect(cursor).center();
@@ -327,7 +327,7 @@ void TestMainWindow::keyReleaseRefreshes() {
 void TestMainWindow::mouseDragFollowsSelection() {
     WindowUnderTest w;
     QVERIFY(w.ready());
-    SPadEditor *editor = w.editor();
+    TextEditor *editor = w.editor();
     editor->setBytes("hello world\r\nsecond line");
     QWidget *viewport = editor->viewport();
     QTest::mousePress(viewport, Qt::LeftButton, {}, pointOf(editor, 0));

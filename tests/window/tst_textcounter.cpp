@@ -1,7 +1,7 @@
 // The editor's kept counts, of tag lines ("QvL/" at the start of a line) and of UTF-8 bytes,
 // stay equal to counts over every line through edits that make, split, join and remove lines,
 // undo and replacement.
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -9,14 +9,14 @@
 
 namespace {
 
-int countByWalking(const SPadEditor &editor) {
+int countByWalking(const TextEditor &editor) {
     int count = 0;
     for (int i = 0; i < editor.lineCount(); ++i)
         count += editor.line(i).starts_with("QvL/") ? 1 : 0;
     return count;
 }
 
-QTextCursor cursorAt(SPadEditor &editor, int from, int to) {
+QTextCursor cursorAt(TextEditor &editor, int from, int to) {
     QTextCursor cursor(editor.document());
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
@@ -25,19 +25,19 @@ QTextCursor cursorAt(SPadEditor &editor, int from, int to) {
 
 // The UTF-8 bytes of the selection, from the editor's own characters; each line break, three
 // bytes as a paragraph separator, counts two as CR LF.
-qint64 selectionBytesByWalking(const SPadEditor &editor) {
+qint64 selectionBytesByWalking(const TextEditor &editor) {
     const QString selected = editor.textCursor().selectedText();
     return selected.toUtf8().size() - selected.count(QChar::ParagraphSeparator);
 }
 
-using Edit = std::function<void(SPadEditor &)>;
+using Edit = std::function<void(TextEditor &)>;
 
 Edit insertAt(int position, const QString &text) {
-    return [=](SPadEditor &editor) { cursorAt(editor, position, position).insertText(text); };
+    return [=](TextEditor &editor) { cursorAt(editor, position, position).insertText(text); };
 }
 
 Edit removeRange(int from, int to) {
-    return [=](SPadEditor &editor) { cursorAt(editor, from, to).removeSelectedText(); };
+    return [=](TextEditor &editor) { cursorAt(editor, from, to).removeSelectedText(); };
 }
 
 } // namespace
@@ -59,7 +59,7 @@ void TestTextCounter::followsEdits_data() {
     QTest::addColumn<Edit>("edit");
     QTest::addColumn<int>("expected");
     const QByteArray block = "-----START-----\r\nQvL/0122/x\r\nCabcd\r\nQvL/123\r\n-----END-----";
-    QTest::newRow("loaded block") << block << Edit([](SPadEditor &) {}) << 2;
+    QTest::newRow("loaded block") << block << Edit([](TextEditor &) {}) << 2;
     QTest::newRow("tag typed before") << QByteArray("x\r\nvL/") << insertAt(2, "Q") << 1;
     QTest::newRow("tag made by a break") << QByteArray("abQvL/") << insertAt(2, "\n") << 1;
     QTest::newRow("tag split") << QByteArray("QvL/a") << insertAt(2, "\n") << 0;
@@ -73,27 +73,27 @@ void TestTextCounter::followsEdits_data() {
     QTest::newRow("everything removed") << block << removeRange(0, 54) << 0;
     QTest::newRow("pasted lines") << QByteArray("a") << insertAt(1, "\nQvL/1\nQvL/2\nQvL/3") << 3;
     QTest::newRow("blank before the tag") << QByteArray("QvL/") << insertAt(0, " ") << 0;
-    QTest::newRow("other case") << QByteArray("QVL/\r\nqvL/") << Edit([](SPadEditor &) {}) << 0;
-    QTest::newRow("undo of a removal") << block << Edit([](SPadEditor &editor) {
+    QTest::newRow("other case") << QByteArray("QVL/\r\nqvL/") << Edit([](TextEditor &) {}) << 0;
+    QTest::newRow("undo of a removal") << block << Edit([](TextEditor &editor) {
         cursorAt(editor, 0, 50).removeSelectedText();
         editor.undoLastEdit();
     }) << 2;
-    QTest::newRow("undo of the undo") << block << Edit([](SPadEditor &editor) {
+    QTest::newRow("undo of the undo") << block << Edit([](TextEditor &editor) {
         cursorAt(editor, 0, 50).removeSelectedText();
         editor.undoLastEdit();
         editor.undoLastEdit();
     }) << 0;
-    QTest::newRow("replaced") << block << Edit([](SPadEditor &editor) {
+    QTest::newRow("replaced") << block << Edit([](TextEditor &editor) {
         editor.setBytes("QvL/\nQvL/\rQvL/");
     }) << 3;
-    QTest::newRow("emptied") << block << Edit([](SPadEditor &editor) { editor.setBytes({}); }) << 0;
+    QTest::newRow("emptied") << block << Edit([](TextEditor &editor) { editor.setBytes({}); }) << 0;
 }
 
 void TestTextCounter::followsEdits() {
     QFETCH(QByteArray, text);
     QFETCH(Edit, edit);
     QFETCH(int, expected);
-    SPadEditor editor;
+    TextEditor editor;
     editor.setBytes(text.toStdString());
     QCOMPARE(editor.tagLineCount(), countByWalking(editor));
     edit(editor);
@@ -102,7 +102,7 @@ void TestTextCounter::followsEdits() {
 }
 
 void TestTextCounter::followsTyping() {
-    SPadEditor editor;
+    TextEditor editor;
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
     QTest::keyClicks(&editor, "QvL/");
@@ -140,7 +140,7 @@ void TestTextCounter::followsRandomEdits() {
                               QStringLiteral(u"\u4E2D\n\u0436"),
                               QStringLiteral(u"\U0001F600"),
                               QStringLiteral(u"a\u20AC\n")};
-    SPadEditor editor;
+    TextEditor editor;
     editor.setBytes("\xC3\xA9"); // UTF-8 from the start, so every size counts UTF-8 bytes
     // A position drawn at random, moved off the middle of a surrogate pair: the editor never
     // splits a character.
@@ -181,7 +181,7 @@ void TestTextCounter::followsRandomEdits() {
 }
 
 void TestTextCounter::survivesTheEditor() {
-    auto *editor = new SPadEditor;
+    auto *editor = new TextEditor;
     editor->setBytes("QvL/\r\nQvL/");
     QCOMPARE(editor->tagLineCount(), 2);
     delete editor; // the marks go with the document's blocks, after the editor itself

@@ -1,5 +1,5 @@
 // The editor's look: its text and background colours as colour values, and word wrap.
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 
 #include "platform/ColorValue.h"
 #include "platform/Readability.h"
@@ -21,7 +21,7 @@ QColor colorOrDefault(quint32 value, QPalette::ColorRole role, const QColor &fal
 // as they are, so the settings file keeps them, and a light theme draws black as before.
 QColor drawnTextColor(quint32 text, quint32 back) {
     const QPalette system = QApplication::palette();
-    if (text == SPadEditor::layoutTextColor && back == platform::windowColorValue &&
+    if (text == TextEditor::layoutTextColor && back == platform::windowColorValue &&
         platform::isDarkPalette(system, QPalette::Base))
         return system.color(QPalette::Text);
     return colorOrDefault(text, QPalette::Text, Qt::black);
@@ -29,18 +29,18 @@ QColor drawnTextColor(quint32 text, quint32 back) {
 
 } // namespace
 
-void SPadEditor::setTextColorValue(quint32 value) {
+void TextEditor::setTextColorValue(quint32 value) {
     m_textColor = value;
     applyColors();
 }
 
-void SPadEditor::setBackColorValue(quint32 value) {
+void TextEditor::setBackColorValue(quint32 value) {
     m_backColor = value;
     applyColors();
 }
 
 // The selection keeps its highlight while the editor does not have the focus.
-void SPadEditor::applyColors() {
+void TextEditor::applyColors() {
     QPalette colors = palette();
     colors.setColor(QPalette::Text, drawnTextColor(m_textColor, m_backColor));
     colors.setColor(QPalette::Base, colorOrDefault(m_backColor, QPalette::Base, QColor()));
@@ -50,7 +50,7 @@ void SPadEditor::applyColors() {
 }
 
 // The scroll bars stand whether or not the text needs them, as the editor is created with them.
-void SPadEditor::setWordWrap(bool on) {
+void TextEditor::setWordWrap(bool on) {
     setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);

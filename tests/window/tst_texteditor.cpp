@@ -1,6 +1,6 @@
 // The editor on its own: its bytes (encodings, line breaks, sizes, lines), the characters it
 // admits by every way in, the guarded paste, the copy's line breaks and the one-level undo.
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,13 +16,13 @@ using namespace std::string_literals;
 namespace {
 
 // Opens the protected ways in, so a test can hand the editor a null source.
-class OpenEditor : public SPadEditor {
+class OpenEditor : public TextEditor {
 public:
-    using SPadEditor::canInsertFromMimeData;
-    using SPadEditor::insertFromMimeData;
+    using TextEditor::canInsertFromMimeData;
+    using TextEditor::insertFromMimeData;
 };
 
-void select(SPadEditor &editor, int from, int to) {
+void select(TextEditor &editor, int from, int to) {
     QTextCursor cursor = editor.textCursor();
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
@@ -41,7 +41,7 @@ void typeCharacters(QWidget *editor, const QString &text) {
 
 } // namespace
 
-class TestSPadEditor : public QObject {
+class TestTextEditor : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -78,20 +78,20 @@ private:
     OpenEditor *m_editor = nullptr;
 };
 
-void TestSPadEditor::init() {
+void TestTextEditor::init() {
     m_editor = new OpenEditor;
     m_editor->resize(400, 300);
     m_editor->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_editor));
 }
 
-void TestSPadEditor::cleanup() {
+void TestTextEditor::cleanup() {
     delete m_editor;
     m_editor = nullptr;
     QGuiApplication::clipboard()->clear();
 }
 
-void TestSPadEditor::looksAsTheWindowNeeds() {
+void TestTextEditor::looksAsTheWindowNeeds() {
     QCOMPARE(m_editor->objectName(), QStringLiteral("txt_SPad"));
     QCOMPARE(m_editor->font().family(), QStringLiteral("Fixedsys"));
     QCOMPARE(m_editor->font().pointSize(), 10);
@@ -109,7 +109,7 @@ void TestSPadEditor::looksAsTheWindowNeeds() {
     QCOMPARE(m_editor->bytes(), "\t"s);
 }
 
-void TestSPadEditor::everyByteRoundTrips() {
+void TestTextEditor::everyByteRoundTrips() {
     for (int value = 1; value <= 255; ++value) {
         if (value == '\r' || value == '\n')
             continue; // line breaks, below
@@ -127,7 +127,7 @@ void TestSPadEditor::everyByteRoundTrips() {
     QCOMPARE(m_editor->byteLength(), qint64(all.size()));
 }
 
-void TestSPadEditor::setBytesNormalises_data() {
+void TestTextEditor::setBytesNormalises_data() {
     QTest::addColumn<QByteArray>("given");
     QTest::addColumn<QByteArray>("held");
     QTest::addColumn<int>("lines");
@@ -143,7 +143,7 @@ void TestSPadEditor::setBytesNormalises_data() {
     QTest::newRow("zero first") << QByteArray("\0abc", 4) << QByteArray() << 1;
 }
 
-void TestSPadEditor::setBytesNormalises() {
+void TestTextEditor::setBytesNormalises() {
     QFETCH(QByteArray, given);
     QFETCH(QByteArray, held);
     QFETCH(int, lines);
@@ -153,7 +153,7 @@ void TestSPadEditor::setBytesNormalises() {
     QCOMPARE(m_editor->lineCount(), lines);
 }
 
-void TestSPadEditor::setBytesLeavesNothingToUndo() {
+void TestTextEditor::setBytesLeavesNothingToUndo() {
     QTest::keyClicks(m_editor, "typed");
     QVERIFY(m_editor->canUndo());
     m_editor->setBytes("loaded\r\ntext");
@@ -163,7 +163,7 @@ void TestSPadEditor::setBytesLeavesNothingToUndo() {
     QCOMPARE(m_editor->bytes(), "loaded\r\ntext"s);
 }
 
-void TestSPadEditor::sizes_data() {
+void TestTextEditor::sizes_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
@@ -179,7 +179,7 @@ void TestSPadEditor::sizes_data() {
     QTest::newRow("empty lines") << QByteArray("\r\n\r\n\r\n") << 1 << 3 << 6LL << 4LL;
 }
 
-void TestSPadEditor::sizes() {
+void TestTextEditor::sizes() {
     QFETCH(QByteArray, text);
     QFETCH(int, from);
     QFETCH(int, to);
@@ -191,7 +191,7 @@ void TestSPadEditor::sizes() {
     QCOMPARE(m_editor->selectionByteLength(), selected);
 }
 
-void TestSPadEditor::linesAreTheTextsOwn() {
+void TestTextEditor::linesAreTheTextsOwn() {
     const std::string longLine(500, 'w');
     m_editor->setBytes("first\r\n" + longLine + "\r\n\r\nlast");
     m_editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -204,7 +204,7 @@ void TestSPadEditor::linesAreTheTextsOwn() {
     QCOMPARE(m_editor->line(-1), ""s);
 }
 
-void TestSPadEditor::noBreakSpaceSurvives() {
+void TestTextEditor::noBreakSpaceSurvives() {
     m_editor->setBytes("a\xA0"
                        "b");
     QCOMPARE(m_editor->bytes(), "a\xA0"
@@ -221,7 +221,7 @@ void TestSPadEditor::noBreakSpaceSurvives() {
 
 // Windows-1252 holds the euro sign; the first character it cannot hold makes the document
 // UTF-8, and every character typed before and after is kept.
-void TestSPadEditor::typedOutsideWindows1252MakesUtf8() {
+void TestTextEditor::typedOutsideWindows1252MakesUtf8() {
     typeCharacters(m_editor, QStringLiteral(u"a\u20ACb"));
     QCOMPARE(m_editor->format().encoding, cipher::Encoding::Windows1252);
     QCOMPARE(m_editor->bytes(), "a\x80"
@@ -237,7 +237,7 @@ void TestSPadEditor::typedOutsideWindows1252MakesUtf8() {
     QVERIFY(m_editor->toPlainText().endsWith(u'?'));
 }
 
-void TestSPadEditor::setBytesFindsTheEncoding_data() {
+void TestTextEditor::setBytesFindsTheEncoding_data() {
     QTest::addColumn<QByteArray>("given");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("utf8");
@@ -264,7 +264,7 @@ void TestSPadEditor::setBytesFindsTheEncoding_data() {
         << false;
 }
 
-void TestSPadEditor::setBytesFindsTheEncoding() {
+void TestTextEditor::setBytesFindsTheEncoding() {
     QFETCH(QByteArray, given);
     QFETCH(QString, text);
     QFETCH(bool, utf8);
@@ -280,7 +280,7 @@ void TestSPadEditor::setBytesFindsTheEncoding() {
 }
 
 // Sizes count UTF-8 bytes: the selection's from its two ends, across whole lines between.
-void TestSPadEditor::utf8Sizes_data() {
+void TestTextEditor::utf8Sizes_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
@@ -296,7 +296,7 @@ void TestSPadEditor::utf8Sizes_data() {
     QTest::newRow("backwards") << lines << 7 << 1 << 23LL << 12LL;
 }
 
-void TestSPadEditor::utf8Sizes() {
+void TestTextEditor::utf8Sizes() {
     QFETCH(QString, text);
     QFETCH(int, from);
     QFETCH(int, to);
@@ -315,7 +315,7 @@ void TestSPadEditor::utf8Sizes() {
              selected);
 }
 
-void TestSPadEditor::pastedTextIsAdmitted_data() {
+void TestTextEditor::pastedTextIsAdmitted_data() {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QByteArray>("held");
     QTest::addColumn<bool>("utf8");
@@ -335,7 +335,7 @@ void TestSPadEditor::pastedTextIsAdmitted_data() {
         << QStringLiteral(u"\u00E9\u0153\u2122") << QByteArray("\xE9\x9C\x99") << false;
 }
 
-void TestSPadEditor::pastedTextIsAdmitted() {
+void TestTextEditor::pastedTextIsAdmitted() {
     QFETCH(QString, clipboard);
     QFETCH(QByteArray, held);
     QFETCH(bool, utf8);
@@ -346,7 +346,7 @@ void TestSPadEditor::pastedTextIsAdmitted() {
     QCOMPARE(m_editor->byteLength(), held.size());
 }
 
-void TestSPadEditor::droppedTextIsAdmitted() {
+void TestTextEditor::droppedTextIsAdmitted() {
     QMimeData dropped;
     dropped.setText(QStringLiteral(u"d\u4E2D\nr"));
     const QPointF at(5, 5);
@@ -357,7 +357,7 @@ void TestSPadEditor::droppedTextIsAdmitted() {
     QCOMPARE(m_editor->bytes(), "d\xE4\xB8\xAD\r\nr"s);
 }
 
-void TestSPadEditor::inputMethodTextIsAdmitted() {
+void TestTextEditor::inputMethodTextIsAdmitted() {
     QInputMethodEvent composed;
     composed.setCommitString(QStringLiteral(u"\u65E5\u00E9"));
     QApplication::sendEvent(m_editor, &composed);
@@ -366,7 +366,7 @@ void TestSPadEditor::inputMethodTextIsAdmitted() {
 
 // The toolkit's own paste fails when the source holds no text; every way to paste must
 // refuse such a source and leave the text as it was.
-void TestSPadEditor::pasteWithoutTextIsRefused() {
+void TestTextEditor::pasteWithoutTextIsRefused() {
     m_editor->setBytes("kept");
     QVERIFY(!m_editor->canInsertFromMimeData(nullptr));
     m_editor->insertFromMimeData(nullptr);
@@ -387,7 +387,7 @@ void TestSPadEditor::pasteWithoutTextIsRefused() {
     QCOMPARE(m_editor->bytes(), "kept"s);
 }
 
-void TestSPadEditor::copyCarriesRealLineBreaks() {
+void TestTextEditor::copyCarriesRealLineBreaks() {
     m_editor->setBytes("one\r\ntwo\r\nthree");
     select(*m_editor, 1, 10);
     m_editor->copy();
@@ -398,7 +398,7 @@ void TestSPadEditor::copyCarriesRealLineBreaks() {
     QCOMPARE(m_editor->bytes(), "one\r\ntwo\r\nthree"s);
 }
 
-void TestSPadEditor::undoTogglesOneLevel() {
+void TestTextEditor::undoTogglesOneLevel() {
     QVERIFY(!m_editor->canUndo());
     QTest::keyClicks(m_editor, "first");
     QTest::keyClick(m_editor, Qt::Key_Return);
@@ -420,7 +420,7 @@ void TestSPadEditor::undoTogglesOneLevel() {
     QCOMPARE(m_editor->bytes(), ""s);
 }
 
-void TestSPadEditor::editAfterUndoEndsItsTurn() {
+void TestTextEditor::editAfterUndoEndsItsTurn() {
     m_editor->setBytes("base");
     m_editor->moveCursor(QTextCursor::End);
     QTest::keyClicks(m_editor, "12");
@@ -434,7 +434,7 @@ void TestSPadEditor::editAfterUndoEndsItsTurn() {
     QCOMPARE(m_editor->bytes(), "basex"s);
 }
 
-void TestSPadEditor::redoKeysDoNothing() {
+void TestTextEditor::redoKeysDoNothing() {
     QTest::keyClicks(m_editor, "abc");
     m_editor->undoLastEdit();
     QCOMPARE(m_editor->bytes(), ""s);
@@ -445,7 +445,7 @@ void TestSPadEditor::redoKeysDoNothing() {
     QCOMPARE(m_editor->bytes(), "abc"s);
 }
 
-void TestSPadEditor::contextMenuUndoFollowsOneLevel() {
+void TestTextEditor::contextMenuUndoFollowsOneLevel() {
     const auto undoItem = [this] {
         const std::unique_ptr<QMenu> menu(m_editor->createContextMenu());
         return std::pair(menu->findChild<QAction *>(QStringLiteral("edit-undo"))->isEnabled(),
@@ -465,9 +465,9 @@ void TestSPadEditor::contextMenuUndoFollowsOneLevel() {
     QCOMPARE(m_editor->bytes(), "abc"s);
 }
 
-void TestSPadEditor::reportsKeyReleaseAndMouseMove() {
-    QSignalSpy released(m_editor, &SPadEditor::keyReleased);
-    QSignalSpy moved(m_editor, &SPadEditor::mouseMoved);
+void TestTextEditor::reportsKeyReleaseAndMouseMove() {
+    QSignalSpy released(m_editor, &TextEditor::keyReleased);
+    QSignalSpy moved(m_editor, &TextEditor::mouseMoved);
     QTest::keyClick(m_editor, Qt::Key_A);
     QTest::keyClick(m_editor, Qt::Key_Left, Qt::ShiftModifier);
     QCOMPARE(released.count(), 3); // Shift's own release counts too
@@ -476,7 +476,7 @@ void TestSPadEditor::reportsKeyReleaseAndMouseMove() {
     QCOMPARE(moved.count(), 2);
 }
 
-void TestSPadEditor::declinedKeysAreLeftToShortcuts() {
+void TestTextEditor::declinedKeysAreLeftToShortcuts() {
     m_editor->declineKeys({QKeySequence(Qt::CTRL | Qt::Key_Delete)});
     const auto claims = [this](Qt::Key key) {
         QKeyEvent override(QEvent::ShortcutOverride, key, Qt::ControlModifier);
@@ -488,5 +488,5 @@ void TestSPadEditor::declinedKeysAreLeftToShortcuts() {
     QVERIFY(claims(Qt::Key_X));
 }
 
-QTEST_MAIN(TestSPadEditor)
-#include "tst_spadeditor.moc"
+QTEST_MAIN(TestTextEditor)
+#include "tst_texteditor.moc"

@@ -2,7 +2,7 @@
 // the counter's counts, lines from its blocks, the whole text built from the blocks' own
 // characters.
 #include "editor/EditorText.h"
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 #include "editor/TextCounter.h"
 
 #include <QTextBlock>
@@ -24,16 +24,16 @@ std::string joinedBytes(const QTextDocument &document, cipher::Encoding encoding
 
 } // namespace
 
-void SPadEditor::setFormat(const DocumentFormat &format) {
+void TextEditor::setFormat(const DocumentFormat &format) {
     m_format = format;
 }
 
-std::string SPadEditor::bytes() const {
+std::string TextEditor::bytes() const {
     return joinedBytes(*document(), m_format.encoding, editor_text::lineBreak,
                        std::size_t(byteLength()));
 }
 
-std::string SPadEditor::fileBytes() const {
+std::string TextEditor::fileBytes() const {
     const std::string_view mark = m_format.byteOrderMark ? cipher::utf8Mark : std::string_view();
     const std::string_view lineBreak =
         m_format.lineBreaks == LineBreaks::Lf ? std::string_view("\n") : editor_text::lineBreak;
@@ -41,12 +41,12 @@ std::string SPadEditor::fileBytes() const {
            joinedBytes(*document(), m_format.encoding, lineBreak, std::size_t(byteLength()));
 }
 
-void SPadEditor::setBytes(std::string_view bytes) {
+void TextEditor::setBytes(std::string_view bytes) {
     const DocumentFormat format = formatOfDecryptedText(bytes);
     replaceText(editor_text::fromBytes(withoutMark(bytes, format), format.encoding), format);
 }
 
-bool SPadEditor::loadText(std::string_view bytes, const DocumentFormat &format) {
+bool TextEditor::loadText(std::string_view bytes, const DocumentFormat &format) {
     const QString text = editor_text::fromBytes(bytes, format.encoding);
     if (holdsText(text)) {
         m_format = format;
@@ -57,13 +57,13 @@ bool SPadEditor::loadText(std::string_view bytes, const DocumentFormat &format) 
 }
 
 // The format is taken first, so that the change event already shows it.
-void SPadEditor::replaceText(const QString &text, const DocumentFormat &format) {
+void TextEditor::replaceText(const QString &text, const DocumentFormat &format) {
     m_format = format;
     setPlainText(text);
 }
 
 // Compares line by line, building no copy of the editor's whole text.
-bool SPadEditor::holdsText(QStringView text) const {
+bool TextEditor::holdsText(QStringView text) const {
     if (text.size() != document()->characterCount() - 1)
         return false;
     qsizetype at = 0;
@@ -78,7 +78,7 @@ bool SPadEditor::holdsText(QStringView text) const {
     return true;
 }
 
-QString SPadEditor::firstOutsideWindows1252() const {
+QString TextEditor::firstOutsideWindows1252() const {
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
         const QString line = block.text();
         const qsizetype at = editor_text::firstOutsideWindows1252(line);
@@ -88,23 +88,23 @@ QString SPadEditor::firstOutsideWindows1252() const {
     return {};
 }
 
-int SPadEditor::lineCount() const {
+int TextEditor::lineCount() const {
     return document()->blockCount();
 }
 
-std::string SPadEditor::line(int index) const {
+std::string TextEditor::line(int index) const {
     return editor_text::toBytes(document()->findBlockByNumber(index).text(), m_format.encoding);
 }
 
 // The document counts one character per line break plus one after the last line; UTF-8 adds
 // the bytes its characters take beyond one.
-qint64 SPadEditor::byteLength() const {
+qint64 TextEditor::byteLength() const {
     const QTextDocument &text = *document();
     const qint64 extra = m_format.encoding == cipher::Encoding::Utf8 ? m_counter->utf8Extra() : 0;
     return qint64(text.characterCount() - 1) + (text.blockCount() - 1) + extra;
 }
 
-qint64 SPadEditor::selectionByteLength() const {
+qint64 TextEditor::selectionByteLength() const {
     const QTextCursor cursor = textCursor();
     if (!cursor.hasSelection())
         return 0;
@@ -117,6 +117,6 @@ qint64 SPadEditor::selectionByteLength() const {
     return qint64(end - start) + lineBreaks + extra;
 }
 
-int SPadEditor::tagLineCount() const {
+int TextEditor::tagLineCount() const {
     return m_counter->tagLines();
 }

@@ -16,10 +16,10 @@
 class QMenu;
 class TextCounter;
 
-class SPadEditor : public QPlainTextEdit {
+class TextEditor : public QPlainTextEdit {
     Q_OBJECT
 public:
-    explicit SPadEditor(QWidget *parent = nullptr);
+    explicit TextEditor(QWidget *parent = nullptr);
 
     // The document's encoding, mark and line-break convention. Setting it changes no
     // character: the caller makes sure the encoding holds the text.

@@ -1,6 +1,6 @@
 // The editor's behaviour: its look, the keys it leaves to the menu, the characters it admits,
 // the guarded paste, the one-level undo, and the events that refresh the status.
-#include "editor/SPadEditor.h"
+#include "editor/TextEditor.h"
 
 #include "editor/EditorText.h"
 #include "editor/TextCounter.h"
@@ -27,7 +27,7 @@ QFont editorFont() {
 
 } // namespace
 
-SPadEditor::SPadEditor(QWidget *parent)
+TextEditor::TextEditor(QWidget *parent)
     : QPlainTextEdit(parent)
     , m_counter(new TextCounter(document()))
     , m_textColor(layoutTextColor)
@@ -41,11 +41,11 @@ SPadEditor::SPadEditor(QWidget *parent)
     viewport()->setMouseTracking(true);
 }
 
-bool SPadEditor::canUndo() const {
+bool TextEditor::canUndo() const {
     return lastCommandWasUndo() ? document()->isRedoAvailable() : document()->isUndoAvailable();
 }
 
-void SPadEditor::undoLastEdit() {
+void TextEditor::undoLastEdit() {
     // The flag is set before the text changes, so the change event already sees the new state.
     if (lastCommandWasUndo()) {
         m_undone = false;
@@ -63,25 +63,25 @@ void SPadEditor::undoLastEdit() {
 }
 
 // Any edit after an undo empties the document's redo list, which ends the undo's turn.
-bool SPadEditor::lastCommandWasUndo() const {
+bool TextEditor::lastCommandWasUndo() const {
     return m_undone && document()->isRedoAvailable();
 }
 
-void SPadEditor::removeSelection() {
+void TextEditor::removeSelection() {
     textCursor().removeSelectedText();
 }
 
-void SPadEditor::declineKeys(const QList<QKeySequence> &keys) {
+void TextEditor::declineKeys(const QList<QKeySequence> &keys) {
     m_declinedKeys = keys;
 }
 
-bool SPadEditor::isDeclined(const QKeyEvent &event) const {
+bool TextEditor::isDeclined(const QKeyEvent &event) const {
     const QKeySequence key(QKeyCombination(event.modifiers() & ~Qt::KeypadModifier,
                                            static_cast<Qt::Key>(event.key())));
     return m_declinedKeys.contains(key);
 }
 
-bool SPadEditor::event(QEvent *event) {
+bool TextEditor::event(QEvent *event) {
     // Not claiming the key lets the shortcut of the menu item run instead.
     if (event->type() == QEvent::ShortcutOverride && isDeclined(*static_cast<QKeyEvent *>(event))) {
         event->ignore();
@@ -96,13 +96,13 @@ bool SPadEditor::event(QEvent *event) {
     return handled;
 }
 
-cipher::Encoding SPadEditor::encodingToHold(QStringView text) {
+cipher::Encoding TextEditor::encodingToHold(QStringView text) {
     if (m_format.encoding == cipher::Encoding::Windows1252 && editor_text::needsUtf8(text))
         m_format.encoding = cipher::Encoding::Utf8;
     return m_format.encoding;
 }
 
-void SPadEditor::keyPressEvent(QKeyEvent *event) {
+void TextEditor::keyPressEvent(QKeyEvent *event) {
     if (event->matches(QKeySequence::Undo)) {
         undoLastEdit();
         return;
@@ -122,17 +122,17 @@ void SPadEditor::keyPressEvent(QKeyEvent *event) {
     event->setAccepted(typed.isAccepted());
 }
 
-void SPadEditor::keyReleaseEvent(QKeyEvent *event) {
+void TextEditor::keyReleaseEvent(QKeyEvent *event) {
     QPlainTextEdit::keyReleaseEvent(event);
     emit keyReleased();
 }
 
-void SPadEditor::mouseMoveEvent(QMouseEvent *event) {
+void TextEditor::mouseMoveEvent(QMouseEvent *event) {
     QPlainTextEdit::mouseMoveEvent(event);
     emit mouseMoved();
 }
 
-void SPadEditor::inputMethodEvent(QInputMethodEvent *event) {
+void TextEditor::inputMethodEvent(QInputMethodEvent *event) {
     const QString commit =
         editor_text::representable(event->commitString(), encodingToHold(event->commitString()));
     if (commit == event->commitString()) {
@@ -145,29 +145,29 @@ void SPadEditor::inputMethodEvent(QInputMethodEvent *event) {
     event->setAccepted(composed.isAccepted());
 }
 
-QMenu *SPadEditor::createContextMenu() {
+QMenu *TextEditor::createContextMenu() {
     QMenu *menu = createStandardContextMenu();
     delete menu->findChild<QAction *>(QStringLiteral("edit-redo"));
     if (auto *undoItem = menu->findChild<QAction *>(QStringLiteral("edit-undo"))) {
         disconnect(undoItem, &QAction::triggered, nullptr, nullptr);
-        connect(undoItem, &QAction::triggered, this, &SPadEditor::undoLastEdit);
+        connect(undoItem, &QAction::triggered, this, &TextEditor::undoLastEdit);
         undoItem->setEnabled(canUndo());
     }
     return menu;
 }
 
-void SPadEditor::contextMenuEvent(QContextMenuEvent *event) {
+void TextEditor::contextMenuEvent(QContextMenuEvent *event) {
     const std::unique_ptr<QMenu> menu(createContextMenu());
     menu->exec(event->globalPos());
 }
 
 // Every paste and drop comes through here. The toolkit's own paste fails on a source without
 // text (an empty clipboard), so such a source is refused before it gets there.
-bool SPadEditor::canInsertFromMimeData(const QMimeData *source) const {
+bool TextEditor::canInsertFromMimeData(const QMimeData *source) const {
     return source != nullptr && source->hasText();
 }
 
-void SPadEditor::insertFromMimeData(const QMimeData *source) {
+void TextEditor::insertFromMimeData(const QMimeData *source) {
     if (!canInsertFromMimeData(source))
         return;
     QMimeData admitted;
@@ -179,7 +179,7 @@ void SPadEditor::insertFromMimeData(const QMimeData *source) {
 // The selection goes out as plain text with real line breaks and its no-break spaces kept
 // (the toolkit's own copy turns them into plain spaces), marked secret for clipboard managers
 // unless it holds an armoured block, which is meant to be pasted into mail.
-QMimeData *SPadEditor::createMimeDataFromSelection() const {
+QMimeData *TextEditor::createMimeDataFromSelection() const {
     const QString text = textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n');
     return platform::clipboardData(text, editor_text::holdsArmouredBlock(text));
 }
