@@ -12,7 +12,6 @@
 #include "cipher/Sodium.h"
 #include "dialogs/MethodDialog.h"
 #include "dialogs/PassphraseDialog.h"
-#include "platform/Beep.h"
 #include "platform/MessageBox.h"
 
 #include <utility>
@@ -36,10 +35,9 @@ std::optional<int> askMethod(QWidget *owner) {
 
 // Only No keeps the block as it is; closing the box any other way encrypts it again.
 bool confirmEncryptingAgain(QWidget *owner) {
-    platform::messageBeep(platform::BeepKind::Question);
-    return platform::showMessageBox(owner, messageText(messages::alreadyEncrypted),
-                                    platform::MessageKind::Confirmation,
-                                    platform::Yes | platform::No) != platform::No;
+    return platform::beepAndShowMessageBox(owner, messageText(messages::alreadyEncrypted),
+                                           platform::MessageKind::Confirmation,
+                                           platform::Yes | platform::No) != platform::No;
 }
 
 // The first prompt: for Method 02, which needs a phrase, one of 1 to 64 characters with their
