@@ -10,7 +10,6 @@
 #include "cipher/Messages.h"
 #include "dialogs/MethodDialog.h"
 #include "dialogs/PassphraseDialog.h"
-#include "platform/Beep.h"
 #include "platform/MessageBox.h"
 
 
@@ -28,10 +27,9 @@ const cipher::Method *askMethod(QWidget *owner) {
 
 // Only No keeps the block as it is; closing the box any other way encrypts it again.
 bool confirmEncryptingAgain(QWidget *owner) {
-    platform::messageBeep(platform::BeepKind::Question);
-    return platform::showMessageBox(owner, messageText(messages::alreadyEncrypted),
-                                    platform::MessageKind::Confirmation,
-                                    platform::Yes | platform::No) != platform::No;
+    return platform::beepAndShowMessageBox(owner, messageText(messages::alreadyEncrypted),
+                                           platform::MessageKind::Confirmation,
+                                           platform::Yes | platform::No) != platform::No;
 }
 
 // The phrase to protect the block with, typed twice unless it is empty; empty when the user

@@ -2,7 +2,6 @@
 #include "editor/CipherDialogs.h"
 
 #include "dialogs/PassphraseDialog.h"
-#include "platform/Beep.h"
 #include "platform/MessageBox.h"
 
 namespace cipher_dialogs {
@@ -30,22 +29,20 @@ std::optional<cipher::SecretString> askRuledPhrase(PassphraseDialog &dialog,
         std::optional<cipher::SecretString> phrase = askPhrase(dialog, prompt);
         if (!phrase || !phrase->empty() || !rule.required())
             return phrase;
-        platform::messageBeep(platform::BeepKind::Hand);
-        platform::showMessageBox(dialog.parentWidget(), messageText(rule.phraseNeeded),
-                                 platform::MessageKind::Error, platform::Ok);
+        platform::beepAndShowMessageBox(dialog.parentWidget(),
+                                        messageText(rule.phraseNeeded),
+                                        platform::MessageKind::Error, platform::Ok);
     }
 }
 
 bool retryAfterMismatch(QWidget *owner, std::string_view words) {
-    platform::messageBeep(platform::BeepKind::Hand);
-    return platform::showMessageBox(owner, messageText(words), platform::MessageKind::Error,
-                                    platform::Cancel | platform::Retry) == platform::Retry;
+    return platform::beepAndShowMessageBox(owner, messageText(words), platform::MessageKind::Error,
+                                           platform::Cancel | platform::Retry) == platform::Retry;
 }
 
 void warn(QWidget *owner, std::string_view words) {
-    platform::messageBeep(platform::BeepKind::Exclamation);
-    platform::showMessageBox(owner, messageText(words), platform::MessageKind::Warning,
-                             platform::Ok);
+    platform::beepAndShowMessageBox(owner, messageText(words), platform::MessageKind::Warning,
+                                    platform::Ok);
 }
 
 } // namespace cipher_dialogs

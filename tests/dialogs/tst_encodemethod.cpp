@@ -107,10 +107,7 @@ void TestEncodeMethodDialog::method00ThenMethod01AgainAtNextShowing() {
 }
 
 void TestEncodeMethodDialog::otherWaysOutAreNotOk_data() {
-    QTest::addColumn<QString>("way");
-    QTest::newRow("Escape") << "Escape";
-    QTest::newRow("Cancel button") << "CancelBtn";
-    QTest::newRow("title-bar close button") << "close";
+    dialog_checks::addWaysOutRows("CancelBtn");
 }
 
 void TestEncodeMethodDialog::otherWaysOutAreNotOk() {
@@ -119,12 +116,7 @@ void TestEncodeMethodDialog::otherWaysOutAreNotOk() {
 
     const int result = runWith([way](QWidget *modal) {
         QTest::mouseClick(modal->findChild<QRadioButton *>("RadioButton1"), Qt::LeftButton);
-        if (way == "Escape")
-            QTest::keyClick(modal->focusWidget(), Qt::Key_Escape);
-        else if (way == "close")
-            modal->close();
-        else
-            modal->findChild<QPushButton *>(way)->click();
+        dialog_checks::leaveBy(modal, way);
     });
     QVERIFY(result != QDialog::Accepted);
     QCOMPARE(m_dialog->chosenMethod(), before);
