@@ -68,16 +68,16 @@ std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, int method) {
 
 } // namespace
 
-void MainWindow::EncryptUsingMethod1Click() {
+void MainWindow::encryptWithSpecificMethod() {
     SpecificMethodRequested = true;
-    btn_EncryptClick();
+    encryptText();
 }
 
-void MainWindow::btn_EncryptClick() {
+void MainWindow::encryptText() {
     // The request serves this one run, however it ends.
     const bool specificMethod = std::exchange(SpecificMethodRequested, false);
     // The size comes from the editor's counts: a text too long is refused before any copy.
-    if (const auto refusal = cipher::encryptRefusal(std::size_t(txt_SPad->byteLength()))) {
+    if (const auto refusal = cipher::encryptRefusal(std::size_t(m_editor->byteLength()))) {
         refuse(messageText(*refusal));
         return;
     }
@@ -90,5 +90,5 @@ void MainWindow::btn_EncryptClick() {
     const std::optional<cipher::SecretString> phrase = askNewPhrase(this, *method);
     if (!phrase)
         return;
-    cipher_work::encryptInEditor(*txt_SPad, *phrase, *method);
+    cipher_work::encryptInEditor(*m_editor, *phrase, *method);
 }

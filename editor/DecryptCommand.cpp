@@ -62,21 +62,21 @@ void MainWindow::decryptMethod02(cipher::LineList lines, const cipher::ArmouredB
         const std::optional<cipher::SecretString> phrase = askMethod02PhraseOnce(this);
         if (!phrase)
             return;
-        if (cipher_work::openMethod02InEditor(*txt_SPad, *body.value, *phrase))
+        if (cipher_work::openMethod02InEditor(*m_editor, *body.value, *phrase))
             return;
         if (!cipher_dialogs::retryAfterMismatch(this, messages::wrongPhrase))
             return;
     }
 }
 
-void MainWindow::btn_DecryptClick() {
-    if (txt_SPad->byteLength() == 0) {
+void MainWindow::decryptText() {
+    if (m_editor->byteLength() == 0) {
         refuse(cipher_dialogs::messageText(messages::noTextToDecrypt));
         return;
     }
     // The lines split from the text's bytes are its own lines whatever the editor's wrapping,
     // so the wrapping is never switched off to read them.
-    const std::string text = txt_SPad->bytes();
+    const std::string text = m_editor->bytes();
     // A block that mail quoted, indented or re-wrapped is read from its repaired lines.
     const std::vector<std::string_view> lines = cipher::splitLines(text);
     const cipher::BlockReading reading = cipher::readBlock(lines);
@@ -94,7 +94,7 @@ void MainWindow::btn_DecryptClick() {
     if (!phrase)
         return;
     const std::string_view warning =
-        cipher_work::decryptInEditor(*txt_SPad, reading.lines, *opened.value, *phrase);
+        cipher_work::decryptInEditor(*m_editor, reading.lines, *opened.value, *phrase);
     if (!warning.empty())
         cipher_dialogs::warn(this, warning);
 }
