@@ -6,15 +6,12 @@
 #include "editor/MainWindow.h"
 #include "editor/TextEditor.h"
 
-#include "cipher/ArmourFormat.h"
-#include "cipher/ArmourWriter.h"
+#include "cipher/BlockWriter.h"
 #include "cipher/Messages.h"
-#include "cipher/Sodium.h"
 #include "dialogs/MethodDialog.h"
 #include "dialogs/PassphraseDialog.h"
 #include "platform/MessageBox.h"
 
-#include <utility>
 
 namespace {
 
@@ -22,15 +19,10 @@ namespace messages = cipher::messages;
 using cipher_dialogs::askPhrase;
 using cipher_dialogs::messageText;
 
-// Plain Encrypt always writes Method 01.
-constexpr int plainEncryptMethod = 1;
-
-// The encoding-method dialog, made for this one choice; empty when closed without OK.
-std::optional<int> askMethod(QWidget *owner) {
+// The encoding-method dialog, made for this one choice; null when closed without OK.
+const cipher::Method *askMethod(QWidget *owner) {
     MethodDialog dialog(owner);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return MethodDialog::ChosenMethod();
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenMethod() : nullptr;
 }
 
 // Only No keeps the block as it is; closing the box any other way encrypts it again.
@@ -40,21 +32,14 @@ bool confirmEncryptingAgain(QWidget *owner) {
                                            platform::Yes | platform::No) != platform::No;
 }
 
-// The first prompt: for Method 02, which needs a phrase, one of 1 to 64 characters with their
-// case, asked again while empty; otherwise up to 16 capitals, or none.
-std::optional<cipher::SecretString> askFirstPhrase(PassphraseDialog &dialog, int method) {
-    if (method == cipher::method02Number)
-        return cipher_dialogs::askMethod02Phrase(dialog, messages::enterNewMethod02Phrase);
-    return askPhrase(dialog, messages::enterNewPhrase);
-}
-
 // The phrase to protect the block with, typed twice unless it is empty; empty when the user
 // gives up. One dialog serves the whole exchange: it empties itself at every showing. The
 // phrases wipe themselves when they go.
-std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, int method) {
+std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, const cipher::PhraseRule &rule) {
     PassphraseDialog dialog(owner);
     for (;;) {
-        std::optional<cipher::SecretString> phrase = askFirstPhrase(dialog, method);
+        std::optional<cipher::SecretString> phrase =
+            cipher_dialogs::askRuledPhrase(dialog, rule, rule.newPhrasePrompt);
         if (!phrase || phrase->empty())
             return phrase;
         const std::optional<cipher::SecretString> again =
@@ -69,26 +54,27 @@ std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, int method) {
 } // namespace
 
 void MainWindow::encryptWithSpecificMethod() {
-    SpecificMethodRequested = true;
-    encryptText();
+    encrypt(MethodChoice::Asked);
 }
 
 void MainWindow::encryptText() {
-    // The request serves this one run, however it ends.
-    const bool specificMethod = std::exchange(SpecificMethodRequested, false);
+    encrypt(MethodChoice::Plain);
+}
+
+void MainWindow::encrypt(MethodChoice choice) {
     // The size comes from the editor's counts: a text too long is refused before any copy.
     if (const auto refusal = cipher::encryptRefusal(std::size_t(m_editor->byteLength()))) {
         refuse(messageText(*refusal));
         return;
     }
-    const std::optional<int> method =
-        specificMethod ? askMethod(this) : std::optional<int>(plainEncryptMethod);
-    if (!method)
+    const cipher::Method *method =
+        choice == MethodChoice::Asked ? askMethod(this) : &cipher::plainEncryptMethod();
+    if (method == nullptr)
         return;
     if (IsEncryptedText() && !confirmEncryptingAgain(this))
         return;
-    const std::optional<cipher::SecretString> phrase = askNewPhrase(this, *method);
+    const std::optional<cipher::SecretString> phrase = askNewPhrase(this, method->phraseRule);
     if (!phrase)
         return;
-    cipher_work::encryptInEditor(*m_editor, *phrase, *method);
+    cipher_work::encryptInEditor(*m_editor, *method, *phrase);
 }

@@ -1,7 +1,6 @@
 // The prompts and boxes that Encrypt and Decrypt share.
 #include "editor/CipherDialogs.h"
 
-#include "cipher/Messages.h"
 #include "dialogs/PassphraseDialog.h"
 #include "platform/MessageBox.h"
 
@@ -22,14 +21,16 @@ std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::str
     return phrase;
 }
 
-std::optional<cipher::SecretString> askMethod02Phrase(PassphraseDialog &dialog, std::string_view prompt) {
-    dialog.setPhraseRule(PassphraseEdit::Rule::Method02);
+std::optional<cipher::SecretString> askRuledPhrase(PassphraseDialog &dialog,
+                                                   const cipher::PhraseRule &rule,
+                                                   std::string_view prompt) {
+    dialog.setPhraseRule(rule);
     for (;;) {
         std::optional<cipher::SecretString> phrase = askPhrase(dialog, prompt);
-        if (!phrase || !phrase->empty())
+        if (!phrase || !phrase->empty() || !rule.required())
             return phrase;
         platform::beepAndShowMessageBox(dialog.parentWidget(),
-                                        messageText(cipher::messages::phraseNeeded),
+                                        messageText(rule.phraseNeeded),
                                         platform::MessageKind::Error, platform::Ok);
     }
 }

@@ -2,7 +2,6 @@
 // from them, and the refresh of the status panels and tool buttons.
 #pragma once
 
-#include "cipher/ArmourReader.h"
 #include "editor/CommandTable.h"
 #include "platform/Failure.h"
 #include "platform/FileDialogs.h"
@@ -18,6 +17,9 @@ class QToolButton;
 class TextEditor;
 struct DisplaySettings;
 struct DocumentFormat;
+namespace cipher {
+class DecryptSession;
+}
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -86,9 +88,13 @@ private:
     // DecryptCommand.cpp); the Help menu and About (HelpCommands.cpp).
     void encryptText();
     void encryptWithSpecificMethod();
+    // Encrypt's course, with the method plain Encrypt writes or one asked in the method dialog.
+    enum class MethodChoice { Plain, Asked };
+    void encrypt(MethodChoice choice);
     void decryptText();
-    // Decrypt's course for a Method 02 block (DecryptCommand.cpp).
-    void decryptMethod02(cipher::LineList lines, const cipher::ArmouredBlock &block);
+    // Decrypt's course once what the text holds is found: the phrase asked for as often as the
+    // user retries, then the text, its warning and report (DecryptCommand.cpp).
+    void decrypt(cipher::DecryptSession &session);
     void showHelpContents();
     void searchHelp();
     void showHowToUseHelp();
@@ -114,9 +120,6 @@ private:
     void applyDisplaySettings(const DisplaySettings &settings);
     // The command-line file at start-up: loaded when it exists, else the stop beep and a box.
     void openCommandLineFile(const QString &name);
-
-    // Set by Encrypt With Specific Method for the one run of Encrypt it starts.
-    bool SpecificMethodRequested = false;
 
     // One menu item per row of the command table, and its tool button (none for a command
     // without one), in the table's order.

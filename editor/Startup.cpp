@@ -11,7 +11,6 @@
 #include <QFileInfo>
 
 void MainWindow::FormCreate(const QString &commandLineFile) {
-    SpecificMethodRequested = false;
     {
         const platform::ProfileFile settingsFile{QString::fromLatin1(settingsFileName)};
         DisplaySettings settings = displaySettings();
