@@ -53,17 +53,17 @@ std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, const cipher::P
 
 } // namespace
 
-void MainWindow::EncryptUsingMethod1Click() {
+void MainWindow::encryptWithSpecificMethod() {
     encrypt(MethodChoice::Asked);
 }
 
-void MainWindow::btn_EncryptClick() {
+void MainWindow::encryptText() {
     encrypt(MethodChoice::Plain);
 }
 
 void MainWindow::encrypt(MethodChoice choice) {
     // The size comes from the editor's counts: a text too long is refused before any copy.
-    if (const auto refusal = cipher::encryptRefusal(std::size_t(txt_SPad->byteLength()))) {
+    if (const auto refusal = cipher::encryptRefusal(std::size_t(m_editor->byteLength()))) {
         refuse(messageText(*refusal));
         return;
     }
@@ -76,5 +76,5 @@ void MainWindow::encrypt(MethodChoice choice) {
     const std::optional<cipher::SecretString> phrase = askNewPhrase(this, method->phraseRule);
     if (!phrase)
         return;
-    cipher_work::encryptInEditor(*txt_SPad, *method, *phrase);
+    cipher_work::encryptInEditor(*m_editor, *method, *phrase);
 }

@@ -32,7 +32,7 @@ void MainWindow::decrypt(cipher::DecryptSession &session) {
     };
     for (;;) {
         const cipher::Outcome<std::string_view> opened =
-            cipher_work::openInEditor(*txt_SPad, session, ask);
+            cipher_work::openInEditor(*m_editor, session, ask);
         if (opened) {
             if (!opened.value->empty())
                 cipher_dialogs::warn(this, *opened.value);
@@ -49,15 +49,15 @@ void MainWindow::decrypt(cipher::DecryptSession &session) {
     }
 }
 
-void MainWindow::btn_DecryptClick() {
-    if (txt_SPad->byteLength() == 0) {
+void MainWindow::decryptText() {
+    if (m_editor->byteLength() == 0) {
         refuse(cipher_dialogs::messageText(messages::noTextToDecrypt));
         return;
     }
     // The lines split from the text's bytes are its own lines whatever the editor's wrapping,
     // so the wrapping is never switched off to read them. A block that mail quoted, indented or
     // re-wrapped is read from its repaired lines.
-    const std::string text = txt_SPad->bytes();
+    const std::string text = m_editor->bytes();
     const std::vector<std::string_view> lines = cipher::splitLines(text);
     const auto session = cipher::openDecryptSession(lines);
     if (!session) {
