@@ -12,6 +12,9 @@
 
 namespace {
 
+// The most that a line entry holds.
+constexpr int entryCapacity = 32767;
+
 // Rewrites every text the entry is given into what a phrase may hold, and accepts it.
 class PhraseFilter : public QValidator {
 public:
@@ -52,13 +55,13 @@ QChar phraseChar(QChar c) {
     return cipher::phraseCharacterHeld(upper.unicode()) ? upper : c;
 }
 
-// A Method 02 phrase keeps every character as typed, up to 64 of them (a character outside
+// A phrase that keeps every character as typed, up to `limit` of them (a character outside
 // the basic plane is one character, two UTF-16 units); a zero character is dropped.
-QString method02Phrase(const QString &text, int &cursor) {
+QString phraseAsTyped(const QString &text, int &cursor, qsizetype limit) {
     QString result;
-    int characters = 0;
+    qsizetype characters = 0;
     int newCursor = -1;
-    for (qsizetype i = 0; i < text.size() && characters < PassphraseEdit::maxMethod02Length; ++i) {
+    for (qsizetype i = 0; i < text.size() && characters < limit; ++i) {
         if (newCursor < 0 && i >= cursor)
             newCursor = int(result.size());
         if (text[i].isNull())
@@ -87,8 +90,10 @@ PassphraseEdit::PassphraseEdit(QWidget *parent)
 
 void PassphraseEdit::setRule(Rule rule) {
     m_rule = rule;
-    // Room for 64 characters outside the basic plane; the filter counts the characters.
-    setMaxLength(rule == Rule::Method02 ? 2 * maxMethod02Length : maxPhraseLength);
+    // Room for 64 characters outside the basic plane; the filter counts the characters. Any
+    // length is as much as the entry can hold.
+    const int lengths[] = {maxPhraseLength, 2 * maxMethod02Length, entryCapacity};
+    setMaxLength(lengths[int(rule)]);
     clear();
 }
 
@@ -96,7 +101,7 @@ void PassphraseEdit::setRule(Rule rule) {
 cipher::SecretString PassphraseEdit::phraseBytes() const {
     const QString shown = text();
     cipher::SecretString bytes;
-    if (m_rule == Rule::Method02) {
+    if (m_rule != Rule::Methods00And01) {
         QByteArray utf8 = shown.toUtf8();
         bytes.assign(utf8.constData(), std::size_t(utf8.size()));
         cipher::secret::wipe(utf8.data(), std::size_t(utf8.size()));
@@ -111,7 +116,9 @@ cipher::SecretString PassphraseEdit::phraseBytes() const {
 QString PassphraseEdit::normalised(const QString &text, int &cursor, Rule rule, bool &refused) {
     refused = false;
     if (rule == Rule::Method02)
-        return method02Phrase(text, cursor);
+        return phraseAsTyped(text, cursor, PassphraseEdit::maxMethod02Length);
+    if (rule == Rule::AnyLength)
+        return phraseAsTyped(text, cursor, text.size());
     QString result;
     result.reserve(text.size());
     int newCursor = -1;

@@ -51,21 +51,10 @@ std::optional<cipher::SecretString> askFirstPhrase(PassphraseDialog &dialog, int
 }
 
 // The phrase to protect the block with, typed twice unless it is empty; empty when the user
-// gives up. One dialog serves the whole exchange: it empties itself at every showing. The
-// phrases wipe themselves when they go.
+// gives up. The phrases wipe themselves when they go.
 std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, int method) {
-    PassphraseDialog dialog(owner);
-    for (;;) {
-        std::optional<cipher::SecretString> phrase = askFirstPhrase(dialog, method);
-        if (!phrase || phrase->empty())
-            return phrase;
-        const std::optional<cipher::SecretString> again =
-            askPhrase(dialog, messages::confirmPhrase);
-        if (again && *again == *phrase)
-            return phrase;
-        if (!again || !cipher_dialogs::retryAfterMismatch(owner, messages::phrasesDiffer))
-            return std::nullopt;
-    }
+    return cipher_dialogs::askConfirmedPhrase(
+        owner, [method](PassphraseDialog &dialog) { return askFirstPhrase(dialog, method); });
 }
 
 } // namespace

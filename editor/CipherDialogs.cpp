@@ -23,15 +23,40 @@ std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::str
     return phrase;
 }
 
-std::optional<cipher::SecretString> askMethod02Phrase(PassphraseDialog &dialog, std::string_view prompt) {
-    dialog.setPhraseRule(PassphraseEdit::Rule::Method02);
+std::optional<cipher::SecretString> askRequiredPhrase(PassphraseDialog &dialog,
+                                                      std::string_view prompt,
+                                                      PassphraseEdit::Rule rule,
+                                                      std::string_view neededWords) {
+    dialog.setPhraseRule(rule);
     for (;;) {
         std::optional<cipher::SecretString> phrase = askPhrase(dialog, prompt);
         if (!phrase || !phrase->empty())
             return phrase;
         platform::messageBeep(platform::BeepKind::Hand);
-        platform::showMessageBox(dialog.parentWidget(), messageText(cipher::messages::phraseNeeded),
+        platform::showMessageBox(dialog.parentWidget(), messageText(neededWords),
                                  platform::MessageKind::Error, platform::Ok);
+    }
+}
+
+std::optional<cipher::SecretString> askMethod02Phrase(PassphraseDialog &dialog,
+                                                      std::string_view prompt) {
+    return askRequiredPhrase(dialog, prompt, PassphraseEdit::Rule::Method02,
+                             cipher::messages::phraseNeeded);
+}
+
+std::optional<cipher::SecretString> askConfirmedPhrase(QWidget *owner,
+                                                       const FirstPhraseAsk &askFirst) {
+    PassphraseDialog dialog(owner);
+    for (;;) {
+        std::optional<cipher::SecretString> phrase = askFirst(dialog);
+        if (!phrase || phrase->empty())
+            return phrase;
+        const std::optional<cipher::SecretString> again =
+            askPhrase(dialog, cipher::messages::confirmPhrase);
+        if (again && *again == *phrase)
+            return phrase;
+        if (!again || !retryAfterMismatch(owner, cipher::messages::phrasesDiffer))
+            return std::nullopt;
     }
 }
 

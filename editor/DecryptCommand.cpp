@@ -4,6 +4,7 @@
 #include "editor/CipherDialogs.h"
 #include "editor/CipherWork.h"
 #include "editor/MainWindow.h"
+#include "editor/OpenPgpCommands.h"
 #include "editor/TextEditor.h"
 
 #include "cipher/ArmourDecoder.h"
@@ -82,6 +83,10 @@ void MainWindow::btn_DecryptClick() {
     const cipher::BlockReading reading = cipher::readBlock(lines);
     const cipher::Outcome<cipher::ArmouredBlock> &opened = reading.opened;
     if (!opened) {
+        // Only a text without a block of ours is read as an OpenPGP message.
+        if (!IsEncryptedText() &&
+            openpgp_commands::decryptInEditor(this, *txt_SPad, text))
+            return;
         refuse(cipher_dialogs::messageText(opened.refusal));
         return;
     }

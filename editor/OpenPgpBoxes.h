@@ -1,0 +1,18 @@
+// The boxes of the window's OpenPGP side. GnuPG's user IDs and words are UTF-8, so they are
+// shown as UTF-8, unlike the cipher's plain ASCII words.
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+class QWidget;
+
+namespace openpgp_boxes {
+
+// UTF-8 words as a box or prompt shows them.
+QString shown(std::string_view words);
+
+// A refusal: the stop beep, then an error box with the words and OK.
+void refuse(QWidget *owner, std::string_view words);
+
+} // namespace openpgp_boxes
