@@ -3,6 +3,7 @@
 // is "*".
 #include "dialogs/PassphraseEdit.h"
 
+#include "cipher/Method.h"
 #include "cipher/PhraseCase.h"
 #include "platform/Beep.h"
 #include "platform/CodePage.h"
@@ -11,9 +12,6 @@
 #include <QValidator>
 
 namespace {
-
-// The most that a line entry holds.
-constexpr int entryCapacity = 32767;
 
 // Rewrites every text the entry is given into what a phrase may hold, and accepts it.
 class PhraseFilter : public QValidator {
@@ -55,13 +53,13 @@ QChar phraseChar(QChar c) {
     return cipher::phraseCharacterHeld(upper.unicode()) ? upper : c;
 }
 
-// A phrase that keeps every character as typed, up to `limit` of them (a character outside
-// the basic plane is one character, two UTF-16 units); a zero character is dropped.
-QString phraseAsTyped(const QString &text, int &cursor, qsizetype limit) {
+// A phrase kept as typed keeps every character, up to the rule's number of them (a character
+// outside the basic plane is one character, two UTF-16 units); a zero character is dropped.
+QString phraseAsTyped(const QString &text, int &cursor, std::size_t maxCharacters) {
     QString result;
-    qsizetype characters = 0;
+    std::size_t characters = 0;
     int newCursor = -1;
-    for (qsizetype i = 0; i < text.size() && characters < limit; ++i) {
+    for (qsizetype i = 0; i < text.size() && characters < maxCharacters; ++i) {
         if (newCursor < 0 && i >= cursor)
             newCursor = int(result.size());
         if (text[i].isNull())
@@ -75,12 +73,19 @@ QString phraseAsTyped(const QString &text, int &cursor, qsizetype limit) {
     return result;
 }
 
+// The most UTF-16 units the rule's characters take: two for a character outside the basic
+// plane where the phrase is kept as typed; the filter counts the characters themselves.
+int maxUnits(const cipher::PhraseRule &rule) {
+    return int(rule.upperCased() ? rule.maxCharacters : 2 * rule.maxCharacters);
+}
+
 } // namespace
 
 PassphraseEdit::PassphraseEdit(QWidget *parent)
-    : QLineEdit(parent) {
+    : QLineEdit(parent)
+    , m_rule(&cipher::plainEncryptMethod().phraseRule) {
     setEchoMode(QLineEdit::Password);
-    setMaxLength(maxPhraseLength);
+    setMaxLength(maxUnits(*m_rule));
     setValidator(new PhraseFilter(this));
     // The widget keeps only a guarded pointer to its style, so owning it here is safe.
     auto *style = new AsteriskStyle;
@@ -88,12 +93,9 @@ PassphraseEdit::PassphraseEdit(QWidget *parent)
     setStyle(style);
 }
 
-void PassphraseEdit::setRule(Rule rule) {
-    m_rule = rule;
-    // Room for 64 characters outside the basic plane; the filter counts the characters. Any
-    // length is as much as the entry can hold.
-    const int lengths[] = {maxPhraseLength, 2 * maxMethod02Length, entryCapacity};
-    setMaxLength(lengths[int(rule)]);
+void PassphraseEdit::setRule(const cipher::PhraseRule &rule) {
+    m_rule = &rule;
+    setMaxLength(maxUnits(rule));
     clear();
 }
 
@@ -101,7 +103,7 @@ void PassphraseEdit::setRule(Rule rule) {
 cipher::SecretString PassphraseEdit::phraseBytes() const {
     const QString shown = text();
     cipher::SecretString bytes;
-    if (m_rule != Rule::Methods00And01) {
+    if (!m_rule->upperCased()) {
         QByteArray utf8 = shown.toUtf8();
         bytes.assign(utf8.constData(), std::size_t(utf8.size()));
         cipher::secret::wipe(utf8.data(), std::size_t(utf8.size()));
@@ -113,12 +115,11 @@ cipher::SecretString PassphraseEdit::phraseBytes() const {
     return bytes;
 }
 
-QString PassphraseEdit::normalised(const QString &text, int &cursor, Rule rule, bool &refused) {
+QString PassphraseEdit::normalised(const QString &text, int &cursor,
+                                   const cipher::PhraseRule &rule, bool &refused) {
     refused = false;
-    if (rule == Rule::Method02)
-        return phraseAsTyped(text, cursor, PassphraseEdit::maxMethod02Length);
-    if (rule == Rule::AnyLength)
-        return phraseAsTyped(text, cursor, text.size());
+    if (!rule.upperCased())
+        return phraseAsTyped(text, cursor, rule.maxCharacters);
     QString result;
     result.reserve(text.size());
     int newCursor = -1;

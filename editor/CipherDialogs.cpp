@@ -3,7 +3,6 @@
 
 #include "cipher/Messages.h"
 #include "dialogs/PassphraseDialog.h"
-#include "platform/Beep.h"
 #include "platform/MessageBox.h"
 
 namespace cipher_dialogs {
@@ -23,32 +22,23 @@ std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::str
     return phrase;
 }
 
-std::optional<cipher::SecretString> askRequiredPhrase(PassphraseDialog &dialog,
-                                                      std::string_view prompt,
-                                                      PassphraseEdit::Rule rule,
-                                                      std::string_view neededWords) {
+std::optional<cipher::SecretString>
+askRuledPhrase(PassphraseDialog &dialog, const cipher::PhraseRule &rule, std::string_view prompt) {
     dialog.setPhraseRule(rule);
     for (;;) {
         std::optional<cipher::SecretString> phrase = askPhrase(dialog, prompt);
-        if (!phrase || !phrase->empty())
+        if (!phrase || !phrase->empty() || !rule.required())
             return phrase;
-        platform::messageBeep(platform::BeepKind::Hand);
-        platform::showMessageBox(dialog.parentWidget(), messageText(neededWords),
-                                 platform::MessageKind::Error, platform::Ok);
+        platform::beepAndShowMessageBox(dialog.parentWidget(), messageText(rule.phraseNeeded),
+                                        platform::MessageKind::Error, platform::Ok);
     }
 }
 
-std::optional<cipher::SecretString> askMethod02Phrase(PassphraseDialog &dialog,
-                                                      std::string_view prompt) {
-    return askRequiredPhrase(dialog, prompt, PassphraseEdit::Rule::Method02,
-                             cipher::messages::phraseNeeded);
-}
-
-std::optional<cipher::SecretString> askConfirmedPhrase(QWidget *owner,
-                                                       const FirstPhraseAsk &askFirst) {
+std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, const cipher::PhraseRule &rule) {
     PassphraseDialog dialog(owner);
     for (;;) {
-        std::optional<cipher::SecretString> phrase = askFirst(dialog);
+        std::optional<cipher::SecretString> phrase =
+            askRuledPhrase(dialog, rule, rule.newPhrasePrompt);
         if (!phrase || phrase->empty())
             return phrase;
         const std::optional<cipher::SecretString> again =
@@ -61,15 +51,13 @@ std::optional<cipher::SecretString> askConfirmedPhrase(QWidget *owner,
 }
 
 bool retryAfterMismatch(QWidget *owner, std::string_view words) {
-    platform::messageBeep(platform::BeepKind::Hand);
-    return platform::showMessageBox(owner, messageText(words), platform::MessageKind::Error,
-                                    platform::Cancel | platform::Retry) == platform::Retry;
+    return platform::beepAndShowMessageBox(owner, messageText(words), platform::MessageKind::Error,
+                                           platform::Cancel | platform::Retry) == platform::Retry;
 }
 
 void warn(QWidget *owner, std::string_view words) {
-    platform::messageBeep(platform::BeepKind::Exclamation);
-    platform::showMessageBox(owner, messageText(words), platform::MessageKind::Warning,
-                             platform::Ok);
+    platform::beepAndShowMessageBox(owner, messageText(words), platform::MessageKind::Warning,
+                                    platform::Ok);
 }
 
 } // namespace cipher_dialogs

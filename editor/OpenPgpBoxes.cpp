@@ -1,7 +1,6 @@
 // The boxes of the window's OpenPGP side.
 #include "editor/OpenPgpBoxes.h"
 
-#include "platform/Beep.h"
 #include "platform/MessageBox.h"
 
 namespace openpgp_boxes {
@@ -11,8 +10,8 @@ QString shown(std::string_view words) {
 }
 
 void refuse(QWidget *owner, std::string_view words) {
-    platform::messageBeep(platform::BeepKind::Hand);
-    platform::showMessageBox(owner, shown(words), platform::MessageKind::Error, platform::Ok);
+    platform::beepAndShowMessageBox(owner, shown(words), platform::MessageKind::Error,
+                                    platform::Ok);
 }
 
 } // namespace openpgp_boxes

@@ -3,11 +3,16 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <string_view>
 
 class QWidget;
 
 namespace openpgp_boxes {
+
+// GnuPG sets no limit to a phrase: the longest the passphrase entry holds, in characters
+// outside the basic plane (two units each).
+inline constexpr std::size_t longestPhrase = 16383;
 
 // UTF-8 words as a box or prompt shows them.
 QString shown(std::string_view words);

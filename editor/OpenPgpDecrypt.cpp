@@ -10,7 +10,6 @@
 
 #include "dialogs/PassphraseDialog.h"
 #include "openpgp/OpenPgp.h"
-#include "platform/Beep.h"
 #include "platform/MessageBox.h"
 #include "platform/WaitCursor.h"
 
@@ -18,12 +17,17 @@
 
 namespace {
 
+// GnuPG's phrases: any characters with their case, as long as the entry holds; an empty one is
+// GnuPG's to refuse.
+const cipher::PhraseRule gnupgPhraseRule{
+    cipher::PhraseRule::Characters::AsTyped, 0, openpgp_boxes::longestPhrase, {}, {}};
+
 // Asks for the phrase that GnuPG wants, naming the key as GnuPG does, in a new passphrase dialog
 // that keeps any character and its case, of any length.
 std::optional<cipher::SecretString> askPhrase(QWidget *owner,
                                               const openpgp::PhraseRequest &request) {
     PassphraseDialog dialog(owner);
-    dialog.setPhraseRule(PassphraseEdit::Rule::AnyLength);
+    dialog.setPhraseRule(gnupgPhraseRule);
     dialog.setPrompt(openpgp_boxes::shown(request.prompt));
     const bool given = dialog.exec() == QDialog::Accepted;
     std::optional<cipher::SecretString> phrase;
@@ -60,9 +64,7 @@ void reportSignature(QWidget *owner, const openpgp::SignatureReport &signature) 
     if (words.empty())
         return;
     const bool bad = signature.verdict == openpgp::SignatureVerdict::Bad;
-    if (bad)
-        platform::messageBeep(platform::BeepKind::Exclamation);
-    platform::showMessageBox(
+    platform::beepAndShowMessageBox(
         owner, openpgp_boxes::shown(words),
         bad ? platform::MessageKind::Warning : platform::MessageKind::Information, platform::Ok);
 }

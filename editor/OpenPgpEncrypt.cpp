@@ -8,7 +8,6 @@
 #include "editor/OpenPgpBoxes.h"
 #include "editor/TextEditor.h"
 
-#include "dialogs/PassphraseDialog.h"
 #include "dialogs/RecipientsDialog.h"
 #include "openpgp/OpenPgp.h"
 #include "platform/WaitCursor.h"
@@ -17,9 +16,11 @@
 
 namespace {
 
-constexpr std::string_view enterMessagePhrase = "Enter a phrase to protect the OpenPGP message:";
-constexpr std::string_view messagePhraseNeeded =
-    "An OpenPGP message protected by a phrase needs a phrase.  Enter a phrase.";
+// A message's phrase: any characters with their case, as long as the entry holds, never empty.
+const cipher::PhraseRule messagePhraseRule{
+    cipher::PhraseRule::Characters::AsTyped, 1, openpgp_boxes::longestPhrase,
+    "Enter a phrase to protect the OpenPGP message:",
+    "An OpenPGP message protected by a phrase needs a phrase.  Enter a phrase."};
 
 // What the recipients dialog offers: the keys that can encrypt, and whether the keyring holds
 // a secret key of the user's.
@@ -70,13 +71,6 @@ std::optional<std::vector<std::string>> askRecipients(QWidget *owner) {
     return recipientsOf(dialog, keyring.keys);
 }
 
-std::optional<cipher::SecretString> askMessagePhrase(QWidget *owner) {
-    return cipher_dialogs::askConfirmedPhrase(owner, [](PassphraseDialog &dialog) {
-        return cipher_dialogs::askRequiredPhrase(
-            dialog, enterMessagePhrase, PassphraseEdit::Rule::AnyLength, messagePhraseNeeded);
-    });
-}
-
 } // namespace
 
 namespace openpgp_commands {
@@ -86,7 +80,7 @@ void encryptInEditor(QWidget *owner, TextEditor &editor) {
     if (!recipients)
         return;
     std::optional<cipher::SecretString> phrase;
-    if (recipients->empty() && !(phrase = askMessagePhrase(owner)))
+    if (recipients->empty() && !(phrase = cipher_dialogs::askNewPhrase(owner, messagePhraseRule)))
         return;
     platform::WaitCursor busy;
     const std::string text = editor.bytes();

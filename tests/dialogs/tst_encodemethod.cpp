@@ -2,6 +2,7 @@
 // the other ways out, the refusal without a choice, the layout, and the Help topic.
 #include "DialogChecks.h"
 #include "ModalAnswerer.h"
+#include "cipher/KeystreamMethods.h"
 #include "dialogs/MethodDialog.h"
 #include "platform/Beep.h"
 #include "platform/Help.h"
@@ -47,7 +48,6 @@ private:
 
 void TestEncodeMethodDialog::initTestCase() {
     platform::setHelpFile(QStringLiteral("QVL.HLP"));
-    QCOMPARE(MethodDialog::ChosenMethod(), 0);
 }
 
 void TestEncodeMethodDialog::cleanupTestCase() {
@@ -78,7 +78,7 @@ void TestEncodeMethodDialog::enterAtOnceGivesMethod01() {
         QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(MethodDialog::ChosenMethod(), 1);
+    QCOMPARE(m_dialog->chosenMethod(), &cipher::method01);
 }
 
 void TestEncodeMethodDialog::method00ThenMethod01AgainAtNextShowing() {
@@ -87,7 +87,7 @@ void TestEncodeMethodDialog::method00ThenMethod01AgainAtNextShowing() {
         modal->findChild<QPushButton *>("OKBtn")->click();
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(MethodDialog::ChosenMethod(), 0);
+    QCOMPARE(m_dialog->chosenMethod(), &cipher::method00);
 
     m_dialog->open();
     QVERIFY(radio("RadioButton2")->isChecked());
@@ -103,7 +103,7 @@ void TestEncodeMethodDialog::method00ThenMethod01AgainAtNextShowing() {
         QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(MethodDialog::ChosenMethod(), 1);
+    QCOMPARE(m_dialog->chosenMethod(), &cipher::method01);
 }
 
 void TestEncodeMethodDialog::otherWaysOutAreNotOk_data() {
@@ -112,14 +112,14 @@ void TestEncodeMethodDialog::otherWaysOutAreNotOk_data() {
 
 void TestEncodeMethodDialog::otherWaysOutAreNotOk() {
     QFETCH(QString, way);
-    const int before = MethodDialog::ChosenMethod();
+    const cipher::Method *before = m_dialog->chosenMethod();
 
     const int result = runWith([way](QWidget *modal) {
         QTest::mouseClick(modal->findChild<QRadioButton *>("RadioButton1"), Qt::LeftButton);
         dialog_checks::leaveBy(modal, way);
     });
     QVERIFY(result != QDialog::Accepted);
-    QCOMPARE(MethodDialog::ChosenMethod(), before);
+    QCOMPARE(m_dialog->chosenMethod(), before);
 }
 
 void TestEncodeMethodDialog::okWithoutChoiceIsRefused() {
