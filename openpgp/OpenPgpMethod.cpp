@@ -10,6 +10,14 @@
 namespace openpgp {
 namespace {
 
+// GnuPG sets no limit to a phrase: the most the passphrase entry holds, in characters outside
+// the basic plane (two units each).
+constexpr std::size_t longestPhrase = 16383;
+
+// The phrase GnuPG asks for, of a key or of a message: an empty one is GnuPG's to refuse.
+const cipher::PhraseRule askedPhrase{cipher::PhraseRule::Characters::AsTyped, 0, longestPhrase,
+                                     {}, {}};
+
 constexpr std::string_view newPhrasePrompt = "Enter a phrase to protect the OpenPGP message:";
 constexpr std::string_view phraseNeeded =
     "An OpenPGP message protected by a phrase needs a phrase.  Enter a phrase.";
@@ -73,7 +81,7 @@ public:
 
     cipher::Outcome<cipher::DecodedText> open(const cipher::PhraseSource &ask) override {
         Decryption decrypted = m_session.attempt(
-            [&ask](const PhraseRequest &request) { return ask({request.prompt, phraseRule}); });
+            [&ask](const PhraseRequest &request) { return ask({request.prompt, askedPhrase}); });
         if (decrypted.refusal != Refusal::None)
             return cipher::refused<cipher::DecodedText>(reasonOf(decrypted.refusal),
                                                         std::move(decrypted.words));
@@ -81,10 +89,7 @@ public:
         return {cipher::DecodedText{std::move(decrypted.text), cipher::Verdict::Verified}, {}};
     }
     std::string report() const override { return describe(m_signature); }
-    bool reportWarns() const override {
-        return m_signature.verdict == SignatureVerdict::Bad ||
-               m_signature.verdict == SignatureVerdict::UnknownKey;
-    }
+    bool reportWarns() const override { return m_signature.verdict == SignatureVerdict::Bad; }
 
 private:
     openpgp::DecryptSession m_session;
@@ -107,8 +112,8 @@ std::optional<cipher::OpenedSession> findSession(cipher::LineList lines) {
 
 } // namespace
 
-// GnuPG takes a phrase of any length; a phrase is needed when no key is chosen.
-const cipher::PhraseRule phraseRule{cipher::PhraseRule::Characters::AsTyped, 1, 1024,
+// A message without a recipient needs a phrase.
+const cipher::PhraseRule phraseRule{cipher::PhraseRule::Characters::AsTyped, 1, longestPhrase,
                                     newPhrasePrompt,
                                     phraseNeeded};
 
