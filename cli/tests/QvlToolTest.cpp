@@ -1,20 +1,20 @@
 // The qvl tool end to end: exit statuses, messages on standard error, output bytes and the
 // passphrase file's rules.
 #include "QvlRun.h"
-#include "RowName.h"
 
 #include "cipher/ArmourWriter.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
 #include "cipher/Method02.h"
 
-#include "PrivateMemory.h"
+#include "tests/cipher/RowName.h"
+#include "tests/support/PrivateMemory.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-using testing_cipher::QvlSandbox;
+using testing_qvl::QvlSandbox;
 
 namespace {
 
