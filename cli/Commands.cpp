@@ -8,7 +8,6 @@
 #include "Phrase.h"
 
 #include "cipher/ArmourDecoder.h"
-#include "cipher/ArmourDetection.h"
 #include "cipher/ArmourReader.h"
 #include "cipher/ArmourWriter.h"
 #include "cipher/BlockReading.h"
@@ -130,7 +129,7 @@ int runDecrypt(const Options &options) {
     const cipher::BlockReading reading = cipher::readBlock(lines);
     const auto &block = reading.opened;
     // Only a text without a block of ours is read as an OpenPGP message.
-    if (!block && !cipher::IsEncryptedText(lines))
+    if (!block && !cipher::locateBlock(lines))
         if (const auto message = openpgp::findMessage(text))
             return decryptOpenPgp(*message, fromFile);
     if (!block)
@@ -156,7 +155,7 @@ int runDetect(const Options &options) {
     const std::string text = readInput(options.input);
     const auto lines = cipher::splitLines(text);
     // A block that only the mail repair reads counts too, and so does an OpenPGP message.
-    const bool found = cipher::IsEncryptedText(lines) || cipher::readBlock(lines).isRepaired() ||
+    const bool found = cipher::locateBlock(lines) || cipher::readBlock(lines).isRepaired() ||
                        openpgp::findMessage(text).has_value();
     return found ? Done : NoBlockDetected;
 }
