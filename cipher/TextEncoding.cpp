@@ -78,6 +78,12 @@ bool holdsHighByte(std::string_view bytes) {
 
 } // namespace
 
+std::size_t utf8Characters(std::string_view bytes) {
+    return static_cast<std::size_t>(std::count_if(bytes.begin(), bytes.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
 bool isValidUtf8(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {

@@ -18,6 +18,9 @@ inline constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
 // U+10FFFF, no sequence cut short.
 bool isValidUtf8(std::string_view bytes);
 
+// The number of characters of UTF-8: the bytes that do not continue a character.
+std::size_t utf8Characters(std::string_view bytes);
+
 // Hands each character of well-formed UTF-8 to `take`, in order; false when the bytes are not
 // well-formed (after the characters before the first fault).
 bool forEachUtf8Character(std::string_view bytes, const std::function<void(char32_t)> &take);

@@ -9,7 +9,6 @@
 
 #include "cipher/ArmourFormat.h"
 #include "cipher/Messages.h"
-#include "cipher/Method02.h"
 #include "cipher/PhraseCase.h"
 #include "cipher/TextEncoding.h"
 
@@ -86,16 +85,19 @@ cipher::SecretString readTerminalLine(int terminal) {
     throw CliError("qvl: the phrase " + source + " " + why, UsageOrFileError);
 }
 
-} // namespace
+[[noreturn]] void refuseLength(const std::string &source, const cipher::PhraseRule &rule) {
+    refusePhrase(source, "is longer than " + std::to_string(rule.maxCharacters) + " characters");
+}
 
-cipher::SecretString acceptPhrase(std::string_view typed, const std::string &source) {
+cipher::SecretString acceptCapitals(std::string_view typed, const std::string &source,
+                                    const cipher::PhraseRule &rule) {
     if (typed.size() > maxPhraseLineBytes)
-        refusePhrase(source, "is longer than 16 characters");
+        refuseLength(source, rule);
     const cipher::SecretString phrase = windows1252Phrase(typed, source);
     if (phrase.find('\0') != std::string::npos)
         refusePhrase(source, "holds a zero byte");
-    if (phrase.size() > cipher::maxPhraseLength)
-        refusePhrase(source, "is longer than 16 characters");
+    if (phrase.size() > rule.maxCharacters)
+        refuseLength(source, rule);
     cipher::SecretString upper(phrase);
     for (char &byte : upper)
         byte = cipher::upperCasePhraseByte(byte);
@@ -103,27 +105,32 @@ cipher::SecretString acceptPhrase(std::string_view typed, const std::string &sou
 }
 
 // Checked where it stands: no copy of the phrase in other characters is ever made.
-cipher::SecretString acceptMethod02Phrase(std::string_view typed, const std::string &source) {
+cipher::SecretString acceptAsTyped(std::string_view typed, const std::string &source,
+                                   const cipher::PhraseRule &rule) {
     if (!cipher::isValidUtf8(typed))
         refusePhrase(source, "is not UTF-8");
     if (typed.find('\0') != std::string_view::npos)
         refusePhrase(source, "holds a zero byte");
-    const std::size_t characters = cipher::method02::phraseCharacters(typed);
-    if (characters == 0)
-        throw CliError(std::string(cipher::messages::phraseNeeded), UsageOrFileError);
-    if (characters > cipher::method02::maxPhraseCharacters)
-        refusePhrase(source, "is longer than 64 characters");
+    const std::size_t characters = cipher::phraseCharacters(rule, typed);
+    if (characters == 0 && rule.required())
+        throw CliError(std::string(rule.phraseNeeded), UsageOrFileError);
+    if (characters > rule.maxCharacters)
+        refuseLength(source, rule);
     return cipher::SecretString(typed);
 }
 
-cipher::SecretString acceptPhrase(const TypedPhrase &typed, int method) {
-    const bool method02 = method == cipher::method02Number;
+} // namespace
+
+cipher::SecretString acceptPhrase(std::string_view typed, const std::string &source,
+                                  const cipher::PhraseRule &rule) {
+    return rule.upperCased() ? acceptCapitals(typed, source, rule)
+                             : acceptAsTyped(typed, source, rule);
+}
+
+cipher::SecretString acceptPhrase(const TypedPhrase &typed, const cipher::PhraseRule &rule) {
     if (typed.cut)
-        refusePhrase(typed.source,
-                     method02 ? "is longer than 64 characters" : "is longer than 16 characters");
-    if (method02)
-        return acceptMethod02Phrase(typed.bytes, typed.source);
-    return acceptPhrase(typed.bytes, typed.source);
+        refuseLength(typed.source, rule);
+    return acceptPhrase(typed.bytes, typed.source, rule);
 }
 
 TypedPhrase phraseFromFile(const std::string &path) {

@@ -77,7 +77,7 @@ QString PassphraseDialog::prompt() const {
     return lab_PWord->text();
 }
 
-void PassphraseDialog::setPhraseRule(PassphraseEdit::Rule rule) {
+void PassphraseDialog::setPhraseRule(const cipher::PhraseRule &rule) {
     txt_PWord->setRule(rule);
 }
 

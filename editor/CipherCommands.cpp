@@ -6,16 +6,12 @@
 #include "editor/MainWindow.h"
 #include "editor/TextEditor.h"
 
-#include "cipher/ArmourFormat.h"
-#include "cipher/ArmourWriter.h"
+#include "cipher/BlockWriter.h"
 #include "cipher/Messages.h"
-#include "cipher/Sodium.h"
 #include "dialogs/MethodDialog.h"
 #include "dialogs/PassphraseDialog.h"
-#include "platform/Beep.h"
 #include "platform/MessageBox.h"
 
-#include <utility>
 
 namespace {
 
@@ -23,40 +19,27 @@ namespace messages = cipher::messages;
 using cipher_dialogs::askPhrase;
 using cipher_dialogs::messageText;
 
-// Plain Encrypt always writes Method 01.
-constexpr int plainEncryptMethod = 1;
-
-// The encoding-method dialog, made for this one choice; empty when closed without OK.
-std::optional<int> askMethod(QWidget *owner) {
+// The encoding-method dialog, made for this one choice; null when closed without OK.
+const cipher::Method *askMethod(QWidget *owner) {
     MethodDialog dialog(owner);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return MethodDialog::ChosenMethod();
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenMethod() : nullptr;
 }
 
 // Only No keeps the block as it is; closing the box any other way encrypts it again.
 bool confirmEncryptingAgain(QWidget *owner) {
-    platform::messageBeep(platform::BeepKind::Question);
-    return platform::showMessageBox(owner, messageText(messages::alreadyEncrypted),
-                                    platform::MessageKind::Confirmation,
-                                    platform::Yes | platform::No) != platform::No;
-}
-
-// The first prompt: for Method 02, which needs a phrase, one of 1 to 64 characters with their
-// case, asked again while empty; otherwise up to 16 capitals, or none.
-std::optional<cipher::SecretString> askFirstPhrase(PassphraseDialog &dialog, int method) {
-    if (method == cipher::method02Number)
-        return cipher_dialogs::askMethod02Phrase(dialog, messages::enterNewMethod02Phrase);
-    return askPhrase(dialog, messages::enterNewPhrase);
+    return platform::beepAndShowMessageBox(owner, messageText(messages::alreadyEncrypted),
+                                           platform::MessageKind::Confirmation,
+                                           platform::Yes | platform::No) != platform::No;
 }
 
 // The phrase to protect the block with, typed twice unless it is empty; empty when the user
 // gives up. One dialog serves the whole exchange: it empties itself at every showing. The
 // phrases wipe themselves when they go.
-std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, int method) {
+std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, const cipher::PhraseRule &rule) {
     PassphraseDialog dialog(owner);
     for (;;) {
-        std::optional<cipher::SecretString> phrase = askFirstPhrase(dialog, method);
+        std::optional<cipher::SecretString> phrase =
+            cipher_dialogs::askRuledPhrase(dialog, rule, rule.newPhrasePrompt);
         if (!phrase || phrase->empty())
             return phrase;
         const std::optional<cipher::SecretString> again =
@@ -71,26 +54,27 @@ std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, int method) {
 } // namespace
 
 void MainWindow::EncryptUsingMethod1Click() {
-    SpecificMethodRequested = true;
-    btn_EncryptClick();
+    encrypt(MethodChoice::Asked);
 }
 
 void MainWindow::btn_EncryptClick() {
-    // The request serves this one run, however it ends.
-    const bool specificMethod = std::exchange(SpecificMethodRequested, false);
+    encrypt(MethodChoice::Plain);
+}
+
+void MainWindow::encrypt(MethodChoice choice) {
     // The size comes from the editor's counts: a text too long is refused before any copy.
     if (const auto refusal = cipher::encryptRefusal(std::size_t(txt_SPad->byteLength()))) {
         refuse(messageText(*refusal));
         return;
     }
-    const std::optional<int> method =
-        specificMethod ? askMethod(this) : std::optional<int>(plainEncryptMethod);
-    if (!method)
+    const cipher::Method *method =
+        choice == MethodChoice::Asked ? askMethod(this) : &cipher::plainEncryptMethod();
+    if (method == nullptr)
         return;
     if (IsEncryptedText() && !confirmEncryptingAgain(this))
         return;
-    const std::optional<cipher::SecretString> phrase = askNewPhrase(this, *method);
+    const std::optional<cipher::SecretString> phrase = askNewPhrase(this, method->phraseRule);
     if (!phrase)
         return;
-    cipher_work::encryptInEditor(*txt_SPad, *phrase, *method);
+    cipher_work::encryptInEditor(*txt_SPad, *method, *phrase);
 }

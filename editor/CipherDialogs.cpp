@@ -1,9 +1,7 @@
 // The prompts and boxes that Encrypt and Decrypt share.
 #include "editor/CipherDialogs.h"
 
-#include "cipher/Messages.h"
 #include "dialogs/PassphraseDialog.h"
-#include "platform/Beep.h"
 #include "platform/MessageBox.h"
 
 namespace cipher_dialogs {
@@ -23,28 +21,28 @@ std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::str
     return phrase;
 }
 
-std::optional<cipher::SecretString> askMethod02Phrase(PassphraseDialog &dialog, std::string_view prompt) {
-    dialog.setPhraseRule(PassphraseEdit::Rule::Method02);
+std::optional<cipher::SecretString> askRuledPhrase(PassphraseDialog &dialog,
+                                                   const cipher::PhraseRule &rule,
+                                                   std::string_view prompt) {
+    dialog.setPhraseRule(rule);
     for (;;) {
         std::optional<cipher::SecretString> phrase = askPhrase(dialog, prompt);
-        if (!phrase || !phrase->empty())
+        if (!phrase || !phrase->empty() || !rule.required())
             return phrase;
-        platform::messageBeep(platform::BeepKind::Hand);
-        platform::showMessageBox(dialog.parentWidget(), messageText(cipher::messages::phraseNeeded),
-                                 platform::MessageKind::Error, platform::Ok);
+        platform::beepAndShowMessageBox(dialog.parentWidget(),
+                                        messageText(rule.phraseNeeded),
+                                        platform::MessageKind::Error, platform::Ok);
     }
 }
 
 bool retryAfterMismatch(QWidget *owner, std::string_view words) {
-    platform::messageBeep(platform::BeepKind::Hand);
-    return platform::showMessageBox(owner, messageText(words), platform::MessageKind::Error,
-                                    platform::Cancel | platform::Retry) == platform::Retry;
+    return platform::beepAndShowMessageBox(owner, messageText(words), platform::MessageKind::Error,
+                                           platform::Cancel | platform::Retry) == platform::Retry;
 }
 
 void warn(QWidget *owner, std::string_view words) {
-    platform::messageBeep(platform::BeepKind::Exclamation);
-    platform::showMessageBox(owner, messageText(words), platform::MessageKind::Warning,
-                             platform::Ok);
+    platform::beepAndShowMessageBox(owner, messageText(words), platform::MessageKind::Warning,
+                                    platform::Ok);
 }
 
 } // namespace cipher_dialogs

@@ -4,7 +4,6 @@
 #include "editor/TextEditor.h"
 #include "editor/MainWindow.h"
 
-#include "platform/Beep.h"
 #include "platform/MessageBox.h"
 
 #include <QClipboard>
@@ -12,17 +11,15 @@
 #include <QMimeData>
 
 void MainWindow::refuse(const QString &text) {
-    platform::messageBeep(platform::BeepKind::Hand);
-    platform::showMessageBox(this, text, platform::MessageKind::Error, platform::Ok);
+    platform::beepAndShowMessageBox(this, text, platform::MessageKind::Error, platform::Ok);
 }
 
 void MainWindow::btn_NewClick() {
     if (txt_SPad->byteLength() > 0) {
-        platform::messageBeep(platform::BeepKind::Question);
         // Only No keeps the text; closing the box any other way lets it go.
-        if (platform::showMessageBox(this, QStringLiteral("Clear text for new document?"),
-                                     platform::MessageKind::Confirmation,
-                                     platform::Yes | platform::No) == platform::No)
+        if (platform::beepAndShowMessageBox(this, QStringLiteral("Clear text for new document?"),
+                                            platform::MessageKind::Confirmation,
+                                            platform::Yes | platform::No) == platform::No)
             return;
     }
     txt_SPad->setBytes({});

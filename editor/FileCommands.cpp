@@ -3,7 +3,6 @@
 #include "editor/EditorCapacity.h"
 #include "editor/MainWindow.h"
 #include "editor/TextEditor.h"
-#include "platform/Beep.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"
@@ -20,10 +19,9 @@ void warnOfZeroByte(QWidget *parent, std::size_t bytesAfter) {
     const QString lost =
         bytesAfter == 1 ? QStringLiteral("The 1 byte after it was not loaded.")
                         : QStringLiteral("The %1 bytes after it were not loaded.").arg(bytesAfter);
-    platform::messageBeep(platform::BeepKind::Exclamation);
-    platform::showMessageBox(parent,
-                             QStringLiteral("The text ends at a zero byte in the file.  ") + lost,
-                             platform::MessageKind::Warning, platform::Ok);
+    platform::beepAndShowMessageBox(
+        parent, QStringLiteral("The text ends at a zero byte in the file.  ") + lost,
+        platform::MessageKind::Warning, platform::Ok);
 }
 
 } // namespace
@@ -33,8 +31,7 @@ void MainWindow::btn_OpenClick() {
     if (name.isEmpty())
         return;
     if (txt_SPad->byteLength() > 0) {
-        platform::messageBeep(platform::BeepKind::Question);
-        const auto answer = platform::showMessageBox(
+        const auto answer = platform::beepAndShowMessageBox(
             this, QStringLiteral("Replace existing text with the contents of the selected file?"),
             platform::MessageKind::Confirmation, platform::Yes | platform::No);
         if (answer == platform::No)

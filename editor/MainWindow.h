@@ -2,7 +2,6 @@
 // commands reached from them, and the refresh of the status panels and tool buttons.
 #pragma once
 
-#include "cipher/ArmourReader.h"
 #include "platform/Failure.h"
 #include "platform/FileDialogs.h"
 
@@ -19,6 +18,9 @@ class QToolButton;
 class TextEditor;
 struct DisplaySettings;
 struct DocumentFormat;
+namespace cipher {
+class DecryptSession;
+}
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -84,9 +86,13 @@ private:
     // DecryptCommand.cpp); the Help menu and About (HelpCommands.cpp).
     void btn_EncryptClick();
     void EncryptUsingMethod1Click();
+    // Encrypt's course, with the method plain Encrypt writes or one asked in the method dialog.
+    enum class MethodChoice { Plain, Asked };
+    void encrypt(MethodChoice choice);
     void btn_DecryptClick();
-    // Decrypt's course for a Method 02 block (DecryptCommand.cpp).
-    void decryptMethod02(cipher::LineList lines, const cipher::ArmouredBlock &block);
+    // Decrypt's course once what the text holds is found: the phrase asked for as often as the
+    // user retries, then the text, its warning and report (DecryptCommand.cpp).
+    void decrypt(cipher::DecryptSession &session);
     void Contents1Click();
     void SearchforHelpOn1Click();
     void HowtoUseHelp1Click();
@@ -112,9 +118,6 @@ private:
     void applyDisplaySettings(const DisplaySettings &settings);
     // The command-line file at start-up: loaded when it exists, else the stop beep and a box.
     void openCommandLineFile(const QString &name);
-
-    // Set by Encrypt With Specific Method for the one run of Encrypt it starts.
-    bool SpecificMethodRequested = false;
 
     QMenu *Action1 = nullptr;
     QAction *New1 = nullptr;

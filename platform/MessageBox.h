@@ -29,4 +29,10 @@ using MessageButtons = unsigned;
 MessageButton showMessageBox(QWidget *parent, const QString &text, MessageKind kind,
                              MessageButtons buttons);
 
+// The beep that belongs to the kind of box (the stop beep before an error, the question beep
+// before a confirmation, the exclamation beep before a warning; none before a note), then the
+// box as showMessageBox shows it.
+MessageButton beepAndShowMessageBox(QWidget *parent, const QString &text, MessageKind kind,
+                                    MessageButtons buttons);
+
 } // namespace platform

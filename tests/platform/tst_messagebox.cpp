@@ -27,6 +27,8 @@ private slots:
     void applicationErrorBoxAddsFullStop();
     void guardShowsFailureAndGoesOn();
     void beepsAreRecordedByKind();
+    void beepSoundsBeforeItsBox_data();
+    void beepSoundsBeforeItsBox();
     void waitCursorRestoresOnEveryPath();
 };
 
@@ -171,6 +173,34 @@ void TestMessageBox::beepsAreRecordedByKind() {
     const std::vector<BeepKind> expected{BeepKind::Hand, BeepKind::Question, BeepKind::Exclamation};
     QVERIFY(recordedBeeps() == expected);
     QCOMPARE(int(recordedBeeps().front()), 16);
+}
+
+void TestMessageBox::beepSoundsBeforeItsBox_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("beep");
+    QTest::newRow("warning") << int(MessageKind::Warning) << 48;
+    QTest::newRow("error") << int(MessageKind::Error) << 16;
+    QTest::newRow("information, no beep") << int(MessageKind::Information) << 0;
+    QTest::newRow("confirmation") << int(MessageKind::Confirmation) << 32;
+}
+
+// The beep of the box's own kind, already sounded when the box appears; the box answers.
+void TestMessageBox::beepSoundsBeforeItsBox() {
+    QFETCH(int, kind);
+    QFETCH(int, beep);
+    clearRecordedBeeps();
+    std::vector<BeepKind> heardWhenShown;
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *box) {
+        heardWhenShown = recordedBeeps();
+        QTest::keyClick(box->focusWidget(), Qt::Key_Escape);
+    });
+    QCOMPARE(beepAndShowMessageBox(nullptr, QStringLiteral("x"), MessageKind(kind), Yes | No), No);
+    QVERIFY(answerer.done());
+    const std::vector<BeepKind> expected =
+        beep == 0 ? std::vector<BeepKind>{} : std::vector<BeepKind>{BeepKind(beep)};
+    QVERIFY(heardWhenShown == expected);
+    QVERIFY(recordedBeeps() == heardWhenShown);
 }
 
 void TestMessageBox::waitCursorRestoresOnEveryPath() {
