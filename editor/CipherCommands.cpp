@@ -71,7 +71,7 @@ void MainWindow::encrypt(MethodChoice choice) {
         choice == MethodChoice::Asked ? askMethod(this) : &cipher::plainEncryptMethod();
     if (method == nullptr)
         return;
-    if (IsEncryptedText() && !confirmEncryptingAgain(this))
+    if (holdsArmouredBlock() && !confirmEncryptingAgain(this))
         return;
     const std::optional<cipher::SecretString> phrase = askNewPhrase(this, method->phraseRule);
     if (!phrase)
