@@ -9,14 +9,11 @@
 #include "cipher/BlockWriter.h"
 #include "cipher/Messages.h"
 #include "dialogs/MethodDialog.h"
-#include "dialogs/PassphraseDialog.h"
 #include "platform/MessageBox.h"
-
 
 namespace {
 
 namespace messages = cipher::messages;
-using cipher_dialogs::askPhrase;
 using cipher_dialogs::messageText;
 
 // The encoding-method dialog, made for this one choice; null when closed without OK.
@@ -30,25 +27,6 @@ bool confirmEncryptingAgain(QWidget *owner) {
     return platform::beepAndShowMessageBox(owner, messageText(messages::alreadyEncrypted),
                                            platform::MessageKind::Confirmation,
                                            platform::Yes | platform::No) != platform::No;
-}
-
-// The phrase to protect the block with, typed twice unless it is empty; empty when the user
-// gives up. One dialog serves the whole exchange: it empties itself at every showing. The
-// phrases wipe themselves when they go.
-std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, const cipher::PhraseRule &rule) {
-    PassphraseDialog dialog(owner);
-    for (;;) {
-        std::optional<cipher::SecretString> phrase =
-            cipher_dialogs::askRuledPhrase(dialog, rule, rule.newPhrasePrompt);
-        if (!phrase || phrase->empty())
-            return phrase;
-        const std::optional<cipher::SecretString> again =
-            askPhrase(dialog, messages::confirmPhrase);
-        if (again && *again == *phrase)
-            return phrase;
-        if (!again || !cipher_dialogs::retryAfterMismatch(owner, messages::phrasesDiffer))
-            return std::nullopt;
-    }
 }
 
 } // namespace
@@ -73,7 +51,8 @@ void MainWindow::encrypt(MethodChoice choice) {
         return;
     if (holdsArmouredBlock() && !confirmEncryptingAgain(this))
         return;
-    const std::optional<cipher::SecretString> phrase = askNewPhrase(this, method->phraseRule);
+    const std::optional<cipher::SecretString> phrase =
+        cipher_dialogs::askNewPhrase(this, method->phraseRule);
     if (!phrase)
         return;
     cipher_work::encryptInEditor(*m_editor, *method, *phrase);

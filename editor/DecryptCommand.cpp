@@ -4,6 +4,7 @@
 #include "editor/CipherDialogs.h"
 #include "editor/CipherWork.h"
 #include "editor/MainWindow.h"
+#include "editor/OpenPgpCommands.h"
 #include "editor/TextEditor.h"
 
 #include "cipher/DecryptSession.h"
@@ -61,6 +62,9 @@ void MainWindow::decryptText() {
     const std::vector<std::string_view> lines = cipher::splitLines(text);
     const auto session = cipher::openDecryptSession(lines);
     if (!session) {
+        // Only a text without a block of ours is read as an OpenPGP message.
+        if (!IsEncryptedText() && openpgp_commands::decryptInEditor(this, *m_editor, text))
+            return;
         refuse(cipher_dialogs::messageText(session.refusal));
         return;
     }
