@@ -63,7 +63,7 @@ void MainWindow::decryptText() {
     const auto session = cipher::openDecryptSession(lines);
     if (!session) {
         // Only a text without a block of ours is read as an OpenPGP message.
-        if (!IsEncryptedText() && openpgp_commands::decryptInEditor(this, *m_editor, text))
+        if (!holdsArmouredBlock() && openpgp_commands::decryptInEditor(this, *m_editor, text))
             return;
         refuse(cipher_dialogs::messageText(session.refusal));
         return;
