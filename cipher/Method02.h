@@ -13,6 +13,11 @@
 
 namespace cipher::method02 {
 
+// The header's method field, and the format version Method 02 blocks carry (2.00): older
+// copies, which refuse any method above 1, then name the version that reads it.
+inline constexpr std::int32_t headerMethod = 2;
+inline constexpr std::int32_t headerVersion = 200;
+
 // A phrase is 1 to 64 characters, any characters, taken as UTF-8 bytes with their case.
 extern const PhraseRule phraseRule;
 

@@ -47,13 +47,20 @@ std::vector<std::string> writeMethod02(std::string_view text, std::string_view p
 // Method 02 in a block of format version 2.00 or later: an older version's block naming method
 // 02 is none that was ever written.
 bool namesMethod02(const Header &header) {
-    return header.method == method02Number && header.version >= method02Version;
+    return header.method == headerMethod && header.version >= headerVersion;
 }
+
+constexpr std::size_t maxPhraseCharacters = 64;
+const std::string characterRange = "1 to " + std::to_string(maxPhraseCharacters) + " characters";
+const std::string newPhrasePrompt =
+    "Enter a phrase to password-protect (" + characterRange + "):";
+const std::string phraseNeeded =
+    "Method 02 needs a phrase.  Enter a phrase of " + characterRange + ".";
 
 } // namespace
 
-const PhraseRule phraseRule{PhraseRule::Characters::AsTyped, 1, 64,
-                            messages::enterNewMethod02Phrase, messages::phraseNeeded};
+const PhraseRule phraseRule{PhraseRule::Characters::AsTyped, 1, maxPhraseCharacters,
+                            newPhrasePrompt, phraseNeeded};
 
 const Method method{"Method 02",
                     "Strong protection.  Requires version 2.00 or higher to decrypt.",

@@ -9,9 +9,11 @@
 
 #include "cipher/ArmourFormat.h"
 #include "cipher/Messages.h"
+#include "cipher/Method.h"
 #include "cipher/PhraseCase.h"
 #include "cipher/TextEncoding.h"
 
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <termios.h>
@@ -20,9 +22,18 @@
 namespace qvl {
 namespace {
 
-// The most bytes of a phrase line that are read: what 64 characters of UTF-8 take at most, so
-// that a longer line is known to be too long for any method.
-constexpr std::size_t maxPhraseLineBytes = 256;
+// The most bytes of a phrase line that are read: what the longest phrase any method takes needs
+// at most in UTF-8 (four bytes a character), so that a longer line is known to be too long.
+// Found at the first call, when every method's rule stands.
+std::size_t maxPhraseLineBytes() {
+    static const std::size_t limit = [] {
+        std::size_t characters = 0;
+        for (const cipher::Method *method : cipher::methods())
+            characters = std::max(characters, method->phraseRule.maxCharacters);
+        return 4 * characters;
+    }();
+    return limit;
+}
 
 // The terminal and its settings from before the prompt, for the signal handler.
 int g_terminal = -1;
@@ -73,10 +84,10 @@ void say(int terminal, std::string_view text) {
 cipher::SecretString readTerminalLine(int terminal) {
     cipher::SecretString line;
     // Room for every byte kept, so the line never moves and leaves a copy behind.
-    line.reserve(maxPhraseLineBytes + 1);
+    line.reserve(maxPhraseLineBytes() + 1);
     char c = 0;
     while (::read(terminal, &c, 1) == 1 && c != '\n')
-        if (line.size() <= maxPhraseLineBytes && c != '\r')
+        if (line.size() <= maxPhraseLineBytes() && c != '\r')
             line += c;
     return line;
 }
@@ -91,7 +102,7 @@ cipher::SecretString readTerminalLine(int terminal) {
 
 cipher::SecretString acceptCapitals(std::string_view typed, const std::string &source,
                                     const cipher::PhraseRule &rule) {
-    if (typed.size() > maxPhraseLineBytes)
+    if (typed.size() > maxPhraseLineBytes())
         refuseLength(source, rule);
     const cipher::SecretString phrase = windows1252Phrase(typed, source);
     if (phrase.find('\0') != std::string::npos)
@@ -134,7 +145,7 @@ cipher::SecretString acceptPhrase(const TypedPhrase &typed, const cipher::Phrase
 }
 
 TypedPhrase phraseFromFile(const std::string &path) {
-    const FirstLine line = readFirstLine(path, maxPhraseLineBytes);
+    const FirstLine line = readFirstLine(path, maxPhraseLineBytes());
     std::string_view phrase = line.bytes;
     // Editors on some systems begin a UTF-8 file with the mark; it is no part of the phrase.
     if (phrase.starts_with(cipher::utf8Mark))
@@ -156,7 +167,7 @@ std::optional<TypedPhrase> phraseFromTerminal(std::string_view prompt) {
         say(terminal, "\n");
     }
     ::close(terminal);
-    const bool cut = typed.size() > maxPhraseLineBytes;
+    const bool cut = typed.size() > maxPhraseLineBytes();
     return TypedPhrase{std::move(typed), "typed", cut};
 }
 

@@ -94,6 +94,10 @@ QString PassphraseDialog::helpContextFor(const QString &prompt) {
         return QStringLiteral("Help_Password2");
     if (prompt.contains(QLatin1String("Re-enter")))
         return QStringLiteral("Help_Password3");
+    if (prompt.contains(QLatin1String("OpenPGP")) ||
+        prompt.startsWith(QLatin1String("Enter the passphrase of the key ")) ||
+        prompt.startsWith(QLatin1String("Enter the phrase of the message")))
+        return QStringLiteral("Help_OpenPgp");
     return QStringLiteral("Help_Password1");
 }
 

@@ -33,7 +33,9 @@ public:
     void forgetPhrase();
 
     // The help topic for a prompt: "Help_Password2" when it holds "This text", else
-    // "Help_Password3" when it holds "Re-enter", else "Help_Password1" (case matters).
+    // "Help_Password3" when it holds "Re-enter", else "Help_OpenPgp" for GnuPG's prompts (the
+    // passphrase of a key or the phrase of a message) and any prompt naming OpenPGP, else
+    // "Help_Password1" (case matters).
     static QString helpContextFor(const QString &prompt);
 
     // Jumps to the help topic of the prompt shown; the dialog stays open as it is.

@@ -9,14 +9,11 @@
 #include "cipher/BlockWriter.h"
 #include "cipher/Messages.h"
 #include "dialogs/MethodDialog.h"
-#include "dialogs/PassphraseDialog.h"
 #include "platform/MessageBox.h"
-
 
 namespace {
 
 namespace messages = cipher::messages;
-using cipher_dialogs::askPhrase;
 using cipher_dialogs::messageText;
 
 // The encoding-method dialog, made for this one choice; null when closed without OK.
@@ -32,38 +29,19 @@ bool confirmEncryptingAgain(QWidget *owner) {
                                            platform::Yes | platform::No) != platform::No;
 }
 
-// The phrase to protect the block with, typed twice unless it is empty; empty when the user
-// gives up. One dialog serves the whole exchange: it empties itself at every showing. The
-// phrases wipe themselves when they go.
-std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, const cipher::PhraseRule &rule) {
-    PassphraseDialog dialog(owner);
-    for (;;) {
-        std::optional<cipher::SecretString> phrase =
-            cipher_dialogs::askRuledPhrase(dialog, rule, rule.newPhrasePrompt);
-        if (!phrase || phrase->empty())
-            return phrase;
-        const std::optional<cipher::SecretString> again =
-            askPhrase(dialog, messages::confirmPhrase);
-        if (again && *again == *phrase)
-            return phrase;
-        if (!again || !cipher_dialogs::retryAfterMismatch(owner, messages::phrasesDiffer))
-            return std::nullopt;
-    }
-}
-
 } // namespace
 
-void MainWindow::EncryptUsingMethod1Click() {
+void MainWindow::encryptWithSpecificMethod() {
     encrypt(MethodChoice::Asked);
 }
 
-void MainWindow::btn_EncryptClick() {
+void MainWindow::encryptText() {
     encrypt(MethodChoice::Plain);
 }
 
 void MainWindow::encrypt(MethodChoice choice) {
     // The size comes from the editor's counts: a text too long is refused before any copy.
-    if (const auto refusal = cipher::encryptRefusal(std::size_t(txt_SPad->byteLength()))) {
+    if (const auto refusal = cipher::encryptRefusal(std::size_t(m_editor->byteLength()))) {
         refuse(messageText(*refusal));
         return;
     }
@@ -71,10 +49,11 @@ void MainWindow::encrypt(MethodChoice choice) {
         choice == MethodChoice::Asked ? askMethod(this) : &cipher::plainEncryptMethod();
     if (method == nullptr)
         return;
-    if (IsEncryptedText() && !confirmEncryptingAgain(this))
+    if (holdsArmouredBlock() && !confirmEncryptingAgain(this))
         return;
-    const std::optional<cipher::SecretString> phrase = askNewPhrase(this, method->phraseRule);
+    const std::optional<cipher::SecretString> phrase =
+        cipher_dialogs::askNewPhrase(this, method->phraseRule);
     if (!phrase)
         return;
-    cipher_work::encryptInEditor(*txt_SPad, *method, *phrase);
+    cipher_work::encryptInEditor(*m_editor, *method, *phrase);
 }

@@ -1,6 +1,7 @@
 // The prompts and boxes that Encrypt and Decrypt share.
 #include "editor/CipherDialogs.h"
 
+#include "cipher/Messages.h"
 #include "dialogs/PassphraseDialog.h"
 #include "platform/MessageBox.h"
 
@@ -21,17 +22,31 @@ std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::str
     return phrase;
 }
 
-std::optional<cipher::SecretString> askRuledPhrase(PassphraseDialog &dialog,
-                                                   const cipher::PhraseRule &rule,
-                                                   std::string_view prompt) {
+std::optional<cipher::SecretString>
+askRuledPhrase(PassphraseDialog &dialog, const cipher::PhraseRule &rule, std::string_view prompt) {
     dialog.setPhraseRule(rule);
     for (;;) {
         std::optional<cipher::SecretString> phrase = askPhrase(dialog, prompt);
         if (!phrase || !phrase->empty() || !rule.required())
             return phrase;
-        platform::beepAndShowMessageBox(dialog.parentWidget(),
-                                        messageText(rule.phraseNeeded),
+        platform::beepAndShowMessageBox(dialog.parentWidget(), messageText(rule.phraseNeeded),
                                         platform::MessageKind::Error, platform::Ok);
+    }
+}
+
+std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, const cipher::PhraseRule &rule) {
+    PassphraseDialog dialog(owner);
+    for (;;) {
+        std::optional<cipher::SecretString> phrase =
+            askRuledPhrase(dialog, rule, rule.newPhrasePrompt);
+        if (!phrase || phrase->empty())
+            return phrase;
+        const std::optional<cipher::SecretString> again =
+            askPhrase(dialog, cipher::messages::confirmPhrase);
+        if (again && *again == *phrase)
+            return phrase;
+        if (!again || !retryAfterMismatch(owner, cipher::messages::phrasesDiffer))
+            return std::nullopt;
     }
 }
 

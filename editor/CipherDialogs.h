@@ -23,9 +23,13 @@ std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::str
 
 // The same under a method's phrase rule: where the rule needs a phrase, an empty one gets the
 // stop beep and a box saying so, then the prompt again.
-std::optional<cipher::SecretString> askRuledPhrase(PassphraseDialog &dialog,
-                                                   const cipher::PhraseRule &rule,
-                                                   std::string_view prompt);
+std::optional<cipher::SecretString>
+askRuledPhrase(PassphraseDialog &dialog, const cipher::PhraseRule &rule, std::string_view prompt);
+
+// A new phrase under the rule, typed twice unless it is empty; empty when the user gives up.
+// One dialog serves the whole exchange: it empties itself at every showing. The phrases wipe
+// themselves when they go.
+std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, const cipher::PhraseRule &rule);
 
 // A phrase that does not match: the stop beep and an error box with Cancel and Retry, Enter
 // pressing Retry and Escape Cancel. True when the user chose Retry.

@@ -4,6 +4,7 @@
 #include "editor/CipherDialogs.h"
 #include "editor/CipherWork.h"
 #include "editor/MainWindow.h"
+#include "editor/OpenPgpCommands.h"
 #include "editor/TextEditor.h"
 
 #include "cipher/DecryptSession.h"
@@ -32,7 +33,7 @@ void MainWindow::decrypt(cipher::DecryptSession &session) {
     };
     for (;;) {
         const cipher::Outcome<std::string_view> opened =
-            cipher_work::openInEditor(*txt_SPad, session, ask);
+            cipher_work::openInEditor(*m_editor, session, ask);
         if (opened) {
             if (!opened.value->empty())
                 cipher_dialogs::warn(this, *opened.value);
@@ -49,18 +50,21 @@ void MainWindow::decrypt(cipher::DecryptSession &session) {
     }
 }
 
-void MainWindow::btn_DecryptClick() {
-    if (txt_SPad->byteLength() == 0) {
+void MainWindow::decryptText() {
+    if (m_editor->byteLength() == 0) {
         refuse(cipher_dialogs::messageText(messages::noTextToDecrypt));
         return;
     }
     // The lines split from the text's bytes are its own lines whatever the editor's wrapping,
     // so the wrapping is never switched off to read them. A block that mail quoted, indented or
     // re-wrapped is read from its repaired lines.
-    const std::string text = txt_SPad->bytes();
+    const std::string text = m_editor->bytes();
     const std::vector<std::string_view> lines = cipher::splitLines(text);
     const auto session = cipher::openDecryptSession(lines);
     if (!session) {
+        // Only a text without a block of ours is read as an OpenPGP message.
+        if (!holdsArmouredBlock() && openpgp_commands::decryptInEditor(this, *m_editor, text))
+            return;
         refuse(cipher_dialogs::messageText(session.refusal));
         return;
     }

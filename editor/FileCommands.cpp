@@ -26,11 +26,11 @@ void warnOfZeroByte(QWidget *parent, std::size_t bytesAfter) {
 
 } // namespace
 
-void MainWindow::btn_OpenClick() {
+void MainWindow::openFile() {
     const QString name = m_fileDialogs.askOpenFileName();
     if (name.isEmpty())
         return;
-    if (txt_SPad->byteLength() > 0) {
+    if (m_editor->byteLength() > 0) {
         const auto answer = platform::beepAndShowMessageBox(
             this, QStringLiteral("Replace existing text with the contents of the selected file?"),
             platform::MessageKind::Confirmation, platform::Yes | platform::No);
@@ -54,18 +54,18 @@ void MainWindow::loadFile(const QString &path) {
         throw exceedsCapacity();
     const DocumentFormat format = formatOfFile(*bytes);
     // A file equal to the text changes nothing but the format, and what can be undone stays.
-    if (!txt_SPad->loadText(withoutMark(*bytes, format), format))
-        UpdateStatus();
+    if (!m_editor->loadText(withoutMark(*bytes, format), format))
+        updateStatus();
     if (cut)
         warnOfZeroByte(isVisible() ? this : nullptr, bytesAfterZero);
 }
 
-void MainWindow::btn_SaveClick() {
-    if (txt_SPad->byteLength() == 0) {
+void MainWindow::saveFileAs() {
+    if (m_editor->byteLength() == 0) {
         refuse(QStringLiteral("There is no text that can be saved."));
         return;
     }
-    const QString name = m_fileDialogs.askSaveFileName(IsEncryptedText());
+    const QString name = m_fileDialogs.askSaveFileName(holdsArmouredBlock());
     if (!name.isEmpty())
-        platform::saveWholeFile(name, txt_SPad->fileBytes());
+        platform::saveWholeFile(name, m_editor->fileBytes());
 }

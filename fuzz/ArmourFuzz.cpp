@@ -169,7 +169,7 @@ void roundTrip(std::string_view input, int method, unsigned mailKind) {
     const std::string_view text = input.substr(1 + phraseLength, cipher::maxTextLength);
     if (text.empty())
         return;
-    if (method == cipher::method02Number)
+    if (method == cipher::method02::headerMethod)
         return roundTripMethod02(text, phrase, mailKind);
     const auto written = cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text, phrase);
     const std::string armoured = cipher::joinLines(written);
