@@ -1,7 +1,7 @@
 // Telling UTF-8 from Windows-1252, and the rewrite of Windows-1252 as UTF-8.
 #include "cipher/TextEncoding.h"
 
-#include "cipher/Windows1252.h"
+#include "plaintext/Windows1252.h"
 
 #include <algorithm>
 
@@ -169,7 +169,7 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
     for (const char c : bytes)
-        appendUtf8(out, windows1252::toCharacter(static_cast<unsigned char>(c)));
+        appendUtf8(out, plaintext::windows1252::toCharacter(static_cast<unsigned char>(c)));
     return out;
 }
 

@@ -6,7 +6,7 @@
 #include "Io.h"
 #include "Phrase.h"
 
-#include "cipher/ArmourDetection.h"
+#include "cipher/ArmourReader.h"
 #include "cipher/BlockReading.h"
 #include "cipher/BlockWriter.h"
 #include "cipher/DecryptSession.h"
@@ -161,7 +161,7 @@ int runDetect(const Options &options) {
     const std::string text = readInput(options.input);
     const auto lines = cipher::splitLines(text);
     // A block that only the mail repair reads counts too, and so does another method's message.
-    const bool found = cipher::IsEncryptedText(lines) || cipher::readBlock(lines).isRepaired() ||
+    const bool found = cipher::locateBlock(lines) || cipher::readBlock(lines).isRepaired() ||
                        holdsOtherMessage(lines);
     return found ? Done : NoBlockDetected;
 }

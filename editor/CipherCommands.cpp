@@ -50,7 +50,7 @@ void MainWindow::encrypt(MethodChoice choice) {
         choice == MethodChoice::Asked ? askMethod(this) : &cipher::plainEncryptMethod();
     if (method == nullptr)
         return;
-    if (IsEncryptedText() && !confirmEncryptingAgain(this))
+    if (holdsArmouredBlock() && !confirmEncryptingAgain(this))
         return;
     std::vector<std::string> recipients;
     if (method->recipientKeys != nullptr) {

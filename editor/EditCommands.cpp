@@ -23,7 +23,7 @@ void MainWindow::newDocument() {
             return;
     }
     m_editor->setBytes({});
-    UpdateStatus();
+    updateStatus();
 }
 
 void MainWindow::undoLastEdit() {
@@ -32,7 +32,7 @@ void MainWindow::undoLastEdit() {
         return;
     }
     m_editor->undoLastEdit();
-    UpdateStatus();
+    updateStatus();
 }
 
 void MainWindow::cutSelection() {
@@ -66,5 +66,5 @@ void MainWindow::deleteSelection() {
 
 void MainWindow::selectAllText() {
     m_editor->selectAll();
-    UpdateStatus();
+    updateStatus();
 }

@@ -55,7 +55,7 @@ void MainWindow::loadFile(const QString &path) {
     const DocumentFormat format = formatOfFile(*bytes);
     // A file equal to the text changes nothing but the format, and what can be undone stays.
     if (!m_editor->loadText(withoutMark(*bytes, format), format))
-        UpdateStatus();
+        updateStatus();
     if (cut)
         warnOfZeroByte(isVisible() ? this : nullptr, bytesAfterZero);
 }
@@ -65,7 +65,7 @@ void MainWindow::saveFileAs() {
         refuse(QStringLiteral("There is no text that can be saved."));
         return;
     }
-    const QString name = m_fileDialogs.askSaveFileName(IsEncryptedText());
+    const QString name = m_fileDialogs.askSaveFileName(holdsArmouredBlock());
     if (!name.isEmpty())
         platform::saveWholeFile(name, m_editor->fileBytes());
 }

@@ -51,7 +51,7 @@ void MainWindow::useLfBreaks() {
 void MainWindow::changeFormat(const DocumentFormat &format) {
     m_editor->setFormat(format);
     checkFormatItems();
-    UpdateStatus();
+    updateStatus();
 }
 
 void MainWindow::checkFormatItems() {

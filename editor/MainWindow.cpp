@@ -79,7 +79,7 @@ void MainWindow::createStatusBar() {
 
 // Every change of the text, key release and mouse move refreshes the status.
 void MainWindow::connectEditorEvents() {
-    const auto refresh = platform::guarded(this, &MainWindow::UpdateStatus);
+    const auto refresh = platform::guarded(this, &MainWindow::updateStatus);
     connect(m_editor, &QPlainTextEdit::textChanged, this, refresh);
     connect(m_editor, &TextEditor::keyReleased, this, refresh);
     connect(m_editor, &TextEditor::mouseMoved, this, refresh);

@@ -29,17 +29,17 @@ public:
     // Shows the size of the text and of the selection, the document's encoding and line
     // breaks, and whether the text holds an armoured block, and enables the tool buttons that
     // follow the text. Reads only counts the editor keeps, so it is cheap at any size of text.
-    void UpdateStatus();
+    void updateStatus();
     // True when at least two lines of the editor begin with "QvL/".
-    bool IsEncryptedText() const;
+    bool holdsArmouredBlock() const;
 
-    // Start-up and shutdown (Startup.cpp). FormCreate runs once before the window is shown:
-    // it applies the stored display settings and loads the file named on the command line
-    // (an empty name loads nothing). FormDestroy runs once after the event loop has ended and
+    // Start-up and shutdown (Startup.cpp). startUp runs once before the window is shown: it
+    // applies the stored display settings and loads the file named on the command line (an
+    // empty name loads nothing). shutDown runs once after the event loop has ended and
     // stores the display settings; a failure to write is reported (in the error box unless
     // told otherwise) and shutdown goes on.
-    void FormCreate(const QString &commandLineFile);
-    void FormDestroy(platform::FailureReport report = platform::showApplicationErrorBox);
+    void startUp(const QString &commandLineFile);
+    void shutDown(platform::FailureReport report = platform::showApplicationErrorBox);
 
     // Replaces the editor's text by a file's, line breaks normalised, up to its first zero
     // byte; a file equal to the text changes nothing (FileCommands.cpp).

@@ -10,7 +10,7 @@
 
 #include <QFileInfo>
 
-void MainWindow::FormCreate(const QString &commandLineFile) {
+void MainWindow::startUp(const QString &commandLineFile) {
     {
         const platform::ProfileFile settingsFile{QString::fromLatin1(settingsFileName)};
         DisplaySettings settings = displaySettings();
@@ -31,7 +31,7 @@ void MainWindow::openCommandLineFile(const QString &name) {
                                     platform::MessageKind::Error, platform::Ok);
 }
 
-void MainWindow::FormDestroy(platform::FailureReport report) {
+void MainWindow::shutDown(platform::FailureReport report) {
     // Plain text copied from the editor is not left behind for clipboard managers to keep.
     platform::clearOwnPlainText();
     platform::runGuarded(

@@ -5,7 +5,7 @@
 
 #include <QLabel>
 
-void MainWindow::UpdateStatus() {
+void MainWindow::updateStatus() {
     const command_table::TextState text{m_editor->byteLength(), m_editor->selectionByteLength(),
                                         m_editor->canUndo()};
     enableButtons(text);
@@ -15,9 +15,9 @@ void MainWindow::UpdateStatus() {
     const QString format = status_text::formatCaption(m_editor->format());
     if (m_formatPanel->text() != format)
         m_formatPanel->setText(format);
-    m_textTypePanel->setText(status_text::textTypeCaption(IsEncryptedText()));
+    m_textTypePanel->setText(status_text::textTypeCaption(holdsArmouredBlock()));
 }
 
-bool MainWindow::IsEncryptedText() const {
+bool MainWindow::holdsArmouredBlock() const {
     return m_editor->tagLineCount() >= 2;
 }

@@ -27,7 +27,7 @@ int main(int argc, char *argv[]) {
     prepareApplication();
     {
         MainWindow window;
-        window.FormCreate(commandLine.fileName);
+        window.startUp(commandLine.fileName);
         window.show();
         terminationRequests.quitApplicationOnRequest();
         QApplication::exec();
@@ -35,7 +35,7 @@ int main(int argc, char *argv[]) {
         window.hide();
         // Asked to end from outside (a logout, say), the program may have nobody left to
         // answer a box: a failure to store the settings goes to standard error instead.
-        window.FormDestroy(terminationRequests.wasRequested() ? platform::writeToStandardError
+        window.shutDown(terminationRequests.wasRequested() ? platform::writeToStandardError
                                                               : platform::showApplicationErrorBox);
     }
     return 0;

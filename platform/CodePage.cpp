@@ -2,16 +2,16 @@
 // editor and the qvl tool share (a header of standard C++ that links nothing).
 #include "platform/CodePage.h"
 
-#include "cipher/Windows1252.h"
+#include "plaintext/Windows1252.h"
 
 namespace platform::cp1252 {
 
 QChar toChar(unsigned char byte) {
-    return QChar(static_cast<char16_t>(cipher::windows1252::toCharacter(byte)));
+    return QChar(static_cast<char16_t>(plaintext::windows1252::toCharacter(byte)));
 }
 
 int toByte(QChar c) {
-    return cipher::windows1252::toByte(c.unicode());
+    return plaintext::windows1252::toByte(c.unicode());
 }
 
 QString decode(std::string_view bytes) {
