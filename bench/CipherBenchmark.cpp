@@ -5,7 +5,9 @@
 // rest is the difference.
 #include "cipher/ArmourDecoder.h"
 #include "cipher/ArmourFormat.h"
-#include "cipher/ArmourWriter.h"
+#include "cipher/BlockWriter.h"
+#include "cipher/Method.h"
+#include "cipher/KeystreamMethods.h"
 #include "cipher/BlockReading.h"
 #include "cipher/Lines.h"
 #include "cipher/Method02.h"
@@ -44,7 +46,7 @@ void writeBlock(benchmark::State &state) {
     const std::string text = largestText();
     const auto method = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        std::string block = cipher::joinLines(cipher::ArmourWriter(text, phrase, method));
+        std::string block = cipher::joinLines(cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text, phrase));
         benchmark::DoNotOptimize(block.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
@@ -54,7 +56,7 @@ void writeBlock(benchmark::State &state) {
 void readBlock(benchmark::State &state) {
     const std::string text = largestText();
     const std::string block =
-        cipher::joinLines(cipher::ArmourWriter(text, phrase, static_cast<int>(state.range(0))));
+        cipher::joinLines(cipher::writeBlock(*cipher::methodNamed(std::to_string(static_cast<int>(state.range(0)))), text, phrase));
     for (auto _ : state) {
         const auto lines = cipher::splitLines(block);
         const auto opened = cipher::openBlock(lines);
@@ -120,7 +122,7 @@ std::string quotedMail() {
         "\r\n";
     while (mail.size() < 10'000'000)
         mail += replyLine;
-    for (const std::string &line : cipher::ArmourWriter(largestText(), phrase, 1))
+    for (const std::string &line : cipher::writeBlock(cipher::method01, largestText(), phrase))
         mail += "> " + line + "\r\n";
     return mail + "> -- \r\n> A signature\r\n";
 }

@@ -4,7 +4,8 @@
 // agent it stops at the end.
 #include "cipher/ArmourDecoder.h"
 #include "cipher/ArmourFormat.h"
-#include "cipher/ArmourWriter.h"
+#include "cipher/BlockWriter.h"
+#include "cipher/KeystreamMethods.h"
 #include "cipher/Lines.h"
 #include "openpgp/OpenPgp.h"
 
@@ -37,7 +38,7 @@ void decryptOpenPgp(benchmark::State &state) {
 }
 
 void readMethod01Block(benchmark::State &state) {
-    const std::string block = cipher::joinLines(cipher::ArmourWriter(largestText(), "", 1));
+    const std::string block = cipher::joinLines(cipher::writeBlock(cipher::method01, largestText(), ""));
     for (auto _ : state) {
         const auto lines = cipher::splitLines(block);
         const auto opened = cipher::openBlock(lines);

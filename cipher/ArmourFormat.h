@@ -16,10 +16,6 @@ static_assert(startLine.size() == 65 && endLine.size() == 65);
 inline constexpr std::string_view armourTag = "QvL/";
 // What the writer puts between the tag and the method: the format version 1.22.
 inline constexpr std::string_view writtenVersion = "0122/";
-// Method 02, and the format version its blocks carry (2.00): older copies, which refuse any
-// method above 1, then name the version that reads it.
-inline constexpr std::int32_t method02Number = 2;
-inline constexpr std::int32_t method02Version = 200;
 
 // A body line is "C" and up to 16 groups of four characters: 65 characters when full.
 inline constexpr int groupsPerLine = 16;

@@ -4,6 +4,7 @@
 #include "cipher/ArmourFormat.h"
 #include "cipher/LenientNumber.h"
 #include "cipher/Messages.h"
+#include "cipher/Method.h"
 
 #include <array>
 
@@ -40,14 +41,8 @@ std::optional<Header> headerNumbers(const std::array<std::string_view, 4> &field
     return Header{numbers[0], numbers[1], numbers[2], numbers[3]};
 }
 
-Outcome<Header> refused(std::string message) {
-    return {std::nullopt, std::move(message)};
-}
-
-bool methodKnown(const Header &header, KnownMethods known) {
-    if (header.method <= 1)
-        return true;
-    return known == KnownMethods::UpToMethod02 && header.isMethod02();
+Outcome<Header> invalidHeader() {
+    return refused<Header>(Reason::InvalidHeader, std::string(messages::invalidHeader));
 }
 
 } // namespace
@@ -64,17 +59,21 @@ std::optional<BlockPlace> locateBlock(LineList lines) {
     return std::nullopt;
 }
 
-Outcome<Header> readHeader(std::string_view headerLine, KnownMethods known) {
+Outcome<Header> readHeader(std::string_view headerLine, std::span<const Method *const> known) {
     const std::size_t tagEnd = headerLine.find('/');
     if (headerLine.size() < minHeaderLength || tagEnd == std::string_view::npos)
-        return refused(std::string(messages::invalidHeader));
+        return invalidHeader();
     const auto fields = headerFields(headerLine.substr(tagEnd + 1));
     const auto header = fields ? headerNumbers(*fields) : std::nullopt;
     if (!header)
-        return refused(std::string(messages::invalidHeader));
-    if (!methodKnown(*header, known))
-        return refused(messages::unknownMethod(header->version));
+        return invalidHeader();
+    if (methodOfHeader(*header, known) == nullptr)
+        return refused<Header>(Reason::LaterVersion, messages::unknownMethod(header->version));
     return {header, {}};
+}
+
+Outcome<Header> readHeader(std::string_view headerLine) {
+    return readHeader(headerLine, methods());
 }
 
 std::optional<std::int32_t> readStatedChecksum(std::string_view checksumLine) {
@@ -83,15 +82,19 @@ std::optional<std::int32_t> readStatedChecksum(std::string_view checksumLine) {
                                                              : checksumLine.substr(slash + 1));
 }
 
-Outcome<ArmouredBlock> openBlock(LineList lines, KnownMethods known) {
+Outcome<ArmouredBlock> openBlock(LineList lines, std::span<const Method *const> known) {
     const auto place = locateBlock(lines);
     if (!place)
-        return {std::nullopt, std::string(messages::noBlock)};
+        return refused<ArmouredBlock>(Reason::NoBlock, std::string(messages::noBlock));
     auto header = readHeader(lines[place->headerLine], known);
     if (!header)
-        return {std::nullopt, std::move(header.refusal)};
+        return refusedAs<ArmouredBlock>(std::move(header));
     return {ArmouredBlock{*place, *header.value, readStatedChecksum(lines[place->checksumLine])},
             {}};
+}
+
+Outcome<ArmouredBlock> openBlock(LineList lines) {
+    return openBlock(lines, methods());
 }
 
 } // namespace cipher

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cipher/ArmourFormat.h"
+#include "cipher/Outcome.h"
 
 #include <cstdint>
 #include <optional>
@@ -29,9 +30,6 @@ struct Header {
     std::int32_t method = 0;
     std::int32_t phraseLength = 0;
     std::int32_t textLength = 0;
-
-    // Method 02: method 02 in a block of format version 2.00 or later.
-    bool isMethod02() const { return method == method02Number && version >= method02Version; }
 };
 
 // A block that passed the header checks, ready for the phrase test and decoding.
@@ -40,38 +38,26 @@ struct ArmouredBlock {
     Header header;
     // The number on the checksum line, 0 when it holds none; empty when it is beyond 32 bits.
     std::optional<std::int32_t> statedChecksum;
-
-    // Whether Decrypt must ask for the phrase: for Method 02 always, else only when the
-    // phrase length is 1 or more.
-    bool isProtected() const { return header.isMethod02() || header.phraseLength > 0; }
-};
-
-// A step's result: its value, or the system's words that refuse the text.
-template <class T> struct Outcome {
-    std::optional<T> value;
-    std::string refusal;
-
-    explicit operator bool() const { return value.has_value(); }
 };
 
 // The header and checksum lines; empty when fewer than two lines begin with "QvL/".
 std::optional<BlockPlace> locateBlock(LineList lines);
 
-// The methods a reader knows: Methods 00 and 01, as every copy reads them, or these and
-// Method 02 (method 02 in a block of version 2.00 or later).
-enum class KnownMethods { Methods00And01, UpToMethod02 };
+struct Method;
 
 // The header's numbers, or "The header line is not valid ..." (shorter than 15 characters,
-// not exactly four "/", or a number beyond 32 bits) or the method refusal (a method the
-// reader does not know, with the block's version: "... Try using Shroud-a-Pad 2.00.").
-Outcome<Header> readHeader(std::string_view headerLine,
-                           KnownMethods known = KnownMethods::UpToMethod02);
+// not exactly four "/", or a number beyond 32 bits) or the method refusal (a method none of
+// `known` reads, with the block's version: "... Try using Shroud-a-Pad 2.00.").
+Outcome<Header> readHeader(std::string_view headerLine, std::span<const Method *const> known);
+// The same among every method of the table.
+Outcome<Header> readHeader(std::string_view headerLine);
 
 // The number after the checksum line's first "/", read leniently.
 std::optional<std::int32_t> readStatedChecksum(std::string_view checksumLine);
 
 // locateBlock, readHeader and readStatedChecksum together; the refusal is the first that
 // applies, "The header and footer lines are not present ..." when there is no block.
-Outcome<ArmouredBlock> openBlock(LineList lines, KnownMethods known = KnownMethods::UpToMethod02);
+Outcome<ArmouredBlock> openBlock(LineList lines, std::span<const Method *const> known);
+Outcome<ArmouredBlock> openBlock(LineList lines);
 
 } // namespace cipher

@@ -1,9 +1,7 @@
 // Exact reading first, the mail repair second, and the choice between them.
 #include "cipher/BlockReading.h"
 
-#include "cipher/ArmourDecoder.h"
-#include "cipher/CheckedInt.h"
-#include "cipher/Method02.h"
+#include "cipher/Method.h"
 
 namespace cipher {
 namespace {
@@ -11,28 +9,25 @@ namespace {
 // Whether the repair may be tried: no block was found, or the block found ends early or its
 // checksum is absent or differs. A refused header or method stands as it is.
 bool worthRepairing(LineList lines, const Outcome<ArmouredBlock> &exact,
-                    const std::optional<BlockPlace> &place) {
-    return !place || (exact && !provesItself(lines, exact));
+                    const std::optional<BlockPlace> &place, std::span<const Method *const> known) {
+    return !place || (exact && !provesItself(lines, exact, known));
 }
 
 } // namespace
 
-bool provesItself(LineList lines, const Outcome<ArmouredBlock> &opened) {
-    if (!opened)
-        return false;
-    if (opened.value->header.isMethod02())
-        return static_cast<bool>(method02::readBody(lines, *opened.value));
-    try {
-        return bodyVerdict(lines, *opened.value) == Verdict::Verified;
-    } catch (const IntegerOverflow &) {
-        return false;
-    }
+bool provesItself(LineList lines, const Outcome<ArmouredBlock> &opened,
+                  std::span<const Method *const> known) {
+    return opened && methodOfHeader(opened.value->header, known)->provesItself(lines, *opened.value);
 }
 
-BlockReading readBlock(LineList lines, KnownMethods known) {
+BlockReading readBlock(LineList lines) {
+    return readBlock(lines, methods());
+}
+
+BlockReading readBlock(LineList lines, std::span<const Method *const> known) {
     BlockReading exact{lines, openBlock(lines, known), nullptr};
     const std::optional<BlockPlace> place = locateBlock(lines);
-    if (!worthRepairing(lines, exact.opened, place))
+    if (!worthRepairing(lines, exact.opened, place, known))
         return exact;
     // Where the exact reading found no block, a repair in shape that does not prove itself
     // still speaks (its damage is worth the user's knowing), unless another reading proves.
@@ -43,7 +38,7 @@ BlockReading readBlock(LineList lines, KnownMethods known) {
             continue;
         Outcome<ArmouredBlock> opened = openBlock(repair->lines(), known);
         const bool sameBlock = !place || repair->sourceHeaderLine() == place->headerLine;
-        if (sameBlock && provesItself(repair->lines(), opened))
+        if (sameBlock && provesItself(repair->lines(), opened, known))
             return {repair->lines(), std::move(opened), std::move(repair)};
         if (!place && !inShape && opened && repair->framed())
             inShape = BlockReading{repair->lines(), std::move(opened), std::move(repair)};

@@ -23,10 +23,10 @@ struct BlockReading {
     bool isRepaired() const { return repair != nullptr; }
 };
 
-// Whether a block proves itself without a phrase: every text group stands in the body and the
-// checksum line states their sum (a sum beyond 32 bits proves nothing); for Method 02, its body
-// is exactly as written and its checksum agrees, which leaves only the phrase to the tag.
-bool provesItself(LineList lines, const Outcome<ArmouredBlock> &opened);
+// Whether a block opened among the known methods proves itself without a phrase, as its
+// method judges: every part of its body there and the checksum line stating them.
+bool provesItself(LineList lines, const Outcome<ArmouredBlock> &opened,
+                  std::span<const Method *const> known);
 
 // Reads the lines exactly. Only when that finds no block, or a block that ends early or whose
 // checksum is absent or different, reads them once more with mail's changes undone. Where the
@@ -36,10 +36,11 @@ bool provesItself(LineList lines, const Outcome<ArmouredBlock> &opened);
 // block in shape (the START line right before a header its method accepts, and a checksum
 // line), with its own outcome. Otherwise the exact reading stands as it was. The repair reads
 // whole lines first, then paragraphs.
-// `known` names the methods the reader opens, as openBlock takes it.
-BlockReading readBlock(LineList lines, KnownMethods known = KnownMethods::UpToMethod02);
+// `known` names the methods the reader opens, as openBlock takes it; every method of the table
+// when not given.
+BlockReading readBlock(LineList lines, std::span<const Method *const> known);
+BlockReading readBlock(LineList lines);
 // The exact reading views the lines it is given, so they must outlive it.
-BlockReading readBlock(std::vector<std::string_view> &&lines,
-                       KnownMethods known = KnownMethods::UpToMethod02) = delete;
+BlockReading readBlock(std::vector<std::string_view> &&lines) = delete;
 
 } // namespace cipher

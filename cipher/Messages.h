@@ -2,6 +2,8 @@
 // in one place so the editor and the qvl tool say exactly the same.
 #pragma once
 
+#include "cipher/ArmourFormat.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,18 +11,17 @@
 namespace cipher::messages {
 
 inline constexpr std::string_view noTextToEncrypt = "There is no text to encrypt.";
-inline constexpr std::string_view textTooLong =
-    "The amount of text to encrypt cannot exceed 22,528 bytes.";
+// A count as the words write it, with a comma between thousands: 22528 gives "22,528".
+std::string grouped(std::size_t count);
+
+inline const std::string textTooLong =
+    "The amount of text to encrypt cannot exceed " + grouped(maxTextLength) + " bytes.";
 inline constexpr std::string_view alreadyEncrypted =
     "This text is already encrypted.  Are you sure you want to encrypt it again?";
 inline constexpr std::string_view phrasesDiffer = "The phrases entered do not match.";
 inline constexpr std::string_view enterNewPhrase =
     "Enter a phrase to password-protect (if desired):";
 inline constexpr std::string_view confirmPhrase = "Re-enter phrase to confirm:";
-inline constexpr std::string_view enterNewMethod02Phrase =
-    "Enter a phrase to password-protect (1 to 64 characters):";
-inline constexpr std::string_view phraseNeeded =
-    "Method 02 needs a phrase.  Enter a phrase of 1 to 64 characters.";
 
 inline constexpr std::string_view noTextToDecrypt = "There is no text to decrypt.";
 inline constexpr std::string_view noBlock =
@@ -38,7 +39,7 @@ inline constexpr std::string_view checksumAbsent =
     "encrypted text was error-free.";
 inline constexpr std::string_view checksumDiffers =
     "CRC error.  Errors were present in the encrypted text.";
-// A Method 02 block whose body is not what was written: nothing of it is decrypted.
+// A block whose body is not what was written: nothing of it is decrypted.
 inline constexpr std::string_view damagedBlock =
     "The encrypted text is damaged.  Unable to decrypt this text.";
 

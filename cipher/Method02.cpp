@@ -31,7 +31,7 @@
 #include "cipher/Method02.h"
 
 #include "cipher/ArmourFormat.h"
-#include "cipher/ArmourWriter.h"
+#include "cipher/BlockWriter.h"
 #include "cipher/BodyLines.h"
 #include "cipher/GroupCodec.h"
 #include "cipher/Keystream.h"
@@ -181,25 +181,14 @@ bool aboveReadLimits(const sodium::Limits &limits) {
 }
 
 Outcome<SealedBody> damaged() {
-    return {std::nullopt, std::string(messages::damagedBlock)};
+    return refused<SealedBody>(Reason::Damaged, std::string(messages::damagedBlock));
 }
 
 Outcome<SealedBody> laterVersion(const ArmouredBlock &block) {
-    return {std::nullopt, messages::unknownMethod(block.header.version)};
+    return refused<SealedBody>(Reason::LaterVersion, messages::unknownMethod(block.header.version));
 }
 
 } // namespace
-
-std::size_t phraseCharacters(std::string_view phrase) {
-    return static_cast<std::size_t>(std::count_if(phrase.begin(), phrase.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
-bool phraseAccepted(std::string_view phrase) {
-    const std::size_t characters = phraseCharacters(phrase);
-    return characters >= 1 && characters <= maxPhraseCharacters;
-}
 
 SealInputs freshSealInputs() {
     SealInputs inputs;
@@ -212,7 +201,7 @@ std::vector<std::string> write(std::string_view text, std::string_view phrase,
                                const SealInputs &inputs) {
     if (const auto refusal = encryptRefusal(text))
         throw std::invalid_argument(std::string(*refusal));
-    if (!phraseAccepted(phrase))
+    if (!phraseLengthAccepted(phraseRule, phrase))
         throw std::invalid_argument("Method 02: a phrase has 1 to 64 characters");
     std::vector<std::string> lines{std::string(startLine), headerLine(text.size())};
     const std::int32_t checksum = writeBody(lines, bodyBytes(text, phrase, inputs, lines[1]));
@@ -245,7 +234,7 @@ Outcome<SealedBody> readBody(LineList lines, const ArmouredBlock &block) {
 }
 
 std::optional<std::string> open(const SealedBody &body, std::string_view phrase) {
-    if (!phraseAccepted(phrase))
+    if (!phraseLengthAccepted(phraseRule, phrase))
         return std::nullopt;
     sodium::Key key;
     sodium::deriveKey(key, phrase, body.salt, body.limits);

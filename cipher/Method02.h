@@ -4,6 +4,7 @@
 
 #include "cipher/ArmourDecoder.h"
 #include "cipher/ArmourReader.h"
+#include "cipher/Method.h"
 #include "cipher/Sodium.h"
 
 #include <string>
@@ -12,8 +13,16 @@
 
 namespace cipher::method02 {
 
+// The header's method field, and the format version Method 02 blocks carry (2.00): older
+// copies, which refuse any method above 1, then name the version that reads it.
+inline constexpr std::int32_t headerMethod = 2;
+inline constexpr std::int32_t headerVersion = 200;
+
 // A phrase is 1 to 64 characters, any characters, taken as UTF-8 bytes with their case.
-inline constexpr std::size_t maxPhraseCharacters = 64;
+extern const PhraseRule phraseRule;
+
+// Method 02's entry in the table of methods.
+extern const Method method;
 
 // What one derivation costs when Encrypt writes a block: four passes over 128 MiB, about
 // 0.46 s of one core on the machine it was tuned on (bench_cipher's deriveKey).
@@ -24,12 +33,6 @@ inline constexpr sodium::Limits writtenLimits{4, 128 * 1024};
 // a gibibyte and seconds on every attempt. Higher limits are a later version's.
 inline constexpr sodium::Limits maxReadLimits{2 * writtenLimits.operations,
                                               2 * writtenLimits.memoryKiB};
-
-// The number of characters of a UTF-8 phrase (bytes that do not continue a character).
-std::size_t phraseCharacters(std::string_view phrase);
-
-// Whether the phrase can protect a block: 1 to 64 characters.
-bool phraseAccepted(std::string_view phrase);
 
 // What a block is sealed with apart from the text and the phrase: fresh for every block, fixed
 // only by tests that pin a block's exact lines.

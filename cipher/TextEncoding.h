@@ -2,8 +2,6 @@
 // and a Windows-1252 text rewritten as UTF-8. Standard C++ only, so the qvl tool shares it.
 #pragma once
 
-#include <cstdint>
-#include <cstring>
 #include <functional>
 #include <optional>
 #include <string>
@@ -16,25 +14,15 @@ enum class Encoding { Windows1252, Utf8 };
 // The UTF-8 byte-order mark, EF BB BF.
 inline constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
 
-// The position of the first byte above 7F at or after `from`, or the size when there is none.
-// Runs of ASCII are passed eight bytes at a time. Inline, so that users of the header alone
-// (the code page's decoding) need not link this library.
-inline std::size_t nextHighByte(std::string_view bytes, std::size_t from = 0) {
-    constexpr std::uint64_t highBits = 0x8080808080808080;
-    for (; from + sizeof highBits <= bytes.size(); from += sizeof highBits) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, bytes.data() + from, sizeof word);
-        if ((word & highBits) != 0)
-            break;
-    }
-    while (from < bytes.size() && static_cast<unsigned char>(bytes[from]) < 0x80)
-        ++from;
-    return from;
-}
+// True when a byte is above 7F: the bytes are not plain ASCII.
+bool holdsHighByte(std::string_view bytes);
 
 // True when the bytes are well-formed UTF-8: no overlong form, no surrogate, nothing above
 // U+10FFFF, no sequence cut short.
 bool isValidUtf8(std::string_view bytes);
+
+// The number of characters of UTF-8: the bytes that do not continue a character.
+std::size_t utf8Characters(std::string_view bytes);
 
 // Hands each character of well-formed UTF-8 to `take`, in order; false when the bytes are not
 // well-formed (after the characters before the first fault).

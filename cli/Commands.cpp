@@ -4,18 +4,15 @@
 
 #include "CliError.h"
 #include "Io.h"
-#include "OpenPgpCommands.h"
 #include "Phrase.h"
 
-#include "cipher/ArmourDecoder.h"
-#include "cipher/ArmourDetection.h"
 #include "cipher/ArmourReader.h"
-#include "cipher/ArmourWriter.h"
 #include "cipher/BlockReading.h"
+#include "cipher/BlockWriter.h"
+#include "cipher/DecryptSession.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
-#include "cipher/Method02.h"
-#include "cipher/Sodium.h"
+#include "cipher/Method.h"
 #include "cipher/TextEncoding.h"
 
 #include <iostream>
@@ -35,24 +32,27 @@ std::optional<TypedPhrase> filePhrase(const Options &options) {
     return phraseFromFile(*options.passphraseFile);
 }
 
-// The phrase of a protected block: the file's, else the one typed on the terminal.
-cipher::SecretString phraseFor(const std::optional<TypedPhrase> &fromFile, int method) {
+// The phrase a block asks for: the file's, else the one typed on the terminal.
+cipher::SecretString phraseFor(const std::optional<TypedPhrase> &fromFile,
+                               const cipher::PhraseRequest &request) {
     if (fromFile)
-        return acceptPhrase(*fromFile, method);
-    if (auto typed = phraseFromTerminal(cipher::messages::enterPhrase))
-        return acceptPhrase(*typed, method);
+        return acceptPhrase(*fromFile, request.rule);
+    if (auto typed = phraseFromTerminal(request.prompt))
+        return acceptPhrase(*typed, request.rule);
     refuse("qvl: the text is password-protected; give its phrase with --passphrase-file");
 }
 
-// The phrase to encrypt with: the file's; for Method 02, which needs one, else typed twice on
+// The phrase to encrypt with: the file's; for a method that needs one, else typed twice on
 // the terminal; for the other methods no phrase without a file.
-cipher::SecretString newPhrase(const std::optional<TypedPhrase> &fromFile, int method) {
-    if (fromFile || method != cipher::method02Number)
-        return fromFile ? acceptPhrase(*fromFile, method) : cipher::SecretString();
-    const auto typed = phraseFromTerminal(cipher::messages::enterNewMethod02Phrase);
+cipher::SecretString newPhrase(const std::optional<TypedPhrase> &fromFile,
+                               const cipher::Method &method) {
+    const cipher::PhraseRule &rule = method.phraseRule;
+    if (fromFile || !rule.required())
+        return fromFile ? acceptPhrase(*fromFile, rule) : cipher::SecretString();
+    const auto typed = phraseFromTerminal(rule.newPhrasePrompt);
     if (!typed)
-        refuse("qvl: Method 02 needs a phrase; give it with --passphrase-file");
-    cipher::SecretString phrase = acceptPhrase(*typed, method);
+        refuse("qvl: " + std::string(method.name) + " needs a phrase; give it with --passphrase-file");
+    cipher::SecretString phrase = acceptPhrase(*typed, rule);
     const auto again = phraseFromTerminal(cipher::messages::confirmPhrase);
     if (!again || again->bytes != phrase)
         refuse(cipher::messages::phrasesDiffer);
@@ -60,10 +60,9 @@ cipher::SecretString newPhrase(const std::optional<TypedPhrase> &fromFile, int m
 }
 
 // Writes where the mail repair undid changes, when it did.
-void noteRepair(const cipher::BlockReading &reading) {
-    if (reading.isRepaired())
-        std::cerr << "qvl: read with mail's changes undone: "
-                  << cipher::describe(reading.repair->undone()) << '\n';
+void noteRepair(const cipher::DecryptSession &session) {
+    if (!session.repairs().empty())
+        std::cerr << "qvl: read with mail's changes undone: " << session.repairs() << '\n';
 }
 
 // A block carries its text only up to the first zero byte, so a text holding one would come
@@ -89,35 +88,45 @@ std::optional<std::string> writeEditorText(std::string_view bytes, bool utf8) {
            std::to_string(bytes.size() - zero) + " bytes from there on were left out";
 }
 
-} // namespace
-
-// A Method 02 block: its body proved intact, then the phrase asked for and proved by the tag;
-// nothing is written unless both hold.
-int decryptMethod02(const cipher::BlockReading &reading, bool utf8,
-                    const std::optional<TypedPhrase> &fromFile) {
-    const auto body = cipher::method02::readBody(reading.lines, *reading.opened.value);
-    if (!body)
-        refuse(body.refusal);
-    const cipher::SecretString phrase = phraseFor(fromFile, cipher::method02Number);
-    const std::optional<std::string> text = cipher::method02::open(*body.value, phrase);
-    if (!text)
-        refuse(cipher::messages::wrongPhrase);
-    const auto leftOut = writeEditorText(*text, utf8);
-    noteRepair(reading);
-    if (leftOut)
-        std::cerr << *leftOut << '\n';
-    return leftOut ? DoneWithWarning : Done;
+// The message to the --to recipients, written by their method; an unknown or unusable
+// recipient is named, and nothing is written.
+int encryptToRecipients(const Options &options, const std::string &text) {
+    const auto written = options.method->writeToKeys(text, options.recipients);
+    if (!written)
+        throw CliError("qvl: " + written.refusal, UsageOrFileError);
+    writeOutput(cipher::joinLines(*written.value));
+    return Done;
 }
 
+// Whether a method with messages of a shape of its own finds one among the lines.
+bool holdsOtherMessage(cipher::LineList lines) {
+    for (const cipher::Method *method : cipher::methods())
+        if (method->findMessage != nullptr && method->findMessage(lines))
+            return true;
+    return false;
+}
+
+} // namespace
+
 int runEncrypt(const Options &options) {
-    const cipher::SecretString phrase = newPhrase(filePhrase(options), options.method);
+    const cipher::Method &method = *options.method;
+    const cipher::SecretString phrase =
+        options.recipients.empty() ? newPhrase(filePhrase(options), method) : cipher::SecretString();
     const std::string text = readInput(options.input);
     if (const auto refusal = cipher::encryptRefusal(text))
         refuse(*refusal);
-    if (options.openpgp)
-        return encryptOpenPgp(options, text);
-    refuseZeroByte(text);
-    writeOutput(cipher::joinLines(cipher::ArmourWriter(text, phrase, options.method)));
+    if (!options.recipients.empty())
+        return encryptToRecipients(options, text);
+    // An armoured block carries its text only up to the first zero byte.
+    if (method.namesHeader != nullptr)
+        refuseZeroByte(text);
+    std::vector<std::string> block;
+    try {
+        block = cipher::writeBlock(method, text, phrase);
+    } catch (const std::runtime_error &failure) {
+        refuse("qvl: " + std::string(failure.what()));
+    }
+    writeOutput(cipher::joinLines(block));
     return Done;
 }
 
@@ -127,37 +136,33 @@ int runDecrypt(const Options &options) {
     if (text.empty())
         refuse(cipher::messages::noTextToDecrypt);
     const auto lines = cipher::splitLines(text);
-    const cipher::BlockReading reading = cipher::readBlock(lines);
-    const auto &block = reading.opened;
-    // Only a text without a block of ours is read as an OpenPGP message.
-    if (!block && !cipher::IsEncryptedText(lines))
-        if (const auto message = openpgp::findMessage(text))
-            return decryptOpenPgp(*message, fromFile);
-    if (!block)
-        refuse(block.refusal);
-    if (block.value->header.isMethod02())
-        return decryptMethod02(reading, options.utf8, fromFile);
-    const cipher::SecretString phrase = block.value->isProtected()
-                                            ? phraseFor(fromFile, block.value->header.method)
-                                            : cipher::SecretString();
-    if (block.value->isProtected() && !cipher::phraseMatches(reading.lines, *block.value, phrase))
-        refuse(cipher::messages::wrongPhrase);
-    const cipher::DecodedText decoded = cipher::decodeText(reading.lines, *block.value, phrase);
-    const auto leftOut = writeEditorText(decoded.bytes, options.utf8);
-    noteRepair(reading);
+    const auto session = cipher::openDecryptSession(lines);
+    if (!session)
+        refuse(session.refusal);
+    const auto decoded = (*session.value)->open(
+        [&fromFile](const cipher::PhraseRequest &request) { return phraseFor(fromFile, request); });
+    if (!decoded)
+        refuse(decoded.refusal);
+    const auto leftOut = writeEditorText(decoded.value->bytes, options.utf8);
+    const cipher::DecryptSession &opened = **session.value;
+    noteRepair(opened);
     if (leftOut)
         std::cerr << *leftOut << '\n';
-    if (decoded.verdict != cipher::Verdict::Verified)
-        std::cerr << decoded.warning() << '\n';
-    return leftOut || decoded.verdict != cipher::Verdict::Verified ? DoneWithWarning : Done;
+    if (decoded.value->verdict != cipher::Verdict::Verified)
+        std::cerr << decoded.value->warning() << '\n';
+    if (!opened.report().empty())
+        std::cerr << "qvl: " << opened.report() << '\n';
+    const bool warned = leftOut || decoded.value->verdict != cipher::Verdict::Verified ||
+                        opened.reportWarns();
+    return warned ? DoneWithWarning : Done;
 }
 
 int runDetect(const Options &options) {
     const std::string text = readInput(options.input);
     const auto lines = cipher::splitLines(text);
-    // A block that only the mail repair reads counts too, and so does an OpenPGP message.
-    const bool found = cipher::IsEncryptedText(lines) || cipher::readBlock(lines).isRepaired() ||
-                       openpgp::findMessage(text).has_value();
+    // A block that only the mail repair reads counts too, and so does another method's message.
+    const bool found = cipher::locateBlock(lines) || cipher::readBlock(lines).isRepaired() ||
+                       holdsOtherMessage(lines);
     return found ? Done : NoBlockDetected;
 }
 

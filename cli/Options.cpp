@@ -4,6 +4,8 @@
 
 #include "CliError.h"
 
+#include "openpgp/OpenPgpMethod.h"
+
 #include <map>
 
 namespace qvl {
@@ -53,10 +55,23 @@ Command commandNamed(const std::string &word) {
     return found->second;
 }
 
-int methodNamed(const std::string &value) {
-    if (value != "0" && value != "1" && value != "2")
-        usageError("the method is 0, 1 or 2, not \"" + value + "\"");
-    return value[0] - '0';
+// The names --method takes, as "0, 1 or 2"; a method without one is chosen by options of its own.
+std::string methodNames() {
+    std::vector<std::string_view> named;
+    for (const cipher::Method *method : cipher::methods())
+        if (!method->cliName.empty())
+            named.push_back(method->cliName);
+    std::string names;
+    for (std::size_t i = 0; i < named.size(); ++i)
+        names += (i == 0 ? "" : i + 1 == named.size() ? " or " : ", ") + std::string(named[i]);
+    return names;
+}
+
+const cipher::Method *methodNamed(const std::string &value) {
+    const cipher::Method *method = value.empty() ? nullptr : cipher::methodNamed(value);
+    if (method == nullptr)
+        usageError("the method is " + methodNames() + ", not \"" + value + "\"");
+    return method;
 }
 
 // Splits "--name=value" into its two parts; a bare "--name" takes the next argument.
@@ -88,9 +103,9 @@ void readOption(Options &options, const std::string &argument, ArgumentReader &r
         options.method = methodNamed(reader.valueOf(argument, equals));
     else if (name == "--to" && options.command == Command::Encrypt) {
         options.recipients.push_back(reader.valueOf(argument, equals));
-        options.openpgp = true;
+        options.method = &openpgp::method;
     } else if (argument == "--openpgp" && options.command == Command::Encrypt)
-        options.openpgp = true;
+        options.method = &openpgp::method;
     else if (argument == "--utf8" && options.command == Command::Decrypt)
         options.utf8 = true;
     else if (name == "--passphrase-file" && options.command != Command::Detect)

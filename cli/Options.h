@@ -1,6 +1,8 @@
 // The command line of qvl: which command, and its options.
 #pragma once
 
+#include "cipher/Method.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,11 +13,10 @@ enum class Command { Help, Version, Encrypt, Decrypt, Detect };
 
 struct Options {
     Command command = Command::Help;
-    int method = 1;
+    const cipher::Method *method = &cipher::plainEncryptMethod();
     std::optional<std::string> passphraseFile;
     std::optional<std::string> input; // standard input when empty or "-"
     bool utf8 = false;                // decrypt: a Windows-1252 result written as UTF-8
-    bool openpgp = false;             // encrypt: an OpenPGP message (--openpgp or --to)
     std::vector<std::string> recipients; // encrypt: the OpenPGP message's recipients (--to)
 };
 

@@ -9,10 +9,11 @@
 
 #include "cipher/ArmourFormat.h"
 #include "cipher/Messages.h"
-#include "cipher/Method02.h"
+#include "cipher/Method.h"
 #include "cipher/PhraseCase.h"
 #include "cipher/TextEncoding.h"
 
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <termios.h>
@@ -21,9 +22,18 @@
 namespace qvl {
 namespace {
 
-// The most bytes of a phrase line that are read: what 64 characters of UTF-8 take at most, so
-// that a longer line is known to be too long for any method.
-constexpr std::size_t maxPhraseLineBytes = 256;
+// The most bytes of a phrase line that are read: what the longest phrase any method takes needs
+// at most in UTF-8 (four bytes a character), so that a longer line is known to be too long.
+// Found at the first call, when every method's rule stands.
+std::size_t maxPhraseLineBytes() {
+    static const std::size_t limit = [] {
+        std::size_t characters = 0;
+        for (const cipher::Method *method : cipher::methods())
+            characters = std::max(characters, method->phraseRule.maxCharacters);
+        return 4 * characters;
+    }();
+    return limit;
+}
 
 // The terminal and its settings from before the prompt, for the signal handler.
 int g_terminal = -1;
@@ -74,10 +84,10 @@ void say(int terminal, std::string_view text) {
 cipher::SecretString readTerminalLine(int terminal) {
     cipher::SecretString line;
     // Room for every byte kept, so the line never moves and leaves a copy behind.
-    line.reserve(maxPhraseLineBytes + 1);
+    line.reserve(maxPhraseLineBytes() + 1);
     char c = 0;
     while (::read(terminal, &c, 1) == 1 && c != '\n')
-        if (line.size() <= maxPhraseLineBytes && c != '\r')
+        if (line.size() <= maxPhraseLineBytes() && c != '\r')
             line += c;
     return line;
 }
@@ -86,16 +96,19 @@ cipher::SecretString readTerminalLine(int terminal) {
     throw CliError("qvl: the phrase " + source + " " + why, UsageOrFileError);
 }
 
-} // namespace
+[[noreturn]] void refuseLength(const std::string &source, const cipher::PhraseRule &rule) {
+    refusePhrase(source, "is longer than " + std::to_string(rule.maxCharacters) + " characters");
+}
 
-cipher::SecretString acceptPhrase(std::string_view typed, const std::string &source) {
-    if (typed.size() > maxPhraseLineBytes)
-        refusePhrase(source, "is longer than 16 characters");
+cipher::SecretString acceptCapitals(std::string_view typed, const std::string &source,
+                                    const cipher::PhraseRule &rule) {
+    if (typed.size() > maxPhraseLineBytes())
+        refuseLength(source, rule);
     const cipher::SecretString phrase = windows1252Phrase(typed, source);
     if (phrase.find('\0') != std::string::npos)
         refusePhrase(source, "holds a zero byte");
-    if (phrase.size() > cipher::maxPhraseLength)
-        refusePhrase(source, "is longer than 16 characters");
+    if (phrase.size() > rule.maxCharacters)
+        refuseLength(source, rule);
     cipher::SecretString upper(phrase);
     for (char &byte : upper)
         byte = cipher::upperCasePhraseByte(byte);
@@ -103,31 +116,36 @@ cipher::SecretString acceptPhrase(std::string_view typed, const std::string &sou
 }
 
 // Checked where it stands: no copy of the phrase in other characters is ever made.
-cipher::SecretString acceptMethod02Phrase(std::string_view typed, const std::string &source) {
+cipher::SecretString acceptAsTyped(std::string_view typed, const std::string &source,
+                                   const cipher::PhraseRule &rule) {
     if (!cipher::isValidUtf8(typed))
         refusePhrase(source, "is not UTF-8");
     if (typed.find('\0') != std::string_view::npos)
         refusePhrase(source, "holds a zero byte");
-    const std::size_t characters = cipher::method02::phraseCharacters(typed);
-    if (characters == 0)
-        throw CliError(std::string(cipher::messages::phraseNeeded), UsageOrFileError);
-    if (characters > cipher::method02::maxPhraseCharacters)
-        refusePhrase(source, "is longer than 64 characters");
+    const std::size_t characters = cipher::phraseCharacters(rule, typed);
+    if (characters == 0 && rule.required())
+        throw CliError(std::string(rule.phraseNeeded), UsageOrFileError);
+    if (characters > rule.maxCharacters)
+        refuseLength(source, rule);
     return cipher::SecretString(typed);
 }
 
-cipher::SecretString acceptPhrase(const TypedPhrase &typed, int method) {
-    const bool method02 = method == cipher::method02Number;
+} // namespace
+
+cipher::SecretString acceptPhrase(std::string_view typed, const std::string &source,
+                                  const cipher::PhraseRule &rule) {
+    return rule.upperCased() ? acceptCapitals(typed, source, rule)
+                             : acceptAsTyped(typed, source, rule);
+}
+
+cipher::SecretString acceptPhrase(const TypedPhrase &typed, const cipher::PhraseRule &rule) {
     if (typed.cut)
-        refusePhrase(typed.source,
-                     method02 ? "is longer than 64 characters" : "is longer than 16 characters");
-    if (method02)
-        return acceptMethod02Phrase(typed.bytes, typed.source);
-    return acceptPhrase(typed.bytes, typed.source);
+        refuseLength(typed.source, rule);
+    return acceptPhrase(typed.bytes, typed.source, rule);
 }
 
 TypedPhrase phraseFromFile(const std::string &path) {
-    const FirstLine line = readFirstLine(path, maxPhraseLineBytes);
+    const FirstLine line = readFirstLine(path, maxPhraseLineBytes());
     std::string_view phrase = line.bytes;
     // Editors on some systems begin a UTF-8 file with the mark; it is no part of the phrase.
     if (phrase.starts_with(cipher::utf8Mark))
@@ -149,7 +167,7 @@ std::optional<TypedPhrase> phraseFromTerminal(std::string_view prompt) {
         say(terminal, "\n");
     }
     ::close(terminal);
-    const bool cut = typed.size() > maxPhraseLineBytes;
+    const bool cut = typed.size() > maxPhraseLineBytes();
     return TypedPhrase{std::move(typed), "typed", cut};
 }
 

@@ -3,6 +3,7 @@
 // Windows-1252 capitals for Methods 00 and 01, UTF-8 with its case for Method 02.
 #pragma once
 
+#include "cipher/PhraseRule.h"
 #include "cipher/SecretString.h"
 
 #include <optional>
@@ -11,15 +12,13 @@
 
 namespace qvl {
 
-// The phrase in Windows-1252 (read as UTF-8, else as Windows-1252 bytes), its letters turned to
-// upper case as the dialog turns them. A phrase over 16 characters, or holding a character
-// that Windows-1252 cannot hold or a zero byte, throws CliError, as the dialog would not take
-// it. `source` names where it came from.
-cipher::SecretString acceptPhrase(std::string_view typed, const std::string &source);
-
-// A Method 02 phrase: well-formed UTF-8 of 1 to 64 characters, none of them U+0000, kept as it
-// is; anything else throws CliError.
-cipher::SecretString acceptMethod02Phrase(std::string_view typed, const std::string &source);
+// The phrase under the rule, as the passphrase dialog would yield it: for capitals in
+// Windows-1252, read as UTF-8, else as Windows-1252 bytes, its letters turned to upper case;
+// for a phrase kept as typed, well-formed UTF-8 as it is. A phrase over the rule's length,
+// holding a zero byte or a character the rule cannot hold, or empty where the rule needs one,
+// throws CliError, as the dialog would not take it. `source` names where it came from.
+cipher::SecretString acceptPhrase(std::string_view typed, const std::string &source,
+                                  const cipher::PhraseRule &rule);
 
 // A phrase as it was given, before a method's rules are applied to it.
 struct TypedPhrase {
@@ -28,8 +27,8 @@ struct TypedPhrase {
     bool cut = false;   // longer than any phrase: only its first bytes were kept
 };
 
-// The rules of the method (0, 1 or 2) applied to the phrase.
-cipher::SecretString acceptPhrase(const TypedPhrase &typed, int method);
+// The rule applied to the phrase.
+cipher::SecretString acceptPhrase(const TypedPhrase &typed, const cipher::PhraseRule &rule);
 
 // The phrase on the file's first line, without its line break (and without a leading UTF-8
 // byte order mark). Only the first line's first bytes are read; an empty first line throws

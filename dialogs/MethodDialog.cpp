@@ -1,6 +1,8 @@
-// The encoding-method dialog: its layout, the fresh "Method 01" at every showing, and the
-// OK and Help handlers.
+// The encoding-method dialog: its layout built from the table of methods, the fresh choice of
+// plain Encrypt's method at every showing, and the OK and Help handlers.
 #include "dialogs/MethodDialog.h"
+
+#include "cipher/Method.h"
 
 #include "dialogs/DialogParts.h"
 #include "platform/DialogPlacement.h"
@@ -14,6 +16,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
 
 MethodDialog::MethodDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -30,11 +35,11 @@ MethodDialog::MethodDialog(QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     buildChoices();
     buildButtons();
-    setTabOrder(OKBtn, CancelBtn);
-    setTabOrder(CancelBtn, HelpBtn);
-    setTabOrder(HelpBtn, RadioButton1);
-    setTabOrder(RadioButton1, RadioButton2);
-    setTabOrder(RadioButton2, RadioButton3);
+    setTabOrder(m_okButton, m_cancelButton);
+    setTabOrder(m_cancelButton, m_helpButton);
+    QWidget *previous = m_helpButton;
+    for (QRadioButton *choice : m_methodChoices)
+        setTabOrder(std::exchange(previous, choice), choice);
 }
 
 QLabel *MethodDialog::note(const QString &text) {
@@ -44,76 +49,65 @@ QLabel *MethodDialog::note(const QString &text) {
     return label;
 }
 
+// The choices are "RadioButton1" onwards in the table's order, each caption with its note under
+// it, indented past the round button.
 void MethodDialog::buildChoices() {
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Bevel1"));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setMinimumSize(300, 97);
 
-    RadioButton1 = new QRadioButton(tr("Method 00"), frame);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton2 = new QRadioButton(tr("Method 01"), frame);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton3 = new QRadioButton(tr("Method 02"), frame);
-    RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
-    for (QRadioButton *choice : {RadioButton1, RadioButton2, RadioButton3})
-        choice->setMinimumSize(89, 17);
-
-    // The notes stand under their choice's caption, indented past the round button.
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(16, 16, 16, 12);
     grid->setHorizontalSpacing(0);
     grid->setVerticalSpacing(0);
     grid->setColumnMinimumWidth(0, 18);
-    grid->addWidget(RadioButton1, 0, 0, 1, 2, Qt::AlignLeft);
-    grid->addWidget(note(tr("Requires version 1.0 or higher to decrypt.")), 1, 1);
-    grid->setRowMinimumHeight(2, 11);
-    grid->addWidget(RadioButton2, 3, 0, 1, 2, Qt::AlignLeft);
-    grid->addWidget(note(tr("Requires version 1.1 or higher to decrypt.")), 4, 1);
-    grid->setRowMinimumHeight(5, 11);
-    grid->addWidget(RadioButton3, 6, 0, 1, 2, Qt::AlignLeft);
-    grid->addWidget(note(tr("Strong protection.  Requires version 2.00 or higher to decrypt.")), 7,
-                    1);
+    int row = 0;
+    for (const cipher::Method *method : cipher::methods()) {
+        if (row > 0)
+            grid->setRowMinimumHeight(row++, 11);
+        auto *choice = new QRadioButton(QString::fromUtf8(method->name), frame);
+        choice->setObjectName(QStringLiteral("RadioButton%1").arg(m_methodChoices.size() + 1));
+        choice->setMinimumSize(89, 17);
+        grid->addWidget(choice, row++, 0, 1, 2, Qt::AlignLeft);
+        grid->addWidget(note(QString::fromUtf8(method->note)), row++, 1);
+        m_methodChoices.append(choice);
+        if (method == &cipher::plainEncryptMethod())
+            m_preselected = choice;
+    }
     static_cast<QVBoxLayout *>(layout())->addWidget(frame);
-    dialogs::makeSelectedChoiceTheTabStop({RadioButton1, RadioButton2, RadioButton3});
+    dialogs::makeSelectedChoiceTheTabStop(m_methodChoices);
 }
 
 void MethodDialog::buildButtons() {
     const dialogs::ButtonRow row = dialogs::addButtonRow(
         this, QStringLiteral("HelpBtn"), QStringLiteral("CancelBtn"), QStringLiteral("OKBtn"));
-    HelpBtn = row.help;
-    CancelBtn = row.cancel;
-    OKBtn = row.ok;
-    connect(OKBtn, &QPushButton::clicked, this, &MethodDialog::OKBtnClick);
-    connect(HelpBtn, &QPushButton::clicked, this, &MethodDialog::HelpBtnClick);
+    m_helpButton = row.help;
+    m_cancelButton = row.cancel;
+    m_okButton = row.ok;
+    connect(m_okButton, &QPushButton::clicked, this, &MethodDialog::acceptChoice);
+    connect(m_helpButton, &QPushButton::clicked, this, &MethodDialog::showHelp);
 }
 
-int MethodDialog::ChosenMethod() {
-    return m_chosenMethod;
-}
-
-void MethodDialog::OKBtnClick() {
-    if (RadioButton1->isChecked()) {
-        m_chosenMethod = 0;
-    } else if (RadioButton2->isChecked()) {
-        m_chosenMethod = 1;
-    } else if (RadioButton3->isChecked()) {
-        m_chosenMethod = 2;
-    } else {
+void MethodDialog::acceptChoice() {
+    const auto chosen = std::find_if(m_methodChoices.cbegin(), m_methodChoices.cend(),
+                                     [](const QRadioButton *choice) { return choice->isChecked(); });
+    if (chosen == m_methodChoices.cend()) {
         platform::showMessageBox(this, tr("You must choose an encoding method."),
                                  platform::MessageKind::Error, platform::Ok);
         return;
     }
+    m_chosenMethod = cipher::methods()[std::size_t(chosen - m_methodChoices.cbegin())];
     accept();
 }
 
-void MethodDialog::HelpBtnClick() {
+void MethodDialog::showHelp() {
     platform::topicJump(QStringLiteral("Help_EncodingMethod"));
 }
 
 void MethodDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     platform::centreOnScreen(this);
-    RadioButton2->setChecked(true);
-    OKBtn->setFocus();
+    m_preselected->setChecked(true);
+    m_okButton->setFocus();
 }

@@ -1,8 +1,14 @@
-// The encoding-method dialog MethodDialog: the choice among Method 00, Method 01 and the
-// strong Method 02 for one run of Encrypt With Specific Method. It opens with Method 01 selected.
+// The encoding-method dialog MethodDialog: the choice among the table's methods, each with its
+// note, for one run of Encrypt With Specific Method. It opens with the method of plain Encrypt
+// selected.
 #pragma once
 
 #include <QDialog>
+#include <QList>
+
+namespace cipher {
+struct Method;
+}
 
 class QLabel;
 class QPushButton;
@@ -14,15 +20,14 @@ class MethodDialog : public QDialog {
 public:
     explicit MethodDialog(QWidget *parent = nullptr);
 
-    // The method of the last OK: 0, 1 or 2 for Method 00, 01 or 02; 0 before any choice.
-    // It outlives the dialog, but Encrypt reads it only right after an OK.
-    static int ChosenMethod();
+    // The method of the last OK; null before any.
+    const cipher::Method *chosenMethod() const { return m_chosenMethod; }
 
     // Takes the selected method and closes with OK; without a selection it says so and
     // the dialog stays open.
-    void OKBtnClick();
+    void acceptChoice();
     // Jumps to the help topic of the dialog; choice and focus stay as they are.
-    void HelpBtnClick();
+    void showHelp();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -32,12 +37,12 @@ private:
     void buildButtons();
     QLabel *note(const QString &text);
 
-    static inline int m_chosenMethod = 0;
+    const cipher::Method *m_chosenMethod = nullptr;
 
-    QRadioButton *RadioButton1 = nullptr;
-    QRadioButton *RadioButton2 = nullptr;
-    QRadioButton *RadioButton3 = nullptr;
-    QPushButton *HelpBtn = nullptr;
-    QPushButton *CancelBtn = nullptr;
-    QPushButton *OKBtn = nullptr;
+    // One choice per method of the table, in its order.
+    QList<QRadioButton *> m_methodChoices;
+    QRadioButton *m_preselected = nullptr;
+    QPushButton *m_helpButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QPushButton *m_okButton = nullptr;
 };

@@ -77,7 +77,7 @@ QString PassphraseDialog::prompt() const {
     return lab_PWord->text();
 }
 
-void PassphraseDialog::setPhraseRule(PassphraseEdit::Rule rule) {
+void PassphraseDialog::setPhraseRule(const cipher::PhraseRule &rule) {
     txt_PWord->setRule(rule);
 }
 
@@ -94,6 +94,10 @@ QString PassphraseDialog::helpContextFor(const QString &prompt) {
         return QStringLiteral("Help_Password2");
     if (prompt.contains(QLatin1String("Re-enter")))
         return QStringLiteral("Help_Password3");
+    if (prompt.contains(QLatin1String("OpenPGP")) ||
+        prompt.startsWith(QLatin1String("Enter the passphrase of the key ")) ||
+        prompt.startsWith(QLatin1String("Enter the phrase of the message")))
+        return QStringLiteral("Help_OpenPgp");
     return QStringLiteral("Help_Password1");
 }
 

@@ -1,6 +1,7 @@
-// The passphrase dialog PassphraseDialog: one prompt, one masked entry of up to 16 capital
-// letters (or, for Method 02, up to 64 characters of any kind, case kept), and OK, Cancel and
-// Help. The caller sets the prompt and the rule, shows it and reads phrase().
+// The passphrase dialog PassphraseDialog: one prompt, one masked entry under a method's phrase
+// rule (capital letters, or characters of any kind with their case kept, up to the rule's
+// number), and OK, Cancel and Help. The caller sets the prompt and the rule, shows it and reads
+// phrase().
 #pragma once
 
 #include "dialogs/PassphraseEdit.h"
@@ -21,18 +22,20 @@ public:
     void setPrompt(const QString &prompt);
     QString prompt() const;
 
-    // Which phrases the entry takes; Methods 00 and 01's until set.
-    void setPhraseRule(PassphraseEdit::Rule rule);
+    // Which phrases the entry takes; those of the method plain Encrypt writes until set.
+    void setPhraseRule(const cipher::PhraseRule &rule);
 
-    // The entry as the byte string that the cipher uses: 0 to 16 Windows-1252 bytes, or for
-    // Method 02 0 to 64 characters in UTF-8.
+    // The entry as the byte string that the cipher uses: Windows-1252 bytes for a rule of
+    // capitals, else UTF-8.
     cipher::SecretString phrase() const;
     // Empties the entry and its undo history, so that the toolkit's own copies of the phrase
     // are let go as soon as the phrase has been read.
     void forgetPhrase();
 
     // The help topic for a prompt: "Help_Password2" when it holds "This text", else
-    // "Help_Password3" when it holds "Re-enter", else "Help_Password1" (case matters).
+    // "Help_Password3" when it holds "Re-enter", else "Help_OpenPgp" for GnuPG's prompts (the
+    // passphrase of a key or the phrase of a message) and any prompt naming OpenPGP, else
+    // "Help_Password1" (case matters).
     static QString helpContextFor(const QString &prompt);
 
     // Jumps to the help topic of the prompt shown; the dialog stays open as it is.

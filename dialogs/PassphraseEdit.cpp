@@ -3,6 +3,7 @@
 // is "*".
 #include "dialogs/PassphraseEdit.h"
 
+#include "cipher/Method.h"
 #include "cipher/PhraseCase.h"
 #include "platform/Beep.h"
 #include "platform/CodePage.h"
@@ -52,13 +53,13 @@ QChar phraseChar(QChar c) {
     return cipher::phraseCharacterHeld(upper.unicode()) ? upper : c;
 }
 
-// A Method 02 phrase keeps every character as typed, up to 64 of them (a character outside
-// the basic plane is one character, two UTF-16 units); a zero character is dropped.
-QString method02Phrase(const QString &text, int &cursor) {
+// A phrase kept as typed keeps every character, up to the rule's number of them (a character
+// outside the basic plane is one character, two UTF-16 units); a zero character is dropped.
+QString phraseAsTyped(const QString &text, int &cursor, std::size_t maxCharacters) {
     QString result;
-    int characters = 0;
+    std::size_t characters = 0;
     int newCursor = -1;
-    for (qsizetype i = 0; i < text.size() && characters < PassphraseEdit::maxMethod02Length; ++i) {
+    for (qsizetype i = 0; i < text.size() && characters < maxCharacters; ++i) {
         if (newCursor < 0 && i >= cursor)
             newCursor = int(result.size());
         if (text[i].isNull())
@@ -72,12 +73,19 @@ QString method02Phrase(const QString &text, int &cursor) {
     return result;
 }
 
+// The most UTF-16 units the rule's characters take: two for a character outside the basic
+// plane where the phrase is kept as typed; the filter counts the characters themselves.
+int maxUnits(const cipher::PhraseRule &rule) {
+    return int(rule.upperCased() ? rule.maxCharacters : 2 * rule.maxCharacters);
+}
+
 } // namespace
 
 PassphraseEdit::PassphraseEdit(QWidget *parent)
-    : QLineEdit(parent) {
+    : QLineEdit(parent)
+    , m_rule(&cipher::plainEncryptMethod().phraseRule) {
     setEchoMode(QLineEdit::Password);
-    setMaxLength(maxPhraseLength);
+    setMaxLength(maxUnits(*m_rule));
     setValidator(new PhraseFilter(this));
     // The widget keeps only a guarded pointer to its style, so owning it here is safe.
     auto *style = new AsteriskStyle;
@@ -85,10 +93,9 @@ PassphraseEdit::PassphraseEdit(QWidget *parent)
     setStyle(style);
 }
 
-void PassphraseEdit::setRule(Rule rule) {
-    m_rule = rule;
-    // Room for 64 characters outside the basic plane; the filter counts the characters.
-    setMaxLength(rule == Rule::Method02 ? 2 * maxMethod02Length : maxPhraseLength);
+void PassphraseEdit::setRule(const cipher::PhraseRule &rule) {
+    m_rule = &rule;
+    setMaxLength(maxUnits(rule));
     clear();
 }
 
@@ -96,7 +103,7 @@ void PassphraseEdit::setRule(Rule rule) {
 cipher::SecretString PassphraseEdit::phraseBytes() const {
     const QString shown = text();
     cipher::SecretString bytes;
-    if (m_rule == Rule::Method02) {
+    if (!m_rule->upperCased()) {
         QByteArray utf8 = shown.toUtf8();
         bytes.assign(utf8.constData(), std::size_t(utf8.size()));
         cipher::secret::wipe(utf8.data(), std::size_t(utf8.size()));
@@ -108,10 +115,11 @@ cipher::SecretString PassphraseEdit::phraseBytes() const {
     return bytes;
 }
 
-QString PassphraseEdit::normalised(const QString &text, int &cursor, Rule rule, bool &refused) {
+QString PassphraseEdit::normalised(const QString &text, int &cursor,
+                                   const cipher::PhraseRule &rule, bool &refused) {
     refused = false;
-    if (rule == Rule::Method02)
-        return method02Phrase(text, cursor);
+    if (!rule.upperCased())
+        return phraseAsTyped(text, cursor, rule.maxCharacters);
     QString result;
     result.reserve(text.size());
     int newCursor = -1;

@@ -1,10 +1,12 @@
-// The masked entry of the passphrase dialog, every character shown as "*". For Methods 00 and
-// 01 letters turn to capitals as they arrive, a character the code page cannot hold is refused
-// with a stop beep (the rest of the input kept), and it holds at most 16 characters; for Method 02 it keeps any character and its case, up to
-// 64 characters.
+// The masked entry of the passphrase dialog, every character shown as "*", under the phrase rule
+// of a method: for a rule of capitals, letters turn to capitals as they arrive and a character
+// the code page cannot hold is refused with a stop beep (the rest of the input kept); for a rule
+// that keeps the phrase as typed, any character and its case. Either way it holds at most the
+// rule's number of characters.
 #pragma once
 
 #include <QLineEdit>
+#include "cipher/PhraseRule.h"
 #include "cipher/SecretString.h"
 
 #include <string>
@@ -13,27 +15,23 @@ class PassphraseEdit : public QLineEdit {
     Q_OBJECT
 
 public:
-    static constexpr int maxPhraseLength = 16;
-    static constexpr int maxMethod02Length = 64;
-
-    // Which phrases the entry takes: the keystream methods' or Method 02's.
-    enum class Rule { Methods00And01, Method02 };
-
+    // Takes the phrases of the method plain Encrypt writes until another rule is set.
     explicit PassphraseEdit(QWidget *parent = nullptr);
 
     // Switches the rule and empties the entry.
-    void setRule(Rule rule);
-    Rule rule() const { return m_rule; }
+    void setRule(const cipher::PhraseRule &rule);
+    const cipher::PhraseRule &rule() const { return *m_rule; }
 
-    // The entry as the bytes that the cipher takes: Windows-1252 for Methods 00 and 01 (the
-    // entry holds no other character), UTF-8 for Method 02.
+    // The entry as the bytes that the cipher takes: Windows-1252 for a rule of capitals (the
+    // entry holds no other character), UTF-8 otherwise.
     cipher::SecretString phraseBytes() const;
 
     // The text as the entry keeps it under the rule, typed, pasted, dropped or composed alike.
     // The cursor position moves with any character taken out; `refused` tells whether a
     // character the rule refuses was taken out.
-    static QString normalised(const QString &text, int &cursor, Rule rule, bool &refused);
+    static QString normalised(const QString &text, int &cursor, const cipher::PhraseRule &rule,
+                              bool &refused);
 
 private:
-    Rule m_rule = Rule::Methods00And01;
+    const cipher::PhraseRule *m_rule;
 };

@@ -4,93 +4,67 @@
 #include "editor/CipherDialogs.h"
 #include "editor/CipherWork.h"
 #include "editor/MainWindow.h"
+#include "editor/RecipientChoice.h"
 #include "editor/TextEditor.h"
 
-#include "cipher/ArmourFormat.h"
-#include "cipher/ArmourWriter.h"
+#include "cipher/BlockWriter.h"
 #include "cipher/Messages.h"
-#include "cipher/Sodium.h"
 #include "dialogs/MethodDialog.h"
-#include "dialogs/PassphraseDialog.h"
-#include "platform/Beep.h"
 #include "platform/MessageBox.h"
-
-#include <utility>
 
 namespace {
 
 namespace messages = cipher::messages;
-using cipher_dialogs::askPhrase;
 using cipher_dialogs::messageText;
 
-// Plain Encrypt always writes Method 01.
-constexpr int plainEncryptMethod = 1;
-
-// The encoding-method dialog, made for this one choice; empty when closed without OK.
-std::optional<int> askMethod(QWidget *owner) {
+// The encoding-method dialog, made for this one choice; null when closed without OK.
+const cipher::Method *askMethod(QWidget *owner) {
     MethodDialog dialog(owner);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return MethodDialog::ChosenMethod();
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenMethod() : nullptr;
 }
 
 // Only No keeps the block as it is; closing the box any other way encrypts it again.
 bool confirmEncryptingAgain(QWidget *owner) {
-    platform::messageBeep(platform::BeepKind::Question);
-    return platform::showMessageBox(owner, messageText(messages::alreadyEncrypted),
-                                    platform::MessageKind::Confirmation,
-                                    platform::Yes | platform::No) != platform::No;
-}
-
-// The first prompt: for Method 02, which needs a phrase, one of 1 to 64 characters with their
-// case, asked again while empty; otherwise up to 16 capitals, or none.
-std::optional<cipher::SecretString> askFirstPhrase(PassphraseDialog &dialog, int method) {
-    if (method == cipher::method02Number)
-        return cipher_dialogs::askMethod02Phrase(dialog, messages::enterNewMethod02Phrase);
-    return askPhrase(dialog, messages::enterNewPhrase);
-}
-
-// The phrase to protect the block with, typed twice unless it is empty; empty when the user
-// gives up. One dialog serves the whole exchange: it empties itself at every showing. The
-// phrases wipe themselves when they go.
-std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, int method) {
-    PassphraseDialog dialog(owner);
-    for (;;) {
-        std::optional<cipher::SecretString> phrase = askFirstPhrase(dialog, method);
-        if (!phrase || phrase->empty())
-            return phrase;
-        const std::optional<cipher::SecretString> again =
-            askPhrase(dialog, messages::confirmPhrase);
-        if (again && *again == *phrase)
-            return phrase;
-        if (!again || !cipher_dialogs::retryAfterMismatch(owner, messages::phrasesDiffer))
-            return std::nullopt;
-    }
+    return platform::beepAndShowMessageBox(owner, messageText(messages::alreadyEncrypted),
+                                           platform::MessageKind::Confirmation,
+                                           platform::Yes | platform::No) != platform::No;
 }
 
 } // namespace
 
-void MainWindow::EncryptUsingMethod1Click() {
-    SpecificMethodRequested = true;
-    btn_EncryptClick();
+void MainWindow::encryptWithSpecificMethod() {
+    encrypt(MethodChoice::Asked);
 }
 
-void MainWindow::btn_EncryptClick() {
-    // The request serves this one run, however it ends.
-    const bool specificMethod = std::exchange(SpecificMethodRequested, false);
+void MainWindow::encryptText() {
+    encrypt(MethodChoice::Plain);
+}
+
+void MainWindow::encrypt(MethodChoice choice) {
     // The size comes from the editor's counts: a text too long is refused before any copy.
-    if (const auto refusal = cipher::encryptRefusal(std::size_t(txt_SPad->byteLength()))) {
+    if (const auto refusal = cipher::encryptRefusal(std::size_t(m_editor->byteLength()))) {
         refuse(messageText(*refusal));
         return;
     }
-    const std::optional<int> method =
-        specificMethod ? askMethod(this) : std::optional<int>(plainEncryptMethod);
-    if (!method)
+    const cipher::Method *method =
+        choice == MethodChoice::Asked ? askMethod(this) : &cipher::plainEncryptMethod();
+    if (method == nullptr)
         return;
-    if (IsEncryptedText() && !confirmEncryptingAgain(this))
+    if (holdsArmouredBlock() && !confirmEncryptingAgain(this))
         return;
-    const std::optional<cipher::SecretString> phrase = askNewPhrase(this, *method);
-    if (!phrase)
+    std::vector<std::string> recipients;
+    if (method->recipientKeys != nullptr) {
+        std::optional<std::vector<std::string>> chosen = recipient_choice::askRecipients(this, *method);
+        if (!chosen)
+            return;
+        recipients = std::move(*chosen);
+    }
+    std::optional<cipher::SecretString> phrase;
+    if (recipients.empty() && !(phrase = cipher_dialogs::askNewPhrase(this, method->phraseRule)))
         return;
-    cipher_work::encryptInEditor(*txt_SPad, *phrase, *method);
+    const std::optional<std::string> failure =
+        phrase ? cipher_work::encryptInEditor(*m_editor, *method, *phrase)
+               : cipher_work::encryptToKeysInEditor(*m_editor, *method, recipients);
+    if (failure)
+        refuse(messageText(*failure));
 }

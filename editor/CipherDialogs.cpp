@@ -3,13 +3,12 @@
 
 #include "cipher/Messages.h"
 #include "dialogs/PassphraseDialog.h"
-#include "platform/Beep.h"
 #include "platform/MessageBox.h"
 
 namespace cipher_dialogs {
 
 QString messageText(std::string_view words) {
-    return QString::fromLatin1(words.data(), qsizetype(words.size()));
+    return QString::fromUtf8(words.data(), qsizetype(words.size()));
 }
 
 std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::string_view prompt) {
@@ -23,28 +22,42 @@ std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::str
     return phrase;
 }
 
-std::optional<cipher::SecretString> askMethod02Phrase(PassphraseDialog &dialog, std::string_view prompt) {
-    dialog.setPhraseRule(PassphraseEdit::Rule::Method02);
+std::optional<cipher::SecretString>
+askRuledPhrase(PassphraseDialog &dialog, const cipher::PhraseRule &rule, std::string_view prompt) {
+    dialog.setPhraseRule(rule);
     for (;;) {
         std::optional<cipher::SecretString> phrase = askPhrase(dialog, prompt);
-        if (!phrase || !phrase->empty())
+        if (!phrase || !phrase->empty() || !rule.required())
             return phrase;
-        platform::messageBeep(platform::BeepKind::Hand);
-        platform::showMessageBox(dialog.parentWidget(), messageText(cipher::messages::phraseNeeded),
-                                 platform::MessageKind::Error, platform::Ok);
+        platform::beepAndShowMessageBox(dialog.parentWidget(), messageText(rule.phraseNeeded),
+                                        platform::MessageKind::Error, platform::Ok);
+    }
+}
+
+std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, const cipher::PhraseRule &rule) {
+    PassphraseDialog dialog(owner);
+    for (;;) {
+        std::optional<cipher::SecretString> phrase =
+            askRuledPhrase(dialog, rule, rule.newPhrasePrompt);
+        if (!phrase || phrase->empty())
+            return phrase;
+        const std::optional<cipher::SecretString> again =
+            askPhrase(dialog, cipher::messages::confirmPhrase);
+        if (again && *again == *phrase)
+            return phrase;
+        if (!again || !retryAfterMismatch(owner, cipher::messages::phrasesDiffer))
+            return std::nullopt;
     }
 }
 
 bool retryAfterMismatch(QWidget *owner, std::string_view words) {
-    platform::messageBeep(platform::BeepKind::Hand);
-    return platform::showMessageBox(owner, messageText(words), platform::MessageKind::Error,
-                                    platform::Cancel | platform::Retry) == platform::Retry;
+    return platform::beepAndShowMessageBox(owner, messageText(words), platform::MessageKind::Error,
+                                           platform::Cancel | platform::Retry) == platform::Retry;
 }
 
 void warn(QWidget *owner, std::string_view words) {
-    platform::messageBeep(platform::BeepKind::Exclamation);
-    platform::showMessageBox(owner, messageText(words), platform::MessageKind::Warning,
-                             platform::Ok);
+    platform::beepAndShowMessageBox(owner, messageText(words), platform::MessageKind::Warning,
+                                    platform::Ok);
 }
 
 } // namespace cipher_dialogs

@@ -2,6 +2,7 @@
 // dialog, the offer to try again after a phrase that does not match, and the closing warning.
 #pragma once
 
+#include "cipher/PhraseRule.h"
 #include "cipher/SecretString.h"
 
 #include <QString>
@@ -14,15 +15,21 @@ class PassphraseDialog;
 
 namespace cipher_dialogs {
 
-// The cipher's own words (plain ASCII) as a message box shows them.
+// The methods' words as a message box shows them: UTF-8 (a key's user ID may stand in them).
 QString messageText(std::string_view words);
 
 // Shows the dialog with the prompt; the phrase typed, or empty when it closed without OK.
 std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::string_view prompt);
 
-// The same for a Method 02 phrase (any characters, case kept, 1 to 64 of them): an empty one
-// gets the stop beep and a box saying a phrase is needed, then the prompt again.
-std::optional<cipher::SecretString> askMethod02Phrase(PassphraseDialog &dialog, std::string_view prompt);
+// The same under a method's phrase rule: where the rule needs a phrase, an empty one gets the
+// stop beep and a box saying so, then the prompt again.
+std::optional<cipher::SecretString>
+askRuledPhrase(PassphraseDialog &dialog, const cipher::PhraseRule &rule, std::string_view prompt);
+
+// A new phrase under the rule, typed twice unless it is empty; empty when the user gives up.
+// One dialog serves the whole exchange: it empties itself at every showing. The phrases wipe
+// themselves when they go.
+std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, const cipher::PhraseRule &rule);
 
 // A phrase that does not match: the stop beep and an error box with Cancel and Retry, Enter
 // pressing Retry and Escape Cancel. True when the user chose Retry.

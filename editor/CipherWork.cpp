@@ -1,42 +1,91 @@
-// Encrypt's and Decrypt's work after their dialogs. The block goes into the editor directly,
-// with no file between, so Encrypt works in any folder and touches no file of the user's.
+// Encrypt's and Decrypt's work after their course is set. The block goes into the editor
+// directly, with no file between, so Encrypt works in any folder and touches no file of the
+// user's.
 #include "editor/CipherWork.h"
 
 #include "editor/BackgroundWork.h"
 #include "editor/TextEditor.h"
 
-#include "cipher/ArmourDecoder.h"
-#include "cipher/ArmourWriter.h"
+#include "cipher/BlockWriter.h"
 #include "cipher/Lines.h"
 #include "cipher/TextEncoding.h"
 #include "platform/WaitCursor.h"
 
-namespace cipher_work {
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QThread>
 
-void encryptInEditor(TextEditor &editor, std::string_view phrase, int method) {
+#include <stdexcept>
+
+namespace cipher_work {
+namespace {
+
+// The request answered on the user-interface thread, the busy cursor lifted meanwhile; the
+// worker waits for the answer.
+std::optional<cipher::SecretString> askOnInterfaceThread(const cipher::PhraseSource &ask,
+                                                         const cipher::PhraseRequest &request,
+                                                         platform::WaitCursor &busy) {
+    std::optional<cipher::SecretString> phrase;
+    const auto answer = [&] {
+        busy.release();
+        phrase = ask(request);
+        busy.hold();
+    };
+    if (QThread::currentThread() == qApp->thread())
+        answer();
+    else
+        QMetaObject::invokeMethod(qApp, answer, Qt::BlockingQueuedConnection);
+    return phrase;
+}
+
+using Written = cipher::Outcome<std::vector<std::string>>;
+
+// The editor's text written by `write` on the worker thread under the busy cursor; the lines
+// replace the text when it succeeds, else the words of the failure are answered.
+template <class Write>
+std::optional<std::string> writeInBackground(TextEditor &editor, Write write) {
     const platform::WaitCursor busy;
     const std::string text = editor.bytes();
-    editor.setBytes(background::run(
-        [&] { return cipher::joinLines(cipher::ArmourWriter(text, phrase, method)); }));
+    const Written written = background::run([&] { return write(text); });
+    if (!written)
+        return written.refusal;
+    editor.setBytes(cipher::joinLines(*written.value));
+    return std::nullopt;
 }
 
-std::string_view decryptInEditor(TextEditor &editor, cipher::LineList lines,
-                                 const cipher::ArmouredBlock &block, std::string_view phrase) {
-    const platform::WaitCursor busy;
-    const cipher::DecodedText decoded = cipher::decodeText(lines, block, phrase);
-    const std::string_view warning = decoded.warning();
-    editor.setBytes(warning.empty() ? decoded.bytes : cipher::readAfterDamage(decoded.bytes));
-    return warning;
+} // namespace
+
+std::optional<std::string> encryptInEditor(TextEditor &editor, const cipher::Method &method,
+                                           std::string_view phrase) {
+    return writeInBackground(editor, [&](const std::string &text) -> Written {
+        try {
+            return {cipher::writeBlock(method, text, phrase), {}};
+        } catch (const std::runtime_error &failure) {
+            return cipher::refused<std::vector<std::string>>(cipher::Reason::Failed, failure.what());
+        }
+    });
 }
 
-bool openMethod02InEditor(TextEditor &editor, const cipher::method02::SealedBody &body,
-                          std::string_view phrase) {
-    const platform::WaitCursor busy;
-    const std::optional<std::string> text =
-        background::run([&] { return cipher::method02::open(body, phrase); });
-    if (text)
-        editor.setBytes(*text);
-    return text.has_value();
+std::optional<std::string> encryptToKeysInEditor(TextEditor &editor, const cipher::Method &method,
+                                                 const std::vector<std::string> &keys) {
+    return writeInBackground(
+        editor, [&](const std::string &text) { return method.writeToKeys(text, keys); });
+}
+
+cipher::Outcome<std::string_view> openInEditor(TextEditor &editor, cipher::DecryptSession &session,
+                                               const cipher::PhraseSource &ask) {
+    platform::WaitCursor busy;
+    cipher::Outcome<cipher::DecodedText> decoded = background::run([&] {
+        return session.open([&](const cipher::PhraseRequest &request) {
+            return askOnInterfaceThread(ask, request, busy);
+        });
+    });
+    if (!decoded)
+        return cipher::refusedAs<std::string_view>(std::move(decoded));
+    const std::string_view warning = decoded.value->warning();
+    editor.setBytes(warning.empty() ? decoded.value->bytes
+                                    : cipher::readAfterDamage(decoded.value->bytes));
+    return {warning, {}};
 }
 
 } // namespace cipher_work

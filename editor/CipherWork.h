@@ -1,31 +1,36 @@
-// The work Encrypt and Decrypt do once their last dialog has closed: the text turned into a
-// block or a block into its text, put straight into the editor under the busy cursor.
+// The work Encrypt and Decrypt do once the text's course is set: the text turned into a block or
+// a block into its text, on a worker thread under the busy cursor, put straight into the editor.
 #pragma once
 
-#include "cipher/ArmourReader.h"
-#include "cipher/Method02.h"
+#include "cipher/DecryptSession.h"
+#include "cipher/Method.h"
 
+#include <optional>
+#include <string>
+#include <vector>
 #include <string_view>
 
 class TextEditor;
 
 namespace cipher_work {
 
-// Replaces the editor's whole text with its armoured block, every line ended by CR LF. The
-// text holds 1..22,528 bytes (Encrypt has refused any other). Leaves nothing to undo. The block
-// is written on a worker thread, as Method 02's key derivation takes a good part of a second.
-void encryptInEditor(TextEditor &editor, std::string_view phrase, int method);
+// Replaces the editor's whole text with the method's block, every line ended by CR LF. The text
+// holds 1..22,528 bytes (Encrypt has refused any other). Leaves nothing to undo. The block is
+// written on a worker thread, as a key derivation takes a good part of a second. Answers the
+// words of a writer that failed, with the text as it was.
+std::optional<std::string> encryptInEditor(TextEditor &editor, const cipher::Method &method,
+                                           std::string_view phrase);
 
-// Replaces the editor's whole text with the text the block carries, up to its first zero
-// byte, and returns the warning to show afterwards (empty when the checksum agrees). The
-// busy cursor is gone when it returns, so the warning shows with the normal cursor.
-std::string_view decryptInEditor(TextEditor &editor, cipher::LineList lines,
-                                 const cipher::ArmouredBlock &block, std::string_view phrase);
+// The same for a message to people's keys; the words name a key the method cannot write to.
+std::optional<std::string> encryptToKeysInEditor(TextEditor &editor, const cipher::Method &method,
+                                                 const std::vector<std::string> &keys);
 
-// Opens a Method 02 block with the phrase on a worker thread and, when the phrase is right,
-// replaces the editor's whole text with the text. False, with the editor as it was, when the
-// phrase is wrong. The busy cursor is gone when it returns.
-bool openMethod02InEditor(TextEditor &editor, const cipher::method02::SealedBody &body,
-                          std::string_view phrase);
+// Opens the session on a worker thread, `ask` answering its phrase request on this thread with
+// the normal cursor, and, when it opens, replaces the editor's whole text with the text it
+// carries (read as damaged text when it comes with a warning). Answers the warning to show
+// afterwards (empty when verified) or the session's refusal, with the editor as it was. The busy
+// cursor is gone when it returns.
+cipher::Outcome<std::string_view> openInEditor(TextEditor &editor, cipher::DecryptSession &session,
+                                               const cipher::PhraseSource &ask);
 
 } // namespace cipher_work

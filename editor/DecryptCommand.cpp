@@ -1,100 +1,82 @@
-// The Decrypt command: the block found among the text's own lines, its header checked, the
-// phrase asked for when the block is protected, and the text it carries in place of the
+// The Decrypt command: what the text holds found among its own lines, the phrase asked for when
+// it is protected, as often as the user retries, and the text it carries in place of the
 // editor's text, with a warning when the block ended early or its checksum disagrees.
 #include "editor/CipherDialogs.h"
 #include "editor/CipherWork.h"
 #include "editor/MainWindow.h"
 #include "editor/TextEditor.h"
 
-#include "cipher/ArmourDecoder.h"
-#include "cipher/BlockReading.h"
+#include "cipher/DecryptSession.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
-#include "cipher/Method02.h"
-#include "cipher/Sodium.h"
 #include "dialogs/PassphraseDialog.h"
+#include "platform/MessageBox.h"
 
 namespace {
 
 namespace messages = cipher::messages;
 
 // A new passphrase dialog for one attempt, gone as soon as it closes.
-std::optional<cipher::SecretString> askBlockPhraseOnce(QWidget *owner) {
+std::optional<cipher::SecretString> askPhraseOnce(QWidget *owner,
+                                                  const cipher::PhraseRequest &request) {
     PassphraseDialog dialog(owner);
-    return cipher_dialogs::askPhrase(dialog, messages::enterPhrase);
+    return cipher_dialogs::askRuledPhrase(dialog, request.rule, request.prompt);
 }
 
-std::optional<cipher::SecretString> askMethod02PhraseOnce(QWidget *owner) {
-    PassphraseDialog dialog(owner);
-    return cipher_dialogs::askMethod02Phrase(dialog, messages::enterPhrase);
-}
-
-// The phrase that opens the block: empty for a block without one, asked for until it matches
-// for a protected block; no phrase when the user gives up.
-std::optional<cipher::SecretString> askBlockPhrase(QWidget *owner, cipher::LineList lines,
-                                          const cipher::ArmouredBlock &block) {
-    if (!block.isProtected())
-        return cipher::SecretString();
-    for (;;) {
-        std::optional<cipher::SecretString> phrase = askBlockPhraseOnce(owner);
-        if (!phrase)
-            return std::nullopt;
-        if (cipher::phraseMatches(lines, block, *phrase))
-            return phrase;
-        if (!cipher_dialogs::retryAfterMismatch(owner, messages::wrongPhrase))
-            return std::nullopt;
-    }
+// What the session has to say once the text stands (a signature): a warning with its beep when
+// it casts a doubt, else told plainly.
+void reportAfterText(QWidget *owner, const cipher::DecryptSession &session) {
+    const std::string report = session.report();
+    if (report.empty())
+        return;
+    platform::beepAndShowMessageBox(
+        owner, cipher_dialogs::messageText(report),
+        session.reportWarns() ? platform::MessageKind::Warning : platform::MessageKind::Information,
+        platform::Ok);
 }
 
 } // namespace
 
-// Method 02: the body is proved intact before anything is asked, so damage is never taken for a
-// wrong phrase; then the phrase is asked for until the block's tag proves it. Nothing but the
-// whole, proved text ever reaches the editor.
-void MainWindow::decryptMethod02(cipher::LineList lines, const cipher::ArmouredBlock &block) {
-    const cipher::Outcome<cipher::method02::SealedBody> body =
-        cipher::method02::readBody(lines, block);
-    if (!body) {
-        refuse(cipher_dialogs::messageText(body.refusal));
-        return;
-    }
+// Damage and later versions are found before anything is asked, so they are never taken for a
+// wrong phrase; nothing but the text the phrase opens ever reaches the editor.
+void MainWindow::decrypt(cipher::DecryptSession &session) {
+    const auto ask = [this](const cipher::PhraseRequest &request) {
+        return askPhraseOnce(this, request);
+    };
     for (;;) {
-        const std::optional<cipher::SecretString> phrase = askMethod02PhraseOnce(this);
-        if (!phrase)
+        const cipher::Outcome<std::string_view> opened =
+            cipher_work::openInEditor(*m_editor, session, ask);
+        if (opened) {
+            if (!opened.value->empty())
+                cipher_dialogs::warn(this, *opened.value);
+            reportAfterText(this, session);
             return;
-        if (cipher_work::openMethod02InEditor(*txt_SPad, *body.value, *phrase))
+        }
+        if (opened.reason == cipher::Reason::Cancelled)
             return;
-        if (!cipher_dialogs::retryAfterMismatch(this, messages::wrongPhrase))
+        if (opened.reason != cipher::Reason::WrongPhrase) {
+            refuse(cipher_dialogs::messageText(opened.refusal));
+            return;
+        }
+        if (!cipher_dialogs::retryAfterMismatch(this, opened.refusal))
             return;
     }
 }
 
-void MainWindow::btn_DecryptClick() {
-    if (txt_SPad->byteLength() == 0) {
+void MainWindow::decryptText() {
+    if (m_editor->byteLength() == 0) {
         refuse(cipher_dialogs::messageText(messages::noTextToDecrypt));
         return;
     }
     // The lines split from the text's bytes are its own lines whatever the editor's wrapping,
-    // so the wrapping is never switched off to read them.
-    const std::string text = txt_SPad->bytes();
-    // A block that mail quoted, indented or re-wrapped is read from its repaired lines.
+    // so the wrapping is never switched off to read them. A block that mail quoted, indented or
+    // re-wrapped is read from its repaired lines.
+    const std::string text = m_editor->bytes();
     const std::vector<std::string_view> lines = cipher::splitLines(text);
-    const cipher::BlockReading reading = cipher::readBlock(lines);
-    const cipher::Outcome<cipher::ArmouredBlock> &opened = reading.opened;
-    if (!opened) {
-        refuse(cipher_dialogs::messageText(opened.refusal));
+    const auto session = cipher::openDecryptSession(lines);
+    if (!session) {
+        refuse(cipher_dialogs::messageText(session.refusal));
         return;
     }
-    if (opened.value->header.isMethod02()) {
-        decryptMethod02(reading.lines, *opened.value);
-        return;
-    }
-    const std::optional<cipher::SecretString> phrase =
-        askBlockPhrase(this, reading.lines, *opened.value);
-    if (!phrase)
-        return;
-    const std::string_view warning =
-        cipher_work::decryptInEditor(*txt_SPad, reading.lines, *opened.value, *phrase);
-    if (!warning.empty())
-        cipher_dialogs::warn(this, warning);
+    decrypt(**session.value);
 }

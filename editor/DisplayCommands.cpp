@@ -23,45 +23,45 @@ std::optional<quint32> askColorValue(QWidget *owner, quint32 current, const QCol
 
 } // namespace
 
-void MainWindow::Font1Click() {
-    const QFont chosen = platform::chooseFont(this, txt_SPad->font());
+void MainWindow::chooseFont() {
+    const QFont chosen = platform::chooseFont(this, m_editor->font());
     // A font the user chose replaces an unusable stored size; a cancelled dialog keeps it.
-    if (chosen != txt_SPad->font())
+    if (chosen != m_editor->font())
         m_unusableStoredFontSize.reset();
-    txt_SPad->setFont(chosen);
+    m_editor->setFont(chosen);
 }
 
-void MainWindow::TextColor1Click() {
-    const QColor drawn = txt_SPad->palette().color(QPalette::Text);
-    if (const auto value = askColorValue(this, txt_SPad->textColorValue(), drawn))
-        txt_SPad->setTextColorValue(*value);
+void MainWindow::chooseTextColor() {
+    const QColor drawn = m_editor->palette().color(QPalette::Text);
+    if (const auto value = askColorValue(this, m_editor->textColorValue(), drawn))
+        m_editor->setTextColorValue(*value);
 }
 
-void MainWindow::BackgroundColor1Click() {
-    const QColor drawn = txt_SPad->palette().color(QPalette::Base);
-    if (const auto value = askColorValue(this, txt_SPad->backColorValue(), drawn))
-        txt_SPad->setBackColorValue(*value);
+void MainWindow::chooseBackgroundColor() {
+    const QColor drawn = m_editor->palette().color(QPalette::Base);
+    if (const auto value = askColorValue(this, m_editor->backColorValue(), drawn))
+        m_editor->setBackColorValue(*value);
 }
 
 // The menu item's check mark has already been inverted when the item was chosen.
-void MainWindow::WordWrap1Click() {
-    txt_SPad->setWordWrap(WordWrap1->isChecked());
+void MainWindow::switchWordWrap() {
+    m_editor->setWordWrap(actionFor(&MainWindow::switchWordWrap)->isChecked());
 }
 
 DisplaySettings MainWindow::displaySettings() const {
-    const QFont font = txt_SPad->font();
+    const QFont font = m_editor->font();
     return DisplaySettings{font.family(),
                            m_unusableStoredFontSize.value_or(font.pointSize()),
-                           qint32(txt_SPad->textColorValue()),
+                           qint32(m_editor->textColorValue()),
                            font.bold(),
                            font.italic(),
-                           WordWrap1->isChecked(),
-                           qint32(txt_SPad->backColorValue())};
+                           actionFor(&MainWindow::switchWordWrap)->isChecked(),
+                           qint32(m_editor->backColorValue())};
 }
 
 // Word wrap is switched on by the Word Wrap command itself, as if chosen from the menu.
 void MainWindow::applyDisplaySettings(const DisplaySettings &settings) {
-    QFont font = txt_SPad->font();
+    QFont font = m_editor->font();
     font.setFamily(settings.fontName);
     // An unusable size is kept to be written back; the editor draws with the size it has.
     m_unusableStoredFontSize.reset();
@@ -71,9 +71,10 @@ void MainWindow::applyDisplaySettings(const DisplaySettings &settings) {
         m_unusableStoredFontSize = settings.fontSize;
     font.setBold(settings.bold);
     font.setItalic(settings.italic);
-    txt_SPad->setFont(font);
-    txt_SPad->setTextColorValue(quint32(settings.fontColor));
-    if (settings.wordWrap != WordWrap1->isChecked())
-        WordWrap1->trigger();
-    txt_SPad->setBackColorValue(quint32(settings.backColor));
+    m_editor->setFont(font);
+    m_editor->setTextColorValue(quint32(settings.fontColor));
+    QAction *wordWrap = actionFor(&MainWindow::switchWordWrap);
+    if (settings.wordWrap != wordWrap->isChecked())
+        wordWrap->trigger();
+    m_editor->setBackColorValue(quint32(settings.backColor));
 }

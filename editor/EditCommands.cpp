@@ -4,7 +4,6 @@
 #include "editor/TextEditor.h"
 #include "editor/MainWindow.h"
 
-#include "platform/Beep.h"
 #include "platform/MessageBox.h"
 
 #include <QClipboard>
@@ -12,62 +11,60 @@
 #include <QMimeData>
 
 void MainWindow::refuse(const QString &text) {
-    platform::messageBeep(platform::BeepKind::Hand);
-    platform::showMessageBox(this, text, platform::MessageKind::Error, platform::Ok);
+    platform::beepAndShowMessageBox(this, text, platform::MessageKind::Error, platform::Ok);
 }
 
-void MainWindow::btn_NewClick() {
-    if (txt_SPad->byteLength() > 0) {
-        platform::messageBeep(platform::BeepKind::Question);
+void MainWindow::newDocument() {
+    if (m_editor->byteLength() > 0) {
         // Only No keeps the text; closing the box any other way lets it go.
-        if (platform::showMessageBox(this, QStringLiteral("Clear text for new document?"),
-                                     platform::MessageKind::Confirmation,
-                                     platform::Yes | platform::No) == platform::No)
+        if (platform::beepAndShowMessageBox(this, QStringLiteral("Clear text for new document?"),
+                                            platform::MessageKind::Confirmation,
+                                            platform::Yes | platform::No) == platform::No)
             return;
     }
-    txt_SPad->setBytes({});
-    UpdateStatus();
+    m_editor->setBytes({});
+    updateStatus();
 }
 
-void MainWindow::btn_UndoClick() {
-    if (!txt_SPad->canUndo()) {
+void MainWindow::undoLastEdit() {
+    if (!m_editor->canUndo()) {
         refuse(QStringLiteral("No action can be undone at this time."));
         return;
     }
-    txt_SPad->undoLastEdit();
-    UpdateStatus();
+    m_editor->undoLastEdit();
+    updateStatus();
 }
 
-void MainWindow::btn_CutClick() {
-    if (txt_SPad->selectionByteLength() == 0)
+void MainWindow::cutSelection() {
+    if (m_editor->selectionByteLength() == 0)
         refuse(QStringLiteral("You must select some text to cut to the clipboard."));
     else
-        txt_SPad->cut();
+        m_editor->cut();
 }
 
-void MainWindow::btn_CopyClick() {
-    if (txt_SPad->selectionByteLength() == 0)
+void MainWindow::copySelection() {
+    if (m_editor->selectionByteLength() == 0)
         refuse(QStringLiteral("You must select some text to copy to the clipboard."));
     else
-        txt_SPad->copy();
+        m_editor->copy();
 }
 
-void MainWindow::btn_PasteClick() {
+void MainWindow::pasteClipboardText() {
     const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
     if (clipboard == nullptr || !clipboard->hasText())
         refuse(QStringLiteral("The clipboard contains no text that can be pasted."));
     else
-        txt_SPad->paste();
+        m_editor->paste();
 }
 
-void MainWindow::btn_DeleteClick() {
-    if (txt_SPad->selectionByteLength() == 0)
+void MainWindow::deleteSelection() {
+    if (m_editor->selectionByteLength() == 0)
         refuse(QStringLiteral("You must select some text to delete."));
     else
-        txt_SPad->removeSelection();
+        m_editor->removeSelection();
 }
 
-void MainWindow::btn_SelectAllClick() {
-    txt_SPad->selectAll();
-    UpdateStatus();
+void MainWindow::selectAllText() {
+    m_editor->selectAll();
+    updateStatus();
 }

@@ -4,7 +4,6 @@
 #include "editor/FileText.h"
 #include "editor/MainWindow.h"
 #include "editor/TextEditor.h"
-#include "platform/Beep.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"
@@ -21,21 +20,19 @@ void warnOfZeroByte(QWidget *parent, std::size_t bytesAfter) {
     const QString lost =
         bytesAfter == 1 ? QStringLiteral("The 1 byte after it was not loaded.")
                         : QStringLiteral("The %1 bytes after it were not loaded.").arg(bytesAfter);
-    platform::messageBeep(platform::BeepKind::Exclamation);
-    platform::showMessageBox(parent,
-                             QStringLiteral("The text ends at a zero byte in the file.  ") + lost,
-                             platform::MessageKind::Warning, platform::Ok);
+    platform::beepAndShowMessageBox(
+        parent, QStringLiteral("The text ends at a zero byte in the file.  ") + lost,
+        platform::MessageKind::Warning, platform::Ok);
 }
 
 } // namespace
 
-void MainWindow::btn_OpenClick() {
+void MainWindow::openFile() {
     const QString name = m_fileDialogs.askOpenFileName();
     if (name.isEmpty())
         return;
-    if (txt_SPad->byteLength() > 0) {
-        platform::messageBeep(platform::BeepKind::Question);
-        const auto answer = platform::showMessageBox(
+    if (m_editor->byteLength() > 0) {
+        const auto answer = platform::beepAndShowMessageBox(
             this, QStringLiteral("Replace existing text with the contents of the selected file?"),
             platform::MessageKind::Confirmation, platform::Yes | platform::No);
         if (answer == platform::No)
@@ -58,18 +55,18 @@ void MainWindow::loadFile(const QString &path) {
         throw exceedsCapacity();
     const FileText file = fileText(std::move(*bytes));
     // A file equal to the text changes nothing but the format, and what can be undone stays.
-    if (!txt_SPad->loadText(file.characters, file.format))
-        UpdateStatus();
+    if (!m_editor->loadText(file.characters, file.format))
+        updateStatus();
     if (cut)
         warnOfZeroByte(isVisible() ? this : nullptr, bytesAfterZero);
 }
 
-void MainWindow::btn_SaveClick() {
-    if (txt_SPad->byteLength() == 0) {
+void MainWindow::saveFileAs() {
+    if (m_editor->byteLength() == 0) {
         refuse(QStringLiteral("There is no text that can be saved."));
         return;
     }
-    const QString name = m_fileDialogs.askSaveFileName(IsEncryptedText());
+    const QString name = m_fileDialogs.askSaveFileName(holdsArmouredBlock());
     if (!name.isEmpty())
-        platform::saveWholeFile(name, txt_SPad->fileBytes());
+        platform::saveWholeFile(name, m_editor->fileBytes());
 }

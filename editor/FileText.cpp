@@ -12,7 +12,7 @@ FileText fileText(std::string bytes) {
         file.format.lineBreaks = LineBreaks::Lf;
     editor_text::joinLineBreaks(bytes);
     // Pure ASCII reads the same either way, so it stays Windows-1252.
-    if (cipher::nextHighByte(bytes) < bytes.size()) {
+    if (cipher::holdsHighByte(bytes)) {
         const bool mark = bytes.starts_with(cipher::utf8Mark);
         const std::string_view text =
             std::string_view(bytes).substr(mark ? cipher::utf8Mark.size() : 0);

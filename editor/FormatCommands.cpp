@@ -17,49 +17,49 @@ QString codePoint(const QString &character) {
 
 } // namespace
 
-void MainWindow::Windows12521Click() {
-    const QString outside = txt_SPad->firstOutsideWindows1252();
+void MainWindow::useWindows1252() {
+    const QString outside = m_editor->firstOutsideWindows1252();
     if (!outside.isEmpty()) {
         checkFormatItems();
         refuse(QStringLiteral("The text holds \"%1\" (%2), which Windows-1252 cannot hold.")
                    .arg(outside, codePoint(outside)));
         return;
     }
-    changeFormat({cipher::Encoding::Windows1252, false, txt_SPad->format().lineBreaks});
+    changeFormat({cipher::Encoding::Windows1252, false, m_editor->format().lineBreaks});
 }
 
-void MainWindow::Utf81Click() {
-    changeFormat({cipher::Encoding::Utf8, false, txt_SPad->format().lineBreaks});
+void MainWindow::useUtf8() {
+    changeFormat({cipher::Encoding::Utf8, false, m_editor->format().lineBreaks});
 }
 
-void MainWindow::Utf8WithMark1Click() {
-    changeFormat({cipher::Encoding::Utf8, true, txt_SPad->format().lineBreaks});
+void MainWindow::useUtf8WithMark() {
+    changeFormat({cipher::Encoding::Utf8, true, m_editor->format().lineBreaks});
 }
 
-void MainWindow::CrLf1Click() {
-    DocumentFormat format = txt_SPad->format();
+void MainWindow::useCrLfBreaks() {
+    DocumentFormat format = m_editor->format();
     format.lineBreaks = LineBreaks::CrLf;
     changeFormat(format);
 }
 
-void MainWindow::Lf1Click() {
-    DocumentFormat format = txt_SPad->format();
+void MainWindow::useLfBreaks() {
+    DocumentFormat format = m_editor->format();
     format.lineBreaks = LineBreaks::Lf;
     changeFormat(format);
 }
 
 void MainWindow::changeFormat(const DocumentFormat &format) {
-    txt_SPad->setFormat(format);
+    m_editor->setFormat(format);
     checkFormatItems();
-    UpdateStatus();
+    updateStatus();
 }
 
 void MainWindow::checkFormatItems() {
-    const DocumentFormat &format = txt_SPad->format();
+    const DocumentFormat &format = m_editor->format();
     const bool utf8 = format.encoding == cipher::Encoding::Utf8;
-    Windows12521->setChecked(!utf8);
-    Utf81->setChecked(utf8 && !format.byteOrderMark);
-    Utf8WithMark1->setChecked(utf8 && format.byteOrderMark);
-    CrLf1->setChecked(format.lineBreaks == LineBreaks::CrLf);
-    Lf1->setChecked(format.lineBreaks == LineBreaks::Lf);
+    actionFor(&MainWindow::useWindows1252)->setChecked(!utf8);
+    actionFor(&MainWindow::useUtf8)->setChecked(utf8 && !format.byteOrderMark);
+    actionFor(&MainWindow::useUtf8WithMark)->setChecked(utf8 && format.byteOrderMark);
+    actionFor(&MainWindow::useCrLfBreaks)->setChecked(format.lineBreaks == LineBreaks::CrLf);
+    actionFor(&MainWindow::useLfBreaks)->setChecked(format.lineBreaks == LineBreaks::Lf);
 }

@@ -5,18 +5,18 @@
 #include "dialogs/AboutBox.h"
 #include "platform/Help.h"
 
-void MainWindow::Contents1Click() {
+void MainWindow::showHelpContents() {
     platform::helpRequest(platform::HelpCommand::Contents);
 }
 
-void MainWindow::SearchforHelpOn1Click() {
+void MainWindow::searchHelp() {
     platform::helpRequest(platform::HelpCommand::PartialKey);
 }
 
-void MainWindow::HowtoUseHelp1Click() {
+void MainWindow::showHowToUseHelp() {
     platform::helpRequest(platform::HelpCommand::HelpOnHelp);
 }
 
-void MainWindow::About2Click() {
+void MainWindow::showAbout() {
     showAboutBox(this);
 }

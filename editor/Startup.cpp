@@ -1,9 +1,8 @@
 // The main window's creation and destruction handlers: the stored display settings, the file
 // named on the command line, and the settings written back at shutdown.
 #include "editor/DisplaySettings.h"
-#include "editor/TextEditor.h"
 #include "editor/MainWindow.h"
-#include "platform/Beep.h"
+#include "editor/TextEditor.h"
 #include "platform/Clipboard.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
@@ -11,8 +10,7 @@
 
 #include <QFileInfo>
 
-void MainWindow::FormCreate(const QString &commandLineFile) {
-    SpecificMethodRequested = false;
+void MainWindow::startUp(const QString &commandLineFile) {
     {
         const platform::ProfileFile settingsFile{QString::fromLatin1(settingsFileName)};
         DisplaySettings settings = displaySettings();
@@ -28,13 +26,12 @@ void MainWindow::openCommandLineFile(const QString &name) {
         loadFile(name);
         return;
     }
-    platform::messageBeep(platform::BeepKind::Hand);
-    platform::showMessageBox(nullptr,
-                             QStringLiteral("The following file does not exist.\r\r") + name,
-                             platform::MessageKind::Error, platform::Ok);
+    platform::beepAndShowMessageBox(nullptr,
+                                    QStringLiteral("The following file does not exist.\r\r") + name,
+                                    platform::MessageKind::Error, platform::Ok);
 }
 
-void MainWindow::FormDestroy(platform::FailureReport report) {
+void MainWindow::shutDown(platform::FailureReport report) {
     // Plain text copied from the editor is not left behind for clipboard managers to keep.
     platform::clearOwnPlainText();
     platform::runGuarded(

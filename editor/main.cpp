@@ -5,6 +5,7 @@
 #include "editor/Program.h"
 #include "editor/MainWindow.h"
 #include "hardening/ProcessHardening.h"
+#include "openpgp/OpenPgpMethod.h"
 #include "platform/CommandLine.h"
 #include "platform/TerminationRequests.h"
 
@@ -13,6 +14,7 @@
 int main(int argc, char *argv[]) {
     // The texts and phrases the editor holds must not reach a core dump or another process.
     hardening::keepMemoryPrivate();
+    openpgp::addToMethods();
     const platform::CommandLine commandLine = platform::readCommandLine(argc, argv);
     if (commandLine.request != platform::CommandLine::Request::OpenFile)
         return printInformation(commandLine.request);
@@ -25,7 +27,7 @@ int main(int argc, char *argv[]) {
     prepareApplication();
     {
         MainWindow window;
-        window.FormCreate(commandLine.fileName);
+        window.startUp(commandLine.fileName);
         window.show();
         terminationRequests.quitApplicationOnRequest();
         QApplication::exec();
@@ -33,7 +35,7 @@ int main(int argc, char *argv[]) {
         window.hide();
         // Asked to end from outside (a logout, say), the program may have nobody left to
         // answer a box: a failure to store the settings goes to standard error instead.
-        window.FormDestroy(terminationRequests.wasRequested() ? platform::writeToStandardError
+        window.shutDown(terminationRequests.wasRequested() ? platform::writeToStandardError
                                                               : platform::showApplicationErrorBox);
     }
     return 0;

@@ -3,12 +3,12 @@
 // phrase and a text under Method 00, 01 or 02, puts the block through mail's changes and reads
 // it back.
 #include "cipher/ArmourDecoder.h"
-#include "cipher/ArmourDetection.h"
 #include "cipher/ArmourFormat.h"
-#include "cipher/ArmourWriter.h"
+#include "cipher/BlockWriter.h"
 #include "cipher/BlockReading.h"
 #include "cipher/CheckedInt.h"
 #include "cipher/Lines.h"
+#include "cipher/Method.h"
 #include "cipher/Method02.h"
 
 #include <algorithm>
@@ -53,7 +53,7 @@ void readMethod02(cipher::LineList lines, const cipher::ArmouredBlock &block,
 // A block read with no phrase and with the text's first line as one.
 void decodeEither(cipher::LineList lines, const cipher::ArmouredBlock &block,
                   std::string_view phrase) {
-    if (block.header.isMethod02())
+    if (cipher::method02::method.namesHeader(block.header))
         return readMethod02(lines, block, phrase);
     for (const std::string_view attempt : {std::string_view(), phrase}) {
         cipher::phraseMatches(lines, block, attempt);
@@ -72,7 +72,7 @@ void checkRepair(cipher::LineList lines, const cipher::BlockReading &reading) {
     require(reading.repair->undone().any(), "a repair undoes something");
     if (!cipher::locateBlock(lines))
         return;
-    require(cipher::provesItself(reading.lines, reading.opened),
+    require(cipher::provesItself(reading.lines, reading.opened, cipher::methods()),
             "a repair over a found block is proven");
 }
 
@@ -80,8 +80,6 @@ void checkRepair(cipher::LineList lines, const cipher::BlockReading &reading) {
 void readArbitrary(std::string_view input) {
     const auto lines = cipher::splitLines(input);
     const auto block = cipher::openBlock(lines);
-    require(cipher::IsEncryptedText(lines) == cipher::locateBlock(lines).has_value(),
-            "detection agrees with the reader");
     const std::string_view phrase = lines.front().substr(0, cipher::maxPhraseLength);
     if (block)
         decodeEither(lines, *block.value, phrase);
@@ -119,11 +117,11 @@ std::vector<std::string> mailed(std::vector<std::string> lines, unsigned kind, s
 std::optional<std::string> verifiedText(const cipher::BlockReading &reading,
                                         std::string_view phrase) {
     const cipher::ArmouredBlock &block = *reading.opened.value;
-    if (block.header.isMethod02()) {
+    if (cipher::method02::method.namesHeader(block.header)) {
         const auto body = cipher::method02::readBody(reading.lines, block);
         return body ? cipher::method02::open(*body.value, phrase) : std::nullopt;
     }
-    if (block.isProtected() && !cipher::phraseMatches(reading.lines, block, phrase))
+    if (block.header.phraseLength > 0 && !cipher::phraseMatches(reading.lines, block, phrase))
         return std::nullopt;
     auto decoded = cipher::decodeText(reading.lines, block, phrase);
     if (decoded.verdict != cipher::Verdict::Verified)
@@ -143,14 +141,15 @@ void readMailed(const std::vector<std::string> &written, unsigned mailKind, std:
 
 // Method 02: the text comes back with the phrase, and nothing with another phrase.
 void roundTripMethod02(std::string_view text, std::string_view phrase, unsigned mailKind) {
-    if (!cipher::method02::phraseAccepted(phrase))
+    if (!cipher::phraseLengthAccepted(cipher::method02::phraseRule, phrase))
         return;
     cipher::method02::SealInputs inputs{fuzzLimits, {}, {}};
     const auto written = cipher::method02::write(text, phrase, inputs);
     const std::string armoured = cipher::joinLines(written);
     const auto lines = cipher::splitLines(armoured);
     const auto block = cipher::openBlock(lines);
-    require(block && block.value->isProtected(), "a written Method 02 block opens protected");
+    require(block && cipher::method02::method.namesHeader(block.value->header),
+            "a written Method 02 block opens as one");
     const auto body = cipher::method02::readBody(lines, *block.value);
     require(static_cast<bool>(body), "a written Method 02 body is intact");
     require(cipher::method02::open(*body.value, phrase) == text, "the text comes back");
@@ -170,17 +169,18 @@ void roundTrip(std::string_view input, int method, unsigned mailKind) {
     const std::string_view text = input.substr(1 + phraseLength, cipher::maxTextLength);
     if (text.empty())
         return;
-    if (method == cipher::method02Number)
+    if (method == cipher::method02::headerMethod)
         return roundTripMethod02(text, phrase, mailKind);
-    const auto written = cipher::ArmourWriter(text, phrase, method);
+    const auto written = cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text, phrase);
     const std::string armoured = cipher::joinLines(written);
     const auto lines = cipher::splitLines(armoured);
-    require(cipher::IsEncryptedText(lines), "a written block is detected");
+    require(cipher::locateBlock(lines).has_value(), "a written block is detected");
     for (const std::string_view line : lines)
         require(line.size() <= cipher::bodyLineLength, "no line is longer than 65 characters");
     const auto block = cipher::openBlock(lines);
     require(static_cast<bool>(block), "a written block opens");
-    require(!phrase.empty() == block.value->isProtected(), "a phrase protects the block");
+    require(!phrase.empty() == (block.value->header.phraseLength > 0),
+            "a phrase protects the block");
     require(phrase.empty() || cipher::phraseMatches(lines, *block.value, phrase),
             "the writer's phrase matches");
     const auto decoded = cipher::decodeText(lines, *block.value, phrase);

@@ -34,7 +34,10 @@ SignatureReport reportOf(const GpgME::VerificationResult &verification) {
         report.verdict = SignatureVerdict::UnknownKey;
         return report;
     }
+    // GnuPG gives only the key ID of a bad signature's key; the keyring gives its fingerprint.
     const GpgME::Key key = signature.key(true, false);
+    if (!key.isNull() && key.primaryFingerprint() != nullptr)
+        report.fingerprint = key.primaryFingerprint();
     if (!key.isNull() && !key.userIDs().empty())
         report.userId = key.userID(0).id();
     report.verdict = (summary & GpgME::Signature::Red) || signature.status().code() == GPG_ERR_BAD_SIGNATURE

@@ -2,7 +2,6 @@
 // handing each command to it.
 #include "platform/Help.h"
 
-#include "platform/Beep.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 
@@ -53,8 +52,7 @@ QString findCollection() {
 // The viewer's own note when it has nothing to show, over the window that asked for help.
 void sayHelpFileFailed(const char *words) {
     const QString name = collectionName();
-    messageBeep(BeepKind::Hand);
-    showMessageBox(
+    beepAndShowMessageBox(
         QApplication::activeWindow(),
         QString::fromLatin1(words).arg(name.isEmpty() ? QString() : QStringLiteral(" ") + name),
         MessageKind::Error, Ok);
@@ -88,10 +86,6 @@ HelpViewer *openViewer() {
 
 void setHelpFile(const QString &fileName) {
     helpFileName() = fileName;
-}
-
-QString helpFile() {
-    return helpFileName();
 }
 
 bool helpRequest(HelpCommand command, const QString &macro) {

@@ -1,23 +1,46 @@
-// The message boxes of the program: kind to title and icon.
+// The message boxes of the program: kind to title, icon and the beep sounded before the box.
 #include "platform/MessageBox.h"
 
+#include "platform/Beep.h"
 #include "platform/MessageBoxDialog.h"
 
-#include <utility>
+#include <optional>
 
 namespace platform {
 
+namespace {
+
+struct KindLook {
+    const char *title;
+    QStyle::StandardPixmap icon;
+    // The program names no beep for a note, so none sounds before one.
+    std::optional<BeepKind> beep;
+};
+
+const KindLook &lookOf(MessageKind kind) {
+    static const KindLook looks[] = {
+        {"Warning", QStyle::SP_MessageBoxWarning, BeepKind::Exclamation},
+        {"Error", QStyle::SP_MessageBoxCritical, BeepKind::Hand},
+        {"Information", QStyle::SP_MessageBoxInformation, std::nullopt},
+        {"Confirm", QStyle::SP_MessageBoxQuestion, BeepKind::Question},
+    };
+    return looks[int(kind)];
+}
+
+} // namespace
+
 MessageButton showMessageBox(QWidget *parent, const QString &text, MessageKind kind,
                              MessageButtons buttons) {
-    static const std::pair<const char *, QStyle::StandardPixmap> kinds[] = {
-        {"Warning", QStyle::SP_MessageBoxWarning},
-        {"Error", QStyle::SP_MessageBoxCritical},
-        {"Information", QStyle::SP_MessageBoxInformation},
-        {"Confirm", QStyle::SP_MessageBoxQuestion},
-    };
-    const auto &[title, icon] = kinds[int(kind)];
-    MessageBoxDialog box(parent, QString::fromLatin1(title), text, icon, buttons);
+    const KindLook &look = lookOf(kind);
+    MessageBoxDialog box(parent, QString::fromLatin1(look.title), text, look.icon, buttons);
     return box.ask();
+}
+
+MessageButton beepAndShowMessageBox(QWidget *parent, const QString &text, MessageKind kind,
+                                    MessageButtons buttons) {
+    if (const std::optional<BeepKind> beep = lookOf(kind).beep)
+        messageBeep(*beep);
+    return showMessageBox(parent, text, kind, buttons);
 }
 
 } // namespace platform

@@ -19,4 +19,10 @@ void WaitCursor::release() {
     m_held = false;
 }
 
+void WaitCursor::hold() {
+    if (!m_held)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_held = true;
+}
+
 } // namespace platform

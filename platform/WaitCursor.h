@@ -12,6 +12,8 @@ public:
 
     // Restores the normal cursor before the scope ends (before a closing message).
     void release();
+    // Shows the busy cursor again after a release (once a question asked midway is answered).
+    void hold();
 
 private:
     bool m_held = true;

@@ -7,7 +7,8 @@
 #include "editor/TextEditor.h"
 #include "editor/MainWindow.h"
 
-#include "cipher/ArmourWriter.h"
+#include "cipher/BlockWriter.h"
+#include "cipher/KeystreamMethods.h"
 #include "cipher/Lines.h"
 
 #include <QAction>
@@ -73,21 +74,24 @@ int main(int argc, char *argv[]) {
     const std::string text = largestText();
     std::printf("text: %zu bytes; %d rounds each\n\n", text.size(), rounds);
 
-    for (const int method : {0, 1}) {
+    for (const cipher::Method *writer : {&cipher::method00, &cipher::method01}) {
         for (const std::string phrase : {"", "ABCDEFGHIJKLMNOP"}) {
-            const std::string kind = "Method 0" + std::to_string(method) +
+            const std::string kind = std::string(writer->name) +
                                      (phrase.empty() ? ", no phrase" : ", 16-letter phrase");
             report("Encrypt after the dialogs, " + kind,
                    measure([&] { editor->setBytes(text); },
-                           [&] { cipher_work::encryptInEditor(*editor, phrase, method); }));
+                           [&] { cipher_work::encryptInEditor(*editor, *writer, phrase); }));
 
-            const std::string block = cipher::joinLines(cipher::ArmourWriter(text, phrase, method));
+            const std::string block = cipher::joinLines(cipher::writeBlock(*writer, text, phrase));
             const std::vector<std::string_view> lines = cipher::splitLines(block);
-            const auto opened = cipher::openBlock(lines);
+            const auto given = [&phrase](const cipher::PhraseRequest &) {
+                return cipher::SecretString(phrase);
+            };
             report("Decrypt after the dialogs, " + kind,
                    measure([&] { editor->setBytes(block); },
                            [&] {
-                               cipher_work::decryptInEditor(*editor, lines, *opened.value, phrase);
+                               auto session = cipher::openDecryptSession(lines);
+                               cipher_work::openInEditor(*editor, **session.value, given);
                            }));
             if (editor->bytes() != text)
                 std::printf("  (the round trip lost bytes)\n");
@@ -95,7 +99,7 @@ int main(int argc, char *argv[]) {
     }
     std::printf("\n");
     QAction *decrypt = window.findChild<QAction *>(QStringLiteral("Decrypt1"));
-    const std::string block = cipher::joinLines(cipher::ArmourWriter(text, "", 1));
+    const std::string block = cipher::joinLines(cipher::writeBlock(cipher::method01, text, ""));
     for (const auto mode : {QPlainTextEdit::NoWrap, QPlainTextEdit::WidgetWidth}) {
         editor->setLineWrapMode(mode);
         report(mode == QPlainTextEdit::NoWrap ? "whole Decrypt command, no phrase"

@@ -76,25 +76,25 @@ void utf8Refreshes(MainWindow &window, TextEditor *editor) {
     editor->setBytes(largeText(false, utf8Words));
     const int end = editor->document()->characterCount() - 1;
     std::printf("UTF-8 text: %lld bytes\n", static_cast<long long>(editor->byteLength()));
-    report("UpdateStatus, UTF-8, no selection",
-           nanosecondsPerCall(7, 10'000, [&] { window.UpdateStatus(); }));
+    report("updateStatus, UTF-8, no selection",
+           nanosecondsPerCall(7, 10'000, [&] { window.updateStatus(); }));
     select(editor, 100, end - 100);
-    report("UpdateStatus, UTF-8, almost all selected",
-           nanosecondsPerCall(7, 10'000, [&] { window.UpdateStatus(); }));
+    report("updateStatus, UTF-8, almost all selected",
+           nanosecondsPerCall(7, 10'000, [&] { window.updateStatus(); }));
     select(editor, 100, end / 2);
-    report("UpdateStatus, UTF-8, half selected",
-           nanosecondsPerCall(7, 10'000, [&] { window.UpdateStatus(); }));
+    report("updateStatus, UTF-8, half selected",
+           nanosecondsPerCall(7, 10'000, [&] { window.updateStatus(); }));
     int to = end / 2;
-    report("UpdateStatus, UTF-8, half selected, growing each time",
+    report("updateStatus, UTF-8, half selected, growing each time",
            nanosecondsPerCall(7, 1'000, [&] {
                select(editor, 100, ++to);
-               window.UpdateStatus();
+               window.updateStatus();
            }));
     // An edit outside the selection makes the next refresh count the selection afresh.
     select(editor, 100, end / 2);
-    report("UpdateStatus, UTF-8, half selected, after an edit", nanosecondsPerCall(7, 10, [&] {
+    report("updateStatus, UTF-8, half selected, after an edit", nanosecondsPerCall(7, 10, [&] {
                QTextCursor(editor->document()).insertText(QStringLiteral("x"));
-               window.UpdateStatus();
+               window.updateStatus();
            }));
     std::printf("  (size shown: %lld bytes, %lld selected)\n\n",
                 static_cast<long long>(editor->byteLength()),
@@ -161,18 +161,18 @@ int main(int argc, char *argv[]) {
                 milliseconds([&] { (void)editor->bytes(); }));
     QCoreApplication::processEvents();
 
-    report("UpdateStatus, no selection",
-           nanosecondsPerCall(7, 10'000, [&] { window.UpdateStatus(); }));
+    report("updateStatus, no selection",
+           nanosecondsPerCall(7, 10'000, [&] { window.updateStatus(); }));
     QTextCursor selection = editor->textCursor();
     selection.setPosition(100);
     selection.setPosition(editor->document()->characterCount() - 100, QTextCursor::KeepAnchor);
     editor->setTextCursor(selection);
-    report("UpdateStatus, almost all selected",
-           nanosecondsPerCall(7, 10'000, [&] { window.UpdateStatus(); }));
+    report("updateStatus, almost all selected",
+           nanosecondsPerCall(7, 10'000, [&] { window.updateStatus(); }));
     editor->setBytes(tagged);
-    report("UpdateStatus, two tag lines at the end",
-           nanosecondsPerCall(7, 10'000, [&] { window.UpdateStatus(); }));
-    std::printf("  (text type shown: %s)\n\n", window.IsEncryptedText() ? "Encrypted" : "Normal");
+    report("updateStatus, two tag lines at the end",
+           nanosecondsPerCall(7, 10'000, [&] { window.updateStatus(); }));
+    std::printf("  (text type shown: %s)\n\n", window.holdsArmouredBlock() ? "Encrypted" : "Normal");
     utf8Refreshes(window, editor);
 
     editor->setBytes(plain);

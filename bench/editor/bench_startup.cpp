@@ -1,4 +1,4 @@
-// Measures start-up to the first shown window: the main window built, FormCreate with no
+// Measures start-up to the first shown window: the main window built, startUp with no
 // command-line file (a first run: no settings file), shown, until its editor has painted;
 // beside a bare QMainWindow with a QPlainTextEdit built and shown the same way, and beside one
 // that also carries the same menus, tool bar (with the same pictures) and status bar. Twice: in one
@@ -62,7 +62,7 @@ void showUntilPainted(QWidget *window, QWidget *textArea) {
 
 void startMainWindow() {
     auto window = std::make_unique<MainWindow>();
-    window->FormCreate(QString());
+    window->startUp(QString());
     showUntilPainted(window.get(), window->findChild<TextEditor *>()->viewport());
     window.release()->deleteLater();
 }
@@ -220,12 +220,12 @@ int main(int argc, char *argv[]) {
         std::printf("painted\n");
         return 0;
     }
-    // A first run: no settings file, and none written (FormDestroy never runs).
+    // A first run: no settings file, and none written (shutDown never runs).
     const QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QApplication application(argc, argv);
 
-    std::printf("in one application (built, FormCreate, shown, painted)\n");
+    std::printf("in one application (built, startUp, shown, painted)\n");
     reportAll(measureInTurns({startMainWindow, startBareWindow, startBarsWindow}, warmRounds, 1));
 
     std::printf("from the launch of a fresh process until painted\n");

@@ -138,5 +138,5 @@ TEST(ArmourReader, openBlockGivesTheFirstRefusalThatApplies) {
     EXPECT_EQ(opened.value->place.headerLine, 1u);
     EXPECT_EQ(opened.value->place.checksumLine, 3u);
     EXPECT_EQ(opened.value->statedChecksum, 882);
-    EXPECT_TRUE(opened.value->isProtected());
+    EXPECT_EQ(opened.value->header.phraseLength, 3);
 }

@@ -1,11 +1,12 @@
 // Test helpers for building blocks and decrypting them as the editor does.
 #include "BlockText.h"
 
-#include "cipher/ArmourWriter.h"
+#include "cipher/BlockWriter.h"
 #include "cipher/BlockReading.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
-#include "cipher/Method02.h"
+#include "cipher/DecryptSession.h"
+#include "cipher/Method.h"
 
 namespace testing_cipher {
 
@@ -18,46 +19,38 @@ BlockText::BlockText(const std::vector<std::string> &lines)
 
 namespace {
 
-// A Method 02 block: its body proved intact first, then opened with the phrase.
-Decryption decryptMethod02(cipher::LineList lines, const cipher::ArmouredBlock &block,
-                           std::string_view phrase) {
-    const auto body = cipher::method02::readBody(lines, block);
-    if (!body)
-        return {body.refusal, {}, {}, {}};
-    auto opened = cipher::method02::open(*body.value, phrase);
-    if (!opened)
-        return {std::string(cipher::messages::wrongPhrase), {}, {}, {}};
-    return {{}, std::move(*opened), cipher::Verdict::Verified, {}};
-}
-
-Decryption decryptBlock(cipher::LineList lines, const cipher::Outcome<cipher::ArmouredBlock> &block,
-                        std::string_view phrase) {
-    if (!block)
-        return {block.refusal, {}, {}, {}};
-    if (block.value->header.isMethod02())
-        return decryptMethod02(lines, *block.value, phrase);
-    if (block.value->isProtected() && !cipher::phraseMatches(lines, *block.value, phrase))
-        return {std::string(cipher::messages::wrongPhrase), {}, {}, {}};
-    auto decoded = cipher::decodeText(lines, *block.value, phrase);
-    return {{}, std::move(decoded.bytes), decoded.verdict, {}};
+// The session opened with the given phrase whenever it asks for one.
+Decryption decryptIn(cipher::OpenedSession session, std::string_view phrase) {
+    if (!session)
+        return {session.refusal, {}, {}, {}};
+    auto decoded = (*session.value)->open(
+        [phrase](const cipher::PhraseRequest &) { return cipher::SecretString(phrase); });
+    if (!decoded)
+        return {decoded.refusal, {}, {}, {}};
+    return {{}, std::move(decoded.value->bytes), decoded.value->verdict, {}};
 }
 
 } // namespace
 
+// The repairs are named whether or not the repaired block then opens.
 Decryption decrypt(const BlockText &text, std::string_view phrase) {
+    Decryption result = decryptIn(cipher::openDecryptSession(text.lines()), phrase);
     const cipher::BlockReading reading = cipher::readBlock(text.lines());
-    Decryption result = decryptBlock(reading.lines, reading.opened, phrase);
     if (reading.isRepaired())
         result.undone = cipher::describe(reading.repair->undone());
     return result;
 }
 
 Decryption decryptExactly(const BlockText &text, std::string_view phrase) {
-    return decryptBlock(text.lines(), cipher::openBlock(text.lines()), phrase);
+    cipher::BlockReading exact{text.lines(), cipher::openBlock(text.lines()), nullptr};
+    if (!exact.opened)
+        return {exact.opened.refusal, {}, {}, {}};
+    const cipher::Method *method = cipher::methodOfHeader(exact.opened.value->header, cipher::methods());
+    return decryptIn(method->openBlock(std::move(exact)), phrase);
 }
 
 std::vector<std::string> armour(std::string_view text, std::string_view phrase, int method) {
-    return cipher::ArmourWriter(text, phrase, method);
+    return cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text, phrase);
 }
 
 std::string everyByte() {

@@ -32,7 +32,7 @@ const std::string original = testing_cipher::everyByte();
 // The original's block under a method and a phrase; Method 02 with Argon2id limits small enough
 // for a table that derives many keys.
 Lines written(int method, const std::string &phrase) {
-    if (method == cipher::method02Number)
+    if (method == cipher::method02::headerMethod)
         return cipher::method02::write(original, phrase, {{2, 64}, {}, {}});
     return armour(original, phrase, method);
 }
@@ -302,7 +302,7 @@ TEST(MailRepair, method02BlockNoRepairProvesStaysDamaged) {
     for (const MailChange &change :
          {changedCharacter(3, 10), together({rewrapped(40), changedCharacter(5, 7)}),
           together({rewrapped(40), lostLine(6)}), together({lostLine(4), blankLineBefore(3)})}) {
-        Lines lines = written(cipher::method02Number, "SECRET");
+        Lines lines = written(cipher::method02::headerMethod, "SECRET");
         change(lines);
         const BlockText mailed(lines);
         const auto decoded = decrypt(mailed, "SECRET");

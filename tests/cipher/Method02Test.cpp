@@ -3,7 +3,8 @@
 #include "BlockText.h"
 #include "RowName.h"
 
-#include "cipher/ArmourWriter.h"
+#include "cipher/BlockWriter.h"
+#include "cipher/KeystreamMethods.h"
 #include "cipher/GroupCodec.h"
 #include "cipher/Keystream.h"
 #include "cipher/Lines.h"
@@ -55,8 +56,8 @@ TEST(Method02, writesTheKnownAnswerBlock) {
 }
 
 TEST(Method02, armourWriterSealsWithFreshSaltAndNonceAndTheWrittenLimits) {
-    const Lines first = cipher::ArmourWriter("a", "p", 2);
-    const Lines second = cipher::ArmourWriter("a", "p", 2);
+    const Lines first = cipher::writeBlock(cipher::method02::method, "a", "p");
+    const Lines second = cipher::writeBlock(cipher::method02::method, "a", "p");
     EXPECT_EQ(first[1], "QvL/0200/02/0/1");
     EXPECT_NE(first[2], second[2]);
     // The preamble: layout 1, then four passes and 131,072 KiB, each in four bytes.
@@ -113,8 +114,8 @@ TEST(Method02, refusesPhrasesOutsideOneToSixtyFourCharacters) {
     EXPECT_THROW(sealed("text", std::string(65, 'k')), std::invalid_argument);
     EXPECT_THROW(sealed("", "phrase"), std::invalid_argument);
     EXPECT_THROW(sealed(std::string(22529, 'a'), "phrase"), std::invalid_argument);
-    EXPECT_TRUE(method02::phraseAccepted(std::string(64, 'k')));
-    EXPECT_EQ(method02::phraseCharacters("\xC3\xA9t\xC3\xA9 \xE2\x9A\xA1"), 5u);
+    EXPECT_TRUE(cipher::phraseLengthAccepted(method02::phraseRule, std::string(64, 'k')));
+    EXPECT_EQ(cipher::phraseCharacters(method02::phraseRule, "\xC3\xA9t\xC3\xA9 \xE2\x9A\xA1"), 5u);
 }
 
 namespace {
@@ -143,12 +144,12 @@ INSTANTIATE_TEST_SUITE_P(Method02, Method02WrongPhrase,
 
 TEST(Method02, olderCopiesNameVersionTwo) {
     const BlockText block(sealed("text", "phrase"));
-    const auto older = cipher::openBlock(block.lines(), cipher::KnownMethods::Methods00And01);
+    const cipher::Method *const keystreamMethods[] = {&cipher::method00, &cipher::method01};
+    const auto older = cipher::openBlock(block.lines(), keystreamMethods);
     EXPECT_EQ(older.refusal, "Cannot handle the encryption method used to encrypt this text.  "
                              "Try using Shroud-a-Pad 2.00.");
     const auto current = cipher::openBlock(block.lines());
     ASSERT_TRUE(current);
-    EXPECT_TRUE(current.value->isProtected());
     // Method 02 under a version before 2.00 is no Method 02 block.
     Lines lines = sealed("text", "phrase");
     lines[1].replace(4, 4, "0130");

@@ -2,7 +2,8 @@
 // without a phrase, through the block's CR LF text.
 #include "BlockText.h"
 
-#include "cipher/ArmourWriter.h"
+#include "cipher/BlockWriter.h"
+#include "cipher/Method.h"
 #include "cipher/Lines.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +47,7 @@ const NamedPhrase phrases[] = {
 TEST_P(RoundTrip, givesBackTheText) {
     const auto &[text, phrase, method] = GetParam();
     const BlockText block(
-        cipher::joinLines(cipher::ArmourWriter(text.bytes, phrase.bytes, method)));
+        cipher::joinLines(cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text.bytes, phrase.bytes)));
     const auto decoded = testing_cipher::decrypt(block, phrase.bytes);
     EXPECT_TRUE(decoded.refusal.empty()) << decoded.refusal;
     EXPECT_EQ(decoded.verdict, cipher::Verdict::Verified);

@@ -7,8 +7,10 @@
 #include "platform/HelpViewer.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -53,6 +55,11 @@ QString CommandScript::describe(QWidget *modal) {
         seen = child<QRadioButton>(modal, "RadioButton2")->isChecked()
                    ? QStringLiteral("method")
                    : QStringLiteral("method (not Method 01)");
+    } else if (modal->objectName() == QLatin1String("Tfrm_Recipients")) {
+        seen = QStringLiteral("recipients: %1 keys")
+                   .arg(child<QListWidget>(modal, "lst_Recipients")->count());
+        if (child<QCheckBox>(modal, "chk_OwnKey")->isVisible())
+            seen += QStringLiteral(", own key offered");
     } else {
         seen = "unexpected " + modal->objectName();
     }
@@ -64,6 +71,20 @@ QString CommandScript::describe(QWidget *modal) {
 void CommandScript::typePhrase(QWidget *dialog, const QString &phrase) {
     dialog_checks::typeText(child<QLineEdit>(dialog, "txt_PWord"), phrase);
     child<QPushButton>(dialog, "cmd_OK")->click();
+}
+
+void CommandScript::chooseRecipients(QWidget *dialog, const QString &keys) {
+    auto *list = child<QListWidget>(dialog, "lst_Recipients");
+    for (const QString &key : keys.split(',', Qt::SkipEmptyParts)) {
+        if (key == QLatin1String("-own")) {
+            child<QCheckBox>(dialog, "chk_OwnKey")->setChecked(false);
+            continue;
+        }
+        for (int row = 0; row < list->count(); ++row)
+            if (list->item(row)->text().contains(key))
+                list->item(row)->setCheckState(Qt::Checked);
+    }
+    child<QPushButton>(dialog, "OKBtn")->click();
 }
 
 void CommandScript::answer(QWidget *modal, const QString &step) {
@@ -81,12 +102,13 @@ void CommandScript::perform(QWidget *modal, const QString &step) {
         perform(modal, rest);
     } else if (verb == QLatin1String("phrase")) {
         typePhrase(modal, rest);
-    } else if (verb == QLatin1String("Method")) {
-        const char *choice = rest == QLatin1String("00")   ? "RadioButton1"
-                             : rest == QLatin1String("02") ? "RadioButton3"
-                                                           : "RadioButton2";
-        child<QRadioButton>(modal, choice)->click();
+    } else if (verb == QLatin1String("Method") || verb == QLatin1String("OpenPGP")) {
+        for (QRadioButton *choice : modal->findChildren<QRadioButton *>())
+            if (choice->text() == step)
+                choice->click();
         child<QPushButton>(modal, "OKBtn")->click();
+    } else if (verb == QLatin1String("choose")) {
+        chooseRecipients(modal, step.section(' ', 1));
     } else if (verb == QLatin1String("press")) {
         child<QPushButton>(modal, qPrintable(rest))->click();
     } else if (verb == QLatin1String("key")) {

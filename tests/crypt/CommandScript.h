@@ -14,7 +14,10 @@ public:
     // One step per modal widget, in order:
     //   "phrase TEXT"  types TEXT (possibly nothing) in the passphrase dialog and presses OK
     //   "help STEP"    presses the dialog's Help first, then takes the step
-    //   "Method 00", "Method 01", "Method 02"  chooses in the method dialog and presses OK
+    //   "Method 00" ... "OpenPGP"           chooses the method of that caption and presses OK
+    //   "choose A,B"   checks the keys of the recipients dialog whose text holds A, B, ...
+    //                  (none for plain "choose"), clears "Also to my own key" for the part
+    //                  "-own", and presses OK
     //   "press NAME"   presses the button of that objectName ("msg_Retry", "cmd_Cancel", ...)
     //   "key Escape", "key Enter"  sends the key to the widget's focus
     //   "frame"        closes the widget by its frame
@@ -26,6 +29,7 @@ public:
     //   "phrase: PROMPT", with " again" when the same dialog as the previous prompt is shown
     //   again, and " (not empty)" when its entry did not start empty;
     //   "method", with " (not Method 01)" when Method 01 was not selected at the showing;
+    //   "recipients: N keys", with ", own key offered" when "Also to my own key" is shown;
     //   "TITLE: TEXT [BUTTONS]" for a message box, its buttons in order, the default one
     //   marked "*";
     //   each followed by " (busy)" when the busy cursor was showing.
@@ -38,6 +42,7 @@ private:
     void perform(QWidget *modal, const QString &step);
     QString describe(QWidget *modal);
     void typePhrase(QWidget *dialog, const QString &phrase);
+    void chooseRecipients(QWidget *dialog, const QString &keys);
 
     ModalAnswerer m_answerer;
     QStringList m_shown;

@@ -4,7 +4,8 @@
 
 #include "tests/window/WindowUnderTest.h"
 
-#include "cipher/ArmourWriter.h"
+#include "cipher/BlockWriter.h"
+#include "cipher/Method.h"
 #include "cipher/Lines.h"
 #include "platform/Beep.h"
 
@@ -16,7 +17,7 @@ namespace crypt_fixtures {
 
 // The block Encrypt puts into the editor, every line ended by CR LF.
 inline std::string blockOf(std::string_view text, std::string_view phrase = {}, int method = 1) {
-    return cipher::joinLines(cipher::ArmourWriter(text, phrase, method));
+    return cipher::joinLines(cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text, phrase));
 }
 
 // Every byte value 1..255 that a text can hold outside a line break, in `rounds` lines

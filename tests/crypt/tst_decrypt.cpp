@@ -5,6 +5,7 @@
 #include "CommandScript.h"
 #include "CryptFixtures.h"
 
+#include "cipher/KeystreamMethods.h"
 #include "platform/Help.h"
 #include "platform/HelpViewer.h"
 
@@ -501,7 +502,7 @@ void TestDecrypt::damagedUtf8StaysUtf8() {
     QFETCH(QString, box);
     const QString intact = QStringLiteral(u"na\u00EFve caf\u00E9, \u0436\u0436\u0436 ") + QString(60, QChar(0x0436));
     const QByteArray text = "abc" + intact.toUtf8();
-    std::vector<std::string> lines = cipher::ArmourWriter(asString(text), "", 1);
+    std::vector<std::string> lines = cipher::writeBlock(cipher::method01, asString(text), "");
     lines[2][2] = lines[2][2] == 'A' ? 'B' : 'A';
     lines.erase(lines.end() - 2 - lostLines, lines.end() - 2);
     WindowUnderTest w;

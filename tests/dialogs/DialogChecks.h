@@ -1,5 +1,5 @@
 // Checks shared by the dialog tests: typing any characters, text that fits its control,
-// the dialog's place on the screen, and where Tab leads.
+// the dialog's place on the screen, where Tab leads, and the ways out other than OK.
 #pragma once
 
 #include "platform/Help.h"
@@ -73,6 +73,25 @@ inline QStringList tabOrder(QWidget *dialog) {
         names << dialog->focusWidget()->objectName();
     }
     return names;
+}
+
+// The rows of the ways to leave a dialog other than OK: Escape, its cancel button (by
+// objectName) and the frame's close button, in the column "way".
+inline void addWaysOutRows(const char *cancelButton) {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Escape") << "Escape";
+    QTest::newRow("Cancel button") << cancelButton;
+    QTest::newRow("title-bar close button") << "close";
+}
+
+// Leaves the modal dialog the way one of those rows names.
+inline void leaveBy(QWidget *modal, const QString &way) {
+    if (way == "Escape")
+        QTest::keyClick(modal->focusWidget(), Qt::Key_Escape);
+    else if (way == "close")
+        modal->close();
+    else
+        modal->findChild<QPushButton *>(way)->click();
 }
 
 // A window standing in for the main window that owns a dialog, and clicks into it and into

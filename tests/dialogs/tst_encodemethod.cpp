@@ -2,6 +2,7 @@
 // the other ways out, the refusal without a choice, the layout, and the Help topic.
 #include "DialogChecks.h"
 #include "ModalAnswerer.h"
+#include "cipher/KeystreamMethods.h"
 #include "dialogs/MethodDialog.h"
 #include "platform/Beep.h"
 #include "platform/Help.h"
@@ -47,7 +48,6 @@ private:
 
 void TestEncodeMethodDialog::initTestCase() {
     platform::setHelpFile(QStringLiteral("QVL.HLP"));
-    QCOMPARE(MethodDialog::ChosenMethod(), 0);
 }
 
 void TestEncodeMethodDialog::cleanupTestCase() {
@@ -78,7 +78,7 @@ void TestEncodeMethodDialog::enterAtOnceGivesMethod01() {
         QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(MethodDialog::ChosenMethod(), 1);
+    QCOMPARE(m_dialog->chosenMethod(), &cipher::method01);
 }
 
 void TestEncodeMethodDialog::method00ThenMethod01AgainAtNextShowing() {
@@ -87,7 +87,7 @@ void TestEncodeMethodDialog::method00ThenMethod01AgainAtNextShowing() {
         modal->findChild<QPushButton *>("OKBtn")->click();
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(MethodDialog::ChosenMethod(), 0);
+    QCOMPARE(m_dialog->chosenMethod(), &cipher::method00);
 
     m_dialog->open();
     QVERIFY(radio("RadioButton2")->isChecked());
@@ -103,31 +103,23 @@ void TestEncodeMethodDialog::method00ThenMethod01AgainAtNextShowing() {
         QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(MethodDialog::ChosenMethod(), 1);
+    QCOMPARE(m_dialog->chosenMethod(), &cipher::method01);
 }
 
 void TestEncodeMethodDialog::otherWaysOutAreNotOk_data() {
-    QTest::addColumn<QString>("way");
-    QTest::newRow("Escape") << "Escape";
-    QTest::newRow("Cancel button") << "CancelBtn";
-    QTest::newRow("title-bar close button") << "close";
+    dialog_checks::addWaysOutRows("CancelBtn");
 }
 
 void TestEncodeMethodDialog::otherWaysOutAreNotOk() {
     QFETCH(QString, way);
-    const int before = MethodDialog::ChosenMethod();
+    const cipher::Method *before = m_dialog->chosenMethod();
 
     const int result = runWith([way](QWidget *modal) {
         QTest::mouseClick(modal->findChild<QRadioButton *>("RadioButton1"), Qt::LeftButton);
-        if (way == "Escape")
-            QTest::keyClick(modal->focusWidget(), Qt::Key_Escape);
-        else if (way == "close")
-            modal->close();
-        else
-            modal->findChild<QPushButton *>(way)->click();
+        dialog_checks::leaveBy(modal, way);
     });
     QVERIFY(result != QDialog::Accepted);
-    QCOMPARE(MethodDialog::ChosenMethod(), before);
+    QCOMPARE(m_dialog->chosenMethod(), before);
 }
 
 void TestEncodeMethodDialog::okWithoutChoiceIsRefused() {

@@ -305,6 +305,14 @@ void TestPassphraseDialog::helpButtonJumpsToTopicOfPrompt_data() {
                                   << "Help_Password1";
     QTest::newRow("This text wins over Re-enter") << "Re-enter This text"
                                                   << "Help_Password2";
+    QTest::newRow("passphrase of an OpenPGP key")
+        << "Enter the passphrase of the key Ann <ann@example.org> (1A2B3C4D)."
+        << "Help_OpenPgp";
+    QTest::newRow("phrase of an OpenPGP message") << "Enter the phrase of the message."
+                                                  << "Help_OpenPgp";
+    QTest::newRow("new phrase of an OpenPGP message")
+        << "Enter a phrase to protect the OpenPGP message:"
+        << "Help_OpenPgp";
 }
 
 void TestPassphraseDialog::helpButtonJumpsToTopicOfPrompt() {

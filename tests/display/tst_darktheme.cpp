@@ -198,8 +198,8 @@ void TestDarkTheme::settingsFileStaysAsBefore() {
     QFile::remove(m_config.settingsPath());
     {
         MainWindow window;
-        window.FormCreate(QString());
-        window.FormDestroy();
+        window.startUp(QString());
+        window.shutDown();
     }
     QFile written(m_config.settingsPath());
     QVERIFY(written.open(QIODevice::ReadOnly));

@@ -79,7 +79,7 @@ void TestNoTraces::sessionLeavesNoTraces() {
     const QString saved = QDir(letters).filePath(QStringLiteral("saved.qvl"));
     {
         MainWindow window;
-        window.FormCreate(QString());
+        window.startUp(QString());
         window.show();
         ModalAnswerer open;
         open.then(chooseIn(letters, fileName));
@@ -93,7 +93,7 @@ void TestNoTraces::sessionLeavesNoTraces() {
         save.then(chooseIn(letters, QStringLiteral("saved.qvl")));
         window.findChild<QAction *>("SaveFileAs1")->trigger();
         QVERIFY(save.done());
-        window.FormDestroy();
+        window.shutDown();
         delete platform::helpViewer();
     }
     QCOMPARE(contentOf(saved), text);

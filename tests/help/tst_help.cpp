@@ -111,6 +111,10 @@ void TestHelp::collectionHoldsEveryTopic_data() {
                                    << "Shroud-a-Pad Help Contents";
     QTest::newRow("using help") << "Help_HowToUseHelp"
                                 << "How to use help";
+    QTest::newRow("OpenPGP messages") << "Help_OpenPgp"
+                                      << "OpenPGP messages";
+    QTest::newRow("recipients dialog") << "Help_Recipients"
+                                       << "Choosing OpenPGP recipients";
 }
 
 void TestHelp::collectionHoldsEveryTopic() {

@@ -1,8 +1,5 @@
-// The temporary GnuPG home of the OpenPGP tests and the gtest environment that makes and
-// removes it.
+// The temporary GnuPG home of the OpenPGP tests: its keys and the gpg runs on it.
 #include "GnuPgHome.h"
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -23,18 +20,13 @@ std::string readFile(const std::filesystem::path &path) {
 }
 
 void writeFile(const std::filesystem::path &path, std::string_view bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string quoted(std::string_view word) { return "'" + std::string(word) + "'"; }
-
-class HomeEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { GnuPgHome::instance().create(); }
-    void TearDown() override { GnuPgHome::instance().destroy(); }
-};
-
-const auto *registered = ::testing::AddGlobalTestEnvironment(new HomeEnvironment);
+std::string quoted(std::string_view word) {
+    return "'" + std::string(word) + "'";
+}
 
 } // namespace
 
@@ -44,7 +36,8 @@ GnuPgHome &GnuPgHome::instance() {
 }
 
 int GnuPgHome::gpgStatus(const std::string &arguments) const {
-    const std::string command = "gpg --batch --yes --quiet --no-tty " + arguments + " >/dev/null 2>&1";
+    const std::string command =
+        "gpg --batch --yes --quiet --no-tty " + arguments + " >/dev/null 2>&1";
     return std::system(command.c_str());
 }
 
@@ -59,8 +52,9 @@ std::string GnuPgHome::gpg(const std::string &arguments, std::string_view input)
 }
 
 void GnuPgHome::generate(std::string_view userId, std::string_view phrase) const {
-    const int status = gpgStatus("--pinentry-mode loopback --passphrase " + quoted(phrase) +
-                                 " --quick-gen-key " + quoted(userId) + " future-default default never");
+    const int status =
+        gpgStatus("--pinentry-mode loopback --passphrase " + quoted(phrase) + " --quick-gen-key " +
+                  quoted(userId) + " future-default default never");
     if (status != 0)
         throw std::runtime_error("gpg could not generate a key");
 }
@@ -94,14 +88,17 @@ void GnuPgHome::create() {
         throw std::runtime_error("no temporary folder");
     m_home = pattern;
     setenv("GNUPGHOME", pattern, 1);
-    writeFile(m_home / "gpg-agent.conf", "allow-loopback-pinentry\ndefault-cache-ttl 0\nmax-cache-ttl 0\n");
+    writeFile(m_home / "gpg-agent.conf",
+              "allow-loopback-pinentry\ndefault-cache-ttl 0\nmax-cache-ttl 0\n");
     generate(nopassUser, "");
     generate(lockedUser, lockedPhrase);
     generate(strangerUser, "");
     const std::string to = " --recipient " + quoted("nopass@example.org");
-    strangerSigned = gpg("--armor --trust-model always --local-user stranger@example.org --sign --encrypt" + to,
-                         "Signed by a stranger.\n");
-    toStranger = gpg("--armor --trust-model always --encrypt --recipient stranger@example.org", "Not for us.\n");
+    strangerSigned =
+        gpg("--armor --trust-model always --local-user stranger@example.org --sign --encrypt" + to,
+            "Signed by a stranger.\n");
+    toStranger = gpg("--armor --trust-model always --encrypt --recipient stranger@example.org",
+                     "Not for us.\n");
     const std::string stranger = fingerprintOf(strangerUser);
     gpgStatus("--delete-secret-and-public-key " + stranger);
 }

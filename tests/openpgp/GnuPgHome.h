@@ -1,5 +1,6 @@
 // A temporary GnuPG home shared by one test executable: keys generated once ("Nopass" without a
-// passphrase, "Locked" with one), the real gpg run on it, its agent stopped at the end.
+// passphrase, "Locked" with one), the real gpg run on it, its agent stopped at the end. The
+// gtest executables make it in a test environment, Qt tests in initTestCase.
 #pragma once
 
 #include <filesystem>
@@ -12,7 +13,8 @@ inline constexpr std::string_view nopassUser = "Nopass <nopass@example.org>";
 inline constexpr std::string_view lockedUser = "Locked <locked@example.org>";
 inline constexpr std::string_view lockedPhrase = "Open Sesame 42";
 
-// The shared home; made by the test environment before the first test.
+// The shared home, empty until create(). create() makes the folder, sets GNUPGHOME to it and
+// generates the keys (throws when gpg cannot); destroy() stops GnuPG's agent and removes it.
 class GnuPgHome {
 public:
     static GnuPgHome &instance();

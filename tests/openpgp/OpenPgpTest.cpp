@@ -192,6 +192,7 @@ TEST(Signatures, SignedOnlyGoodAndBad) {
     const auto bad = decrypt(home().signedOnly(plainText, true), giving(""));
     EXPECT_EQ(bad.signature.verdict, openpgp::SignatureVerdict::Bad) << bad.words;
     EXPECT_NE(openpgp::describe(bad.signature).find("BAD"), std::string::npos);
+    EXPECT_EQ(bad.signature.fingerprint, home().fingerprintOf(nopassUser));
 }
 
 TEST(Keys, ListsKeysThatCanEncryptWithTheirSecret) {

@@ -1,4 +1,4 @@
-// The file named on the command line, through FormCreate: an existing file is loaded without a
+// The file named on the command line, through startUp: an existing file is loaded without a
 // question; a name that names no file (missing, a folder, a pipe, a device) gives the stop beep
 // and its box before the window is shown, and the program goes on with an empty editor.
 #include "PrivateConfig.h"
@@ -71,7 +71,7 @@ void TestCommandLineFile::loads() {
     MainWindow window;
     ModalAnswerer answerer;
     answerer.closeFrame();
-    window.FormCreate(path);
+    window.startUp(path);
     QCOMPARE(answerer.texts(), warning.isEmpty() ? QStringList() : QStringList{warning});
     QCOMPARE(beepNames(), warning.isEmpty() ? QStringList() : QStringList{"Exclamation"});
     auto *editor = window.findChild<TextEditor *>(QStringLiteral("txt_SPad"));
@@ -85,7 +85,7 @@ void TestCommandLineFile::nameRelativeToTheWorkingFolder() {
     QVERIFY(writeFile(m_files->filePath(QStringLiteral("here.txt")), "here"));
     QVERIFY(QDir::setCurrent(m_files->path()));
     MainWindow window;
-    window.FormCreate(QStringLiteral("here.txt"));
+    window.startUp(QStringLiteral("here.txt"));
     QCOMPARE(window.findChild<TextEditor *>()->bytes(), std::string("here"));
 }
 
@@ -119,7 +119,7 @@ void TestCommandLineFile::notAFile() {
         windowShownDuringBox = w.window().isVisible();
         modal->findChild<QAbstractButton *>(QStringLiteral("msg_OK"))->click();
     });
-    w.window().FormCreate(name);
+    w.window().startUp(name);
     QVERIFY(answerer.done());
     QCOMPARE(shown(answerer), QStringList{"Error: The following file does not exist.\n\n" + name});
     QCOMPARE(beepNames(), QStringList{"Hand"});

@@ -1,5 +1,5 @@
-// The settings file through the main window: FormCreate applies what QVL.INI holds, with every
-// odd value and odd file a hand can leave there, and FormDestroy writes the settings back,
+// The settings file through the main window: startUp applies what QVL.INI holds, with every
+// odd value and odd file a hand can leave there, and shutDown writes the settings back,
 // keeping everything else in the file; a file that cannot be written gives one error box.
 #include "DisplaySettingsText.h"
 #include "PrivateConfig.h"
@@ -87,12 +87,12 @@ private slots:
 
 private:
     void store(const QByteArray &content);
-    // What one run of the window showed after FormCreate.
+    // What one run of the window showed after startUp.
     struct Seen {
         DisplaySettings shown;
         bool drawnAsShown;
     };
-    // One run of the window without its event loop: created, FormCreate, FormDestroy.
+    // One run of the window without its event loop: created, startUp, shutDown.
     static Seen run();
 
     std::unique_ptr<PrivateConfig> m_config;
@@ -111,9 +111,9 @@ void TestStartupSettings::store(const QByteArray &content) {
 
 TestStartupSettings::Seen TestStartupSettings::run() {
     MainWindow window;
-    window.FormCreate(QString());
+    window.startUp(QString());
     const Seen seen{shownBy(window), drawsAsShown(window)};
-    window.FormDestroy();
+    window.shutDown();
     return seen;
 }
 
@@ -123,13 +123,13 @@ void TestStartupSettings::firstRunWritesEightLines() {
     const QString folder = QFileInfo(m_config->settingsPath()).path();
     QVERIFY(!QFileInfo::exists(folder));
     MainWindow window;
-    window.FormCreate(QString());
+    window.startUp(QString());
     QCOMPARE(shownBy(window), DisplaySettings());
     QVERIFY(drawsAsShown(window));
     QCOMPARE(window.findChild<TextEditor *>()->palette().color(QPalette::Base),
              QApplication::palette().color(QPalette::Base));
     QVERIFY(!QFileInfo::exists(folder));
-    window.FormDestroy();
+    window.shutDown();
     QCOMPARE(contentOf(m_config->settingsPath()), eightLines());
 }
 
@@ -316,7 +316,7 @@ void TestStartupSettings::roundTripAcrossTwoRuns() {
     DisplaySettings changed;
     {
         WindowUnderTest w;
-        w.window().FormCreate(QString());
+        w.window().startUp(QString());
         ModalAnswerer answerer;
         answerer
             .then([](QWidget *modal) {
@@ -338,7 +338,7 @@ void TestStartupSettings::roundTripAcrossTwoRuns() {
             w.action(item)->trigger();
         QVERIFY(answerer.done());
         changed = shownBy(w.window());
-        w.window().FormDestroy();
+        w.window().shutDown();
     }
     QCOMPARE(changed, DisplaySettings({QStringLiteral("DejaVu Sans"), 12, 0x563412, false, true,
                                        true, 0xFFFFFF}));
@@ -360,11 +360,11 @@ void TestStartupSettings::quitAsksNothing_data() {
 }
 
 // With unsaved text, Exit and closing the window both end the event loop at once, asking
-// nothing; the settings are then written by FormDestroy, as the program's entry does.
+// nothing; the settings are then written by shutDown, as the program's entry does.
 void TestStartupSettings::quitAsksNothing() {
     QFETCH(QString, way);
     WindowUnderTest w;
-    w.window().FormCreate(QString());
+    w.window().startUp(QString());
     w.editor()->setBytes("unsaved text");
     ModalAnswerer answerer;
     answerer.closeFrame(); // any question would be recorded here
@@ -380,7 +380,7 @@ void TestStartupSettings::quitAsksNothing() {
     QCOMPARE(QApplication::exec(), 0);
     QCOMPARE(answerer.answered(), 0);
     w.window().hide();
-    w.window().FormDestroy();
+    w.window().shutDown();
     QCOMPARE(contentOf(m_config->settingsPath()), eightLines());
 }
 

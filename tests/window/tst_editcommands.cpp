@@ -352,7 +352,7 @@ void TestEditCommands::copiedTextIsMarkedSecret() {
     const QMimeData *offered = QGuiApplication::clipboard()->mimeData();
     QCOMPARE(offered->text(), text);
     QCOMPARE(offered->data(platform::secretHintType), secret ? QByteArray("secret") : QByteArray());
-    w.window().FormDestroy();
+    w.window().shutDown();
     QCOMPARE(QGuiApplication::clipboard()->text(), secret ? QString() : text);
 }
 
@@ -364,7 +364,7 @@ void TestEditCommands::othersClipboardTextStaysAtShutdown() {
     QGuiApplication::clipboard()->setMimeData(foreign);
     const PrivateConfig config; // shutdown writes the settings
     WindowUnderTest w;
-    w.window().FormDestroy();
+    w.window().shutDown();
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("someone else's secret"));
 }
 

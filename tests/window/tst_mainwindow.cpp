@@ -19,7 +19,7 @@ bool isEnabled(WindowUnderTest &w, const char *name) {
     return w.button(name)->isEnabled();
 }
 
-// The tool buttons that UpdateStatus sets, as a word of flags in a fixed order.
+// The tool buttons that updateStatus sets, as a word of flags in a fixed order.
 QString buttonStates(WindowUnderTest &w) {
     QString states;
     for (const char *name : {"btn_Save", "btn_Cut", "btn_Copy", "btn_SelectAll", "btn_Delete",
@@ -151,7 +151,7 @@ void TestMainWindow::menuItemsAreNeverDisabled() {
     WindowUnderTest w;
     QVERIFY(w.action("WordWrap1")->isCheckable());
     QVERIFY(!w.action("WordWrap1")->isChecked());
-    w.window().UpdateStatus();
+    w.window().updateStatus();
     for (const QAction *action : w.window().findChildren<QAction *>())
         QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
 }

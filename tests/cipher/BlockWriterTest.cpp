@@ -1,9 +1,9 @@
-// The armour writer's blocks byte for byte, its line geometry and its input limits.
+// The keystream methods' blocks byte for byte, its line geometry and its input limits.
 #include "BlockText.h"
 #include "RowName.h"
 
 #include "cipher/ArmourFormat.h"
-#include "cipher/ArmourWriter.h"
+#include "cipher/BlockWriter.h"
 #include "cipher/GroupCodec.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
@@ -33,7 +33,7 @@ TEST_P(WorkedExamples, writesTheBlockExactly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    ArmourWriter, WorkedExamples,
+    BlockWriter, WorkedExamples,
     testing::Values(
         ExampleRow{"abcMethod01", "abc", 1, {start, "QvL/0122/01/0/3", "Cx2uq", "QvL/882", end}},
         ExampleRow{"abcMethod00", "abc", 0, {start, "QvL/0122/00/0/3", "Cnuh`", "QvL/882", end}},
@@ -41,19 +41,19 @@ INSTANTIATE_TEST_SUITE_P(
             "abcdMethod01", "abcd", 1, {start, "QvL/0122/01/0/4", "Cx2uqECkl", "QvL/1203", end}}),
     testing_cipher::rowName);
 
-TEST(ArmourWriter, everyLineEndsWithCrLf) {
+TEST(BlockWriter, everyLineEndsWithCrLf) {
     const std::string expected =
         start + "\r\nQvL/0122/01/0/3\r\nCx2uq\r\nQvL/882\r\n" + end + "\r\n";
     EXPECT_EQ(cipher::joinLines(armour("abc")), expected);
 }
 
-TEST(ArmourWriter, zeroByteAfterTheTextIsEncipheredOnlyWhenItsGroupHasRoom) {
+TEST(BlockWriter, zeroByteAfterTheTextIsEncipheredOnlyWhenItsGroupHasRoom) {
     // "abcd": the second group carries "d" ^ 51, 0 ^ 69 and one filler space.
     const auto group = cipher::DecodeGroup(armour("abcd")[2].substr(5, 4), 1);
     EXPECT_EQ(group, (cipher::Group{'d' ^ 51, 0 ^ 69, 0x20}));
 }
 
-TEST(ArmourWriter, headerCarriesPhraseAndTextLength) {
+TEST(BlockWriter, headerCarriesPhraseAndTextLength) {
     EXPECT_EQ(armour("abc", "SECRET", 0)[1], "QvL/0122/00/6/3");
     EXPECT_EQ(armour(std::string(22528, 'x'))[1], "QvL/0122/01/0/22528");
 }
@@ -78,7 +78,7 @@ TEST_P(BodyGeometry, cutsTheStreamIntoLinesOfSixteenGroups) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    ArmourWriter, BodyGeometry,
+    BlockWriter, BodyGeometry,
     testing::Values(GeometryRow{"oneByte", 0, 1, {5}},
                     GeometryRow{"fortyEightBytesFillOneLine", 0, 48, {65}},
                     GeometryRow{"fortyNineBytesStartASecondLine", 0, 49, {65, 5}},
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                     GeometryRow{"phraseOfOneTakesAGroup", 1, 48, {65, 5}}),
     testing_cipher::rowName);
 
-TEST(ArmourWriter, largestTextEndsWithAShortLine) {
+TEST(BlockWriter, largestTextEndsWithAShortLine) {
     // 7,510 groups: 469 full lines and a last line of 6 groups.
     const auto lines = armour(std::string(22528, 'x'));
     ASSERT_EQ(lines.size(), 470u + 4u);
@@ -96,7 +96,7 @@ TEST(ArmourWriter, largestTextEndsWithAShortLine) {
     EXPECT_EQ(lines[471].size(), 25u);
 }
 
-TEST(ArmourWriter, phraseAndTextShareTheirFirstKeystreamBytes) {
+TEST(BlockWriter, phraseAndTextShareTheirFirstKeystreamBytes) {
     // Seeded twice with the same value: a phrase "A" and a text "A" encipher alike.
     const auto lines = armour("A", "A", 1);
     EXPECT_EQ(cipher::DecodeGroup(lines[2].substr(1, 4), 1)[0],
@@ -117,7 +117,7 @@ TEST_P(EncryptRefusals, refusesEmptyAndOverlongText) {
     EXPECT_EQ(cipher::encryptRefusal(GetParam().length), GetParam().refusal);
 }
 
-INSTANTIATE_TEST_SUITE_P(ArmourWriter, EncryptRefusals,
+INSTANTIATE_TEST_SUITE_P(BlockWriter, EncryptRefusals,
                          testing::Values(RefusalRow{"empty", 0, cipher::messages::noTextToEncrypt},
                                          RefusalRow{"oneByte", 1, std::nullopt},
                                          RefusalRow{"atTheLimit", 22528, std::nullopt},
@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(ArmourWriter, EncryptRefusals,
                                                     cipher::messages::textTooLong}),
                          testing_cipher::rowName);
 
-TEST(ArmourWriter, inputOutsideItsLimitsIsRefused) {
+TEST(BlockWriter, inputOutsideItsLimitsIsRefused) {
     EXPECT_THROW(armour(""), std::invalid_argument);
     EXPECT_THROW(armour(std::string(22529, 'x')), std::invalid_argument);
     EXPECT_THROW(armour("abc", std::string(17, 'P')), std::invalid_argument);

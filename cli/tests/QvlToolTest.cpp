@@ -1,20 +1,22 @@
 // The qvl tool end to end: exit statuses, messages on standard error, output bytes and the
 // passphrase file's rules.
 #include "QvlRun.h"
-#include "RowName.h"
 
-#include "cipher/ArmourWriter.h"
+#include "cipher/BlockWriter.h"
+#include "cipher/Method.h"
+#include "cipher/KeystreamMethods.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
 #include "cipher/Method02.h"
 
-#include "PrivateMemory.h"
+#include "tests/cipher/RowName.h"
+#include "tests/support/PrivateMemory.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-using testing_cipher::QvlSandbox;
+using testing_qvl::QvlSandbox;
 
 namespace {
 
@@ -23,7 +25,7 @@ std::string line(std::string_view message) {
 }
 
 std::string block(std::string_view text, std::string_view phrase = {}, int method = 1) {
-    return cipher::joinLines(cipher::ArmourWriter(text, phrase, method));
+    return cipher::joinLines(cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text, phrase));
 }
 
 const std::string abcBlock =
@@ -227,7 +229,7 @@ std::string damaged(std::string text, std::string_view from, std::string_view to
 
 // The block of a text whose body runs over two lines, with its second body line lost.
 std::string withoutLastBodyLine(std::string_view text) {
-    auto lines = cipher::ArmourWriter(text, "", 1);
+    auto lines = cipher::writeBlock(cipher::method01, text, "");
     lines.erase(lines.begin() + 3);
     return cipher::joinLines(lines);
 }

@@ -1,0 +1,63 @@
+// One decryption: what the text holds has been found and proved as far as it can be without a
+// phrase; the session asks for the phrase it needs, when it needs one, and gives the text with
+// its verdict. The editor and qvl read every method through it.
+#pragma once
+
+#include "cipher/ArmourDecoder.h"
+#include "cipher/Outcome.h"
+#include "cipher/PhraseRule.h"
+#include "cipher/SecretString.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace cipher {
+
+struct Method;
+
+// What a session asks for: the words of the prompt and the rule the phrase keeps.
+struct PhraseRequest {
+    std::string prompt;
+    const PhraseRule &rule;
+};
+
+// Answers a request with the phrase as the rule yields it, or nothing when the user gives up.
+// A session may call it from the thread it opens on, which need not be the caller's own.
+using PhraseSource = std::function<std::optional<SecretString>(const PhraseRequest &)>;
+
+class DecryptSession {
+public:
+    virtual ~DecryptSession() = default;
+
+    // The text, asking `ask` for the phrase when one is needed; or the refusal:
+    // Reason::WrongPhrase when only the phrase is wrong (a later open may try another),
+    // Reason::Cancelled when `ask` gave none. Opening may derive a key, so it belongs off the
+    // user-interface thread; nothing else touches the session meanwhile.
+    virtual Outcome<DecodedText> open(const PhraseSource &ask) = 0;
+    // What the user should know after the text stands (a signature, say); empty for most.
+    virtual std::string report() const { return {}; }
+    // Whether that report warns (a bad signature): the text stands, but with a doubt.
+    virtual bool reportWarns() const { return false; }
+
+    // Which of mail's changes were undone to read it, in words; empty when read as it stood.
+    const std::string &repairs() const { return m_repairs; }
+    void setRepairs(std::string repairs) { m_repairs = std::move(repairs); }
+
+private:
+    std::string m_repairs;
+};
+
+// Finds what the text's lines hold and opens a session for it: an armoured block of a known
+// method, read exactly and then with mail's changes undone; where the lines hold no block, the
+// first message of a known method with a shape of its own. Otherwise the refusal: "The header
+// and footer lines are not present ...", the header's or the method's. The lines must outlive
+// the session.
+Outcome<std::unique_ptr<DecryptSession>> openDecryptSession(LineList lines);
+Outcome<std::unique_ptr<DecryptSession>> openDecryptSession(LineList lines,
+                                                           std::span<const Method *const> known);
+
+} // namespace cipher

@@ -1,0 +1,84 @@
+// The table of methods: every way of protecting a text that Encrypt writes and Decrypt reads is
+// one entry here, with its own files beside it. The method dialog lists the entries, the
+// passphrase field takes their phrase rules, Encrypt writes through them and Decrypt reads
+// through their sessions; nothing outside a method's own files names a particular method.
+//
+// Adding a method: write its files (a PhraseRule, a writer and a DecryptSession, as
+// KeystreamMethods.cpp and Method02Entry.cpp do) and add its entry to the list in
+// MethodTable.cpp; a method whose code needs a library outside cipher/ is added by the programs
+// at their start with addMethod(). Then a help page and tests.
+#pragma once
+
+#include "cipher/ArmourReader.h"
+#include "cipher/DecryptSession.h"
+#include "cipher/PhraseRule.h"
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cipher {
+
+struct BlockReading;
+
+using OpenedSession = Outcome<std::unique_ptr<DecryptSession>>;
+
+// A key of the user's keyring that a method can write to.
+struct RecipientKey {
+    std::string fingerprint;
+    std::vector<std::string> userIds;
+    bool hasSecret = false; // the keyring holds its secret key too: the user's own
+};
+
+struct Method {
+    std::string_view name;    // the method dialog's caption, e.g. "Method 01"
+    std::string_view note;    // the dialog's line under the caption
+    std::string_view cliName; // how qvl's --method names it, e.g. "1"
+    const PhraseRule &phraseRule;
+    // The lines of the block for the text and the phrase (as the rule yields it), each without
+    // its line break. The text holds 1..22,528 bytes and the phrase keeps the rule; anything
+    // else throws std::invalid_argument (Encrypt refuses it before).
+    std::vector<std::string> (*writeBlock)(std::string_view text, std::string_view phrase);
+
+    // For a method written in the armour's block shape: whether a header names it.
+    bool (*namesHeader)(const Header &header) = nullptr;
+    // Whether such a block proves itself without a phrase, which lets a reading that undid
+    // mail's changes be taken.
+    bool (*provesItself)(LineList lines, const ArmouredBlock &block) = nullptr;
+    // A session for the block read, or the refusal found before any phrase is asked.
+    OpenedSession (*openBlock)(BlockReading reading) = nullptr;
+
+    // For a method that also writes to people's keys: the keys there are to choose from, and
+    // the message to the chosen ones (each a fingerprint, user ID or e-mail address), or the
+    // words naming a key it cannot write to. With no key chosen, writeBlock protects the text
+    // with a phrase. A writer that runs a program outside may fail: it throws
+    // std::runtime_error with the words.
+    std::vector<RecipientKey> (*recipientKeys)() = nullptr;
+    Outcome<std::vector<std::string>> (*writeToKeys)(std::string_view text,
+                                                     const std::vector<std::string> &keys) = nullptr;
+
+    // For a method with messages of a shape of its own: a session for the first such message
+    // among the lines, its refusal, or nothing when they hold none. Tried only where the lines
+    // hold no armoured block.
+    std::optional<OpenedSession> (*findMessage)(LineList lines) = nullptr;
+};
+
+// Every method, in the order the method dialog lists them.
+std::span<const Method *const> methods();
+
+// The method plain Encrypt writes and the method dialog preselects.
+const Method &plainEncryptMethod();
+
+// The method qvl's --method names, or null.
+const Method *methodNamed(std::string_view cliName);
+
+// Adds a method whose code lives outside cipher/; called once, at a program's start.
+void addMethod(const Method &method);
+
+// The method among `known` whose block shape the header names; null when none does.
+const Method *methodOfHeader(const Header &header, std::span<const Method *const> known);
+
+} // namespace cipher

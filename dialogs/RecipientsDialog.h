@@ -1,0 +1,64 @@
+// The OpenPGP recipients dialog RecipientsDialog: the keyring's keys that can encrypt, a filter,
+// any number of them chosen, and "Also to my own key". It takes plain data, not GnuPG's types.
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QVBoxLayout;
+
+// One key that a message can be encrypted to, as the dialog shows it.
+struct RecipientKey {
+    QString fingerprint; // as GnuPG gives it: 40 hexadecimal digits, no blanks
+    QStringList userIds;
+};
+
+class RecipientsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // ownKeyOffered: the keyring holds a secret key, so "Also to my own key" is shown, checked.
+    explicit RecipientsDialog(const QList<RecipientKey> &keys, bool ownKeyOffered,
+                              QWidget *parent = nullptr);
+
+    // The fingerprints of the keys chosen, in the list's order, whether the filter shows
+    // them or not. None: the text is to be protected by a phrase instead.
+    QStringList chosenFingerprints() const;
+    // Whether the message is to be encrypted to the user's own key as well.
+    bool alsoToOwnKey() const;
+
+    // A fingerprint in GnuPG's groups of four, a wider gap in the middle.
+    static QString groupedFingerprint(const QString &fingerprint);
+    // Whether a key matches the filter: the filter, without regard to case, in one of its user
+    // IDs, or without its blanks in its fingerprint. A blank filter matches every key.
+    static bool matchesFilter(const RecipientKey &key, const QString &filter);
+
+    // Jumps to the help topic of the dialog; choice and focus stay as they are.
+    void HelpBtnClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildFilter(QVBoxLayout *inside);
+    void buildKeyList(QVBoxLayout *inside, const QList<RecipientKey> &keys);
+    void buildOwnKeyChoice(QVBoxLayout *inside, bool ownKeyOffered);
+    void buildButtons();
+    void applyFilter(const QString &filter);
+    void showChosenCount();
+
+    QList<RecipientKey> m_keys;
+    QLineEdit *txt_Filter = nullptr;
+    QListWidget *lst_Recipients = nullptr;
+    QLabel *lab_Chosen = nullptr;
+    QCheckBox *chk_OwnKey = nullptr;
+    QPushButton *HelpBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
+    QPushButton *OKBtn = nullptr;
+};

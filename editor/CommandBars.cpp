@@ -1,0 +1,180 @@
+// The menus and the tool bar built from the command table, each item and button bound to its
+// command's handler, and the tool buttons enabled by their rules.
+#include "editor/MainWindow.h"
+
+#include "editor/TextEditor.h"
+#include "editor/ToolIcon.h"
+#include "platform/Failure.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <algorithm>
+
+namespace {
+
+using command_table::Command;
+using command_table::Menu;
+
+constexpr QSize squarePicture(19, 17);
+constexpr QSize padlockPicture(16, 16);
+constexpr QSize squareButton(25, 25);
+constexpr QSize captionedButton(69, 25);
+constexpr int groupGap = 13;
+
+void addSeparator(QMenu *menu, const char *name) {
+    if (name != nullptr)
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+// Items of which one is checked, the choice shown when the menu opens.
+void makeOneChoice(QObject *owner, QMenu *menu) {
+    auto *group = new QActionGroup(owner);
+    for (QAction *item : menu->actions()) {
+        item->setCheckable(true);
+        group->addAction(item);
+    }
+}
+
+void addGap(QToolBar *toolBar) {
+    auto *gap = new QWidget(toolBar);
+    gap->setFixedWidth(groupGap);
+    toolBar->addWidget(gap);
+}
+
+QToolButton *createToolButton(QToolBar *toolBar, const command_table::ToolButton &row) {
+    auto *button = new QToolButton(toolBar);
+    button->setObjectName(QLatin1String(row.name));
+    button->setIcon(toolIcon(row.picture));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    const QString hint = MainWindow::tr(row.hint);
+    button->setAccessibleName(hint);
+    if (row.captioned) {
+        // The caption stands beside the padlock instead of in a tool tip.
+        button->setText(hint);
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setIconSize(padlockPicture);
+        button->setMinimumSize(captionedButton);
+    } else {
+        button->setToolTip(hint);
+        button->setIconSize(squarePicture);
+        button->setMinimumSize(squareButton);
+    }
+    return button;
+}
+
+} // namespace
+
+void MainWindow::createActions() {
+    for (const Command &row : commandTable()) {
+        auto *action = new QAction(tr(row.caption), this);
+        action->setObjectName(QLatin1String(row.name));
+        if (row.shortcut)
+            action->setShortcut(*row.shortcut);
+        action->setCheckable(row.checkable);
+        m_actions.push_back(action);
+    }
+}
+
+// Each menu is filled with its items first and then put in place, so that a submenu stands
+// below its parent's own items.
+void MainWindow::createMenus() {
+    const std::span<const Menu> menus = menuTable();
+    std::vector<QMenu *> built(menus.size());
+    for (const Menu &row : menus) {
+        QWidget *owner = row.parent ? static_cast<QWidget *>(built[std::size_t(*row.parent)])
+                                    : static_cast<QWidget *>(menuBar());
+        QMenu *menu = new QMenu(tr(row.caption), owner);
+        menu->setObjectName(QLatin1String(row.name));
+        menu->menuAction()->setObjectName(QLatin1String(row.name));
+        if (row.beforeShowing != nullptr)
+            connect(menu, &QMenu::aboutToShow, this, row.beforeShowing);
+        built[std::size_t(row.id)] = menu;
+    }
+    const std::span<const Command> commands = commandTable();
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        QMenu *menu = built[std::size_t(commands[i].menu)];
+        addSeparator(menu, commands[i].separatorBefore);
+        menu->addAction(m_actions[i]);
+    }
+    for (const Menu &row : menus) {
+        QMenu *menu = built[std::size_t(row.id)];
+        if (row.oneChoice)
+            makeOneChoice(this, menu);
+        if (!row.parent) {
+            menuBar()->addMenu(menu);
+            continue;
+        }
+        QMenu *parentMenu = built[std::size_t(*row.parent)];
+        addSeparator(parentMenu, row.separatorBefore);
+        parentMenu->addMenu(menu);
+    }
+}
+
+void MainWindow::createToolBar() {
+    auto *toolBar = new QToolBar(this);
+    toolBar->setObjectName(QStringLiteral("pan_Toolbar"));
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    addToolBar(toolBar);
+
+    const std::span<const Command> commands = commandTable();
+    m_buttons.assign(commands.size(), nullptr);
+    std::vector<std::size_t> withButton;
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        if (commands[i].button.name != nullptr)
+            withButton.push_back(i);
+    }
+    std::ranges::sort(withButton, {}, [&](std::size_t i) { return commands[i].button.place; });
+    for (const std::size_t i : withButton) {
+        if (commands[i].button.gapBefore)
+            addGap(toolBar);
+        m_buttons[i] = createToolButton(toolBar, commands[i].button);
+        toolBar->addWidget(m_buttons[i]);
+    }
+    enableButtons({});
+}
+
+void MainWindow::enableButtons(const command_table::TextState &text) {
+    const std::span<const Command> commands = commandTable();
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        if (m_buttons[i] != nullptr)
+            m_buttons[i]->setEnabled(
+                command_table::isEnabled(commands[i].button.enabledWhen, text));
+    }
+}
+
+QAction *MainWindow::actionFor(Handler handler) const {
+    const std::span<const Command> commands = commandTable();
+    const auto row = std::ranges::find(commands, handler, &Command::handler);
+    return m_actions[std::size_t(row - commands.begin())];
+}
+
+void MainWindow::bindCommand(QAction *item, QToolButton *button, Handler handler) {
+    const auto command = [this, run = platform::guarded(this, handler)] {
+        run();
+        returnFocusToEditor();
+    };
+    connect(item, &QAction::triggered, this, command);
+    if (button != nullptr)
+        connect(button, &QToolButton::clicked, this, command);
+}
+
+void MainWindow::connectCommands() {
+    const std::span<const Command> commands = commandTable();
+    for (std::size_t i = 0; i < commands.size(); ++i)
+        bindCommand(m_actions[i], m_buttons[i], commands[i].handler);
+
+    // A key that a menu item holds runs the menu's command, with its checks and messages,
+    // even while the editor has the focus.
+    QList<QKeySequence> menuKeys;
+    for (const QAction *action : m_actions) {
+        if (!action->shortcut().isEmpty())
+            menuKeys.append(action->shortcut());
+    }
+    m_editor->declineKeys(menuKeys);
+}

@@ -1,0 +1,367 @@
+// OpenPGP through the real window, dialogs and GnuPG, in a GnuPG home of the test's own: gpg's
+// messages decrypted by Ctrl+D (to a key without and with a passphrase, to a phrase of any
+// length and case, quoted by mail), a wrong passphrase offered again, every refusal leaving the
+// text, the signature reports, a block of ours going first; and the text encrypted to keys or
+// to a phrase as gpg reads it.
+#include "CommandScript.h"
+#include "CryptFixtures.h"
+#include "GnuPgHome.h"
+
+#include "openpgp/OpenPgp.h"
+#include "openpgp/OpenPgpMethod.h"
+#include "platform/Help.h"
+#include "platform/HelpViewer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QRegularExpression>
+
+using namespace crypt_fixtures;
+using testing_openpgp::GnuPgHome;
+
+namespace {
+
+GnuPgHome &home() {
+    return GnuPgHome::instance();
+}
+
+// A phrase longer than Method 02 allows, with capitals, blanks and letters beyond ASCII.
+const QString longPhrase = QStringLiteral(
+    "Seventy and more Characters, mixed Case: Grüße an Zoë, the Quick brown Fox jumps!");
+
+std::string toKey(std::string_view email, std::string_view text) {
+    return home().gpg("--armor --trust-model always --encrypt --recipient " + std::string(email),
+                      text);
+}
+
+std::string toPhrase(const QString &phrase, std::string_view text) {
+    return home().gpg("--armor --symmetric --pinentry-mode loopback --passphrase '" +
+                          phrase.toStdString() + "'",
+                      text);
+}
+
+// Every line of the text with mail's quote mark before it.
+std::string quoted(const std::string &text) {
+    std::string result = "> ";
+    for (const char c : text)
+        result += c == '\n' ? std::string("\n> ") : std::string(1, c);
+    return result;
+}
+
+// The text with CR LF breaks, as the editor holds it.
+std::string withCrLf(std::string text) {
+    for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2)
+        text.replace(at, 1, "\r\n");
+    return text;
+}
+
+// The message with one letter of its body changed, so that its checksum disagrees.
+std::string damaged(std::string message) {
+    const std::size_t body = message.find("\n\n") + 2;
+    const std::size_t at = message.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ", body + 10);
+    message[at] = message[at] == 'A' ? 'B' : 'A';
+    return message;
+}
+
+// The window's text decrypted by Ctrl+D with the dialogs answered by the steps; what they showed.
+QStringList decrypt(WindowUnderTest &w, const std::string &text, const QStringList &steps) {
+    if (!w.ready())
+        qWarning("the window never became active, so Ctrl+D cannot reach it");
+    w.editor()->setBytes(text);
+    platform::clearRecordedBeeps();
+    CommandScript script(steps);
+    QTest::keyClick(w.editor(), Qt::Key_D, Qt::ControlModifier);
+    if (!script.done())
+        qWarning("not every scripted step was used");
+    return script.shown();
+}
+
+// The window's text encrypted as an OpenPGP message through Encrypt With Specific Method, the
+// method dialog's fourth choice taken and the later dialogs answered by the steps; what those
+// later dialogs showed.
+QStringList encrypt(WindowUnderTest &w, const std::string &text, const QStringList &steps) {
+    w.editor()->setBytes(text);
+    platform::clearRecordedBeeps();
+    CommandScript script(QStringList{"OpenPGP"} + steps);
+    w.window().findChild<QAction *>(QStringLiteral("EncryptUsingMethod1"))->trigger();
+    if (!script.done())
+        qWarning("not every scripted step was used");
+    QStringList shown = script.shown();
+    if (shown.value(0) != QLatin1String("method"))
+        qWarning("the method dialog did not open first");
+    shown.removeFirst();
+    return shown;
+}
+
+// The key IDs a message of ours went to, read back by the engine with Locked's phrase at hand.
+std::vector<std::string> recipientsOf(const std::string &message) {
+    const auto found = openpgp::findMessage(message);
+    if (!found)
+        return {};
+    return openpgp::DecryptSession(*found)
+        .attempt([](const openpgp::PhraseRequest &) {
+            return std::optional<cipher::SecretString>(testing_openpgp::lockedPhrase);
+        })
+        .keyIds;
+}
+
+const QString lockedPrompt = QStringLiteral(
+    R"(^phrase: Enter the passphrase of the key Locked <locked@example.org> \([0-9A-F]{8}\)\.$)");
+const QString wrongPassphraseBox =
+    QStringLiteral("Error: The passphrase is not correct. [Cancel Retry*]");
+const QString messagePrompt =
+    QStringLiteral("phrase: Enter a phrase to protect the OpenPGP message:");
+const QString confirmPrompt = QStringLiteral("phrase: Re-enter phrase to confirm: again");
+
+} // namespace
+
+class TestOpenPgp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void gpgMessagesAreDecrypted_data();
+    void gpgMessagesAreDecrypted();
+    void wrongPassphraseIsOfferedAgain_data();
+    void wrongPassphraseIsOfferedAgain();
+    void refusalsLeaveTheText_data();
+    void refusalsLeaveTheText();
+    void signatureIsReportedAfterTheText_data();
+    void signatureIsReportedAfterTheText();
+    void blockOfOursGoesFirst();
+    void encryptedForGpg_data();
+    void encryptedForGpg();
+    void emptyMessagePhraseIsAskedAgain();
+    void cancelLeavesTheText_data();
+    void cancelLeavesTheText();
+};
+
+void TestOpenPgp::initTestCase() {
+    platform::setHelpFile(QStringLiteral("QVL.HLP"));
+    openpgp::addToMethods();
+    try {
+        home().create();
+    } catch (const std::exception &failure) {
+        QFAIL(failure.what());
+    }
+}
+
+void TestOpenPgp::cleanupTestCase() {
+    home().destroy();
+    delete platform::helpViewer();
+}
+
+void TestOpenPgp::gpgMessagesAreDecrypted_data() {
+    QTest::addColumn<std::string>("message");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("prompt"); // a pattern; empty when nothing is asked
+    QTest::addColumn<std::string>("text");
+    const std::string text = "Grüße aus Köln.\nSecond line.\n";
+    const std::string inEditor = "Grüße aus Köln.\r\nSecond line.\r\n";
+    QTest::newRow("to a key without passphrase")
+        << toKey("nopass@example.org", text) << QStringList{} << QString() << inEditor;
+    QTest::newRow("to a key with a passphrase")
+        << toKey("locked@example.org", "Locked away.\n")
+        << QStringList{"phrase " + QString::fromUtf8(testing_openpgp::lockedPhrase.data())}
+        << lockedPrompt << std::string("Locked away.\r\n");
+    QTest::newRow("to a phrase of any length and case")
+        << toPhrase(longPhrase, text) << QStringList{"phrase " + longPhrase}
+        << QStringLiteral(R"(^phrase: Enter the phrase of the message\.$)") << inEditor;
+    QTest::newRow("quoted in a reply, with words around it")
+        << "Ann wrote:\n" + quoted(toKey("nopass@example.org", text)) + "\nRegards\n"
+        << QStringList{} << QString() << inEditor;
+}
+
+// The passphrase dialog shows over the window without the busy cursor; the text stands in
+// place of the message, UTF-8 kept, and the window is left as after Decrypt.
+void TestOpenPgp::gpgMessagesAreDecrypted() {
+    QFETCH(std::string, message);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, prompt);
+    QFETCH(std::string, text);
+    QVERIFY(!message.empty());
+    WindowUnderTest w;
+    const QStringList shown = decrypt(w, message, steps);
+    QCOMPARE(shown.size(), prompt.isEmpty() ? 0 : 1);
+    if (!prompt.isEmpty())
+        QVERIFY2(QRegularExpression(prompt).match(shown.front()).hasMatch(),
+                 qPrintable(shown.front()));
+    QCOMPARE(w.bytes(), text);
+    QCOMPARE(beepNames(), QStringList());
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QVERIFY(!w.editor()->canUndo());
+}
+
+void TestOpenPgp::wrongPassphraseIsOfferedAgain_data() {
+    QTest::addColumn<bool>("retried");
+    QTest::newRow("Retry, then the right one") << true;
+    QTest::newRow("Cancel") << false;
+}
+
+// A phrase that differs only in case is wrong; Retry asks again in a new dialog.
+void TestOpenPgp::wrongPassphraseIsOfferedAgain() {
+    QFETCH(bool, retried);
+    WindowUnderTest w;
+    const std::string message = toKey("locked@example.org", "Locked away.\n");
+    QStringList steps{"phrase open sesame 42", retried ? "press msg_Retry" : "press msg_Cancel"};
+    if (retried)
+        steps << "phrase " + QString::fromUtf8(testing_openpgp::lockedPhrase.data());
+    const QStringList shown = decrypt(w, message, steps);
+    QCOMPARE(shown.size(), steps.size());
+    QVERIFY(QRegularExpression(lockedPrompt).match(shown[0]).hasMatch());
+    QCOMPARE(shown[1], wrongPassphraseBox);
+    if (retried)
+        QVERIFY(QRegularExpression(lockedPrompt).match(shown[2]).hasMatch());
+    QCOMPARE(beepNames(), QStringList{"Hand"});
+    QCOMPARE(w.bytes(), retried ? std::string("Locked away.\r\n") : withCrLf(message));
+}
+
+void TestOpenPgp::refusalsLeaveTheText_data() {
+    QTest::addColumn<std::string>("message");
+    QTest::addColumn<QString>("box"); // the box's start
+    const std::string message = toKey("nopass@example.org", "Never shown.\n");
+    QTest::newRow("no secret key")
+        << home().toStranger
+        << "Error: No secret key for this message is in the keyring.  It was encrypted to: ";
+    QTest::newRow("damaged") << damaged(message)
+                             << "Error: The OpenPGP message is damaged or was changed: its "
+                                "checksum or integrity check failed. [OK*]";
+    QTest::newRow("end line missing")
+        << message.substr(0, message.find("-----END"))
+        << "Error: The header and footer lines are not present.  This text does not appear to "
+           "be encrypted. [OK*]";
+}
+
+void TestOpenPgp::refusalsLeaveTheText() {
+    QFETCH(std::string, message);
+    QFETCH(QString, box);
+    WindowUnderTest w;
+    const QStringList shown = decrypt(w, message, {"press msg_OK"});
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.front().startsWith(box), qPrintable(shown.front()));
+    QCOMPARE(beepNames(), QStringList{"Hand"});
+    QCOMPARE(w.bytes(), withCrLf(message));
+}
+
+void TestOpenPgp::signatureIsReportedAfterTheText_data() {
+    QTest::addColumn<std::string>("message");
+    QTest::addColumn<QString>("box"); // the box's start
+    QTest::addColumn<QStringList>("beeps");
+    QTest::addColumn<std::string>("text");
+    const std::string nopass = home().fingerprintOf(testing_openpgp::nopassUser);
+    QTest::newRow("good") << home().signedOnly("Signed and sound.\n", false)
+                          << QString::fromStdString("Information: Good signature from Nopass "
+                                                    "<nopass@example.org> (fingerprint " +
+                                                    nopass + "). [OK*]")
+                          << QStringList{} << std::string("Signed and sound.\r\n");
+    QTest::newRow("bad") << home().signedOnly("Signed and sound.\n", true)
+                         << QString::fromStdString("Warning: BAD signature: the message was "
+                                                   "signed by Nopass <nopass@example.org> "
+                                                   "(fingerprint " +
+                                                   nopass + ") but changed after signing. [OK*]")
+                         << QStringList{"Exclamation"} << std::string("Sigmed and sound.\r\n");
+    QTest::newRow("unknown signer")
+        << home().strangerSigned
+        << QStringLiteral("Information: Signed by a key that is not in the keyring (")
+        << QStringList{} << std::string("Signed by a stranger.\r\n");
+}
+
+void TestOpenPgp::signatureIsReportedAfterTheText() {
+    QFETCH(std::string, message);
+    QFETCH(QString, box);
+    QFETCH(QStringList, beeps);
+    QFETCH(std::string, text);
+    WindowUnderTest w;
+    QVERIFY(w.ready());
+    std::string textWhenReported;
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *modal) {
+        textWhenReported = w.bytes();
+        modal->findChild<QPushButton *>("msg_OK")->click();
+    });
+    w.editor()->setBytes(message);
+    platform::clearRecordedBeeps();
+    QTest::keyClick(w.editor(), Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(answerer.done());
+    QCOMPARE(answerer.texts().size(), 1);
+    const QString shown = answerer.titles().front() + ": " + answerer.texts().front() + " [OK*]";
+    QVERIFY2(shown.startsWith(box), qPrintable(shown));
+    QCOMPARE(beepNames(), beeps);
+    QCOMPARE(textWhenReported, text);
+    QCOMPARE(w.bytes(), text);
+}
+
+void TestOpenPgp::blockOfOursGoesFirst() {
+    WindowUnderTest w;
+    const QStringList shown =
+        decrypt(w, blockOf("ours") + toKey("nopass@example.org", "theirs\n"), {});
+    QCOMPARE(shown, QStringList());
+    QCOMPARE(w.bytes(), std::string("ours"));
+}
+
+void TestOpenPgp::encryptedForGpg_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<int>("recipients"); // 0 for a phrase
+    const QString dialog = QStringLiteral("recipients: 2 keys, own key offered");
+    QTest::newRow("to a key") << QStringList{"choose Nopass,-own"} << QStringList{dialog} << 1;
+    QTest::newRow("to a key and my own keys")
+        << QStringList{"choose Nopass"} << QStringList{dialog} << 2;
+    QTest::newRow("to a phrase") << QStringList{"choose", "phrase " + longPhrase,
+                                                "phrase " + longPhrase}
+                                 << QStringList{dialog, messagePrompt, confirmPrompt} << 0;
+}
+
+// The message stands in place of the text with CR LF breaks, and gpg reads it with the key or
+// the phrase.
+void TestOpenPgp::encryptedForGpg() {
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, shown);
+    QFETCH(int, recipients);
+    WindowUnderTest w;
+    const std::string text = "Grüße, Zoë.\r\nSecond line.\r\n";
+    QCOMPARE(encrypt(w, text, steps), shown);
+    const std::string message = w.bytes();
+    QVERIFY(message.starts_with("-----BEGIN PGP MESSAGE-----\r\n"));
+    QVERIFY(message.ends_with("-----END PGP MESSAGE-----\r\n"));
+    QVERIFY(!w.editor()->canUndo());
+    QCOMPARE(int(recipientsOf(message).size()), recipients);
+    const std::string phrase = recipients == 0 ? " --pinentry-mode loopback --passphrase '" +
+                                                     longPhrase.toStdString() + "'"
+                                               : std::string();
+    QCOMPARE(home().gpg("--decrypt" + phrase, message), text);
+}
+
+void TestOpenPgp::emptyMessagePhraseIsAskedAgain() {
+    WindowUnderTest w;
+    const QStringList shown =
+        encrypt(w, "abc", {"choose", "phrase ", "press msg_OK", "phrase Ab", "phrase Ab"});
+    QCOMPARE(shown, QStringList({"recipients: 2 keys, own key offered", messagePrompt,
+                                 "Error: An OpenPGP message protected by a phrase needs a "
+                                 "phrase.  Enter a phrase. [OK*]",
+                                 messagePrompt + " again", confirmPrompt}));
+    QCOMPARE(beepNames(), QStringList{"Hand"});
+    QCOMPARE(home().gpg("--decrypt --pinentry-mode loopback --passphrase Ab", w.bytes()),
+             std::string("abc"));
+}
+
+void TestOpenPgp::cancelLeavesTheText_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("recipients dialog") << QStringList{"press CancelBtn"};
+    QTest::newRow("phrase") << QStringList{"choose", "press cmd_Cancel"};
+    QTest::newRow("confirming phrase") << QStringList{"choose", "phrase Ab", "press cmd_Cancel"};
+}
+
+void TestOpenPgp::cancelLeavesTheText() {
+    QFETCH(QStringList, steps);
+    WindowUnderTest w;
+    encrypt(w, "abc", steps);
+    QCOMPARE(w.bytes(), std::string("abc"));
+    QCOMPARE(beepNames(), QStringList());
+}
+
+QTEST_MAIN(TestOpenPgp)
+#include "tst_openpgp.moc"
