@@ -1,7 +1,6 @@
 // The qvl tool end to end: exit statuses, messages on standard error, output bytes and the
 // passphrase file's rules.
 #include "QvlRun.h"
-#include "RowName.h"
 
 #include "cipher/BlockWriter.h"
 #include "cipher/Method.h"
@@ -10,13 +9,14 @@
 #include "cipher/Messages.h"
 #include "cipher/Method02.h"
 
-#include "PrivateMemory.h"
+#include "tests/cipher/RowName.h"
+#include "tests/support/PrivateMemory.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-using testing_cipher::QvlSandbox;
+using testing_qvl::QvlSandbox;
 
 namespace {
 
