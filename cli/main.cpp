@@ -6,6 +6,7 @@
 
 #include "cipher/CheckedInt.h"
 #include "hardening/ProcessHardening.h"
+#include "openpgp/OpenPgpMethod.h"
 
 #include <iostream>
 #include <string_view>
@@ -35,6 +36,7 @@ int run(const qvl::Options &options) {
 int main(int argc, char **argv) {
     // Phrases and texts pass through this process: none of its memory may reach a core dump.
     hardening::keepMemoryPrivate();
+    openpgp::addToMethods();
     if (argc < 2) {
         std::cerr << qvl::usageText;
         return qvl::UsageOrFileError;
