@@ -40,6 +40,8 @@ public:
     virtual Outcome<DecodedText> open(const PhraseSource &ask) = 0;
     // What the user should know after the text stands (a signature, say); empty for most.
     virtual std::string report() const { return {}; }
+    // Whether that report warns (a bad signature): the text stands, but with a doubt.
+    virtual bool reportWarns() const { return false; }
 
     // Which of mail's changes were undone to read it, in words; empty when read as it stood.
     const std::string &repairs() const { return m_repairs; }

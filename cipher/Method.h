@@ -26,6 +26,13 @@ struct BlockReading;
 
 using OpenedSession = Outcome<std::unique_ptr<DecryptSession>>;
 
+// A key of the user's keyring that a method can write to.
+struct RecipientKey {
+    std::string fingerprint;
+    std::vector<std::string> userIds;
+    bool hasSecret = false; // the keyring holds its secret key too: the user's own
+};
+
 struct Method {
     std::string_view name;    // the method dialog's caption, e.g. "Method 01"
     std::string_view note;    // the dialog's line under the caption
@@ -43,6 +50,15 @@ struct Method {
     bool (*provesItself)(LineList lines, const ArmouredBlock &block) = nullptr;
     // A session for the block read, or the refusal found before any phrase is asked.
     OpenedSession (*openBlock)(BlockReading reading) = nullptr;
+
+    // For a method that also writes to people's keys: the keys there are to choose from, and
+    // the message to the chosen ones (each a fingerprint, user ID or e-mail address), or the
+    // words naming a key it cannot write to. With no key chosen, writeBlock protects the text
+    // with a phrase. A writer that runs a program outside may fail: it throws
+    // std::runtime_error with the words.
+    std::vector<RecipientKey> (*recipientKeys)() = nullptr;
+    Outcome<std::vector<std::string>> (*writeToKeys)(std::string_view text,
+                                                     const std::vector<std::string> &keys) = nullptr;
 
     // For a method with messages of a shape of its own: a session for the first such message
     // among the lines, its refusal, or nothing when they hold none. Tried only where the lines

@@ -2,14 +2,14 @@
 // 0xF7, and the four small letters whose capitals stand in 0x80..0x9F.
 #include "cipher/PhraseCase.h"
 
-#include "cipher/Windows1252.h"
+#include "plaintext/Windows1252.h"
 
 #include <algorithm>
 
 namespace cipher {
 
 bool phraseCharacterHeld(char32_t character) {
-    return windows1252::toByte(character) >= 0;
+    return plaintext::windows1252::toByte(character) >= 0;
 }
 
 char upperCasePhraseByte(char byte) {

@@ -1,7 +1,8 @@
 // Telling UTF-8 from Windows-1252, and the rewrite of Windows-1252 as UTF-8.
 #include "cipher/TextEncoding.h"
 
-#include "cipher/Windows1252.h"
+#include "plaintext/HighBytes.h"
+#include "plaintext/Windows1252.h"
 
 #include <algorithm>
 
@@ -71,12 +72,11 @@ void appendUtf8(std::string &out, char32_t unit) {
     }
 }
 
-bool holdsHighByte(std::string_view bytes) {
-    return std::any_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
-
 } // namespace
+
+bool holdsHighByte(std::string_view bytes) {
+    return plaintext::nextHighByte(bytes) < bytes.size();
+}
 
 std::size_t utf8Characters(std::string_view bytes) {
     return static_cast<std::size_t>(std::count_if(bytes.begin(), bytes.end(), [](char c) {
@@ -85,16 +85,20 @@ std::size_t utf8Characters(std::string_view bytes) {
 }
 
 bool isValidUtf8(std::string_view bytes) {
-    std::size_t i = 0;
+    std::size_t i = plaintext::nextHighByte(bytes);
     while (i < bytes.size()) {
-        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
-            ++i;
-            continue;
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            i = plaintext::nextHighByte(bytes, i + 1);
+        } else if (lead >= 0xC2 && lead <= 0xDF && i + 1 < bytes.size() &&
+                   isContinuation(static_cast<unsigned char>(bytes[i + 1]))) {
+            i += 2; // the two bytes of most letters beyond ASCII, checked without more ado
+        } else {
+            const std::size_t length = sequenceLength(bytes, i);
+            if (length == 0)
+                return false;
+            i += length;
         }
-        const std::size_t length = sequenceLength(bytes, i);
-        if (length == 0)
-            return false;
-        i += length;
     }
     return true;
 }
@@ -169,7 +173,7 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
     for (const char c : bytes)
-        appendUtf8(out, windows1252::toCharacter(static_cast<unsigned char>(c)));
+        appendUtf8(out, plaintext::windows1252::toCharacter(static_cast<unsigned char>(c)));
     return out;
 }
 

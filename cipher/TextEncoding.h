@@ -14,6 +14,9 @@ enum class Encoding { Windows1252, Utf8 };
 // The UTF-8 byte-order mark, EF BB BF.
 inline constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
 
+// True when a byte is above 7F: the bytes are not plain ASCII.
+bool holdsHighByte(std::string_view bytes);
+
 // True when the bytes are well-formed UTF-8: no overlong form, no surrogate, nothing above
 // U+10FFFF, no sequence cut short.
 bool isValidUtf8(std::string_view bytes);

@@ -4,15 +4,15 @@
 
 #include "CliError.h"
 #include "Io.h"
-#include "OpenPgpCommands.h"
 #include "Phrase.h"
 
-#include "cipher/ArmourDetection.h"
+#include "cipher/ArmourReader.h"
 #include "cipher/BlockReading.h"
 #include "cipher/BlockWriter.h"
 #include "cipher/DecryptSession.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
+#include "cipher/Method.h"
 #include "cipher/TextEncoding.h"
 
 #include <iostream>
@@ -88,17 +88,45 @@ std::optional<std::string> writeEditorText(std::string_view bytes, bool utf8) {
            std::to_string(bytes.size() - zero) + " bytes from there on were left out";
 }
 
+// The message to the --to recipients, written by their method; an unknown or unusable
+// recipient is named, and nothing is written.
+int encryptToRecipients(const Options &options, const std::string &text) {
+    const auto written = options.method->writeToKeys(text, options.recipients);
+    if (!written)
+        throw CliError("qvl: " + written.refusal, UsageOrFileError);
+    writeOutput(cipher::joinLines(*written.value));
+    return Done;
+}
+
+// Whether a method with messages of a shape of its own finds one among the lines.
+bool holdsOtherMessage(cipher::LineList lines) {
+    for (const cipher::Method *method : cipher::methods())
+        if (method->findMessage != nullptr && method->findMessage(lines))
+            return true;
+    return false;
+}
+
 } // namespace
 
 int runEncrypt(const Options &options) {
-    const cipher::SecretString phrase = newPhrase(filePhrase(options), *options.method);
+    const cipher::Method &method = *options.method;
+    const cipher::SecretString phrase =
+        options.recipients.empty() ? newPhrase(filePhrase(options), method) : cipher::SecretString();
     const std::string text = readInput(options.input);
     if (const auto refusal = cipher::encryptRefusal(text))
         refuse(*refusal);
-    if (options.openpgp)
-        return encryptOpenPgp(options, text);
-    refuseZeroByte(text);
-    writeOutput(cipher::joinLines(cipher::writeBlock(*options.method, text, phrase)));
+    if (!options.recipients.empty())
+        return encryptToRecipients(options, text);
+    // An armoured block carries its text only up to the first zero byte.
+    if (method.namesHeader != nullptr)
+        refuseZeroByte(text);
+    std::vector<std::string> block;
+    try {
+        block = cipher::writeBlock(method, text, phrase);
+    } catch (const std::runtime_error &failure) {
+        refuse("qvl: " + std::string(failure.what()));
+    }
+    writeOutput(cipher::joinLines(block));
     return Done;
 }
 
@@ -109,10 +137,6 @@ int runDecrypt(const Options &options) {
         refuse(cipher::messages::noTextToDecrypt);
     const auto lines = cipher::splitLines(text);
     const auto session = cipher::openDecryptSession(lines);
-    // Only a text without a block of ours is read as an OpenPGP message.
-    if (session.reason == cipher::Reason::NoBlock)
-        if (const auto message = openpgp::findMessage(text))
-            return decryptOpenPgp(*message, fromFile);
     if (!session)
         refuse(session.refusal);
     const auto decoded = (*session.value)->open(
@@ -120,20 +144,25 @@ int runDecrypt(const Options &options) {
     if (!decoded)
         refuse(decoded.refusal);
     const auto leftOut = writeEditorText(decoded.value->bytes, options.utf8);
-    noteRepair(**session.value);
+    const cipher::DecryptSession &opened = **session.value;
+    noteRepair(opened);
     if (leftOut)
         std::cerr << *leftOut << '\n';
     if (decoded.value->verdict != cipher::Verdict::Verified)
         std::cerr << decoded.value->warning() << '\n';
-    return leftOut || decoded.value->verdict != cipher::Verdict::Verified ? DoneWithWarning : Done;
+    if (!opened.report().empty())
+        std::cerr << "qvl: " << opened.report() << '\n';
+    const bool warned = leftOut || decoded.value->verdict != cipher::Verdict::Verified ||
+                        opened.reportWarns();
+    return warned ? DoneWithWarning : Done;
 }
 
 int runDetect(const Options &options) {
     const std::string text = readInput(options.input);
     const auto lines = cipher::splitLines(text);
-    // A block that only the mail repair reads counts too, and so does an OpenPGP message.
-    const bool found = cipher::IsEncryptedText(lines) || cipher::readBlock(lines).isRepaired() ||
-                       openpgp::findMessage(text).has_value();
+    // A block that only the mail repair reads counts too, and so does another method's message.
+    const bool found = cipher::locateBlock(lines) || cipher::readBlock(lines).isRepaired() ||
+                       holdsOtherMessage(lines);
     return found ? Done : NoBlockDetected;
 }
 

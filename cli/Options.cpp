@@ -4,6 +4,8 @@
 
 #include "CliError.h"
 
+#include "openpgp/OpenPgpMethod.h"
+
 #include <map>
 
 namespace qvl {
@@ -101,9 +103,9 @@ void readOption(Options &options, const std::string &argument, ArgumentReader &r
         options.method = methodNamed(reader.valueOf(argument, equals));
     else if (name == "--to" && options.command == Command::Encrypt) {
         options.recipients.push_back(reader.valueOf(argument, equals));
-        options.openpgp = true;
+        options.method = &openpgp::method;
     } else if (argument == "--openpgp" && options.command == Command::Encrypt)
-        options.openpgp = true;
+        options.method = &openpgp::method;
     else if (argument == "--utf8" && options.command == Command::Decrypt)
         options.utf8 = true;
     else if (name == "--passphrase-file" && options.command != Command::Detect)

@@ -17,7 +17,6 @@ struct Options {
     std::optional<std::string> passphraseFile;
     std::optional<std::string> input; // standard input when empty or "-"
     bool utf8 = false;                // decrypt: a Windows-1252 result written as UTF-8
-    bool openpgp = false;             // encrypt: an OpenPGP message (--openpgp or --to)
     std::vector<std::string> recipients; // encrypt: the OpenPGP message's recipients (--to)
 };
 

@@ -6,7 +6,7 @@
 
 #include "cipher/PhraseCase.h"
 #include "cipher/TextEncoding.h"
-#include "cipher/Windows1252.h"
+#include "plaintext/Windows1252.h"
 
 #include <cstdio>
 
@@ -34,7 +34,7 @@ cipher::SecretString windows1252Phrase(std::string_view raw, const std::string &
             throw CliError("qvl: the phrase " + source + " holds " + codePointName(character) +
                                ", a character that Windows-1252 cannot hold",
                            UsageOrFileError);
-        bytes += static_cast<char>(cipher::windows1252::toByte(character));
+        bytes += static_cast<char>(plaintext::windows1252::toByte(character));
     }
     return bytes;
 }

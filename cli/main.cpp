@@ -6,8 +6,10 @@
 
 #include "cipher/CheckedInt.h"
 #include "hardening/ProcessHardening.h"
+#include "openpgp/OpenPgpMethod.h"
 
 #include <iostream>
+#include <string_view>
 
 namespace {
 
@@ -34,17 +36,17 @@ int run(const qvl::Options &options) {
 int main(int argc, char **argv) {
     // Phrases and texts pass through this process: none of its memory may reach a core dump.
     hardening::keepMemoryPrivate();
+    openpgp::addToMethods();
     if (argc < 2) {
         std::cerr << qvl::usageText;
         return qvl::UsageOrFileError;
     }
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
     // detect answers as grep does: every kind of error is 2, apart from 1 for "no block".
-    const auto failed = [detecting = arguments.front() == "detect"](int status) {
+    const auto failed = [detecting = std::string_view(argv[1]) == "detect"](int status) {
         return detecting ? qvl::DetectError : status;
     };
     try {
-        return run(qvl::parseOptions(arguments));
+        return run(qvl::parseOptions(std::vector<std::string>(argv + 1, argv + argc)));
     } catch (const qvl::CliError &error) {
         std::cerr << error.what() << '\n';
         return failed(error.status());
@@ -54,6 +56,14 @@ int main(int argc, char **argv) {
         return qvl::NotDone;
     } catch (const std::bad_alloc &) {
         std::cerr << "qvl: out of memory\n";
+        return failed(qvl::UsageOrFileError);
+    } catch (const std::exception &error) {
+        // Any other failure of the system or the library ends the run with a message too,
+        // never with an abort and a core.
+        std::cerr << "qvl: " << error.what() << '\n';
+        return failed(qvl::UsageOrFileError);
+    } catch (...) {
+        std::cerr << "qvl: unexpected failure\n";
         return failed(qvl::UsageOrFileError);
     }
 }

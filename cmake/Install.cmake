@@ -5,14 +5,10 @@
 # gtk-update-icon-cache) is left to the package or the user, as it may need root.
 include(GNUInstallDirs)
 
-foreach(program shroud-a-pad qvl)
-    if(TARGET ${program})
-        install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    endif()
-endforeach()
+install(TARGETS shroud-a-pad qvl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 install(FILES ${CMAKE_BINARY_DIR}/bin/QVL.qhc ${CMAKE_BINARY_DIR}/bin/QVL.qch
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/shroud-a-pad/help OPTIONAL)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/shroud-a-pad/help)
 
 set(resources ${CMAKE_SOURCE_DIR}/resources)
 install(FILES ${resources}/shroud-a-pad.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -28,65 +28,65 @@ PassphraseDialog::PassphraseDialog(QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     buildBevel();
     buildButtons();
-    setTabOrder(txt_PWord, cmd_OK);
-    setTabOrder(cmd_OK, cmd_Cancel);
-    setTabOrder(cmd_Cancel, HelpBtn);
+    setTabOrder(m_entry, m_okButton);
+    setTabOrder(m_okButton, m_cancelButton);
+    setTabOrder(m_cancelButton, m_helpButton);
 }
 
 void PassphraseDialog::buildBevel() {
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Bevel1->setMinimumSize(284, 65);
+    m_frame = new QFrame(this);
+    m_frame->setObjectName(QStringLiteral("Bevel1"));
+    m_frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_frame->setMinimumSize(284, 65);
 
-    lab_PWord = new QLabel(Bevel1);
-    lab_PWord->setObjectName(QStringLiteral("lab_PWord"));
-    lab_PWord->setFont(dialogs::plainFont());
-    lab_PWord->setTextFormat(Qt::PlainText);
+    m_prompt = new QLabel(m_frame);
+    m_prompt->setObjectName(QStringLiteral("lab_PWord"));
+    m_prompt->setFont(dialogs::plainFont());
+    m_prompt->setTextFormat(Qt::PlainText);
 
-    txt_PWord = new PassphraseEdit(Bevel1);
-    txt_PWord->setObjectName(QStringLiteral("txt_PWord"));
-    txt_PWord->setMinimumSize(249, 20);
+    m_entry = new PassphraseEdit(m_frame);
+    m_entry->setObjectName(QStringLiteral("txt_PWord"));
+    m_entry->setMinimumSize(249, 20);
 
-    auto *inside = new QVBoxLayout(Bevel1);
+    auto *inside = new QVBoxLayout(m_frame);
     inside->setContentsMargins(16, 16, 11, 13);
     inside->setSpacing(3);
     // The prompt labels the entry, so that a screen reader names the entry by it.
-    lab_PWord->setBuddy(txt_PWord);
-    inside->addWidget(lab_PWord);
-    inside->addWidget(txt_PWord);
-    static_cast<QVBoxLayout *>(layout())->addWidget(Bevel1);
+    m_prompt->setBuddy(m_entry);
+    inside->addWidget(m_prompt);
+    inside->addWidget(m_entry);
+    static_cast<QVBoxLayout *>(layout())->addWidget(m_frame);
 }
 
 void PassphraseDialog::buildButtons() {
     const dialogs::ButtonRow row = dialogs::addButtonRow(
         this, QStringLiteral("HelpBtn"), QStringLiteral("cmd_Cancel"), QStringLiteral("cmd_OK"));
-    HelpBtn = row.help;
-    cmd_Cancel = row.cancel;
-    cmd_OK = row.ok;
-    connect(cmd_OK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(HelpBtn, &QPushButton::clicked, this, &PassphraseDialog::HelpBtnClick);
+    m_helpButton = row.help;
+    m_cancelButton = row.cancel;
+    m_okButton = row.ok;
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_helpButton, &QPushButton::clicked, this, &PassphraseDialog::showHelp);
 }
 
 void PassphraseDialog::setPrompt(const QString &prompt) {
-    lab_PWord->setText(prompt);
-    txt_PWord->setAccessibleName(prompt);
+    m_prompt->setText(prompt);
+    m_entry->setAccessibleName(prompt);
 }
 
 QString PassphraseDialog::prompt() const {
-    return lab_PWord->text();
+    return m_prompt->text();
 }
 
 void PassphraseDialog::setPhraseRule(const cipher::PhraseRule &rule) {
-    txt_PWord->setRule(rule);
+    m_entry->setRule(rule);
 }
 
 cipher::SecretString PassphraseDialog::phrase() const {
-    return txt_PWord->phraseBytes();
+    return m_entry->phraseBytes();
 }
 
 void PassphraseDialog::forgetPhrase() {
-    txt_PWord->setText(QString());
+    m_entry->setText(QString());
 }
 
 QString PassphraseDialog::helpContextFor(const QString &prompt) {
@@ -101,8 +101,8 @@ QString PassphraseDialog::helpContextFor(const QString &prompt) {
     return QStringLiteral("Help_Password1");
 }
 
-void PassphraseDialog::HelpBtnClick() {
-    platform::topicJump(helpContextFor(lab_PWord->text()));
+void PassphraseDialog::showHelp() {
+    platform::topicJump(helpContextFor(m_prompt->text()));
 }
 
 // The prompt may have changed while the dialog was hidden: it takes the size of the new prompt
@@ -111,10 +111,10 @@ void PassphraseDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     layout()->activate();
     platform::centreOnScreen(this);
-    FormActivate();
+    startEmpty();
 }
 
-void PassphraseDialog::FormActivate() {
-    txt_PWord->clear();
-    txt_PWord->setFocus();
+void PassphraseDialog::startEmpty() {
+    m_entry->clear();
+    m_entry->setFocus();
 }

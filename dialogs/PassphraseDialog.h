@@ -39,7 +39,7 @@ public:
     static QString helpContextFor(const QString &prompt);
 
     // Jumps to the help topic of the prompt shown; the dialog stays open as it is.
-    void HelpBtnClick();
+    void showHelp();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -48,12 +48,12 @@ private:
     void buildBevel();
     void buildButtons();
     // Every showing starts with an empty entry that has the focus.
-    void FormActivate();
+    void startEmpty();
 
-    QFrame *Bevel1 = nullptr;
-    QLabel *lab_PWord = nullptr;
-    PassphraseEdit *txt_PWord = nullptr;
-    QPushButton *cmd_OK = nullptr;
-    QPushButton *cmd_Cancel = nullptr;
-    QPushButton *HelpBtn = nullptr;
+    QFrame *m_frame = nullptr;
+    QLabel *m_prompt = nullptr;
+    PassphraseEdit *m_entry = nullptr;
+    QPushButton *m_okButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QPushButton *m_helpButton = nullptr;
 };

@@ -57,11 +57,11 @@ RecipientsDialog::RecipientsDialog(const QList<RecipientKey> &keys, bool ownKeyO
     buildOwnKeyChoice(inside, ownKeyOffered);
     buildButtons();
     showChosenCount();
-    setTabOrder(txt_Filter, lst_Recipients);
-    setTabOrder(lst_Recipients, chk_OwnKey);
-    setTabOrder(chk_OwnKey, OKBtn);
-    setTabOrder(OKBtn, CancelBtn);
-    setTabOrder(CancelBtn, HelpBtn);
+    setTabOrder(m_filter, m_keyList);
+    setTabOrder(m_keyList, m_ownKey);
+    setTabOrder(m_ownKey, m_okButton);
+    setTabOrder(m_okButton, m_cancelButton);
+    setTabOrder(m_cancelButton, m_helpButton);
 }
 
 void RecipientsDialog::buildFilter(QVBoxLayout *inside) {
@@ -69,19 +69,19 @@ void RecipientsDialog::buildFilter(QVBoxLayout *inside) {
     auto *label = new QLabel(tr("&Filter:"), frame);
     label->setObjectName(QStringLiteral("lab_Filter"));
     label->setFont(dialogs::plainFont());
-    txt_Filter = new QLineEdit(frame);
-    txt_Filter->setObjectName(QStringLiteral("txt_Filter"));
-    txt_Filter->setFont(dialogs::plainFont());
-    txt_Filter->setClearButtonEnabled(true);
-    txt_Filter->setPlaceholderText(tr("Name, e-mail address or fingerprint"));
-    txt_Filter->setAccessibleName(tr("Filter"));
-    txt_Filter->setAccessibleDescription(tr("Shows only the keys that match"));
-    label->setBuddy(txt_Filter);
-    connect(txt_Filter, &QLineEdit::textChanged, this, &RecipientsDialog::applyFilter);
+    m_filter = new QLineEdit(frame);
+    m_filter->setObjectName(QStringLiteral("txt_Filter"));
+    m_filter->setFont(dialogs::plainFont());
+    m_filter->setClearButtonEnabled(true);
+    m_filter->setPlaceholderText(tr("Name, e-mail address or fingerprint"));
+    m_filter->setAccessibleName(tr("Filter"));
+    m_filter->setAccessibleDescription(tr("Shows only the keys that match"));
+    label->setBuddy(m_filter);
+    connect(m_filter, &QLineEdit::textChanged, this, &RecipientsDialog::applyFilter);
 
     auto *row = new QHBoxLayout;
     row->addWidget(label);
-    row->addWidget(txt_Filter, 1);
+    row->addWidget(m_filter, 1);
     inside->addLayout(row);
 }
 
@@ -90,53 +90,53 @@ void RecipientsDialog::buildKeyList(QVBoxLayout *inside, const QList<RecipientKe
     auto *label = new QLabel(tr("&Keys to encrypt to:"), frame);
     label->setObjectName(QStringLiteral("lab_Recipients"));
     label->setFont(dialogs::plainFont());
-    lst_Recipients = new QListWidget(frame);
-    lst_Recipients->setObjectName(QStringLiteral("lst_Recipients"));
-    lst_Recipients->setFont(dialogs::plainFont());
-    lst_Recipients->setMinimumSize(380, 180);
-    lst_Recipients->setAccessibleName(tr("Keys to encrypt to"));
-    lst_Recipients->setAccessibleDescription(tr("Space checks or clears the key"));
-    label->setBuddy(lst_Recipients);
+    m_keyList = new QListWidget(frame);
+    m_keyList->setObjectName(QStringLiteral("lst_Recipients"));
+    m_keyList->setFont(dialogs::plainFont());
+    m_keyList->setMinimumSize(380, 180);
+    m_keyList->setAccessibleName(tr("Keys to encrypt to"));
+    m_keyList->setAccessibleDescription(tr("Space checks or clears the key"));
+    label->setBuddy(m_keyList);
     for (qsizetype i = 0; i < keys.size(); ++i) {
-        auto *item = new QListWidgetItem(keyCaption(keys[i]), lst_Recipients);
+        auto *item = new QListWidgetItem(keyCaption(keys[i]), m_keyList);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
         item->setData(Qt::UserRole, int(i));
     }
-    lst_Recipients->setCurrentRow(0);
-    connect(lst_Recipients, &QListWidget::itemChanged, this, &RecipientsDialog::showChosenCount);
+    m_keyList->setCurrentRow(0);
+    connect(m_keyList, &QListWidget::itemChanged, this, &RecipientsDialog::showChosenCount);
 
-    lab_Chosen = new QLabel(frame);
-    lab_Chosen->setObjectName(QStringLiteral("lab_Chosen"));
-    lab_Chosen->setFont(dialogs::plainFont());
-    lab_Chosen->setWordWrap(true);
+    m_chosenCount = new QLabel(frame);
+    m_chosenCount->setObjectName(QStringLiteral("lab_Chosen"));
+    m_chosenCount->setFont(dialogs::plainFont());
+    m_chosenCount->setWordWrap(true);
     inside->addWidget(label);
-    inside->addWidget(lst_Recipients, 1);
-    inside->addWidget(lab_Chosen);
+    inside->addWidget(m_keyList, 1);
+    inside->addWidget(m_chosenCount);
 }
 
 void RecipientsDialog::buildOwnKeyChoice(QVBoxLayout *inside, bool ownKeyOffered) {
-    chk_OwnKey = new QCheckBox(tr("Also to my own key"), inside->parentWidget());
-    chk_OwnKey->setObjectName(QStringLiteral("chk_OwnKey"));
-    chk_OwnKey->setChecked(ownKeyOffered);
-    chk_OwnKey->setHidden(!ownKeyOffered);
-    inside->addWidget(chk_OwnKey);
+    m_ownKey = new QCheckBox(tr("Also to my own key"), inside->parentWidget());
+    m_ownKey->setObjectName(QStringLiteral("chk_OwnKey"));
+    m_ownKey->setChecked(ownKeyOffered);
+    m_ownKey->setHidden(!ownKeyOffered);
+    inside->addWidget(m_ownKey);
 }
 
 void RecipientsDialog::buildButtons() {
     const dialogs::ButtonRow row = dialogs::addButtonRow(
         this, QStringLiteral("HelpBtn"), QStringLiteral("CancelBtn"), QStringLiteral("OKBtn"));
-    HelpBtn = row.help;
-    CancelBtn = row.cancel;
-    OKBtn = row.ok;
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(HelpBtn, &QPushButton::clicked, this, &RecipientsDialog::HelpBtnClick);
+    m_helpButton = row.help;
+    m_cancelButton = row.cancel;
+    m_okButton = row.ok;
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_helpButton, &QPushButton::clicked, this, &RecipientsDialog::showHelp);
 }
 
 QStringList RecipientsDialog::chosenFingerprints() const {
     QStringList chosen;
-    for (int row = 0; row < lst_Recipients->count(); ++row) {
-        const QListWidgetItem *item = lst_Recipients->item(row);
+    for (int row = 0; row < m_keyList->count(); ++row) {
+        const QListWidgetItem *item = m_keyList->item(row);
         if (item->checkState() == Qt::Checked)
             chosen << m_keys[item->data(Qt::UserRole).toInt()].fingerprint;
     }
@@ -144,7 +144,7 @@ QStringList RecipientsDialog::chosenFingerprints() const {
 }
 
 bool RecipientsDialog::alsoToOwnKey() const {
-    return !chk_OwnKey->isHidden() && chk_OwnKey->isEnabled() && chk_OwnKey->isChecked();
+    return !m_ownKey->isHidden() && m_ownKey->isEnabled() && m_ownKey->isChecked();
 }
 
 QString RecipientsDialog::groupedFingerprint(const QString &fingerprint) {
@@ -173,37 +173,37 @@ bool RecipientsDialog::matchesFilter(const RecipientKey &key, const QString &fil
 // The first key shown becomes the current one, so that the keyboard starts on a visible key.
 void RecipientsDialog::applyFilter(const QString &filter) {
     QListWidgetItem *firstShown = nullptr;
-    for (int row = 0; row < lst_Recipients->count(); ++row) {
-        QListWidgetItem *item = lst_Recipients->item(row);
+    for (int row = 0; row < m_keyList->count(); ++row) {
+        QListWidgetItem *item = m_keyList->item(row);
         const bool shown = matchesFilter(m_keys[item->data(Qt::UserRole).toInt()], filter);
         item->setHidden(!shown);
         if (shown && firstShown == nullptr)
             firstShown = item;
     }
-    lst_Recipients->setCurrentItem(firstShown);
+    m_keyList->setCurrentItem(firstShown);
 }
 
 // With no key chosen there is nothing to add the own key to: a phrase protects the text.
 void RecipientsDialog::showChosenCount() {
     const qsizetype chosen = chosenFingerprints().size();
     if (m_keys.isEmpty())
-        lab_Chosen->setText(tr("The keyring holds no key that can encrypt.  "
+        m_chosenCount->setText(tr("The keyring holds no key that can encrypt.  "
                                "The text will be protected by a phrase."));
     else if (chosen == 0)
-        lab_Chosen->setText(tr("No key chosen: the text will be protected by a phrase."));
+        m_chosenCount->setText(tr("No key chosen: the text will be protected by a phrase."));
     else if (chosen == 1)
-        lab_Chosen->setText(tr("1 key chosen."));
+        m_chosenCount->setText(tr("1 key chosen."));
     else
-        lab_Chosen->setText(tr("%1 keys chosen.").arg(chosen));
-    chk_OwnKey->setEnabled(chosen > 0);
+        m_chosenCount->setText(tr("%1 keys chosen.").arg(chosen));
+    m_ownKey->setEnabled(chosen > 0);
 }
 
-void RecipientsDialog::HelpBtnClick() {
+void RecipientsDialog::showHelp() {
     platform::topicJump(QStringLiteral("Help_Recipients"));
 }
 
 void RecipientsDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     platform::centreOnScreen(this);
-    txt_Filter->setFocus();
+    m_filter->setFocus();
 }

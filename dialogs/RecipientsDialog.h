@@ -40,7 +40,7 @@ public:
     static bool matchesFilter(const RecipientKey &key, const QString &filter);
 
     // Jumps to the help topic of the dialog; choice and focus stay as they are.
-    void HelpBtnClick();
+    void showHelp();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -54,11 +54,11 @@ private:
     void showChosenCount();
 
     QList<RecipientKey> m_keys;
-    QLineEdit *txt_Filter = nullptr;
-    QListWidget *lst_Recipients = nullptr;
-    QLabel *lab_Chosen = nullptr;
-    QCheckBox *chk_OwnKey = nullptr;
-    QPushButton *HelpBtn = nullptr;
-    QPushButton *CancelBtn = nullptr;
-    QPushButton *OKBtn = nullptr;
+    QLineEdit *m_filter = nullptr;
+    QListWidget *m_keyList = nullptr;
+    QLabel *m_chosenCount = nullptr;
+    QCheckBox *m_ownKey = nullptr;
+    QPushButton *m_helpButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QPushButton *m_okButton = nullptr;
 };

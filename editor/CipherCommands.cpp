@@ -4,6 +4,7 @@
 #include "editor/CipherDialogs.h"
 #include "editor/CipherWork.h"
 #include "editor/MainWindow.h"
+#include "editor/RecipientChoice.h"
 #include "editor/TextEditor.h"
 
 #include "cipher/BlockWriter.h"
@@ -51,9 +52,19 @@ void MainWindow::encrypt(MethodChoice choice) {
         return;
     if (holdsArmouredBlock() && !confirmEncryptingAgain(this))
         return;
-    const std::optional<cipher::SecretString> phrase =
-        cipher_dialogs::askNewPhrase(this, method->phraseRule);
-    if (!phrase)
+    std::vector<std::string> recipients;
+    if (method->recipientKeys != nullptr) {
+        std::optional<std::vector<std::string>> chosen = recipient_choice::askRecipients(this, *method);
+        if (!chosen)
+            return;
+        recipients = std::move(*chosen);
+    }
+    std::optional<cipher::SecretString> phrase;
+    if (recipients.empty() && !(phrase = cipher_dialogs::askNewPhrase(this, method->phraseRule)))
         return;
-    cipher_work::encryptInEditor(*m_editor, *method, *phrase);
+    const std::optional<std::string> failure =
+        phrase ? cipher_work::encryptInEditor(*m_editor, *method, *phrase)
+               : cipher_work::encryptToKeysInEditor(*m_editor, *method, recipients);
+    if (failure)
+        refuse(messageText(*failure));
 }

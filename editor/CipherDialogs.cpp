@@ -8,7 +8,7 @@
 namespace cipher_dialogs {
 
 QString messageText(std::string_view words) {
-    return QString::fromLatin1(words.data(), qsizetype(words.size()));
+    return QString::fromUtf8(words.data(), qsizetype(words.size()));
 }
 
 std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::string_view prompt) {

@@ -15,7 +15,7 @@ class PassphraseDialog;
 
 namespace cipher_dialogs {
 
-// The cipher's own words (plain ASCII) as a message box shows them.
+// The methods' words as a message box shows them: UTF-8 (a key's user ID may stand in them).
 QString messageText(std::string_view words);
 
 // Shows the dialog with the prompt; the phrase typed, or empty when it closed without OK.

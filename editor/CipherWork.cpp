@@ -15,6 +15,8 @@
 #include <QMetaObject>
 #include <QThread>
 
+#include <stdexcept>
+
 namespace cipher_work {
 namespace {
 
@@ -36,13 +38,38 @@ std::optional<cipher::SecretString> askOnInterfaceThread(const cipher::PhraseSou
     return phrase;
 }
 
-} // namespace
+using Written = cipher::Outcome<std::vector<std::string>>;
 
-void encryptInEditor(TextEditor &editor, const cipher::Method &method, std::string_view phrase) {
+// The editor's text written by `write` on the worker thread under the busy cursor; the lines
+// replace the text when it succeeds, else the words of the failure are answered.
+template <class Write>
+std::optional<std::string> writeInBackground(TextEditor &editor, Write write) {
     const platform::WaitCursor busy;
     const std::string text = editor.bytes();
-    editor.setBytes(background::run(
-        [&] { return cipher::joinLines(cipher::writeBlock(method, text, phrase)); }));
+    const Written written = background::run([&] { return write(text); });
+    if (!written)
+        return written.refusal;
+    editor.setBytes(cipher::joinLines(*written.value));
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> encryptInEditor(TextEditor &editor, const cipher::Method &method,
+                                           std::string_view phrase) {
+    return writeInBackground(editor, [&](const std::string &text) -> Written {
+        try {
+            return {cipher::writeBlock(method, text, phrase), {}};
+        } catch (const std::runtime_error &failure) {
+            return cipher::refused<std::vector<std::string>>(cipher::Reason::Failed, failure.what());
+        }
+    });
+}
+
+std::optional<std::string> encryptToKeysInEditor(TextEditor &editor, const cipher::Method &method,
+                                                 const std::vector<std::string> &keys) {
+    return writeInBackground(
+        editor, [&](const std::string &text) { return method.writeToKeys(text, keys); });
 }
 
 cipher::Outcome<std::string_view> openInEditor(TextEditor &editor, cipher::DecryptSession &session,

@@ -5,7 +5,9 @@
 #include "cipher/DecryptSession.h"
 #include "cipher/Method.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 #include <string_view>
 
 class TextEditor;
@@ -14,8 +16,14 @@ namespace cipher_work {
 
 // Replaces the editor's whole text with the method's block, every line ended by CR LF. The text
 // holds 1..22,528 bytes (Encrypt has refused any other). Leaves nothing to undo. The block is
-// written on a worker thread, as a key derivation takes a good part of a second.
-void encryptInEditor(TextEditor &editor, const cipher::Method &method, std::string_view phrase);
+// written on a worker thread, as a key derivation takes a good part of a second. Answers the
+// words of a writer that failed, with the text as it was.
+std::optional<std::string> encryptInEditor(TextEditor &editor, const cipher::Method &method,
+                                           std::string_view phrase);
+
+// The same for a message to people's keys; the words name a key the method cannot write to.
+std::optional<std::string> encryptToKeysInEditor(TextEditor &editor, const cipher::Method &method,
+                                                 const std::vector<std::string> &keys);
 
 // Opens the session on a worker thread, `ask` answering its phrase request on this thread with
 // the normal cursor, and, when it opens, replaces the editor's whole text with the text it

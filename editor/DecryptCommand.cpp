@@ -4,13 +4,13 @@
 #include "editor/CipherDialogs.h"
 #include "editor/CipherWork.h"
 #include "editor/MainWindow.h"
-#include "editor/OpenPgpCommands.h"
 #include "editor/TextEditor.h"
 
 #include "cipher/DecryptSession.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
 #include "dialogs/PassphraseDialog.h"
+#include "platform/MessageBox.h"
 
 namespace {
 
@@ -21,6 +21,18 @@ std::optional<cipher::SecretString> askPhraseOnce(QWidget *owner,
                                                   const cipher::PhraseRequest &request) {
     PassphraseDialog dialog(owner);
     return cipher_dialogs::askRuledPhrase(dialog, request.rule, request.prompt);
+}
+
+// What the session has to say once the text stands (a signature): a warning with its beep when
+// it casts a doubt, else told plainly.
+void reportAfterText(QWidget *owner, const cipher::DecryptSession &session) {
+    const std::string report = session.report();
+    if (report.empty())
+        return;
+    platform::beepAndShowMessageBox(
+        owner, cipher_dialogs::messageText(report),
+        session.reportWarns() ? platform::MessageKind::Warning : platform::MessageKind::Information,
+        platform::Ok);
 }
 
 } // namespace
@@ -37,6 +49,7 @@ void MainWindow::decrypt(cipher::DecryptSession &session) {
         if (opened) {
             if (!opened.value->empty())
                 cipher_dialogs::warn(this, *opened.value);
+            reportAfterText(this, session);
             return;
         }
         if (opened.reason == cipher::Reason::Cancelled)
@@ -62,9 +75,6 @@ void MainWindow::decryptText() {
     const std::vector<std::string_view> lines = cipher::splitLines(text);
     const auto session = cipher::openDecryptSession(lines);
     if (!session) {
-        // Only a text without a block of ours is read as an OpenPGP message.
-        if (!holdsArmouredBlock() && openpgp_commands::decryptInEditor(this, *m_editor, text))
-            return;
         refuse(cipher_dialogs::messageText(session.refusal));
         return;
     }

@@ -17,12 +17,8 @@ struct DocumentFormat {
     bool operator==(const DocumentFormat &) const = default;
 };
 
-// A file's format: UTF-8 when its bytes are valid UTF-8 holding a byte above 7F, with the mark
-// when they begin with it; else Windows-1252. LF when every line break is LF, and there is at
-// least one; else CR LF.
-DocumentFormat formatOfFile(std::string_view bytes);
-
-// A decrypted text's format: its encoding and mark as for a file; its line breaks LF for a
+// A decrypted text's format: UTF-8 when its bytes are valid UTF-8 holding a byte above 7F, with
+// the mark when they begin with it, else Windows-1252 (as for a file); its line breaks LF for a
 // UTF-8 text, else CR LF.
 DocumentFormat formatOfDecryptedText(std::string_view bytes);
 

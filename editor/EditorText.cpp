@@ -2,9 +2,11 @@
 #include "editor/EditorText.h"
 
 #include "cipher/ArmourFormat.h"
+#include "editor/Utf8Decoding.h"
 #include "platform/CodePage.h"
 
-#include <QStringDecoder>
+#include <algorithm>
+#include <optional>
 
 namespace editor_text {
 
@@ -89,25 +91,29 @@ QString admissible(QStringView text, Encoding encoding) {
 }
 
 QString fromBytes(std::string_view bytes, Encoding encoding) {
-    bytes = bytes.substr(0, bytes.find('\0'));
-    std::string lines;
-    lines.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r') {
-            lines += bytes[i];
-            continue;
-        }
-        if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
-        lines += '\n';
-    }
+    std::string lines(bytes.substr(0, bytes.find('\0')));
+    joinLineBreaks(lines);
     if (encoding == Encoding::Utf8) {
         // A mark left after the document's own is a character of the text, and stays.
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
-                                                         QStringDecoder::Flag::Stateless);
-        return decoder.decode(QByteArrayView(lines.data(), qsizetype(lines.size())));
+        if (std::optional<QString> text = decodeUtf8(lines))
+            return *std::move(text);
     }
     return platform::cp1252::decode(lines);
+}
+
+void joinLineBreaks(std::string &bytes) {
+    std::size_t out = bytes.find('\r');
+    // Each CR starts a line break; the bytes up to the next CR move up behind it in one block.
+    for (std::size_t in = out; in < bytes.size();) {
+        in += bytes.compare(in, 2, "\r\n") == 0 ? 2 : 1;
+        bytes[out++] = '\n';
+        const std::size_t nextCr = std::min(bytes.find('\r', in), bytes.size());
+        std::copy(bytes.begin() + qsizetype(in), bytes.begin() + qsizetype(nextCr),
+                  bytes.begin() + qsizetype(out));
+        out += nextCr - in;
+        in = nextCr;
+    }
+    bytes.resize(std::min(out, bytes.size()));
 }
 
 std::string toBytes(QStringView text, Encoding encoding) {

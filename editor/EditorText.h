@@ -32,9 +32,12 @@ QString representable(QStringView text, cipher::Encoding encoding);
 // character the encoding cannot hold turned into "?".
 QString admissible(QStringView text, cipher::Encoding encoding);
 
-// The editor's text for these bytes: cut at the first zero byte, decoded from the encoding,
-// line breaks as in admissible().
+// The editor's text for these bytes: cut at the first zero byte, decoded from the encoding (bytes
+// that are not well-formed UTF-8 as Windows-1252), line breaks as in admissible().
 QString fromBytes(std::string_view bytes, cipher::Encoding encoding);
+
+// Every CR LF and lone CR of the bytes becomes one LF, in place.
+void joinLineBreaks(std::string &bytes);
 
 // Whether the text (lines broken by '\n') holds an armoured block: two of its lines begin with
 // the block's tag, as the status bar counts them.

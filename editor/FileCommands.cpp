@@ -1,6 +1,7 @@
 // Open File and Save File As: the editor's text to and from files, in the file's encoding,
 // mark and line breaks.
 #include "editor/EditorCapacity.h"
+#include "editor/FileText.h"
 #include "editor/MainWindow.h"
 #include "editor/TextEditor.h"
 #include "platform/Failure.h"
@@ -52,9 +53,9 @@ void MainWindow::loadFile(const QString &path) {
     bytes->resize(std::min(zero, bytes->size()));
     if (!editor_capacity::holdsLines(*bytes))
         throw exceedsCapacity();
-    const DocumentFormat format = formatOfFile(*bytes);
+    const FileText file = fileText(std::move(*bytes));
     // A file equal to the text changes nothing but the format, and what can be undone stays.
-    if (!m_editor->loadText(withoutMark(*bytes, format), format))
+    if (!m_editor->loadText(file.characters, file.format))
         updateStatus();
     if (cut)
         warnOfZeroByte(isVisible() ? this : nullptr, bytesAfterZero);

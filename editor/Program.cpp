@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QIconEngine>
 #include <cstdio>
 
 namespace {
@@ -19,12 +20,45 @@ QFont userInterfaceFont() {
     return font;
 }
 
+// The drawing built into the program, read the first time something asks for a picture of it:
+// reading it loads the toolkit's SVG support, which a window that shows no icon (or shows it
+// later) does not need for its first paint.
+class DrawingIconEngine : public QIconEngine {
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        drawing().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return drawing().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return drawing().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return drawing().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return drawing().availableSizes(mode, state);
+    }
+    QIconEngine *clone() const override { return new DrawingIconEngine; }
+
+private:
+    const QIcon &drawing() {
+        if (m_drawing.isNull())
+            m_drawing = QIcon(QStringLiteral(":/icons/shroud-a-pad.svg"));
+        return m_drawing;
+    }
+
+    QIcon m_drawing;
+};
+
 // The program's padlock: the icon that the installed theme holds under the program's name, so
 // that the frames, the task bar and the desktop entry show the same picture; else the drawing
 // built into the program, sharp at any size.
 QIcon programIcon() {
-    return QIcon::fromTheme(QStringLiteral("shroud-a-pad"),
-                            QIcon(QStringLiteral(":/icons/shroud-a-pad.svg")));
+    return QIcon::fromTheme(QStringLiteral("shroud-a-pad"), QIcon(new DrawingIconEngine));
 }
 
 constexpr const char *usage =

@@ -28,6 +28,11 @@ public:
     // The bytes beyond one per UTF-16 unit that these characters take in UTF-8.
     static qint64 utf8ExtraOf(QStringView text);
 
+    // The text about to replace the whole document (lines broken by '\n'), or none: that change
+    // is counted from the text itself, line by line beside the document's blocks, instead of
+    // from every line read back out of the document.
+    void expectText(const QString &text);
+
 private:
     // Shared with every line's mark, so that marks destroyed with the document's blocks, even
     // after this counter is gone, always have counts to take themselves off.
@@ -41,6 +46,8 @@ private:
     };
 
     void recheck(int position, int charsRemoved, int charsAdded);
+    void countLines(QTextBlock block, const QTextBlock &last);
+    bool countExpectedText(int position, int charsAdded);
     void carryLastRange(int position, int charsRemoved, int charsAdded, qint64 extraAdded);
     bool growWithinLine(int position, int charsRemoved, int charsAdded);
     void setMark(QTextBlock block, bool tag, qint64 extra);
@@ -50,6 +57,7 @@ private:
 
     QTextDocument *m_document;
     std::shared_ptr<Counts> m_counts;
+    QString m_expectedText;
     quint64 m_change = 0;
     qint64 m_extraAfterLastChange = 0;
     mutable RangeAnswer m_lastRange;

@@ -37,10 +37,10 @@ public:
     // line breaks CR LF. The text ends at the first zero byte, every CR LF, lone CR and lone LF
     // is a line break. Leaves nothing to undo and the caret at the start.
     void setBytes(std::string_view bytes);
-    // Takes a file's text (its bytes after the mark) in the file's format. A text equal to the
+    // Takes a file's characters (line breaks '\n') in the file's format. A text equal to the
     // editor's changes only the format: no change event, and what can be undone stays.
     // Otherwise as setBytes(). Returns whether the text was replaced.
-    bool loadText(std::string_view bytes, const DocumentFormat &format);
+    bool loadText(const QString &text, const DocumentFormat &format);
 
     // The first character of the text that Windows-1252 cannot hold; empty when there is none.
     QString firstOutsideWindows1252() const;

@@ -46,8 +46,7 @@ void TextEditor::setBytes(std::string_view bytes) {
     replaceText(editor_text::fromBytes(withoutMark(bytes, format), format.encoding), format);
 }
 
-bool TextEditor::loadText(std::string_view bytes, const DocumentFormat &format) {
-    const QString text = editor_text::fromBytes(bytes, format.encoding);
+bool TextEditor::loadText(const QString &text, const DocumentFormat &format) {
     if (holdsText(text)) {
         m_format = format;
         return false;
@@ -56,10 +55,13 @@ bool TextEditor::loadText(std::string_view bytes, const DocumentFormat &format) 
     return true;
 }
 
-// The format is taken first, so that the change event already shows it.
+// The format is taken first, so that the change event already shows it. The counter counts the
+// new lines from the text itself, which it holds only meanwhile.
 void TextEditor::replaceText(const QString &text, const DocumentFormat &format) {
     m_format = format;
+    m_counter->expectText(text);
     setPlainText(text);
+    m_counter->expectText({});
 }
 
 // Compares line by line, building no copy of the editor's whole text.

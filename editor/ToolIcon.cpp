@@ -7,23 +7,25 @@
 
 #include <QGuiApplication>
 #include <QIconEngine>
+#include <QPixmap>
 #include <utility>
 
 namespace {
 
-// QIcon::addFile adds the "@2x" rendering beside each file itself where the screens ask for
-// more than one pixel per point, so a plain screen decodes only the 1x pictures.
-QIcon renderings(const QString &base, const char *normal, const char *disabled) {
+// One look of a picture, read as PNG (so the reader does not probe for the format) at one pixel
+// a point, and at two where the screens ask for more, as QIcon::addFile would.
+QIcon picture(const QString &file) {
     QIcon icon;
-    for (const auto &[suffix, mode] :
-         {std::pair{normal, QIcon::Normal}, {disabled, QIcon::Disabled}})
-        icon.addFile(base + QLatin1String(suffix) + QStringLiteral(".png"), {}, mode);
+    icon.addPixmap(QPixmap(file + QStringLiteral(".png"), "PNG"));
+    if (qGuiApp->devicePixelRatio() > 1.0)
+        icon.addPixmap(QPixmap(file + QStringLiteral("@2x.png"), "PNG"));
     return icon;
 }
 
 // Hands every request to the light theme's look or the dark theme's, whichever the
-// application's palette asks for at that moment. Each look's files are read when it is first
-// asked for, so a window on a light theme never reads the dark renderings.
+// application's palette asks for at that moment, and to the greyed look for a disabled button.
+// Each look is read when it is first asked for, so a window on a light theme never reads the
+// dark renderings, and a button that starts disabled reads only its greyed one.
 class ThemedIconEngine : public QIconEngine {
 public:
     explicit ThemedIconEngine(QString base)
@@ -31,39 +33,48 @@ public:
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
                QIcon::State state) override {
-        shown().paint(painter, rect, Qt::AlignCenter, mode, state);
+        shown(mode).paint(painter, rect, Qt::AlignCenter, drawnMode(mode), state);
     }
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
-        return shown().pixmap(size, mode, state);
+        return shown(mode).pixmap(size, drawnMode(mode), state);
     }
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override {
-        return shown().pixmap(size, scale, mode, state);
+        return shown(mode).pixmap(size, scale, drawnMode(mode), state);
     }
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
-        return shown().actualSize(size, mode, state);
+        return shown(mode).actualSize(size, drawnMode(mode), state);
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        return shown().availableSizes(mode, state);
+        return shown(mode).availableSizes(drawnMode(mode), state);
     }
     QIconEngine *clone() const override { return new ThemedIconEngine(m_base); }
 
 private:
-    const QIcon &shown() {
+    // The greyed look is a picture of its own, drawn as it is.
+    static QIcon::Mode drawnMode(QIcon::Mode mode) {
+        return mode == QIcon::Disabled ? QIcon::Normal : mode;
+    }
+
+    const QIcon &shown(QIcon::Mode mode) {
         // The greyed look is pale enough to show on either theme.
-        if (platform::isDarkPalette(QGuiApplication::palette())) {
-            if (m_dark.isNull())
-                m_dark = renderings(m_base, "-dark", "-disabled");
-            return m_dark;
-        }
-        if (m_light.isNull())
-            m_light = renderings(m_base, "", "-disabled");
-        return m_light;
+        if (mode == QIcon::Disabled)
+            return read(m_disabled, "-disabled");
+        if (platform::isDarkPalette(QGuiApplication::palette()))
+            return read(m_dark, "-dark");
+        return read(m_light, "");
+    }
+
+    const QIcon &read(QIcon &look, const char *suffix) {
+        if (look.isNull())
+            look = picture(m_base + QLatin1String(suffix));
+        return look;
     }
 
     QString m_base;
     QIcon m_light;
     QIcon m_dark;
+    QIcon m_disabled;
 };
 
 } // namespace

@@ -3,7 +3,6 @@
 // phrase and a text under Method 00, 01 or 02, puts the block through mail's changes and reads
 // it back.
 #include "cipher/ArmourDecoder.h"
-#include "cipher/ArmourDetection.h"
 #include "cipher/ArmourFormat.h"
 #include "cipher/BlockWriter.h"
 #include "cipher/BlockReading.h"
@@ -81,8 +80,6 @@ void checkRepair(cipher::LineList lines, const cipher::BlockReading &reading) {
 void readArbitrary(std::string_view input) {
     const auto lines = cipher::splitLines(input);
     const auto block = cipher::openBlock(lines);
-    require(cipher::IsEncryptedText(lines) == cipher::locateBlock(lines).has_value(),
-            "detection agrees with the reader");
     const std::string_view phrase = lines.front().substr(0, cipher::maxPhraseLength);
     if (block)
         decodeEither(lines, *block.value, phrase);
@@ -177,7 +174,7 @@ void roundTrip(std::string_view input, int method, unsigned mailKind) {
     const auto written = cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text, phrase);
     const std::string armoured = cipher::joinLines(written);
     const auto lines = cipher::splitLines(armoured);
-    require(cipher::IsEncryptedText(lines), "a written block is detected");
+    require(cipher::locateBlock(lines).has_value(), "a written block is detected");
     for (const std::string_view line : lines)
         require(line.size() <= cipher::bodyLineLength, "no line is longer than 65 characters");
     const auto block = cipher::openBlock(lines);

@@ -2,23 +2,27 @@
 // editor and the qvl tool share (a header of standard C++ that links nothing).
 #include "platform/CodePage.h"
 
-#include "cipher/Windows1252.h"
+#include "plaintext/HighBytes.h"
+#include "plaintext/Windows1252.h"
 
 namespace platform::cp1252 {
 
 QChar toChar(unsigned char byte) {
-    return QChar(static_cast<char16_t>(cipher::windows1252::toCharacter(byte)));
+    return QChar(static_cast<char16_t>(plaintext::windows1252::toCharacter(byte)));
 }
 
 int toByte(QChar c) {
-    return cipher::windows1252::toByte(c.unicode());
+    return plaintext::windows1252::toByte(c.unicode());
 }
 
 QString decode(std::string_view bytes) {
-    QString text(qsizetype(bytes.size()), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char b : bytes)
-        *out++ = toChar(static_cast<unsigned char>(b));
+    // Every byte but 80..9F is the character of the same number, as in Latin-1, which the
+    // toolkit converts many bytes at a time; the bytes above 7F are then looked up one by one.
+    QString text = QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    QChar *characters = text.data();
+    for (std::size_t i = plaintext::nextHighByte(bytes); i < bytes.size();
+         i = plaintext::nextHighByte(bytes, i + 1))
+        characters[i] = toChar(static_cast<unsigned char>(bytes[i]));
     return text;
 }
 

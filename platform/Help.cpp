@@ -88,10 +88,6 @@ void setHelpFile(const QString &fileName) {
     helpFileName() = fileName;
 }
 
-QString helpFile() {
-    return helpFileName();
-}
-
 bool helpRequest(HelpCommand command, const QString &macro) {
     HelpViewer *viewer = openViewer();
     if (!viewer)

@@ -19,7 +19,6 @@ enum class HelpCommand : unsigned {
 // The help file named at start-up ("QVL.HLP"). Its base name names the help collection
 // (QVL.qhc), looked for beside the program and then in the installed data folder.
 void setHelpFile(const QString &fileName);
-QString helpFile();
 
 // Sends one command to the viewer, opening the viewer window when needed. True when the
 // viewer carried it out; false when the collection is missing or unreadable, or the macro

@@ -10,25 +10,22 @@ namespace platform {
 
 enum class MessageKind { Warning, Error, Information, Confirmation };
 
-// One bit per button; a box shows the buttons it is given in this order, left to right.
+// One bit per button the program's boxes use; a box shows the buttons it is given in this
+// order, left to right.
 enum MessageButton : unsigned {
     Yes = 1u << 0,
     No = 1u << 1,
     Ok = 1u << 2,
     Cancel = 1u << 3,
-    Abort = 1u << 4,
-    Retry = 1u << 5,
-    Ignore = 1u << 6,
-    All = 1u << 7,
-    Help = 1u << 8,
+    Retry = 1u << 4,
 };
 using MessageButtons = unsigned;
 
 // Shows the box modally and answers with the button pressed. Enter presses OK, else Yes,
 // else Retry; Escape presses Cancel, else No, else OK; closing the frame answers Cancel. A
 // Yes/No question (No without Cancel) has no close button, and a close request answers No.
-// Buttons carry the objectNames "msg_Yes", "msg_No", "msg_OK", "msg_Cancel", "msg_Abort",
-// "msg_Retry", "msg_Ignore", "msg_All", "msg_Help"; the text label is "msg_Text".
+// Buttons carry the objectNames "msg_Yes", "msg_No", "msg_OK", "msg_Cancel" and "msg_Retry";
+// the text label is "msg_Text".
 MessageButton showMessageBox(QWidget *parent, const QString &text, MessageKind kind,
                              MessageButtons buttons);
 

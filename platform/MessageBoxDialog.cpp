@@ -23,16 +23,12 @@ struct ButtonInfo {
 };
 
 // Left to right, whichever of them a box has.
-constexpr std::array<ButtonInfo, 9> buttonOrder{{
+constexpr std::array<ButtonInfo, 5> buttonOrder{{
     {Yes, "&Yes", "msg_Yes"},
     {No, "&No", "msg_No"},
     {Ok, "OK", "msg_OK"},
     {Cancel, "Cancel", "msg_Cancel"},
-    {Abort, "&Abort", "msg_Abort"},
     {Retry, "&Retry", "msg_Retry"},
-    {Ignore, "&Ignore", "msg_Ignore"},
-    {All, "&All", "msg_All"},
-    {Help, "&Help", "msg_Help"},
 }};
 
 MessageButton firstPresent(MessageButtons buttons, std::initializer_list<MessageButton> order,

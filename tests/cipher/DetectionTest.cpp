@@ -1,8 +1,8 @@
-// IsEncryptedText over texts and over a line accessor that hands out only four characters.
+// Whether a text holds a block: at least two of its lines begin with the tag "QvL/".
 #include "BlockText.h"
 #include "RowName.h"
 
-#include "cipher/ArmourDetection.h"
+#include "cipher/ArmourReader.h"
 #include "cipher/Lines.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,8 @@ const std::string block = cipher::joinLines(testing_cipher::armour("some text"))
 } // namespace
 
 TEST_P(Detection, countsLinesThatBeginWithTheTag) {
-    EXPECT_EQ(cipher::IsEncryptedText(BlockText(GetParam().text).lines()), GetParam().encrypted);
+    EXPECT_EQ(cipher::locateBlock(BlockText(GetParam().text).lines()).has_value(),
+              GetParam().encrypted);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -38,14 +39,3 @@ INSTANTIATE_TEST_SUITE_P(
                     DetectionRow{"tagCutShort", "QvL\r\nQvL", false},
                     DetectionRow{"loneCrBreaks", "QvL/a\rQvL/b", true}),
     testing_cipher::rowName);
-
-TEST(ArmourDetection, stopsAtTheSecondTagLineAndReadsFourCharacters) {
-    std::vector<std::size_t> asked;
-    const auto firstFour = [&asked](std::size_t i) {
-        asked.push_back(i);
-        return std::string_view(i % 2 == 0 ? "QvL/" : "text");
-    };
-    EXPECT_TRUE(cipher::IsEncryptedText(1000, firstFour));
-    EXPECT_EQ(asked, (std::vector<std::size_t>{0, 1, 2}));
-    EXPECT_FALSE(cipher::IsEncryptedText(0, firstFour));
-}

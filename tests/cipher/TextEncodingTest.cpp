@@ -41,6 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                     EncodingRow{"beyondTheLast", "\xF4\x90\x80\x80", windows1252},
                     EncodingRow{"leadF5", "\xF5\x80\x80\x80", windows1252},
                     EncodingRow{"cutShort", "ok \xE2\x82", windows1252},
+                    EncodingRow{"cutShortTwo", "\xC3\xB6 ok \xC3", windows1252},
+                    EncodingRow{"twoWithoutContinuation", "\xC3\xB6\xC3\x41", windows1252},
                     EncodingRow{"strayContinuation", "\x80", windows1252},
                     EncodingRow{"latinLetter", "K\xF6ln", windows1252},
                     EncodingRow{"validThenInvalid", "\xC3\xB6\xFF", windows1252}),

@@ -102,11 +102,10 @@ void CommandScript::perform(QWidget *modal, const QString &step) {
         perform(modal, rest);
     } else if (verb == QLatin1String("phrase")) {
         typePhrase(modal, rest);
-    } else if (verb == QLatin1String("Method")) {
-        const char *choice = rest == QLatin1String("00")   ? "RadioButton1"
-                             : rest == QLatin1String("02") ? "RadioButton3"
-                                                           : "RadioButton2";
-        child<QRadioButton>(modal, choice)->click();
+    } else if (verb == QLatin1String("Method") || verb == QLatin1String("OpenPGP")) {
+        for (QRadioButton *choice : modal->findChildren<QRadioButton *>())
+            if (choice->text() == step)
+                choice->click();
         child<QPushButton>(modal, "OKBtn")->click();
     } else if (verb == QLatin1String("choose")) {
         chooseRecipients(modal, step.section(' ', 1));

@@ -14,7 +14,7 @@ public:
     // One step per modal widget, in order:
     //   "phrase TEXT"  types TEXT (possibly nothing) in the passphrase dialog and presses OK
     //   "help STEP"    presses the dialog's Help first, then takes the step
-    //   "Method 00", "Method 01", "Method 02"  chooses in the method dialog and presses OK
+    //   "Method 00" ... "OpenPGP"           chooses the method of that caption and presses OK
     //   "choose A,B"   checks the keys of the recipients dialog whose text holds A, B, ...
     //                  (none for plain "choose"), clears "Also to my own key" for the part
     //                  "-own", and presses OK

@@ -7,11 +7,12 @@
 #include "CryptFixtures.h"
 #include "GnuPgHome.h"
 
-#include "editor/OpenPgpCommands.h"
 #include "openpgp/OpenPgp.h"
+#include "openpgp/OpenPgpMethod.h"
 #include "platform/Help.h"
 #include "platform/HelpViewer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -76,15 +77,21 @@ QStringList decrypt(WindowUnderTest &w, const std::string &text, const QStringLi
     return script.shown();
 }
 
-// The window's text encrypted as an OpenPGP message, the dialogs answered by the steps.
+// The window's text encrypted as an OpenPGP message through Encrypt With Specific Method, the
+// method dialog's fourth choice taken and the later dialogs answered by the steps; what those
+// later dialogs showed.
 QStringList encrypt(WindowUnderTest &w, const std::string &text, const QStringList &steps) {
     w.editor()->setBytes(text);
     platform::clearRecordedBeeps();
-    CommandScript script(steps);
-    openpgp_commands::encryptInEditor(&w.window(), *w.editor());
+    CommandScript script(QStringList{"OpenPGP"} + steps);
+    w.window().findChild<QAction *>(QStringLiteral("EncryptUsingMethod1"))->trigger();
     if (!script.done())
         qWarning("not every scripted step was used");
-    return script.shown();
+    QStringList shown = script.shown();
+    if (shown.value(0) != QLatin1String("method"))
+        qWarning("the method dialog did not open first");
+    shown.removeFirst();
+    return shown;
 }
 
 // The key IDs a message of ours went to, read back by the engine with Locked's phrase at hand.
@@ -134,6 +141,7 @@ private slots:
 
 void TestOpenPgp::initTestCase() {
     platform::setHelpFile(QStringLiteral("QVL.HLP"));
+    openpgp::addToMethods();
     try {
         home().create();
     } catch (const std::exception &failure) {

@@ -2,14 +2,14 @@
 // phrase files and signatures (exit 0, 2, 3), detect, and encrypt to recipients or a phrase.
 #include "GnuPgHome.h"
 
-#include "../cipher/QvlRun.h"
+#include "QvlRun.h"
 
 #include <gtest/gtest.h>
 
 namespace testing_openpgp {
 namespace {
 
-using testing_cipher::QvlSandbox;
+using testing_qvl::QvlSandbox;
 
 const std::string plainText = "Written for qvl.\n";
 

@@ -49,6 +49,8 @@ class TestTextCounter : public QObject {
 private slots:
     void followsEdits_data();
     void followsEdits();
+    void countsReplacedText_data();
+    void countsReplacedText();
     void followsTyping();
     void followsRandomEdits();
     void survivesTheEditor();
@@ -99,6 +101,30 @@ void TestTextCounter::followsEdits() {
     edit(editor);
     QCOMPARE(countByWalking(editor), expected);
     QCOMPARE(editor.tagLineCount(), expected);
+}
+
+void TestTextCounter::countsReplacedText_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("characters of one to four bytes")
+        << QByteArray("QvL/\xC3\xA9\nx\xE4\xB8\xAD\r\nQvL/\xF0\x9F\x98\x80\n\n\xC3\xA9QvL/");
+    // The document also breaks a line at a paragraph separator, so it holds more lines than the
+    // text has line breaks.
+    QTest::newRow("paragraph separator") << QByteArray(
+        "\xC3\xA9\nQvL/\xE2\x80\xA9QvL/\xC3\xA9\nab\xE2\x80\xA9\xE2\x80\xA9QvL/");
+    QTest::newRow("ends with a break") << QByteArray("QvL/\xC3\xA9\nQvL/\n");
+}
+
+// A text put in place of the whole document is counted from the text itself: its counts equal
+// counts over the document's lines.
+void TestTextCounter::countsReplacedText() {
+    QFETCH(QByteArray, text);
+    TextEditor editor;
+    editor.setBytes("QvL/\r\nQvL/x\r\n\xC3\xA9");
+    editor.setBytes(text.toStdString());
+    QCOMPARE(editor.tagLineCount(), countByWalking(editor));
+    QCOMPARE(editor.byteLength(), qint64(editor.bytes().size()));
+    editor.selectAll();
+    QCOMPARE(editor.selectionByteLength(), selectionBytesByWalking(editor));
 }
 
 void TestTextCounter::followsTyping() {

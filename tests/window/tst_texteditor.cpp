@@ -49,6 +49,8 @@ private slots:
 
     void looksAsTheWindowNeeds();
     void everyByteRoundTrips();
+    void utf8CharactersRoundTrip_data();
+    void utf8CharactersRoundTrip();
     void setBytesNormalises_data();
     void setBytesNormalises();
     void setBytesLeavesNothingToUndo();
@@ -125,6 +127,31 @@ void TestTextEditor::everyByteRoundTrips() {
     m_editor->setBytes(all);
     QCOMPARE(m_editor->bytes(), all);
     QCOMPARE(m_editor->byteLength(), qint64(all.size()));
+}
+
+void TestTextEditor::utf8CharactersRoundTrip_data() {
+    QTest::addColumn<QByteArray>("given");
+    QTest::addColumn<QString>("characters");
+    QTest::newRow("first and last of each length")
+        << QByteArray("a\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF")
+        << QStringLiteral(u"a\u0080\u07FF\u0800\uFFFF\U00010000\U0010FFFF");
+    QTest::newRow("ends in four bytes") << QByteArray("\xF0\x9F\x98\x80")
+                                        << QStringLiteral(u"\U0001F600");
+    QTest::newRow("a mark inside is a character")
+        << QByteArray("\xC3\xA9\xEF\xBB\xBF") << QStringLiteral(u"\u00E9\uFEFF");
+    QTest::newRow("letters between lines") << QByteArray("\xD0\xB6 a\r\n\xE4\xB8\xAD\r\n")
+                                           << QStringLiteral(u"\u0436 a\n\u4E2D\n");
+}
+
+// UTF-8 text becomes its characters and gives back the same bytes.
+void TestTextEditor::utf8CharactersRoundTrip() {
+    QFETCH(QByteArray, given);
+    QFETCH(QString, characters);
+    m_editor->setBytes(given.toStdString());
+    QCOMPARE(m_editor->format().encoding, cipher::Encoding::Utf8);
+    QCOMPARE(m_editor->toPlainText(), characters);
+    QCOMPARE(QByteArray::fromStdString(m_editor->bytes()), given);
+    QCOMPARE(m_editor->byteLength(), given.size());
 }
 
 void TestTextEditor::setBytesNormalises_data() {

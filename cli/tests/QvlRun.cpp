@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <sys/wait.h>
 
-namespace testing_cipher {
+namespace testing_qvl {
 namespace {
 
 // A device (such as /dev/full) reads as nothing: it holds no output to look at.
@@ -50,4 +50,4 @@ QvlResult QvlSandbox::run(const std::string &arguments, std::string_view input,
             readFile(m_folder / "stderr.bin")};
 }
 
-} // namespace testing_cipher
+} // namespace testing_qvl

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace testing_cipher {
+namespace testing_qvl {
 
 struct QvlResult {
     int status = -1;
@@ -36,4 +36,4 @@ private:
     std::filesystem::path m_folder;
 };
 
-} // namespace testing_cipher
+} // namespace testing_qvl

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstddef>
 
-namespace cipher::windows1252 {
+namespace plaintext::windows1252 {
 
 // Bytes 80..9F hold typographic characters; the five bytes the code page leaves unassigned
 // (81, 8D, 8F, 90, 9D) stand for the control characters of the same number. Every other byte
@@ -34,4 +34,4 @@ constexpr int toByte(char32_t character) {
     return -1;
 }
 
-} // namespace cipher::windows1252
+} // namespace plaintext::windows1252

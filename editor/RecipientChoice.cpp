@@ -1,0 +1,60 @@
+// The recipients step: the method's keys listed on the worker thread under the busy cursor,
+// shown in the recipients dialog, and the chosen ones with the user's own keys when asked for.
+#include "editor/RecipientChoice.h"
+
+#include "editor/BackgroundWork.h"
+#include "editor/CipherDialogs.h"
+
+#include "dialogs/RecipientsDialog.h"
+#include "platform/WaitCursor.h"
+
+#include <algorithm>
+
+namespace recipient_choice {
+namespace {
+
+std::vector<cipher::RecipientKey> readKeys(const cipher::Method &method) {
+    const platform::WaitCursor busy;
+    return background::run([&method] { return method.recipientKeys(); });
+}
+
+QList<RecipientKey> shownKeys(const std::vector<cipher::RecipientKey> &keys) {
+    QList<RecipientKey> shown;
+    for (const cipher::RecipientKey &key : keys) {
+        RecipientKey entry{QString::fromStdString(key.fingerprint), {}};
+        for (const std::string &userId : key.userIds)
+            entry.userIds << cipher_dialogs::messageText(userId);
+        shown << entry;
+    }
+    return shown;
+}
+
+bool holdsOwnKey(const std::vector<cipher::RecipientKey> &keys) {
+    return std::any_of(keys.begin(), keys.end(),
+                       [](const cipher::RecipientKey &key) { return key.hasSecret; });
+}
+
+std::vector<std::string> recipientsOf(const RecipientsDialog &dialog,
+                                      const std::vector<cipher::RecipientKey> &keys) {
+    std::vector<std::string> recipients;
+    for (const QString &fingerprint : dialog.chosenFingerprints())
+        recipients.push_back(fingerprint.toStdString());
+    if (dialog.alsoToOwnKey())
+        for (const cipher::RecipientKey &key : keys)
+            if (key.hasSecret && std::find(recipients.begin(), recipients.end(), key.fingerprint) ==
+                                     recipients.end())
+                recipients.push_back(key.fingerprint);
+    return recipients;
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>> askRecipients(QWidget *owner, const cipher::Method &method) {
+    const std::vector<cipher::RecipientKey> keys = readKeys(method);
+    RecipientsDialog dialog(shownKeys(keys), holdsOwnKey(keys), owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return recipientsOf(dialog, keys);
+}
+
+} // namespace recipient_choice

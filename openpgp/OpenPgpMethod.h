@@ -1,0 +1,15 @@
+// OpenPGP as one entry of the table of methods: GnuPG writes the messages, to keys of the user's
+// keyring or with a phrase, and reads those it finds where a text holds no block of ours.
+#pragma once
+
+#include "cipher/Method.h"
+
+namespace openpgp {
+
+extern const cipher::PhraseRule phraseRule;
+extern const cipher::Method method;
+
+// Adds the entry to the table; the programs call it once at their start.
+void addToMethods();
+
+} // namespace openpgp

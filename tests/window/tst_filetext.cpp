@@ -1,0 +1,76 @@
+// A file's bytes read as the editor's characters: UTF-8 found and decoded in one pass, with the
+// same bounds as the check of well-formedness, else Windows-1252; line breaks and the mark.
+#include "cipher/TextEncoding.h"
+#include "editor/FileText.h"
+#include "platform/CodePage.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+class TestFileText : public QObject {
+    Q_OBJECT
+private slots:
+    void readsTheFile_data();
+    void readsTheFile();
+    void utf8AsTheCheckFindsIt();
+};
+
+void TestFileText::readsTheFile_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("characters");
+    QTest::addColumn<QString>("format");
+    QTest::newRow("ASCII, LF") << QByteArray("a\nb") << "a\nb"
+                               << "Windows-1252, LF";
+    QTest::newRow("Windows-1252, mixed breaks")
+        << QByteArray("\x80\r\n\xFF\r\xE9\n") << QStringLiteral(u"\u20AC\n\u00FF\n\u00E9\n")
+        << "Windows-1252, CR LF";
+    QTest::newRow("first and last of each length")
+        << QByteArray("a\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF")
+        << QStringLiteral(u"a\u0080\u07FF\u0800\uFFFF\U00010000\U0010FFFF") << "UTF-8, CR LF";
+    QTest::newRow("the mark, then a mark that is a character")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx\r\n") << QStringLiteral(u"\uFEFFx\n")
+        << "UTF-8 BOM, CR LF";
+    QTest::newRow("cut short at the end") << QByteArray("\xC3\xA9\n\xF0\x9F\x98")
+                                          << QStringLiteral(u"\u00C3\u00A9\n\u00F0\u0178\u02DC")
+                                          << "Windows-1252, LF";
+    QTest::newRow("the mark alone") << QByteArray("\xEF\xBB\xBF") << QString() << "UTF-8 BOM, CR LF";
+}
+
+void TestFileText::readsTheFile() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, characters);
+    QFETCH(QString, format);
+    const FileText file = fileText(bytes.toStdString());
+    QCOMPARE(file.characters, characters);
+    const bool utf8 = file.format.encoding == cipher::Encoding::Utf8;
+    QCOMPARE(QString(utf8 ? "UTF-8" : "Windows-1252") + (file.format.byteOrderMark ? " BOM" : "") +
+                 (file.format.lineBreaks == LineBreaks::Lf ? ", LF" : ", CR LF"),
+             format);
+}
+
+// Short runs of bytes drawn at random, most of them above 7F, so that every kind of sequence,
+// well-formed or not, cut short or not, comes up many times: the file is UTF-8 exactly when the
+// check finds it well-formed, and then holds the characters the toolkit decodes.
+void TestFileText::utf8AsTheCheckFindsIt() {
+    QRandomGenerator random(20261211);
+    const unsigned char likely[] = {0x41, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC1, 0xC2, 0xDF,
+                                    0xE0, 0xED, 0xEF, 0xF0, 0xF4, 0xF5, 0xFF};
+    for (int round = 0; round < 100'000; ++round) {
+        std::string bytes(random.bounded(1, 6), '\0');
+        for (char &byte : bytes) {
+            byte = char(random.bounded(3) == 0 ? random.bounded(1, 256)
+                                               : likely[random.bounded(int(std::size(likely)))]);
+            byte = byte == '\r' ? 'x' : byte; // no line breaks to join
+        }
+        const FileText file = fileText(bytes);
+        const bool utf8 = cipher::isValidUtf8(bytes) && cipher::holdsHighByte(bytes);
+        QCOMPARE(file.format.encoding == cipher::Encoding::Utf8, utf8);
+        const std::string_view text = std::string_view(bytes).substr(
+            file.format.byteOrderMark ? cipher::utf8Mark.size() : 0);
+        QCOMPARE(file.characters, utf8 ? QString::fromUtf8(text.data(), qsizetype(text.size()))
+                                       : platform::cp1252::decode(bytes));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestFileText)
+#include "tst_filetext.moc"
