@@ -2,8 +2,10 @@
 # Sets up a Debian 12 machine for Shroud-a-Pad, builds it, and runs it or its tests.
 #   ./build.sh run [FILE]   install what is missing, build, start the editor
 #   ./build.sh test         install what is missing, build, run every test (ctest),
-#                           then the cipher tests again under ASan and UBSan
-#   ./build.sh fuzz [SECONDS] build the armour fuzz target with clang and run it (default 60 s)
+#                           then the cipher, qvl and settings-file text tests again under
+#                           ASan and UBSan
+#   ./build.sh fuzz [SECONDS] build the fuzz targets (armour, settings-file text) with clang
+#                           and run each of them (default 60 s each)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -39,13 +41,18 @@ sanitized_cipher_tests() {
     ctest --test-dir build-sanitize --output-on-failure
 }
 
-fuzz_armour() {
+fuzz_targets() {
     CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DSHROUD_CIPHER_ONLY=ON -DSHROUD_SANITIZE=ON -DSHROUD_FUZZ=ON -DSHROUD_WERROR=ON >/dev/null
-    cmake --build build-fuzz --target fuzz_armour
-    # New finds go to build-fuzz/corpus; the checked-in corpus is only read.
-    mkdir -p build-fuzz/corpus
-    build-fuzz/bin/fuzz_armour -max_total_time="${1:-60}" -max_len=30000 build-fuzz/corpus fuzz/corpus
+    cmake --build build-fuzz --target fuzz_armour fuzz_profile_text
+    # New finds go to build-fuzz/<name>-corpus; the checked-in corpora are only read.
+    local name
+    for name in armour profile_text; do
+        local corpus=${name//_/-}-corpus
+        mkdir -p "build-fuzz/$corpus"
+        build-fuzz/bin/fuzz_$name -max_total_time="${1:-60}" -max_len=30000 \
+            "build-fuzz/$corpus" "fuzz/$corpus"
+    done
 }
 
 case "${1:-}" in
@@ -63,7 +70,7 @@ case "${1:-}" in
         ;;
     fuzz)
         install_missing
-        fuzz_armour "${2:-60}"
+        fuzz_targets "${2:-60}"
         ;;
     *)
         echo "usage: $0 run [FILE] | test | fuzz [SECONDS]" >&2

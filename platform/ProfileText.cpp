@@ -132,8 +132,13 @@ bool isStorableProfileEntry(QByteArrayView section, QByteArrayView key, QByteArr
     const auto breaksLine = [](QByteArrayView text) {
         return text.contains('\n') || text.contains('\r') || text.contains('\0');
     };
-    return !section.isEmpty() && !key.isEmpty() && !section.contains(']') && !key.contains('=') &&
-           !breaksLine(section) && !breaksLine(key) && !breaksLine(value);
+    // The reader drops the blanks around a name, and takes a line that opens with "[" and holds
+    // a "]" for a section header.
+    const auto isName = [&breaksLine](QByteArrayView name) {
+        return !name.isEmpty() && withoutBlanks(name) == name && !breaksLine(name);
+    };
+    return isName(section) && isName(key) && !section.contains(']') && !key.contains('=') &&
+           !key.startsWith('[') && !breaksLine(value);
 }
 
 std::optional<QByteArray> findProfileValue(QByteArrayView content, QByteArrayView section,
