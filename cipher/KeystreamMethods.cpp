@@ -127,10 +127,10 @@ bool namesMethod01(const Header &header) {
 
 } // namespace
 
-const PhraseRule keystreamPhrase{PhraseRule::Characters::Windows1252Capitals, 0, maxPhraseLength,
+constinit const PhraseRule keystreamPhrase{PhraseRule::Characters::Windows1252Capitals, 0, maxPhraseLength,
                                  messages::enterNewPhrase, {}};
 
-const Method method00{"Method 00",
+constinit const Method method00{"Method 00",
                       "Requires version 1.0 or higher to decrypt.",
                       "0",
                       keystreamPhrase,
@@ -139,7 +139,7 @@ const Method method00{"Method 00",
                       keystreamBlockProvesItself,
                       openKeystreamBlock};
 
-const Method method01{"Method 01",
+constinit const Method method01{"Method 01",
                       "Requires version 1.1 or higher to decrypt.",
                       "1",
                       keystreamPhrase,

@@ -1,5 +1,4 @@
-// The messages that carry a value: the method refusal with the block's format version, and the
-// limits written with their thousands.
+// The one message that carries a value: the method refusal with the block's format version.
 #include "cipher/Messages.h"
 
 #include <cstdlib>
@@ -19,17 +18,6 @@ std::string versionText(std::int32_t version) {
 }
 
 } // namespace
-
-std::string grouped(std::size_t count) {
-    const std::string digits = std::to_string(count);
-    std::string text;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            text += ',';
-        text += digits[i];
-    }
-    return text;
-}
 
 std::string unknownMethod(std::int32_t version) {
     return "Cannot handle the encryption method used to encrypt this text.  Try using "

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cipher/ArmourFormat.h"
+#include "cipher/ComposedWords.h"
 
 #include <cstdint>
 #include <string>
@@ -11,11 +12,9 @@
 namespace cipher::messages {
 
 inline constexpr std::string_view noTextToEncrypt = "There is no text to encrypt.";
-// A count as the words write it, with a comma between thousands: 22528 gives "22,528".
-std::string grouped(std::size_t count);
-
-inline const std::string textTooLong =
-    "The amount of text to encrypt cannot exceed " + grouped(maxTextLength) + " bytes.";
+inline constexpr ComposedWords<64> textTooLongWords{
+    "The amount of text to encrypt cannot exceed ", maxTextLength, " bytes.", true};
+inline constexpr std::string_view textTooLong = textTooLongWords.view();
 inline constexpr std::string_view alreadyEncrypted =
     "This text is already encrypted.  Are you sure you want to encrypt it again?";
 inline constexpr std::string_view phrasesDiffer = "The phrases entered do not match.";

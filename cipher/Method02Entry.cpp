@@ -3,6 +3,7 @@
 #include "cipher/Method02.h"
 
 #include "cipher/BlockReading.h"
+#include "cipher/ComposedWords.h"
 #include "cipher/Messages.h"
 
 namespace cipher::method02 {
@@ -51,18 +52,17 @@ bool namesMethod02(const Header &header) {
 }
 
 constexpr std::size_t maxPhraseCharacters = 64;
-const std::string characterRange = "1 to " + std::to_string(maxPhraseCharacters) + " characters";
-const std::string newPhrasePrompt =
-    "Enter a phrase to password-protect (" + characterRange + "):";
-const std::string phraseNeeded =
-    "Method 02 needs a phrase.  Enter a phrase of " + characterRange + ".";
+constexpr ComposedWords<64> newPhrasePrompt{"Enter a phrase to password-protect (1 to ",
+                                            maxPhraseCharacters, " characters):"};
+constexpr ComposedWords<80> phraseNeeded{"Method 02 needs a phrase.  Enter a phrase of 1 to ",
+                                         maxPhraseCharacters, " characters."};
 
 } // namespace
 
-const PhraseRule phraseRule{PhraseRule::Characters::AsTyped, 1, maxPhraseCharacters,
-                            newPhrasePrompt, phraseNeeded};
+constinit const PhraseRule phraseRule{PhraseRule::Characters::AsTyped, 1, maxPhraseCharacters,
+                                      newPhrasePrompt.view(), phraseNeeded.view()};
 
-const Method method{"Method 02",
+constinit const Method method{"Method 02",
                     "Strong protection.  Requires version 2.00 or higher to decrypt.",
                     "2",
                     phraseRule,

@@ -1,8 +1,8 @@
 // The editing commands New, Undo, Cut, Copy, Paste, Delete and Select All. Menu items are
 // never disabled, so each command checks its own precondition and refuses when there is
 // nothing for it to do.
-#include "editor/TextEditor.h"
 #include "editor/MainWindow.h"
+#include "editor/TextEditor.h"
 
 #include "platform/MessageBox.h"
 
@@ -36,17 +36,11 @@ void MainWindow::undoLastEdit() {
 }
 
 void MainWindow::cutSelection() {
-    if (m_editor->selectionByteLength() == 0)
-        refuse(QStringLiteral("You must select some text to cut to the clipboard."));
-    else
-        m_editor->cut();
+    editSelection(&TextEditor::cut, "You must select some text to cut to the clipboard.");
 }
 
 void MainWindow::copySelection() {
-    if (m_editor->selectionByteLength() == 0)
-        refuse(QStringLiteral("You must select some text to copy to the clipboard."));
-    else
-        m_editor->copy();
+    editSelection(&TextEditor::copy, "You must select some text to copy to the clipboard.");
 }
 
 void MainWindow::pasteClipboardText() {
@@ -58,10 +52,15 @@ void MainWindow::pasteClipboardText() {
 }
 
 void MainWindow::deleteSelection() {
+    editSelection(&TextEditor::removeSelection, "You must select some text to delete.");
+}
+
+// Cut, Copy and Delete work on the selection, and refuse when nothing is selected.
+void MainWindow::editSelection(void (TextEditor::*edit)(), const char *refusal) {
     if (m_editor->selectionByteLength() == 0)
-        refuse(QStringLiteral("You must select some text to delete."));
+        refuse(QString::fromLatin1(refusal));
     else
-        m_editor->removeSelection();
+        (m_editor->*edit)();
 }
 
 void MainWindow::selectAllText() {

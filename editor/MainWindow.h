@@ -81,6 +81,7 @@ private:
     void pasteClipboardText();
     void deleteSelection();
     void selectAllText();
+    void editSelection(void (TextEditor::*edit)(), const char *refusal);
     // A command's refusal: the stop beep, then an error box with the text and OK.
     void refuse(const QString &text);
 

@@ -66,6 +66,9 @@ std::unique_ptr<GpgME::Context> makeContext() {
     context->setArmor(true);
     context->setTextMode(false);
     context->setPinentryMode(GpgME::Context::PinentryLoopback);
+    // A message's phrase stays out of the agent's cache, which would otherwise let anyone at the
+    // same account read the message without it for a while after it was written or read.
+    context->setFlag("no-symkey-cache", "1");
     return context;
 }
 

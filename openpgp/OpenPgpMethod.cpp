@@ -15,7 +15,7 @@ namespace {
 constexpr std::size_t longestPhrase = 16383;
 
 // The phrase GnuPG asks for, of a key or of a message: an empty one is GnuPG's to refuse.
-const cipher::PhraseRule askedPhrase{cipher::PhraseRule::Characters::AsTyped, 0, longestPhrase,
+constinit const cipher::PhraseRule askedPhrase{cipher::PhraseRule::Characters::AsTyped, 0, longestPhrase,
                                      {}, {}};
 
 constexpr std::string_view newPhrasePrompt = "Enter a phrase to protect the OpenPGP message:";
@@ -113,11 +113,11 @@ std::optional<cipher::OpenedSession> findSession(cipher::LineList lines) {
 } // namespace
 
 // A message without a recipient needs a phrase.
-const cipher::PhraseRule phraseRule{cipher::PhraseRule::Characters::AsTyped, 1, longestPhrase,
+constinit const cipher::PhraseRule phraseRule{cipher::PhraseRule::Characters::AsTyped, 1, longestPhrase,
                                     newPhrasePrompt,
                                     phraseNeeded};
 
-const cipher::Method method{.name = "OpenPGP",
+constinit const cipher::Method method{.name = "OpenPGP",
                             .note = "For people who use OpenPGP: to their keys or a phrase.",
                             .cliName = {},
                             .phraseRule = phraseRule,

@@ -5,6 +5,9 @@
 #include "openpgp/OpenPgp.h"
 
 #include <gtest/gtest.h>
+#include <cstdlib>
+#include <fstream>
+#include <filesystem>
 
 namespace testing_openpgp {
 namespace {
@@ -75,9 +78,41 @@ TEST(OurMessages, AreReadByGpgForKeysAndPhrases) {
 
     const auto toPhrase = openpgp::encryptWithPhrase(plainText, "Ours and gpg's");
     ASSERT_TRUE(toPhrase.ok) << toPhrase.error;
+    EXPECT_EQ(decrypt(toPhrase.armour, giving("Ours and gpg's")).text, plainText);
     EXPECT_EQ(home().gpg("--pinentry-mode loopback --passphrase \"Ours and gpg's\" --decrypt", toPhrase.armour),
               plainText);
-    EXPECT_EQ(decrypt(toPhrase.armour, giving("Ours and gpg's")).text, plainText);
+}
+
+namespace {
+
+// The home's agent caches phrases for a while, as GnuPG's agent does unless told otherwise, for
+// as long as the object lives.
+class CachingAgent {
+public:
+    CachingAgent() { configure("allow-loopback-pinentry\n"); }
+    ~CachingAgent() { configure("allow-loopback-pinentry\ndefault-cache-ttl 0\nmax-cache-ttl 0\n"); }
+
+private:
+    static void configure(const std::string &settings) {
+        std::ofstream(std::filesystem::path(std::getenv("GNUPGHOME")) / "gpg-agent.conf") << settings;
+        (void)std::system("gpgconf --reload gpg-agent");
+    }
+};
+
+} // namespace
+
+// A phrase never stays in the agent's cache, where anyone at the same account could read the
+// message without it: neither writing nor reading leaves it there, so each reading asks.
+TEST(OurMessages, PhraseStaysOutOfTheAgentsCache) {
+    const CachingAgent caching;
+    const openpgp::PhraseSource givingNothing = [](const openpgp::PhraseRequest &) {
+        return std::optional<cipher::SecretString>();
+    };
+    const auto toPhrase = openpgp::encryptWithPhrase(plainText, "Not to be kept");
+    ASSERT_TRUE(toPhrase.ok) << toPhrase.error;
+    EXPECT_EQ(decrypt(toPhrase.armour, givingNothing).refusal, openpgp::Refusal::Cancelled);
+    EXPECT_EQ(decrypt(toPhrase.armour, giving("Not to be kept")).text, plainText);
+    EXPECT_EQ(decrypt(toPhrase.armour, givingNothing).refusal, openpgp::Refusal::Cancelled);
 }
 
 TEST(OurMessages, UnknownRecipientIsAnErrorNamingIt) {
