@@ -57,40 +57,57 @@ bool beginsWithTag(const QTextDocument &document, const QTextBlock &block) {
 
 } // namespace
 
+// Held by the counter and by every mark; the last of them to go deletes it.
 struct TextCounter::Counts {
+    int holders = 1;
     int tagLines = 0;
     qint64 utf8Extra = 0;
+
+    void release() {
+        if (--holders == 0)
+            delete this;
+    }
 };
 
+// Small (24 bytes), as a text of many lines beyond ASCII has one for every line. A line's extra
+// bytes fit 32 bits: the document counts its characters in an int, and a unit adds at most two.
 class TextCounter::Mark : public QTextBlockUserData {
 public:
-    Mark(std::shared_ptr<Counts> counts, bool tag, qint64 extra)
-        : m_counts(std::move(counts))
-        , m_tag(tag)
-        , m_extra(extra) {
+    Mark(Counts *counts, bool tag, qint64 extra)
+        : m_counts(counts)
+        , m_extra(quint32(extra))
+        , m_tag(tag) {
+        ++m_counts->holders;
         m_counts->tagLines += m_tag ? 1 : 0;
         m_counts->utf8Extra += m_extra;
     }
     ~Mark() override {
         m_counts->tagLines -= m_tag ? 1 : 0;
         m_counts->utf8Extra -= m_extra;
+        m_counts->release();
     }
+    Mark(const Mark &) = delete;
+    Mark &operator=(const Mark &) = delete;
 
     bool tag() const { return m_tag; }
     qint64 extra() const { return m_extra; }
 
 private:
-    std::shared_ptr<Counts> m_counts;
+    Counts *m_counts;
+    quint32 m_extra;
     bool m_tag;
-    qint64 m_extra;
 };
 
 TextCounter::TextCounter(QTextDocument *document)
     : QObject(document)
     , m_document(document)
-    , m_counts(std::make_shared<Counts>()) {
+    , m_counts(new Counts) {
     connect(document, &QTextDocument::contentsChange, this, &TextCounter::recheck);
     recheck(0, 0, document->characterCount());
+}
+
+TextCounter::~TextCounter() {
+    m_counts->release();
 }
 
 int TextCounter::tagLines() const {

@@ -6,7 +6,6 @@
 
 #include <QObject>
 #include <QString>
-#include <memory>
 
 class QTextBlock;
 class QTextDocument;
@@ -14,6 +13,9 @@ class QTextDocument;
 class TextCounter : public QObject {
 public:
     explicit TextCounter(QTextDocument *document);
+    ~TextCounter() override;
+    TextCounter(const TextCounter &) = delete;
+    TextCounter &operator=(const TextCounter &) = delete;
 
     int tagLines() const;
 
@@ -34,7 +36,7 @@ public:
     void expectText(const QString &text);
 
 private:
-    // Shared with every line's mark, so that marks destroyed with the document's blocks, even
+    // Held also by every line's mark, so that marks destroyed with the document's blocks, even
     // after this counter is gone, always have counts to take themselves off.
     struct Counts;
     class Mark;
@@ -56,7 +58,7 @@ private:
     qint64 extraBetween(const QTextBlock &first, const QTextBlock &last) const;
 
     QTextDocument *m_document;
-    std::shared_ptr<Counts> m_counts;
+    Counts *m_counts;
     QString m_expectedText;
     quint64 m_change = 0;
     qint64 m_extraAfterLastChange = 0;

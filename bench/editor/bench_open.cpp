@@ -206,6 +206,13 @@ bool writeVariant(const QString &path, const Variant &variant) {
     return true;
 }
 
+// The file's characters as a bare program reads them: all its bytes, decoded as UTF-8.
+QString readAsBareProgram(const QString &path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll());
+}
+
 // Opens the file in a fresh process, in the main window or in a bare editor, and answers the
 // kilobytes the open needed at its peak above what the shown window held before.
 double peakOfFreshOpen(const QString &editor, const QString &path) {
@@ -216,7 +223,8 @@ double peakOfFreshOpen(const QString &editor, const QString &path) {
 }
 
 // The main window and the bare editor open the file in turns: the time in this process (the
-// bare editor given the file's characters as they are), the peak memory in fresh ones.
+// bare editor given the file's characters as they are, and reading the file itself as a bare
+// program would), the peak memory in fresh ones.
 void compareOpen(MainWindow &window, TextEditor &editor, QPlainTextEdit &bare,
                  const QString &folder, const Variant &variant) {
     const QString path = folder + QStringLiteral("/variant.txt");
@@ -227,7 +235,8 @@ void compareOpen(MainWindow &window, TextEditor &editor, QPlainTextEdit &bare,
     const QString characters = QString::fromUtf8(file.readAll());
     const QString name = nameOf(variant);
     const std::vector<Timing> timings = measureInTurns(
-        {[&] { window.loadFile(path); }, [&] { bare.setPlainText(characters); }},
+        {[&] { window.loadFile(path); }, [&] { bare.setPlainText(characters); },
+         [&] { bare.setPlainText(readAsBareProgram(path)); }},
         [&] {
             editor.clear();
             bare.clear();
@@ -240,7 +249,9 @@ void compareOpen(MainWindow &window, TextEditor &editor, QPlainTextEdit &bare,
     editor.clear();
     report("  main window, loadFile", timings[0]);
     report("  bare QPlainTextEdit, setPlainText", timings[1]);
+    report("  bare QPlainTextEdit, reading the file too", timings[2]);
     reportRatio(QStringLiteral("main window / bare, ") + name, timings[0], timings[1]);
+    reportRatio(QStringLiteral("main window / bare reading, ") + name, timings[0], timings[2]);
     std::vector<double> mainPeaks;
     std::vector<double> barePeaks;
     for (int round = 0; round < 3; ++round) {
@@ -277,10 +288,7 @@ int measureFreshOpen(const QString &editorName, const QString &path) {
     if (main) {
         window.loadFile(path);
     } else {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        const QString text = QString::fromUtf8(file.readAll());
-        bare.setPlainText(text);
+        bare.setPlainText(readAsBareProgram(path));
     }
     QCoreApplication::processEvents();
     std::printf("%ld\n", peakKilobytes() - before);
