@@ -36,7 +36,7 @@ stray=$(echo "$contents" | awk '{ print $2 }' | grep -v '^\./usr/' || true)
 [ -z "$stray" ] || fail "files outside /usr: $stray"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6help6 libc6 libqt6sql6-sqlite; do
+for library in libqt6widgets6 libqt6help6 libc6 libqt6sql6-sqlite libgpgmepp6 gnupg gpg-agent; do
     case ", $depends," in
     *", $library"[\ ,]*) ;;
     *) fail "the package does not depend on $library: $depends" ;;
