@@ -2,6 +2,8 @@
 // and a Windows-1252 text rewritten as UTF-8. Standard C++ only, so the qvl tool shares it.
 #pragma once
 
+#include "plaintext/ByteOrderMark.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -12,7 +14,7 @@ namespace cipher {
 enum class Encoding { Windows1252, Utf8 };
 
 // The UTF-8 byte-order mark, EF BB BF.
-inline constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
+using plaintext::utf8Mark;
 
 // True when a byte is above 7F: the bytes are not plain ASCII.
 bool holdsHighByte(std::string_view bytes);

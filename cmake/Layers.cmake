@@ -14,3 +14,12 @@ function(shroud_export_headers target)
         target_include_directories(${target} PUBLIC ${root})
     endif()
 endfunction()
+
+# A relative include ("../editor/Header.h") would walk past the include folders, so the build
+# refuses any in the libraries' folders.
+set(shroud_layered_folders plaintext cipher hardening openpgp platform dialogs editor cli)
+add_custom_target(relative_includes ALL
+    COMMAND sh -c "! grep -rnE '#[[:space:]]*include[[:space:]]*\"\\.\\./' $*" sh ${shroud_layered_folders}
+    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+    COMMENT "Looking for includes that walk past the layers"
+    VERBATIM)

@@ -1,13 +1,13 @@
 // The application's settings made before the main window exists.
 #include "editor/Program.h"
 
+#include "editor/DeferredIconEngine.h"
 #include "platform/Failure.h"
 #include "platform/Help.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
-#include <QIconEngine>
 #include <cstdio>
 
 namespace {
@@ -23,29 +23,12 @@ QFont userInterfaceFont() {
 // The drawing built into the program, read the first time something asks for a picture of it:
 // reading it loads the toolkit's SVG support, which a window that shows no icon (or shows it
 // later) does not need for its first paint.
-class DrawingIconEngine : public QIconEngine {
+class DrawingIconEngine : public DeferredIconEngine {
 public:
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
-               QIcon::State state) override {
-        drawing().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
-        return drawing().pixmap(size, mode, state);
-    }
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override {
-        return drawing().pixmap(size, scale, mode, state);
-    }
-    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
-        return drawing().actualSize(size, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        return drawing().availableSizes(mode, state);
-    }
     QIconEngine *clone() const override { return new DrawingIconEngine; }
 
 private:
-    const QIcon &drawing() {
+    const QIcon &shown(QIcon::Mode) override {
         if (m_drawing.isNull())
             m_drawing = QIcon(QStringLiteral(":/icons/shroud-a-pad.svg"));
         return m_drawing;

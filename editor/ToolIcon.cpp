@@ -3,10 +3,10 @@
 // drawing SVG, which made start-up noticeably slower. resources/regenerate.py remakes them.
 #include "editor/ToolIcon.h"
 
+#include "editor/DeferredIconEngine.h"
 #include "platform/Readability.h"
 
 #include <QGuiApplication>
-#include <QIconEngine>
 #include <QPixmap>
 #include <utility>
 
@@ -26,37 +26,20 @@ QIcon picture(const QString &file) {
 // application's palette asks for at that moment, and to the greyed look for a disabled button.
 // Each look is read when it is first asked for, so a window on a light theme never reads the
 // dark renderings, and a button that starts disabled reads only its greyed one.
-class ThemedIconEngine : public QIconEngine {
+class ThemedIconEngine : public DeferredIconEngine {
 public:
     explicit ThemedIconEngine(QString base)
         : m_base(std::move(base)) {}
 
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
-               QIcon::State state) override {
-        shown(mode).paint(painter, rect, Qt::AlignCenter, drawnMode(mode), state);
-    }
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
-        return shown(mode).pixmap(size, drawnMode(mode), state);
-    }
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override {
-        return shown(mode).pixmap(size, scale, drawnMode(mode), state);
-    }
-    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
-        return shown(mode).actualSize(size, drawnMode(mode), state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        return shown(mode).availableSizes(drawnMode(mode), state);
-    }
     QIconEngine *clone() const override { return new ThemedIconEngine(m_base); }
 
 private:
     // The greyed look is a picture of its own, drawn as it is.
-    static QIcon::Mode drawnMode(QIcon::Mode mode) {
+    QIcon::Mode drawnMode(QIcon::Mode mode) const override {
         return mode == QIcon::Disabled ? QIcon::Normal : mode;
     }
 
-    const QIcon &shown(QIcon::Mode mode) {
+    const QIcon &shown(QIcon::Mode mode) override {
         // The greyed look is pale enough to show on either theme.
         if (mode == QIcon::Disabled)
             return read(m_disabled, "-disabled");

@@ -3,6 +3,8 @@
 // another width. GnuPG then proves the result by the armour checksum and the integrity check.
 #include "openpgp/OpenPgp.h"
 
+#include "plaintext/Lines.h"
+
 #include <vector>
 
 namespace openpgp {
@@ -12,21 +14,6 @@ namespace {
 constexpr std::string_view beginLine = "-----BEGIN PGP MESSAGE-----";
 constexpr std::string_view endLine = "-----END PGP MESSAGE-----";
 constexpr std::size_t bodyWidth = 64;
-
-std::vector<std::string_view> splitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == std::string_view::npos)
-            break;
-        text.remove_prefix(end + 1);
-    }
-    return lines;
-}
 
 // A line without its quote marks, indent and edge blanks.
 std::string_view unquoted(std::string_view line) {
@@ -79,7 +66,8 @@ std::vector<std::string> rebuilt(const std::vector<std::string_view> &inner) {
 } // namespace
 
 std::optional<FoundMessage> findMessage(std::string_view text) {
-    const auto lines = splitLines(text);
+    // A line ends at LF, with or without a CR before it; a lone CR stays in its line.
+    const auto lines = plaintext::splitLines(text, plaintext::LineBreaks::Lf);
     std::size_t begin = 0;
     while (begin < lines.size() && !unquoted(lines[begin]).starts_with(beginLine))
         ++begin;

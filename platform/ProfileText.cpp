@@ -2,6 +2,9 @@
 // or the place for a new one; every byte outside the one changed line is copied unchanged.
 #include "platform/ProfileText.h"
 
+#include "plaintext/ByteOrderMark.h"
+#include "plaintext/Lines.h"
+
 namespace platform {
 
 namespace {
@@ -14,12 +17,8 @@ struct Line {
     qsizetype end = 0;
 };
 
-Line lineAt(QByteArrayView content, qsizetype begin) {
-    const qsizetype newline = content.indexOf('\n', begin);
-    if (newline < 0)
-        return {begin, content.size(), content.size()};
-    const bool crlf = newline > begin && content[newline - 1] == '\r';
-    return {begin, crlf ? newline - 1 : newline, newline + 1};
+std::string_view bytesOf(QByteArrayView content) {
+    return {content.data(), std::size_t(content.size())};
 }
 
 QByteArrayView lineText(QByteArrayView content, const Line &line) {
@@ -64,15 +63,16 @@ struct KeyPlace {
     std::optional<qsizetype> sectionTail;
 };
 
-// A file saved by some editors opens with the UTF-8 byte order mark; it is not part of the
-// first line's text.
-constexpr QByteArrayView byteOrderMark("\xEF\xBB\xBF");
-
 KeyPlace locateKey(QByteArrayView content, QByteArrayView section, QByteArrayView key) {
     KeyPlace place;
-    for (qsizetype begin = content.startsWith(byteOrderMark) ? byteOrderMark.size() : 0;
+    // Lines end at LF or CR LF; a lone CR stays in its line. A file saved by some editors opens
+    // with the UTF-8 byte order mark; it is not part of the first line's text.
+    plaintext::LineScanner lines(bytesOf(content), plaintext::LineBreaks::Lf);
+    const std::string_view mark = plaintext::utf8Mark;
+    for (qsizetype begin = bytesOf(content).starts_with(mark) ? qsizetype(mark.size()) : 0;
          begin < content.size();) {
-        const Line line = lineAt(content, begin);
+        const plaintext::LineEnd end = lines.lineEnd(std::size_t(begin));
+        const Line line{begin, qsizetype(end.textEnd), qsizetype(end.next)};
         begin = line.end;
         const QByteArrayView text = lineText(content, line);
         if (const auto name = sectionName(text)) {
@@ -105,8 +105,9 @@ QByteArrayView valueOfKeyLine(QByteArrayView text) {
 }
 
 QByteArray lineBreakOf(QByteArrayView content) {
-    const qsizetype newline = content.indexOf('\n');
-    return newline > 0 && content[newline - 1] == '\r' ? QByteArray("\r\n") : QByteArray("\n");
+    const plaintext::LineEnd first =
+        plaintext::LineScanner(bytesOf(content), plaintext::LineBreaks::Lf).lineEnd(0);
+    return first.next - first.textEnd == 2 ? QByteArray("\r\n") : QByteArray("\n");
 }
 
 QByteArray spliced(QByteArrayView content, qsizetype from, qsizetype to,
