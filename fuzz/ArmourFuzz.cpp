@@ -2,6 +2,8 @@
 // that may hold a block, exactly and with mail's changes undone; an odd one writes the rest as a
 // phrase and a text under Method 00, 01 or 02, puts the block through mail's changes and reads
 // it back.
+#include "FuzzRequire.h"
+
 #include "cipher/ArmourDecoder.h"
 #include "cipher/ArmourFormat.h"
 #include "cipher/BlockWriter.h"
@@ -18,12 +20,7 @@
 
 namespace {
 
-void require(bool holds, const char *what) {
-    if (holds)
-        return;
-    std::fprintf(stderr, "broken: %s\n", what);
-    std::abort();
-}
+using fuzz::require;
 
 void checkDecoded(const cipher::ArmouredBlock &block, const cipher::DecodedText &decoded) {
     const auto stated = static_cast<std::size_t>(std::max(block.header.textLength, 0));

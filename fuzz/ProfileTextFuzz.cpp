@@ -2,21 +2,16 @@
 // configuration folder holds. The first three bytes give the lengths of a section name, a key
 // and a value that follow; the rest is the file's content. Looking a key up never fails, and
 // an entry the layer calls storable is read back as it was written.
+#include "FuzzRequire.h"
+
 #include "platform/ProfileText.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
-void require(bool holds, const char *what) {
-    if (holds)
-        return;
-    std::fprintf(stderr, "broken: %s\n", what);
-    std::abort();
-}
+using fuzz::require;
 
 // Takes the next `length` bytes (fewer at the end of the input).
 QByteArrayView take(QByteArrayView &input, qsizetype length) {
