@@ -38,6 +38,9 @@ public:
     // Reason::Cancelled when `ask` gave none. Opening may derive a key, so it belongs off the
     // user-interface thread; nothing else touches the session meanwhile.
     virtual Outcome<DecodedText> open(const PhraseSource &ask) = 0;
+    // Whether opening may take long (a key derivation, another program's work), so that a
+    // window runs it off its thread; a quick one is run where it is asked for.
+    virtual bool opensSlowly() const { return true; }
     // What the user should know after the text stands (a signature, say); empty for most.
     virtual std::string report() const { return {}; }
     // Whether that report warns (a bad signature): the text stands, but with a doubt.

@@ -75,11 +75,13 @@ std::optional<std::string> encryptToKeysInEditor(TextEditor &editor, const ciphe
 cipher::Outcome<std::string_view> openInEditor(TextEditor &editor, cipher::DecryptSession &session,
                                                const cipher::PhraseSource &ask) {
     platform::WaitCursor busy;
-    cipher::Outcome<cipher::DecodedText> decoded = background::run([&] {
+    const auto open = [&] {
         return session.open([&](const cipher::PhraseRequest &request) {
             return askOnInterfaceThread(ask, request, busy);
         });
-    });
+    };
+    cipher::Outcome<cipher::DecodedText> decoded =
+        session.opensSlowly() ? background::run(open) : open();
     if (!decoded)
         return cipher::refusedAs<std::string_view>(std::move(decoded));
     const std::string_view warning = decoded.value->warning();

@@ -25,9 +25,9 @@ std::optional<std::string> encryptInEditor(TextEditor &editor, const cipher::Met
 std::optional<std::string> encryptToKeysInEditor(TextEditor &editor, const cipher::Method &method,
                                                  const std::vector<std::string> &keys);
 
-// Opens the session on a worker thread, `ask` answering its phrase request on this thread with
-// the normal cursor, and, when it opens, replaces the editor's whole text with the text it
-// carries (read as damaged text when it comes with a warning). Answers the warning to show
+// Opens the session (on a worker thread when it opens slowly), `ask` answering its phrase
+// request on this thread with the normal cursor, and, when it opens, replaces the editor's
+// whole text with the text it carries (read as damaged text when it comes with a warning). Answers the warning to show
 // afterwards (empty when verified) or the session's refusal, with the editor as it was. The busy
 // cursor is gone when it returns.
 cipher::Outcome<std::string_view> openInEditor(TextEditor &editor, cipher::DecryptSession &session,
