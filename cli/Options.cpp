@@ -96,16 +96,34 @@ private:
     std::size_t m_next = 0;
 };
 
-void readOption(Options &options, const std::string &argument, ArgumentReader &reader) {
+// The options that choose encrypt's method: --method names one of ours; --to and --openpgp
+// choose OpenPGP, so --method cannot stand beside them, in either order.
+struct MethodOptions {
+    bool method = false;
+    bool openpgp = false;
+
+    void saw(bool byMethod) {
+        (byMethod ? method : openpgp) = true;
+        if (method && openpgp)
+            usageError("--method cannot be given with --to or --openpgp");
+    }
+};
+
+void readOption(Options &options, const std::string &argument, ArgumentReader &reader,
+                MethodOptions &chosen) {
     const auto equals = argument.find('=');
     const std::string name = argument.substr(0, equals);
-    if (name == "--method" && options.command == Command::Encrypt)
+    if (name == "--method" && options.command == Command::Encrypt) {
+        chosen.saw(true);
         options.method = methodNamed(reader.valueOf(argument, equals));
-    else if (name == "--to" && options.command == Command::Encrypt) {
+    } else if (name == "--to" && options.command == Command::Encrypt) {
+        chosen.saw(false);
         options.recipients.push_back(reader.valueOf(argument, equals));
         options.method = &openpgp::method;
-    } else if (argument == "--openpgp" && options.command == Command::Encrypt)
+    } else if (argument == "--openpgp" && options.command == Command::Encrypt) {
+        chosen.saw(false);
         options.method = &openpgp::method;
+    }
     else if (argument == "--utf8" && options.command == Command::Decrypt)
         options.utf8 = true;
     else if (name == "--passphrase-file" && options.command != Command::Detect)
@@ -136,12 +154,13 @@ Options parseOptions(const std::vector<std::string> &arguments) {
     ArgumentReader reader(arguments);
     options.command = commandNamed(reader.next());
     bool optionsEnded = false;
+    MethodOptions chosen;
     while (!reader.atEnd()) {
         const std::string &argument = reader.next();
         if (!optionsEnded && argument == "--")
             optionsEnded = true;
         else if (!optionsEnded && argument.starts_with("-") && argument != "-")
-            readOption(options, argument, reader);
+            readOption(options, argument, reader, chosen);
         else
             readInputName(options, argument);
     }
