@@ -13,14 +13,14 @@ bool canEncryptTo(const GpgME::Key &key) {
     return key.canEncrypt() && !key.isExpired() && !key.isRevoked() && !key.isDisabled() && !key.isInvalid();
 }
 
-// Every key the listing gives, public or secret only.
-std::vector<GpgME::Key> listKeys(bool secretOnly) {
+// Every public key the listing gives, each telling whether its secret key is there too.
+std::vector<GpgME::Key> listKeys() {
     std::vector<GpgME::Key> keys;
     auto context = makeContext();
     if (!context)
         return keys;
     context->addKeyListMode(GpgME::WithSecret);
-    if (context->startKeyListing(static_cast<const char *>(nullptr), secretOnly))
+    if (context->startKeyListing(static_cast<const char *>(nullptr), false))
         return keys;
     GpgME::Error error;
     for (GpgME::Key key = context->nextKey(error); !error; key = context->nextKey(error))
@@ -33,7 +33,7 @@ std::vector<GpgME::Key> listKeys(bool secretOnly) {
 
 std::vector<KeyEntry> encryptionKeys() {
     std::vector<KeyEntry> entries;
-    for (const auto &key : listKeys(false)) {
+    for (const auto &key : listKeys()) {
         if (!canEncryptTo(key))
             continue;
         KeyEntry entry;
@@ -45,7 +45,5 @@ std::vector<KeyEntry> encryptionKeys() {
     }
     return entries;
 }
-
-bool hasSecretKey() { return !listKeys(true).empty(); }
 
 } // namespace openpgp

@@ -22,8 +22,6 @@ struct KeyEntry {
 
 // The public keys that can encrypt, in the keyring's order.
 std::vector<KeyEntry> encryptionKeys();
-// Whether the keyring holds any secret key (for "Also to my own key").
-bool hasSecretKey();
 
 // Where an armoured OpenPGP message stands in a text, as GnuPG is to read it.
 struct FoundMessage {
@@ -84,7 +82,6 @@ class DecryptSession {
 public:
     explicit DecryptSession(FoundMessage message);
     Decryption attempt(const PhraseSource &askPhrase) const;
-    bool repaired() const { return m_message.repaired; }
 
 private:
     FoundMessage m_message;
