@@ -143,18 +143,28 @@ struct Timing {
     double median;
 };
 
+// A start that answers its own milliseconds.
+using Start = std::function<double()>;
+
+// A start within this application, timed from building the window until it has painted.
+Start timed(void (*start)()) {
+    return [start] {
+        QElapsedTimer timer;
+        timer.start();
+        start();
+        return double(timer.nsecsElapsed()) / 1e6;
+    };
+}
+
 // Milliseconds of each start, in turns so that load from elsewhere on the machine falls on
 // both alike; the first `skipped` rounds are not kept.
-std::vector<Timing> measureInTurns(const std::vector<std::function<void()>> &starts, int rounds,
-                                   int skipped) {
+std::vector<Timing> measureInTurns(const std::vector<Start> &starts, int rounds, int skipped) {
     std::vector<std::vector<double>> times(starts.size());
     for (int round = 0; round < rounds; ++round) {
         for (std::size_t i = 0; i < starts.size(); ++i) {
-            QElapsedTimer timer;
-            timer.start();
-            starts[i]();
+            const double milliseconds = starts[i]();
             if (round >= skipped)
-                times[i].push_back(double(timer.nsecsElapsed()) / 1e6);
+                times[i].push_back(milliseconds);
             // The window goes, untimed.
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QCoreApplication::processEvents();
@@ -168,15 +178,20 @@ std::vector<Timing> measureInTurns(const std::vector<std::function<void()>> &sta
     return timings;
 }
 
-// A fresh process of this program that starts one window and says "painted" once it has.
-std::function<void()> freshStart(const QString &windowArgument) {
+// A fresh process of this program that starts one window and says "painted" once it has,
+// timed from its launch until it says so; its exit is not part of the start.
+Start freshStart(const QString &windowArgument) {
     return [windowArgument] {
+        QElapsedTimer timer;
+        timer.start();
         QProcess process;
         process.start(QCoreApplication::applicationFilePath(), {windowArgument});
         QByteArray said;
         while (!said.contains("painted") && process.waitForReadyRead(30'000))
             said += process.readAllStandardOutput();
+        const double milliseconds = double(timer.nsecsElapsed()) / 1e6;
         process.waitForFinished();
+        return milliseconds;
     };
 }
 
@@ -218,6 +233,7 @@ int main(int argc, char *argv[]) {
             startBareWindow();
         }
         std::printf("painted\n");
+        std::fflush(stdout);
         return 0;
     }
     // A first run: no settings file, and none written (shutDown never runs).
@@ -226,7 +242,8 @@ int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
 
     std::printf("in one application (built, startUp, shown, painted)\n");
-    reportAll(measureInTurns({startMainWindow, startBareWindow, startBarsWindow}, warmRounds, 1));
+    reportAll(measureInTurns({timed(startMainWindow), timed(startBareWindow), timed(startBarsWindow)},
+                            warmRounds, 1));
 
     std::printf("from the launch of a fresh process until painted\n");
     reportAll(measureInTurns({freshStart(mainWindowArgument), freshStart(bareWindowArgument),
