@@ -10,7 +10,7 @@
 #include "openpgp/OpenPgp.h"
 #include "openpgp/OpenPgpMethod.h"
 #include "platform/Help.h"
-#include "platform/HelpViewer.h"
+#include "platform/HelpWindow.h"
 
 #include <QAction>
 #include <QApplication>

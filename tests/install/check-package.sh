@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the Debian package of a build tree with CPack into a folder of its own, and checks
 # its contents (dpkg-deb -c) and its control fields: every installed file in place under /usr,
-# the libraries' packages found by dpkg-shlibdeps, the MIT licence as the copyright file.
+# the program's modules among them, the libraries' packages found by dpkg-shlibdeps (the help
+# module's included), the MIT licence as the copyright file.
 # Usage: check-package.sh CPACK BUILD OUTDIR
 set -eu
 
@@ -32,6 +33,8 @@ for file in share/applications/shroud-a-pad.desktop share/mime/packages/shroud-a
     share/man/man1/shroud-a-pad.1.gz share/man/man1/qvl.1.gz share/doc/shroud-a-pad/copyright; do
     echo "$contents" | grep -qx -- "-rw-r--r-- ./usr/$file" || fail "usr/$file is missing"
 done
+module='\./usr/lib/([^/]+/)?shroud-a-pad/shroud-a-pad-help\.so'
+echo "$contents" | grep -Eqx -- "-rw-r--r-- $module" || fail "the help module is missing"
 stray=$(echo "$contents" | awk '{ print $2 }' | grep -v '^\./usr/' || true)
 [ -z "$stray" ] || fail "files outside /usr: $stray"
 
