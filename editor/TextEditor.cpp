@@ -2,6 +2,7 @@
 // the guarded paste, the one-level undo, and the events that refresh the status.
 #include "editor/TextEditor.h"
 
+#include "editor/EditorFont.h"
 #include "editor/EditorText.h"
 #include "editor/TextCounter.h"
 #include "platform/Clipboard.h"
@@ -14,19 +15,6 @@
 #include <QMimeData>
 #include <memory>
 
-namespace {
-
-QFont editorFont() {
-    // Asked for by name, so the name stays "Fixedsys" while the font system substitutes the
-    // nearest fixed-pitch face.
-    QFont font(QStringLiteral("Fixedsys"), 10);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    return font;
-}
-
-} // namespace
-
 TextEditor::TextEditor(QWidget *parent)
     : QPlainTextEdit(parent)
     , m_counter(new TextCounter(document()))
@@ -34,7 +22,7 @@ TextEditor::TextEditor(QWidget *parent)
     , m_backColor(platform::windowColorValue) {
     setObjectName(QStringLiteral("txt_SPad"));
     setFrameShape(QFrame::NoFrame);
-    setFont(editorFont());
+    setFont(defaultEditorFont());
     applyColors();
     setWordWrap(false);
     setTabChangesFocus(false);

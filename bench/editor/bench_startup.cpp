@@ -1,22 +1,17 @@
-// Measures start-up to the first shown window: the main window built, startUp with no
-// command-line file (a first run: no settings file), shown, until its editor has painted;
-// beside a bare QMainWindow with a QPlainTextEdit built and shown the same way, and beside one
-// that also carries the same menus, tool bar (with the same pictures) and status bar. Twice: in one
-// application, in turns (the first round of each a warm-up, not kept), and from the launch of
-// a fresh process each time, as a user starts the program.
-#include "editor/Program.h"
-#include "editor/TextEditor.h"
+// Measures start-up to the first shown window, the main window beside bare Qt windows: a
+// QMainWindow with a QPlainTextEdit, one that also carries the same menus, tool bar (with the
+// same pictures) and status bar, and one whose editor besides looks like the program's (its
+// font, both scroll bars). Twice, in turns: within this application, from building the window
+// (the main window also through startUp with no command-line file: a first run, no settings
+// file) until its editor has painted, the first round of each a warm-up, not kept; and as a
+// user starts them, from the launch of a fresh process of the program itself, and of a bare
+// program showing each bare window, until the first window is painted and on the screen.
+#include "BareWindows.h"
 #include "editor/MainWindow.h"
+#include "editor/TextEditor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QStatusBar>
-#include <QToolBar>
-#include <QToolButton>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -29,9 +24,6 @@ namespace {
 
 constexpr int warmRounds = 31;
 constexpr int freshRounds = 21;
-const QString mainWindowArgument = QStringLiteral("--main-window");
-const QString bareWindowArgument = QStringLiteral("--bare-window");
-const QString barsWindowArgument = QStringLiteral("--bars-window");
 
 // Watches a widget for its first paint.
 class PaintWatch : public QObject {
@@ -67,75 +59,10 @@ void startMainWindow() {
     window.release()->deleteLater();
 }
 
-void startBareWindow() {
-    auto window = std::make_unique<QMainWindow>();
-    auto *editor = new QPlainTextEdit;
-    window->setCentralWidget(editor);
-    window->resize(560, 400);
-    showUntilPainted(window.get(), editor->viewport());
-    window.release()->deleteLater();
-}
-
-// A menu of plain actions; an empty caption stands for a separator.
-QMenu *addPlainMenu(QWidget *parent, const QString &title, const QStringList &captions) {
-    auto *menu = new QMenu(title, parent);
-    for (const QString &caption : captions) {
-        if (caption.isEmpty())
-            menu->addSeparator();
-        else
-            menu->addAction(caption);
-    }
-    return menu;
-}
-
-// The main window's four menus, two of them with a submenu, as plain Qt menus.
-void addPlainMenus(QMainWindow *window) {
-    QMenuBar *bar = window->menuBar();
-    bar->addMenu(addPlainMenu(bar, "&Action",
-                              {"&New", "&Open File...", "&Save File As...", "", "&Encrypt",
-                               "Encrypt With Specific &Method...", "&Decrypt", "", "E&xit"}));
-    bar->addMenu(addPlainMenu(
-        bar, "&Edit", {"&Undo", "Cu&t", "&Copy", "&Paste", "&Delete", "Se&lect All"}));
-    QMenu *options = addPlainMenu(
-        bar, "&Options", {"&Font...", "&Text Color...", "&Background Color...", "Word Wrap", ""});
-    options->addMenu(addPlainMenu(options, "&Encoding", {"&Windows-1252", "&UTF-8", "UTF-8 with Byte-Order &Mark"}));
-    options->addMenu(addPlainMenu(options, "&Line Breaks", {"&CR LF (Windows)", "&LF (Linux)"}));
-    bar->addMenu(options);
-    bar->addMenu(addPlainMenu(bar, "&Help",
-                              {"&Contents", "&Search for Help On...", "&How to Use Help", "",
-                               "&About..."}));
-}
-
-// Eleven tool buttons with the main window's pictures, plainly loaded.
-void addPlainToolBar(QMainWindow *window) {
-    auto *bar = window->addToolBar(QStringLiteral("Tools"));
-    bar->setMovable(false);
-    for (const char *name : {"new", "open", "save", "cut", "copy", "paste", "selectall", "delete",
-                             "undo", "encrypt", "decrypt"}) {
-        auto *button = new QToolButton(bar);
-        button->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name))));
-        button->setAutoRaise(true);
-        bar->addWidget(button);
-    }
-}
-
-void addPlainStatusBar(QMainWindow *window) {
-    QStatusBar *status = window->statusBar();
-    status->addPermanentWidget(new QLabel(QStringLiteral("0 bytes")), 1);
-    status->addPermanentWidget(new QLabel(QStringLiteral("CR LF")));
-    status->addPermanentWidget(new QLabel(QStringLiteral("Plain text")));
-}
-
-void startBarsWindow() {
-    auto window = std::make_unique<QMainWindow>();
-    addPlainMenus(window.get());
-    addPlainToolBar(window.get());
-    addPlainStatusBar(window.get());
-    auto *editor = new QPlainTextEdit;
-    window->setCentralWidget(editor);
-    window->resize(560, 400);
-    showUntilPainted(window.get(), editor->viewport());
-    window.release()->deleteLater();
+void startBareWindow(BareKind kind) {
+    BareWindow bare = makeBareWindow(kind);
+    showUntilPainted(bare.window.get(), bare.editor->viewport());
+    bare.window.release()->deleteLater();
 }
 
 struct Timing {
@@ -143,18 +70,28 @@ struct Timing {
     double median;
 };
 
+// A start that answers its own milliseconds.
+using Start = std::function<double()>;
+
+// A start within this application, timed from building the window until it has painted.
+Start timed(std::function<void()> start) {
+    return [start = std::move(start)] {
+        QElapsedTimer timer;
+        timer.start();
+        start();
+        return double(timer.nsecsElapsed()) / 1e6;
+    };
+}
+
 // Milliseconds of each start, in turns so that load from elsewhere on the machine falls on
-// both alike; the first `skipped` rounds are not kept.
-std::vector<Timing> measureInTurns(const std::vector<std::function<void()>> &starts, int rounds,
-                                   int skipped) {
+// all alike; the first `skipped` rounds are not kept.
+std::vector<Timing> measureInTurns(const std::vector<Start> &starts, int rounds, int skipped) {
     std::vector<std::vector<double>> times(starts.size());
     for (int round = 0; round < rounds; ++round) {
         for (std::size_t i = 0; i < starts.size(); ++i) {
-            QElapsedTimer timer;
-            timer.start();
-            starts[i]();
+            const double milliseconds = starts[i]();
             if (round >= skipped)
-                times[i].push_back(double(timer.nsecsElapsed()) / 1e6);
+                times[i].push_back(milliseconds);
             // The window goes, untimed.
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QCoreApplication::processEvents();
@@ -168,15 +105,27 @@ std::vector<Timing> measureInTurns(const std::vector<std::function<void()>> &sta
     return timings;
 }
 
-// A fresh process of this program that starts one window and says "painted" once it has.
-std::function<void()> freshStart(const QString &windowArgument) {
-    return [windowArgument] {
+// A fresh process of a program built beside this one, timed from its launch until the paint
+// signal loaded into it says that its first window is painted (and ends it).
+Start freshStart(const QString &program, const QStringList &arguments = {}) {
+    return [program, arguments] {
+        const QString folder = QCoreApplication::applicationDirPath();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LD_PRELOAD"),
+                           folder + QStringLiteral("/libbench_paint_signal.so"));
         QProcess process;
-        process.start(QCoreApplication::applicationFilePath(), {windowArgument});
+        process.setProcessEnvironment(environment);
+        QElapsedTimer timer;
+        timer.start();
+        process.start(folder + QLatin1Char('/') + program, arguments);
         QByteArray said;
         while (!said.contains("painted") && process.waitForReadyRead(30'000))
             said += process.readAllStandardOutput();
+        const double milliseconds = double(timer.nsecsElapsed()) / 1e6;
+        if (!said.contains("painted"))
+            std::fprintf(stderr, "%s never said it had painted\n", qPrintable(program));
         process.waitForFinished();
+        return milliseconds;
     };
 }
 
@@ -189,14 +138,16 @@ void reportRatio(const char *what, Timing program, Timing bare) {
                 program.median / bare.median);
 }
 
-// The three windows' figures, then the main window against each bare one, the one with the
-// same menus, tool bar and status bar last.
+// The four windows' figures, then the main window against each bare one, the one with the
+// same menus, tool bar, status bar and editor look last.
 void reportAll(const std::vector<Timing> &timings) {
     report("  main window", timings[0]);
     report("  bare QMainWindow + QPlainTextEdit", timings[1]);
     report("  bare window with the same menus, tool bar, status bar", timings[2]);
+    report("    and the editor's font and scroll bars", timings[3]);
     reportRatio("main window / bare", timings[0], timings[1]);
     reportRatio("main window / bare with menus, tool bar, status bar", timings[0], timings[2]);
+    reportRatio("main window / bare with those and the editor's look", timings[0], timings[3]);
     std::printf("\n");
 }
 
@@ -205,32 +156,25 @@ void reportAll(const std::vector<Timing> &timings) {
 int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A fresh process measures one start; its configuration folder is its parent's.
-    if (argc > 1) {
-        QApplication application(argc, argv);
-        // The program's own set-up comes first, as in main().
-        if (QCoreApplication::arguments().value(1) == mainWindowArgument) {
-            prepareApplication();
-            startMainWindow();
-        } else if (QCoreApplication::arguments().value(1) == barsWindowArgument) {
-            startBarsWindow();
-        } else {
-            startBareWindow();
-        }
-        std::printf("painted\n");
-        return 0;
-    }
-    // A first run: no settings file, and none written (shutDown never runs).
+    // A first run: no settings file, and none written (shutDown never runs, and a fresh
+    // program ends when it has painted).
     const QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QApplication application(argc, argv);
 
     std::printf("in one application (built, startUp, shown, painted)\n");
-    reportAll(measureInTurns({startMainWindow, startBareWindow, startBarsWindow}, warmRounds, 1));
+    reportAll(measureInTurns({timed(startMainWindow),
+                              timed([] { startBareWindow(BareKind::Plain); }),
+                              timed([] { startBareWindow(BareKind::WithBars); }),
+                              timed([] { startBareWindow(BareKind::WithBarsAndLook); })},
+                             warmRounds, 1));
 
-    std::printf("from the launch of a fresh process until painted\n");
-    reportAll(measureInTurns({freshStart(mainWindowArgument), freshStart(bareWindowArgument),
-                              freshStart(barsWindowArgument)},
+    std::printf("from the launch of a fresh process of the program, or of a bare program, "
+                "until its window is painted and shown\n");
+    const QString bare = QStringLiteral("bench_bare_window");
+    reportAll(measureInTurns({freshStart(QStringLiteral("shroud-a-pad")), freshStart(bare),
+                              freshStart(bare, {QStringLiteral("--bars")}),
+                              freshStart(bare, {QStringLiteral("--look")})},
                              freshRounds, 0));
     return 0;
 }
