@@ -2,7 +2,6 @@
 #include "editor/EditorText.h"
 
 #include "cipher/ArmourFormat.h"
-#include "editor/Utf8Decoding.h"
 #include "platform/CodePage.h"
 
 #include <algorithm>
@@ -90,15 +89,16 @@ QString admissible(QStringView text, Encoding encoding) {
     return convert(zero < 0 ? text : text.left(zero), true, encoding);
 }
 
-QString fromBytes(std::string_view bytes, Encoding encoding) {
-    std::string lines(bytes.substr(0, bytes.find('\0')));
-    joinLineBreaks(lines);
+DecodedText fromBytes(std::string_view bytes, Encoding encoding) {
+    bytes = bytes.substr(0, bytes.find('\0'));
     if (encoding == Encoding::Utf8) {
         // A mark left after the document's own is a character of the text, and stays.
-        if (std::optional<QString> text = decodeUtf8(lines))
+        if (std::optional<DecodedText> text = decodeUtf8(bytes))
             return *std::move(text);
     }
-    return platform::cp1252::decode(lines);
+    std::string lines(bytes);
+    joinLineBreaks(lines);
+    return {platform::cp1252::decode(lines), {}};
 }
 
 void joinLineBreaks(std::string &bytes) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cipher/TextEncoding.h"
+#include "editor/Utf8Decoding.h"
 
 #include <QString>
 #include <QStringView>
@@ -33,8 +34,9 @@ QString representable(QStringView text, cipher::Encoding encoding);
 QString admissible(QStringView text, cipher::Encoding encoding);
 
 // The editor's text for these bytes: cut at the first zero byte, decoded from the encoding (bytes
-// that are not well-formed UTF-8 as Windows-1252), line breaks as in admissible().
-QString fromBytes(std::string_view bytes, cipher::Encoding encoding);
+// that are not well-formed UTF-8 as Windows-1252), line breaks as in admissible(); with the
+// counts of its lines when decoded from UTF-8.
+DecodedText fromBytes(std::string_view bytes, cipher::Encoding encoding);
 
 // Every CR LF and lone CR of the bytes becomes one LF, in place.
 void joinLineBreaks(std::string &bytes);

@@ -53,9 +53,9 @@ void MainWindow::loadFile(const QString &path) {
     bytes->resize(std::min(zero, bytes->size()));
     if (!editor_capacity::holdsLines(*bytes))
         throw exceedsCapacity();
-    const FileText file = fileText(std::move(*bytes));
+    FileText file = fileText(std::move(*bytes));
     // A file equal to the text changes nothing but the format, and what can be undone stays.
-    if (!m_editor->loadText(file.characters, file.format))
+    if (!m_editor->loadText(file.characters, file.format, std::move(file.lines)))
         updateStatus();
     if (cut)
         warnOfZeroByte(isVisible() ? this : nullptr, bytesAfterZero);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "editor/DocumentFormat.h"
+#include "editor/LineCounts.h"
 
 #include <QString>
 #include <string>
@@ -9,6 +10,8 @@
 struct FileText {
     QString characters;
     DocumentFormat format;
+    // The counts of the characters' lines, when reading found them; else none.
+    LineCounts lines;
 };
 
 // The characters (every CR LF, lone CR and lone LF one '\n') and format of a file's bytes, which

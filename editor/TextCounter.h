@@ -4,6 +4,8 @@
 // walk the whole text.
 #pragma once
 
+#include "editor/LineCounts.h"
+
 #include <QObject>
 #include <QString>
 
@@ -13,9 +15,6 @@ class QTextDocument;
 class TextCounter : public QObject {
 public:
     explicit TextCounter(QTextDocument *document);
-    ~TextCounter() override;
-    TextCounter(const TextCounter &) = delete;
-    TextCounter &operator=(const TextCounter &) = delete;
 
     int tagLines() const;
 
@@ -27,19 +26,12 @@ public:
     // carry along.
     qint64 utf8Extra(int from, int to) const;
 
-    // The bytes beyond one per UTF-16 unit that these characters take in UTF-8.
-    static qint64 utf8ExtraOf(QStringView text);
-
-    // The text about to replace the whole document (lines broken by '\n'), or none: that change
-    // is counted from the text itself, line by line beside the document's blocks, instead of
-    // from every line read back out of the document.
-    void expectText(const QString &text);
+    // The text about to replace the whole document (lines broken by '\n'), or none, and the
+    // counts of its lines when they are known already: that change is counted from the text
+    // itself (or taken as given) instead of from every line read back out of the document.
+    void expectText(const QString &text, LineCounts lines = {});
 
 private:
-    // Held also by every line's mark, so that marks destroyed with the document's blocks, even
-    // after this counter is gone, always have counts to take themselves off.
-    struct Counts;
-    class Mark;
     struct RangeAnswer {
         quint64 change = 0;
         int from = -1;
@@ -48,19 +40,19 @@ private:
     };
 
     void recheck(int position, int charsRemoved, int charsAdded);
-    void countLines(QTextBlock block, const QTextBlock &last);
+    LineCounts countLines(QTextBlock block, const QTextBlock &last) const;
+    void recountChangedLines(int position, int charsAdded);
     bool countExpectedText(int position, int charsAdded);
     void carryLastRange(int position, int charsRemoved, int charsAdded, qint64 extraAdded);
     bool growWithinLine(int position, int charsRemoved, int charsAdded);
-    void setMark(QTextBlock block, bool tag, qint64 extra);
     qint64 rangeExtra(int from, int to) const;
     qint64 signedExtra(int from, int to) const;
-    qint64 extraBetween(const QTextBlock &first, const QTextBlock &last) const;
 
     QTextDocument *m_document;
-    Counts *m_counts;
+    // One entry for each of the document's lines, in their order.
+    LineCounts m_lines;
     QString m_expectedText;
+    LineCounts m_expectedLines;
     quint64 m_change = 0;
-    qint64 m_extraAfterLastChange = 0;
     mutable RangeAnswer m_lastRange;
 };

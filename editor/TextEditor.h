@@ -6,6 +6,7 @@
 #pragma once
 
 #include "editor/DocumentFormat.h"
+#include "editor/LineCounts.h"
 
 #include <QKeySequence>
 #include <QList>
@@ -37,10 +38,11 @@ public:
     // line breaks CR LF. The text ends at the first zero byte, every CR LF, lone CR and lone LF
     // is a line break. Leaves nothing to undo and the caret at the start.
     void setBytes(std::string_view bytes);
-    // Takes a file's characters (line breaks '\n') in the file's format. A text equal to the
-    // editor's changes only the format: no change event, and what can be undone stays.
-    // Otherwise as setBytes(). Returns whether the text was replaced.
-    bool loadText(const QString &text, const DocumentFormat &format);
+    // Takes a file's characters (line breaks '\n') in the file's format, and the counts of its
+    // lines when they are known. A text equal to the editor's changes only the format: no change
+    // event, and what can be undone stays. Otherwise as setBytes(). Returns whether the text was
+    // replaced.
+    bool loadText(const QString &text, const DocumentFormat &format, LineCounts lines = {});
 
     // The first character of the text that Windows-1252 cannot hold; empty when there is none.
     QString firstOutsideWindows1252() const;
@@ -108,7 +110,7 @@ private:
     // makes the document UTF-8 before it enters, so that no character is lost.
     cipher::Encoding encodingToHold(QStringView text);
     bool holdsText(QStringView text) const;
-    void replaceText(const QString &text, const DocumentFormat &format);
+    void replaceText(const QString &text, const DocumentFormat &format, LineCounts lines = {});
 
     void applyColors();
 

@@ -2,8 +2,8 @@
 // the counter's counts, lines from its blocks, the whole text built from the blocks' own
 // characters.
 #include "editor/EditorText.h"
-#include "editor/TextEditor.h"
 #include "editor/TextCounter.h"
+#include "editor/TextEditor.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -43,23 +43,25 @@ std::string TextEditor::fileBytes() const {
 
 void TextEditor::setBytes(std::string_view bytes) {
     const DocumentFormat format = formatOfDecryptedText(bytes);
-    replaceText(editor_text::fromBytes(withoutMark(bytes, format), format.encoding), format);
+    editor_text::DecodedText text =
+        editor_text::fromBytes(withoutMark(bytes, format), format.encoding);
+    replaceText(text.characters, format, std::move(text.lines));
 }
 
-bool TextEditor::loadText(const QString &text, const DocumentFormat &format) {
+bool TextEditor::loadText(const QString &text, const DocumentFormat &format, LineCounts lines) {
     if (holdsText(text)) {
         m_format = format;
         return false;
     }
-    replaceText(text, format);
+    replaceText(text, format, std::move(lines));
     return true;
 }
 
 // The format is taken first, so that the change event already shows it. The counter counts the
-// new lines from the text itself, which it holds only meanwhile.
-void TextEditor::replaceText(const QString &text, const DocumentFormat &format) {
+// new lines from the text itself, or takes their counts as given, which it holds only meanwhile.
+void TextEditor::replaceText(const QString &text, const DocumentFormat &format, LineCounts lines) {
     m_format = format;
-    m_counter->expectText(text);
+    m_counter->expectText(text, std::move(lines));
     setPlainText(text);
     m_counter->expectText({});
 }

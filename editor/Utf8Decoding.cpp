@@ -1,7 +1,12 @@
 // Decoding and checking UTF-8 a sequence at a time, the two-byte letters of most scripts beyond
 // ASCII by the shortest path: the toolkit's decoder followed by a separate check would read every
-// byte twice, at several times the cost.
+// byte twice, at several times the cost. A line's extra bytes in UTF-8 are the bytes it took less
+// the characters it made, so counting the lines costs a step at each line break only.
 #include "editor/Utf8Decoding.h"
+
+#include "cipher/ArmourFormat.h"
+
+#include <cstring>
 
 namespace editor_text {
 
@@ -48,16 +53,42 @@ Sequence longSequence(const unsigned char *in, const unsigned char *end) {
     return {character, length};
 }
 
+bool beginsWithTag(const unsigned char *in, const unsigned char *end) {
+    return std::size_t(end - in) >= cipher::armourTag.size() &&
+           std::memcmp(in, cipher::armourTag.data(), cipher::armourTag.size()) == 0;
+}
+
 } // namespace
 
-std::optional<QString> decodeUtf8(std::string_view bytes) {
+std::optional<DecodedText> decodeUtf8(std::string_view bytes) {
     // No more characters than bytes, so the text is made once at its largest and cut to size.
-    QString text(qsizetype(bytes.size()), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    DecodedText decoded{QString(qsizetype(bytes.size()), Qt::Uninitialized), {}};
+    char16_t *const text = reinterpret_cast<char16_t *>(decoded.characters.data());
+    char16_t *out = text;
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     const unsigned char *const end = in + bytes.size();
+    // Where the current line began, in the bytes and in the characters.
+    const unsigned char *lineIn = in;
+    const char16_t *lineOut = out;
+    bool tag = beginsWithTag(in, end);
+    const auto endLine = [&] { decoded.lines.append((in - lineIn) - (out - lineOut), tag); };
     while (in != end) {
         const unsigned lead = in[0];
+        // ASCII from 0E on: most bytes of most text, and no line break among them.
+        if (lead - 0x0Eu < 0x80u - 0x0Eu) {
+            *out++ = char16_t(lead);
+            ++in;
+            continue;
+        }
+        if (lead == '\n' || lead == '\r') {
+            endLine();
+            in += lead == '\r' && end - in >= 2 && in[1] == '\n' ? 2 : 1;
+            *out++ = u'\n';
+            lineIn = in;
+            lineOut = out;
+            tag = beginsWithTag(in, end);
+            continue;
+        }
         if (lead < 0x80) {
             *out++ = char16_t(lead);
             ++in;
@@ -83,8 +114,9 @@ std::optional<QString> decodeUtf8(std::string_view bytes) {
             *out++ = char16_t(0xDC00 | (sequence.character & 0x3FF));
         }
     }
-    text.truncate(out - reinterpret_cast<const char16_t *>(text.constData()));
-    return text;
+    endLine();
+    decoded.characters.truncate(out - text);
+    return decoded;
 }
 
 } // namespace editor_text

@@ -1,7 +1,8 @@
 // Measures the editor side at a 10 MB text of 200,000 lines: one status refresh (no selection,
 // a large selection, tag lines at the end; a UTF-8 text with no selection, large selections
-// and a selection that grows by a character before each refresh), and typing one character in
-// the main window beside typing it in a bare QPlainTextEdit holding the same text.
+// and a selection that grows by a character before each refresh), and typing one character, and
+// one line break, in the main window beside typing it in a bare QPlainTextEdit holding the same
+// text.
 #include "editor/MainWindow.h"
 #include "editor/TextEditor.h"
 
@@ -106,16 +107,17 @@ void placeCaretMidway(QPlainTextEdit *editor) {
     editor->setTextCursor(cursor);
 }
 
-// Nanoseconds per typed character in each editor, the best of rounds taken in turn, so that
-// load from elsewhere on the machine falls on all alike.
-std::vector<double> typingCosts(const std::vector<QPlainTextEdit *> &editors, bool painted) {
+// Nanoseconds per typed key in each editor, the best of rounds taken in turn, so that load from
+// elsewhere on the machine falls on all alike.
+std::vector<double> typingCosts(const std::vector<QPlainTextEdit *> &editors, Qt::Key key,
+                                bool painted) {
     std::vector<double> best(editors.size(), 1e18);
     for (QPlainTextEdit *editor : editors)
         placeCaretMidway(editor);
     for (int round = 0; round < 15; ++round) {
         for (std::size_t i = 0; i < editors.size(); ++i) {
             best[i] = std::min(best[i], nanosecondsPerCall(1, 50, [&] {
-                                   QTest::keyClick(editors[i], Qt::Key_A);
+                                   QTest::keyClick(editors[i], key);
                                    if (painted)
                                        QCoreApplication::processEvents();
                                }));
@@ -179,15 +181,16 @@ int main(int argc, char *argv[]) {
     alone.setBytes(plain);
     QCoreApplication::processEvents();
 
-    for (const bool painted : {false, true}) {
-        const std::vector<double> costs = typingCosts({editor, &alone, &bare}, painted);
-        const char *what = painted ? "type a character and paint" : "type a character";
-        std::printf("%s\n", what);
-        report("  main window", costs[0]);
-        report("  the editor alone", costs[1]);
-        report("  bare QPlainTextEdit", costs[2]);
-        std::printf("%-58s %12.2f\n", "  ratio main window / bare", costs[0] / costs[2]);
-        std::printf("%-58s %12.2f\n\n", "  ratio editor alone / bare", costs[1] / costs[2]);
-    }
+    for (const Qt::Key key : {Qt::Key_A, Qt::Key_Return})
+        for (const bool painted : {false, true}) {
+            const std::vector<double> costs = typingCosts({editor, &alone, &bare}, key, painted);
+            std::printf("type a %s%s\n", key == Qt::Key_A ? "character" : "line break",
+                        painted ? " and paint" : "");
+            report("  main window", costs[0]);
+            report("  the editor alone", costs[1]);
+            report("  bare QPlainTextEdit", costs[2]);
+            std::printf("%-58s %12.2f\n", "  ratio main window / bare", costs[0] / costs[2]);
+            std::printf("%-58s %12.2f\n\n", "  ratio editor alone / bare", costs[1] / costs[2]);
+        }
     return 0;
 }

@@ -1,16 +1,15 @@
 #!/bin/sh
-# Installs a build tree into an empty folder and checks what lands there: the programs, their
-# modules, the help collection, the desktop entry, the armoured-text file type, the program icon,
-# the AppStream metainfo, the manual pages and the licence.
-# Usage: check-install.sh CMAKE BUILD PREFIX BINDIR DATADIR LIBDIR BUILT_MODULES VALIDATE XMLLINT
-#        UPDATE_MIME PROGRAM...
-# (BUILT_MODULES is the build's modules folder; an empty VALIDATE, XMLLINT or UPDATE_MIME skips
-# that tool's check).
+# Installs a build tree into an empty folder and checks what lands there: the programs and
+# their modules, the help collection, the desktop entry, the armoured-text file type, the program
+# icon, the AppStream metainfo, the manual pages and the licence.
+# Usage: check-install.sh CMAKE BUILD PREFIX BINDIR DATADIR MODULES VALIDATE XMLLINT UPDATE_MIME
+#        PROGRAM...   (MODULES: the modules folder, relative to BINDIR)
+# (an empty VALIDATE, XMLLINT or UPDATE_MIME skips that tool's check).
 set -eu
 
-cmake=$1 build=$2 prefix=$3 bindir=$4 datadir=$5 libdir=$6 built_modules=$7
-validate=$8 xmllint=$9 update_mime=${10}
-shift 10
+cmake=$1 build=$2 prefix=$3 bindir=$4 datadir=$5 modules=$6
+validate=$7 xmllint=$8 update_mime=$9
+shift 9
 
 fail() {
     echo "FAIL: $*" >&2
@@ -52,16 +51,14 @@ for program in "$@"; do
     [ -x "$prefix/$bindir/$program" ] || fail "$bindir/$program is not installed"
 done
 
-# Every module the build made, the help viewer's among them, in the modules folder where the
-# installed program looks: the same path from its folder as in the build tree.
-[ -f "$built_modules/shroud-a-pad-help.so" ] || fail "the build made no help module"
-for module in "$built_modules"/*.so; do
-    installed=$prefix/$libdir/shroud-a-pad/${module##*/}
-    [ -f "$installed" ] || fail "${installed#"$prefix"/} is not installed"
+# Each module lies where the program looks for it, beside it as in the build tree; the help
+# viewer's is one of them.
+[ -f "$build/bin/$modules/shroud-a-pad-help.so" ] || fail "the build holds no help module"
+for module in "$build/bin/$modules"/*.so; do
+    [ -f "$module" ] || fail "the build holds no module in bin/$modules"
+    [ -f "$prefix/$bindir/$modules/$(basename "$module")" ] ||
+        fail "$(basename "$module") is not installed in $bindir/$modules"
 done
-[ "$(cd "$prefix/$bindir/$(realpath -m --relative-to="$build/bin" "$built_modules")" && pwd -P)" = \
-    "$(cd "$prefix/$libdir/shroud-a-pad" && pwd -P)" ] ||
-    fail "the installed program does not find its modules as the built one does"
 
 for help in QVL.qhc QVL.qch; do
     if [ -f "$build/bin/$help" ]; then

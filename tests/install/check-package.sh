@@ -25,7 +25,8 @@ contents=$(dpkg-deb -c "$deb" | awk '{ print $1, $6 }')
 for file in usr/bin/shroud-a-pad usr/bin/qvl; do
     echo "$contents" | grep -qx -- "-rwxr-xr-x ./$file" || fail "$file is missing or not executable"
 done
-for file in share/applications/shroud-a-pad.desktop share/mime/packages/shroud-a-pad.xml \
+for file in lib/shroud-a-pad/shroud-a-pad-openpgp.so lib/shroud-a-pad/shroud-a-pad-help.so \
+    share/applications/shroud-a-pad.desktop share/mime/packages/shroud-a-pad.xml \
     share/icons/hicolor/scalable/apps/shroud-a-pad.svg \
     share/icons/hicolor/16x16/apps/shroud-a-pad.png share/icons/hicolor/32x32/apps/shroud-a-pad.png \
     share/metainfo/io.github.shroud_a_pad.shroud_a_pad.metainfo.xml \
@@ -33,8 +34,6 @@ for file in share/applications/shroud-a-pad.desktop share/mime/packages/shroud-a
     share/man/man1/shroud-a-pad.1.gz share/man/man1/qvl.1.gz share/doc/shroud-a-pad/copyright; do
     echo "$contents" | grep -qx -- "-rw-r--r-- ./usr/$file" || fail "usr/$file is missing"
 done
-module='\./usr/lib/([^/]+/)?shroud-a-pad/shroud-a-pad-help\.so'
-echo "$contents" | grep -Eqx -- "-rw-r--r-- $module" || fail "the help module is missing"
 stray=$(echo "$contents" | awk '{ print $2 }' | grep -v '^\./usr/' || true)
 [ -z "$stray" ] || fail "files outside /usr: $stray"
 

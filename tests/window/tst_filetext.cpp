@@ -13,6 +13,7 @@ private slots:
     void readsTheFile_data();
     void readsTheFile();
     void utf8AsTheCheckFindsIt();
+    void countsTheLinesAsItDecodes();
 };
 
 void TestFileText::readsTheFile_data() {
@@ -69,6 +70,26 @@ void TestFileText::utf8AsTheCheckFindsIt() {
             file.format.byteOrderMark ? cipher::utf8Mark.size() : 0);
         QCOMPARE(file.characters, utf8 ? QString::fromUtf8(text.data(), qsizetype(text.size()))
                                        : platform::cp1252::decode(bytes));
+    }
+}
+
+// Tags, line breaks of every convention and characters of one to four bytes, drawn at random:
+// decoding joins every CR LF and lone CR into one '\n', and the lines it counts as it goes are
+// the lines of the characters it made.
+void TestFileText::countsTheLinesAsItDecodes() {
+    QRandomGenerator random(20261212);
+    const std::string_view pieces[] = {
+        "QvL/", "Q", "x", "\r", "\n", "\r\n", "\t", "\xC3\xA9", "\xE4\xB8\xAD", "\xF0\x9F\x98\x80"};
+    for (int round = 0; round < 20'000; ++round) {
+        std::string bytes;
+        for (int i = int(random.bounded(12)); i >= 0; --i)
+            bytes += pieces[random.bounded(int(std::size(pieces)))];
+        bytes += "\xC3\xA9"; // UTF-8 however the pieces fall
+        const FileText file = fileText(bytes);
+        QString characters = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+        characters.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        QCOMPARE(file.characters, characters);
+        QVERIFY(file.lines == LineCounts::of(characters));
     }
 }
 

@@ -1,0 +1,42 @@
+// The counts kept for each line of the editor's text, a few bytes a line beside the document: the
+// bytes beyond one per UTF-16 unit that the line takes in UTF-8, and whether it begins with the
+// tag.
+#pragma once
+
+#include <QStringView>
+#include <vector>
+
+class LineCounts {
+public:
+    // The counts of each line of the text, lines broken by '\n'.
+    static LineCounts of(QStringView text);
+    // The bytes beyond one per UTF-16 unit that these characters take in UTF-8.
+    static qint64 utf8ExtraOf(QStringView text);
+    // Whether the line begins with "QvL/", the tag of an armoured block's header and checksum
+    // lines.
+    static bool beginsWithTag(QStringView line);
+
+    qsizetype size() const { return qsizetype(m_extras.size()); }
+    int tagLines() const { return m_tagLines; }
+    qint64 utf8Extra() const { return m_utf8Extra; }
+    qint64 utf8Extra(qsizetype line) const { return m_extras[std::size_t(line)]; }
+    // The sum over the lines from `first` up to, not including, `last`.
+    qint64 utf8Extra(qsizetype first, qsizetype last) const;
+
+    friend bool operator==(const LineCounts &, const LineCounts &) = default;
+
+    // A line's UTF-8 extra is below 2^32: the document counts its characters in an int, and a
+    // unit adds at most two.
+    void append(qint64 extra, bool tag);
+    void set(qsizetype line, qint64 extra, bool tag);
+    // The `count` lines from `first` on become `lines`.
+    void replace(qsizetype first, qsizetype count, const LineCounts &lines);
+
+private:
+    int tagsBetween(qsizetype first, qsizetype last) const;
+
+    std::vector<quint32> m_extras;
+    std::vector<quint8> m_tags;
+    qint64 m_utf8Extra = 0;
+    int m_tagLines = 0;
+};
