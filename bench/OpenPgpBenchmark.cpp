@@ -67,7 +67,7 @@ int main(int argc, char **argv) {
     if (mkdtemp(pattern) == nullptr)
         return 1;
     setenv("GNUPGHOME", pattern, 1);
-    openpgp::addToMethods();
+    openpgp::addToMethods(openpgp::linkedEngine);
     const int generated = std::system("gpg --batch --quiet --passphrase '' --quick-gen-key "
                                       "'Bench <bench@example.org>' future-default default never 2>/dev/null");
     benchmark::Initialize(&argc, argv);

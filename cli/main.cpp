@@ -36,7 +36,7 @@ int run(const qvl::Options &options) {
 int main(int argc, char **argv) {
     // Phrases and texts pass through this process: none of its memory may reach a core dump.
     hardening::keepMemoryPrivate();
-    openpgp::addToMethods();
+    openpgp::addToMethods(openpgp::linkedEngine);
     if (argc < 2) {
         std::cerr << qvl::usageText;
         return qvl::UsageOrFileError;

@@ -5,7 +5,7 @@
 #include "editor/Program.h"
 #include "editor/MainWindow.h"
 #include "hardening/ProcessHardening.h"
-#include "openpgp/OpenPgpMethod.h"
+#include "editor/OpenPgpModule.h"
 #include "platform/CommandLine.h"
 #include "platform/TerminationRequests.h"
 
@@ -14,7 +14,7 @@
 int main(int argc, char *argv[]) {
     // The texts and phrases the editor holds must not reach a core dump or another process.
     hardening::keepMemoryPrivate();
-    openpgp::addToMethods();
+    addOpenPgpToMethods();
     const platform::CommandLine commandLine = platform::readCommandLine(argc, argv);
     if (commandLine.request != platform::CommandLine::Request::OpenFile)
         return printInformation(commandLine.request);

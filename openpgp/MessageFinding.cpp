@@ -1,7 +1,7 @@
 // Finding an armoured OpenPGP message in a text, with mail's changes undone: a quote prefix
 // (">" or "|", indented), spaces and tabs at line ends, blank lines inside, body lines broken at
 // another width. GnuPG then proves the result by the armour checksum and the integrity check.
-#include "openpgp/OpenPgp.h"
+#include "openpgp/MessageFinding.h"
 
 #include "plaintext/Lines.h"
 

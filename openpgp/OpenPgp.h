@@ -4,6 +4,7 @@
 #pragma once
 
 #include "cipher/SecretString.h"
+#include "openpgp/MessageFinding.h"
 
 #include <functional>
 #include <optional>
@@ -22,17 +23,6 @@ struct KeyEntry {
 
 // The public keys that can encrypt, in the keyring's order.
 std::vector<KeyEntry> encryptionKeys();
-
-// Where an armoured OpenPGP message stands in a text, as GnuPG is to read it.
-struct FoundMessage {
-    std::string armour;     // the message's lines, CR LF broken
-    bool repaired = false;  // mail's changes (quote prefix, blanks, blank lines, re-wrap) undone
-};
-
-// The text's OpenPGP message, exactly as it stands when it has one; otherwise the message with
-// mail's changes undone; nothing when the text holds no "-----BEGIN PGP MESSAGE-----" line
-// followed by its end line.
-std::optional<FoundMessage> findMessage(std::string_view text);
 
 // Why a decryption gave no text.
 enum class Refusal {

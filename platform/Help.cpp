@@ -2,13 +2,14 @@
 // handing each command to it.
 #include "platform/Help.h"
 
-#include "platform/HelpViewer.h"
+#include "platform/HelpModule.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
+#include <QWidget>
 
 namespace platform {
 
@@ -21,9 +22,16 @@ QString &helpFileName() {
     return name;
 }
 
-QPointer<HelpViewer> &viewerWindow() {
-    static QPointer<HelpViewer> viewer;
-    return viewer;
+// The one viewer of the process. Its window tells whether it is still there: the end of the run,
+// or whoever holds it, may delete it.
+struct ViewerInUse {
+    HelpWindow *viewer = nullptr;
+    QPointer<QWidget> window;
+};
+
+ViewerInUse &viewerInUse() {
+    static ViewerInUse inUse;
+    return inUse;
 }
 
 // The collection's file name: the help file's base name with the extension of a collection.
@@ -60,26 +68,27 @@ void sayHelpFileFailed(const char *words) {
 
 // The viewer for the current help file, created on the first request. It belongs to the
 // application rather than to the window that asked, so it stays open after a dialog closes.
-// Without a readable collection the user is told so, and there is no viewer.
-HelpViewer *openViewer() {
+// Without a readable collection, or without the help module to read it, the user is told so,
+// and there is no viewer.
+HelpWindow *openViewer() {
     const QString collection = findCollection();
     if (collection.isEmpty()) {
         sayHelpFileFailed("Cannot find the help file%1.");
         return nullptr;
     }
-    QPointer<HelpViewer> &viewer = viewerWindow();
+    HelpWindow *viewer = helpViewer();
     if (viewer && viewer->collectionFile() == collection)
         return viewer;
-    auto *created = new HelpViewer(collection);
-    if (!created->isUsable()) {
-        delete created;
+    std::unique_ptr<HelpWindow> created = createHelpWindow(collection);
+    if (!created || !created->isUsable()) {
         sayHelpFileFailed("Cannot read the help file%1.");
         return nullptr;
     }
     delete viewer;
-    viewer = created;
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, created, &QObject::deleteLater);
-    return created;
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, created->widget(),
+                     &QObject::deleteLater);
+    viewerInUse() = {created.get(), created->widget()};
+    return created.release();
 }
 
 } // namespace
@@ -89,7 +98,7 @@ void setHelpFile(const QString &fileName) {
 }
 
 bool helpRequest(HelpCommand command, const QString &macro) {
-    HelpViewer *viewer = openViewer();
+    HelpWindow *viewer = openViewer();
     if (!viewer)
         return false;
     switch (command) {
@@ -115,8 +124,9 @@ QString jumpMacro(const QString &contextName) {
     return QStringLiteral("JumpID(\"\",\"%1\")").arg(contextName).left(maxMacroLength);
 }
 
-HelpViewer *helpViewer() {
-    return viewerWindow();
+HelpWindow *helpViewer() {
+    const ViewerInUse &inUse = viewerInUse();
+    return inUse.window ? inUse.viewer : nullptr;
 }
 
 } // namespace platform

@@ -6,7 +6,7 @@
 
 namespace platform {
 
-class HelpViewer;
+class HelpWindow;
 
 // The viewer commands, with the numbers the original help system gave them.
 enum class HelpCommand : unsigned {
@@ -35,7 +35,7 @@ bool topicJump(const QString &contextName);
 QString jumpMacro(const QString &contextName);
 
 // The one viewer window of the process, or null before the first request that found the
-// collection.
-HelpViewer *helpViewer();
+// collection (and after the window was deleted).
+HelpWindow *helpViewer();
 
 } // namespace platform

@@ -4,7 +4,7 @@
 #include "tests/dialogs/DialogChecks.h"
 
 #include "platform/Help.h"
-#include "platform/HelpViewer.h"
+#include "platform/HelpWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -97,7 +97,7 @@ void CommandScript::perform(QWidget *modal, const QString &step) {
     const QString rest = step.section(' ', 1);
     if (verb == QLatin1String("help")) {
         child<QPushButton>(modal, "HelpBtn")->click();
-        const platform::HelpViewer *viewer = platform::helpViewer();
+        const platform::HelpWindow *viewer = platform::helpViewer();
         m_helpTopics << (viewer ? viewer->currentTopic() : QStringLiteral("no help viewer"));
         perform(modal, rest);
     } else if (verb == QLatin1String("phrase")) {

@@ -7,7 +7,7 @@
 
 #include "cipher/KeystreamMethods.h"
 #include "platform/Help.h"
-#include "platform/HelpViewer.h"
+#include "platform/HelpWindow.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -5,7 +5,7 @@
 #include "CryptFixtures.h"
 
 #include "platform/Help.h"
-#include "platform/HelpViewer.h"
+#include "platform/HelpWindow.h"
 
 #include <QApplication>
 

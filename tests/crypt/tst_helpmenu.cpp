@@ -5,7 +5,7 @@
 
 #include "platform/Beep.h"
 #include "platform/Help.h"
-#include "platform/HelpViewer.h"
+#include "platform/HelpWindow.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -16,12 +16,16 @@
 
 namespace {
 
-platform::HelpViewer *viewer() {
+platform::HelpWindow *viewer() {
     return platform::helpViewer();
 }
 
+QWidget *viewerWindow() {
+    return viewer()->widget();
+}
+
 int viewerTab() {
-    return viewer()->findChild<QTabWidget *>(QStringLiteral("helpTabs"))->currentIndex();
+    return viewerWindow()->findChild<QTabWidget *>(QStringLiteral("helpTabs"))->currentIndex();
 }
 
 } // namespace
@@ -66,7 +70,7 @@ void TestHelpMenu::requests() {
     WindowUnderTest w;
     w.action(qPrintable(item))->trigger();
     QVERIFY(viewer() != nullptr);
-    QVERIFY(viewer()->isVisible());
+    QVERIFY(viewerWindow()->isVisible());
     QCOMPARE(viewer()->currentPage().fileName(), page);
     QCOMPARE(viewerTab(), tab);
     QVERIFY(viewer()->currentTopic().isEmpty());
@@ -78,9 +82,9 @@ void TestHelpMenu::f1OpensTheContents() {
     WindowUnderTest w;
     QVERIFY(w.ready());
     w.action("SearchforHelpOn1")->trigger();
-    auto *keyword = viewer()->findChild<QLineEdit *>(QStringLiteral("helpIndexSearch"));
+    auto *keyword = viewerWindow()->findChild<QLineEdit *>(QStringLiteral("helpIndexSearch"));
     QVERIFY(keyword->text().isEmpty());
-    QCOMPARE(viewer()->focusWidget(), keyword);
+    QCOMPARE(viewerWindow()->focusWidget(), keyword);
     w.window().activateWindow();
     QVERIFY(w.ready());
     QTest::keyClick(w.editor(), Qt::Key_F1);

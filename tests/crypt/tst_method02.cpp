@@ -11,7 +11,7 @@
 #include "cipher/Method02.h"
 #include "dialogs/PassphraseDialog.h"
 #include "platform/Help.h"
-#include "platform/HelpViewer.h"
+#include "platform/HelpWindow.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -7,10 +7,10 @@
 #include "CryptFixtures.h"
 #include "GnuPgHome.h"
 
+#include "editor/OpenPgpModule.h"
 #include "openpgp/OpenPgp.h"
-#include "openpgp/OpenPgpMethod.h"
 #include "platform/Help.h"
-#include "platform/HelpViewer.h"
+#include "platform/HelpWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -141,7 +141,7 @@ private slots:
 
 void TestOpenPgp::initTestCase() {
     platform::setHelpFile(QStringLiteral("QVL.HLP"));
-    openpgp::addToMethods();
+    addOpenPgpToMethods();
     try {
         home().create();
     } catch (const std::exception &failure) {

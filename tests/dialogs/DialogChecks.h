@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/Help.h"
-#include "platform/HelpViewer.h"
+#include "platform/HelpWindow.h"
 
 #include "ModalAnswerer.h"
 
@@ -109,10 +109,10 @@ public:
 
     void tryBothWindows() {
         clickThroughWindow(m_ownerButton, m_ownerButton->rect().center());
-        platform::HelpViewer *viewer = platform::helpViewer();
+        platform::HelpWindow *viewer = platform::helpViewer();
         if (!viewer)
             return;
-        auto *tabs = viewer->findChild<QTabWidget *>(QStringLiteral("helpTabs"));
+        auto *tabs = viewer->widget()->findChild<QTabWidget *>(QStringLiteral("helpTabs"));
         const int other = 1 - tabs->currentIndex();
         clickThroughWindow(tabs->tabBar(), tabs->tabBar()->tabRect(other).center());
         m_viewerAnswered = tabs->currentIndex() == other;

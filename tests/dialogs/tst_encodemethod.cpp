@@ -6,7 +6,7 @@
 #include "dialogs/MethodDialog.h"
 #include "platform/Beep.h"
 #include "platform/Help.h"
-#include "platform/HelpViewer.h"
+#include "platform/HelpWindow.h"
 
 #include <QLabel>
 #include <QPushButton>

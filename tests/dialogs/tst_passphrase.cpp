@@ -5,7 +5,7 @@
 #include "dialogs/PassphraseDialog.h"
 #include "platform/Beep.h"
 #include "platform/Help.h"
-#include "platform/HelpViewer.h"
+#include "platform/HelpWindow.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -325,7 +325,7 @@ void TestPassphraseDialog::helpButtonJumpsToTopicOfPrompt() {
     QTest::mouseClick(button("HelpBtn"), Qt::LeftButton);
 
     QVERIFY(platform::helpViewer());
-    QVERIFY(platform::helpViewer()->isVisible());
+    QVERIFY(platform::helpViewer()->widget()->isVisible());
     QCOMPARE(platform::helpViewer()->currentTopic(), topic);
     QVERIFY(m_dialog->isVisible());
     QCOMPARE(m_dialog->result(), 0);
@@ -337,14 +337,14 @@ void TestPassphraseDialog::helpButtonJumpsToTopicOfPrompt() {
 void TestPassphraseDialog::helpViewerOutlivesDialog() {
     m_dialog->open();
     QTest::mouseClick(button("HelpBtn"), Qt::LeftButton);
-    platform::HelpViewer *viewer = platform::helpViewer();
+    platform::HelpWindow *viewer = platform::helpViewer();
     QVERIFY(viewer);
-    QVERIFY(!viewer->parent());
+    QVERIFY(!viewer->widget()->parent());
 
     delete m_dialog;
     m_dialog = nullptr;
     QCOMPARE(platform::helpViewer(), viewer);
-    QVERIFY(viewer->isVisible());
+    QVERIFY(viewer->widget()->isVisible());
 }
 
 void TestPassphraseDialog::helpViewerIsUsableWhileDialogWaits() {

@@ -4,7 +4,7 @@
 #include "ModalAnswerer.h"
 #include "dialogs/RecipientsDialog.h"
 #include "platform/Help.h"
-#include "platform/HelpViewer.h"
+#include "platform/HelpWindow.h"
 
 #include <QAccessible>
 #include <QCheckBox>

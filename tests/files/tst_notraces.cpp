@@ -7,7 +7,7 @@
 
 #include "editor/MainWindow.h"
 #include "platform/Help.h"
-#include "platform/HelpViewer.h"
+#include "platform/HelpWindow.h"
 
 #include <QAction>
 #include <QDirIterator>

@@ -5,7 +5,7 @@
 #include "platform/Beep.h"
 #include "platform/DialogPlacement.h"
 #include "platform/Help.h"
-#include "platform/HelpViewer.h"
+#include "platform/HelpWindow.h"
 #include "platform/Readability.h"
 
 #include <QCoreApplication>
@@ -13,11 +13,11 @@
 #include <QDir>
 #include <QFile>
 #include <QHelpContentModel>
-#include <QHelpEngine>
 #include <QHelpEngineCore>
 #include <QHelpIndexModel>
 #include <QHelpLink>
 #include <QLineEdit>
+#include <QListView>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStatusBar>
@@ -73,9 +73,21 @@ private:
     static QString collectionPath() {
         return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("QVL.qhc"));
     }
-    static platform::HelpViewer *viewer() { return platform::helpViewer(); }
-    static QTextBrowser *browser() { return viewer()->findChild<QTextBrowser *>("helpBrowser"); }
-    static QTabWidget *tabs() { return viewer()->findChild<QTabWidget *>("helpTabs"); }
+    static platform::HelpWindow *viewer() { return platform::helpViewer(); }
+    static QWidget *viewerWindow() { return viewer()->widget(); }
+    static QTextBrowser *browser() {
+        return viewerWindow()->findChild<QTextBrowser *>("helpBrowser");
+    }
+    static QTabWidget *tabs() { return viewerWindow()->findChild<QTabWidget *>("helpTabs"); }
+    // The help engine's models behind the contents and the keyword index.
+    static QHelpContentModel *contentModel() {
+        return qobject_cast<QHelpContentModel *>(
+            viewerWindow()->findChild<QTreeView *>("helpContents")->model());
+    }
+    static QHelpIndexModel *indexModel() {
+        return qobject_cast<QHelpIndexModel *>(
+            viewerWindow()->findChild<QListView *>("helpIndex")->model());
+    }
 
     QHelpEngineCore *m_core = nullptr;
 };
@@ -213,7 +225,7 @@ void TestHelp::topicJumpOpensContentsThenTopic() {
 
     QVERIFY(platform::topicJump(contextName));
 
-    QVERIFY(viewer()->isVisible());
+    QVERIFY(viewerWindow()->isVisible());
     QCOMPARE(viewer()->currentTopic(), contextName);
     QCOMPARE(tabs()->currentIndex(), 0);
     QCOMPARE(browser()->documentTitle(), title);
@@ -226,10 +238,11 @@ void TestHelp::topicJumpOpensContentsThenTopic() {
 
 void TestHelp::unknownTopicLeavesContentsOpen() {
     QVERIFY(!platform::topicJump(QStringLiteral("Help_Nowhere")));
-    QVERIFY(viewer()->isVisible());
+    QVERIFY(viewerWindow()->isVisible());
     QCOMPARE(browser()->documentTitle(), QStringLiteral("Shroud-a-Pad Help Contents"));
     QVERIFY(viewer()->currentTopic().isEmpty());
-    QVERIFY(viewer()->statusBar()->currentMessage().contains(QStringLiteral("Help_Nowhere")));
+    QVERIFY(viewerWindow()->findChild<QStatusBar *>()->currentMessage().contains(
+        QStringLiteral("Help_Nowhere")));
 }
 
 void TestHelp::commandMacros_data() {
@@ -256,12 +269,12 @@ void TestHelp::commandMacros() {
 
 void TestHelp::contentsRequest() {
     QVERIFY(platform::helpRequest(HelpCommand::Contents));
-    QVERIFY(viewer()->isVisible());
-    QCOMPARE(viewer()->windowTitle(), QStringLiteral("Shroud-a-Pad Help"));
+    QVERIFY(viewerWindow()->isVisible());
+    QCOMPARE(viewerWindow()->windowTitle(), QStringLiteral("Shroud-a-Pad Help"));
     QCOMPARE(tabs()->currentIndex(), 0);
     QCOMPARE(browser()->documentTitle(), QStringLiteral("Shroud-a-Pad Help Contents"));
     // The table of contents fills in the background: one top entry holding the topics.
-    QHelpContentModel *contents = viewer()->engine()->contentModel();
+    QHelpContentModel *contents = contentModel();
     QTRY_COMPARE(contents->rowCount(), 1);
     const QModelIndex top = contents->index(0, 0);
     QCOMPARE(top.data().toString(), QStringLiteral("Shroud-a-Pad Help"));
@@ -270,23 +283,23 @@ void TestHelp::contentsRequest() {
 
 void TestHelp::partialKeyRequestShowsEmptyIndexSearch() {
     QVERIFY(platform::helpRequest(HelpCommand::Contents));
-    auto *search = viewer()->findChild<QLineEdit *>("helpIndexSearch");
+    auto *search = viewerWindow()->findChild<QLineEdit *>("helpIndexSearch");
     search->setText(QStringLiteral("Method"));
 
     QVERIFY(platform::helpRequest(HelpCommand::PartialKey));
 
     QCOMPARE(tabs()->currentIndex(), 1);
     QVERIFY(search->text().isEmpty());
-    QCOMPARE(viewer()->focusWidget(), search);
-    QHelpIndexModel *index = viewer()->engine()->indexModel();
+    QCOMPARE(viewerWindow()->focusWidget(), search);
+    QHelpIndexModel *index = indexModel();
     QTRY_VERIFY(index->rowCount() > 50);
     QVERIFY(index->stringList().contains(QStringLiteral("encoding method")));
 }
 
 void TestHelp::indexKeywordOpensItsTopic() {
     QVERIFY(platform::helpRequest(HelpCommand::PartialKey));
-    QTRY_VERIFY(viewer()->engine()->indexModel()->rowCount() > 50);
-    auto *search = viewer()->findChild<QLineEdit *>("helpIndexSearch");
+    QTRY_VERIFY(indexModel()->rowCount() > 50);
+    auto *search = viewerWindow()->findChild<QLineEdit *>("helpIndexSearch");
 
     QTest::keyClicks(search, QStringLiteral("Method 00"));
     QTest::keyClick(search, Qt::Key_Return);
@@ -296,20 +309,20 @@ void TestHelp::indexKeywordOpensItsTopic() {
 
 void TestHelp::helpOnHelpRequest() {
     QVERIFY(platform::helpRequest(HelpCommand::HelpOnHelp));
-    QVERIFY(viewer()->isVisible());
+    QVERIFY(viewerWindow()->isVisible());
     QCOMPARE(browser()->documentTitle(), QStringLiteral("How to use help"));
 }
 
 void TestHelp::oneViewerForTheProcess() {
     QVERIFY(platform::helpRequest(HelpCommand::Contents));
-    platform::HelpViewer *first = viewer();
-    QVERIFY(!first->parent());
-    QVERIFY(!first->testAttribute(Qt::WA_QuitOnClose));
-    first->close();
+    platform::HelpWindow *first = viewer();
+    QVERIFY(!first->widget()->parent());
+    QVERIFY(!first->widget()->testAttribute(Qt::WA_QuitOnClose));
+    first->widget()->close();
 
     QVERIFY(platform::topicJump(QStringLiteral("Help_Password2")));
     QCOMPARE(viewer(), first);
-    QVERIFY(first->isVisible());
+    QVERIFY(first->widget()->isVisible());
 }
 
 void TestHelp::viewerClosesByKey_data() {
@@ -327,11 +340,11 @@ void TestHelp::viewerClosesByKey() {
     QFETCH(QKeySequence, key);
     QVERIFY(platform::helpRequest(focus == QLatin1String("helpBrowser") ? HelpCommand::Contents
                                                                         : HelpCommand::PartialKey));
-    QVERIFY(QTest::qWaitForWindowActive(viewer()));
-    auto *target = viewer()->findChild<QWidget *>(focus);
+    QVERIFY(QTest::qWaitForWindowActive(viewerWindow()));
+    auto *target = viewerWindow()->findChild<QWidget *>(focus);
     target->setFocus();
     QTest::keySequence(target, key);
-    QVERIFY(!viewer()->isVisible());
+    QVERIFY(!viewerWindow()->isVisible());
 }
 
 void TestHelp::placeBesideOwner_data() {
@@ -387,7 +400,7 @@ void TestHelp::viewerOpensBesideTheWindowThatAsked() {
 
     QVERIFY(platform::helpRequest(HelpCommand::Contents));
 
-    const QRect place = viewer()->frameGeometry();
+    const QRect place = viewerWindow()->frameGeometry();
     const QRect screen = owner.screen()->availableGeometry();
     QCOMPARE(place.left(), owner.frameGeometry().right() + 1);
     QCOMPARE(place.top(), owner.frameGeometry().top());
@@ -526,7 +539,7 @@ void TestHelp::narrowestViewerShowsEveryPageWhole() {
         const QRect place = platform::besideOwner(owner, QSize(880, 580) + frame, 760, screen);
         QVERIFY(screen.contains(place));
     }
-    viewer()->resize(760, 580);
+    viewerWindow()->resize(760, 580);
     const QString docs = m_core->registeredDocumentations().constFirst();
     for (const QUrl &page : m_core->files(docs, QString(), QStringLiteral("html"))) {
         browser()->setSource(page);
@@ -538,8 +551,8 @@ void TestHelp::narrowestViewerShowsEveryPageWhole() {
 // One click on a topic of the contents shows it.
 void TestHelp::singleClickOnATopicShowsIt() {
     QVERIFY(platform::helpRequest(HelpCommand::Contents));
-    auto *contents = viewer()->findChild<QTreeView *>(QStringLiteral("helpContents"));
-    QHelpContentModel *model = viewer()->engine()->contentModel();
+    auto *contents = viewerWindow()->findChild<QTreeView *>(QStringLiteral("helpContents"));
+    QHelpContentModel *model = contentModel();
     QTRY_COMPARE(model->rowCount(), 1);
     const QModelIndex topic = model->index(2, 0, model->index(0, 0));
     QVERIFY(topic.isValid());

@@ -1,14 +1,15 @@
 #!/bin/sh
-# Installs a build tree into an empty folder and checks what lands there: the programs, the
-# help collection, the desktop entry, the armoured-text file type, the program icon, the
-# AppStream metainfo, the manual pages and the licence.
-# Usage: check-install.sh CMAKE BUILD PREFIX BINDIR DATADIR VALIDATE XMLLINT UPDATE_MIME PROGRAM...
+# Installs a build tree into an empty folder and checks what lands there: the programs and
+# their modules, the help collection, the desktop entry, the armoured-text file type, the program
+# icon, the AppStream metainfo, the manual pages and the licence.
+# Usage: check-install.sh CMAKE BUILD PREFIX BINDIR DATADIR MODULES VALIDATE XMLLINT UPDATE_MIME
+#        PROGRAM...   (MODULES: the modules folder, relative to BINDIR)
 # (an empty VALIDATE, XMLLINT or UPDATE_MIME skips that tool's check).
 set -eu
 
-cmake=$1 build=$2 prefix=$3 bindir=$4 datadir=$5
-validate=$6 xmllint=$7 update_mime=$8
-shift 8
+cmake=$1 build=$2 prefix=$3 bindir=$4 datadir=$5 modules=$6
+validate=$7 xmllint=$8 update_mime=$9
+shift 9
 
 fail() {
     echo "FAIL: $*" >&2
@@ -48,6 +49,15 @@ done
 
 for program in "$@"; do
     [ -x "$prefix/$bindir/$program" ] || fail "$bindir/$program is not installed"
+done
+
+# Each module lies where the program looks for it, beside it as in the build tree; the help
+# viewer's is one of them.
+[ -f "$build/bin/$modules/shroud-a-pad-help.so" ] || fail "the build holds no help module"
+for module in "$build/bin/$modules"/*.so; do
+    [ -f "$module" ] || fail "the build holds no module in bin/$modules"
+    [ -f "$prefix/$bindir/$modules/$(basename "$module")" ] ||
+        fail "$(basename "$module") is not installed in $bindir/$modules"
 done
 
 for help in QVL.qhc QVL.qch; do

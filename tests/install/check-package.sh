@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the Debian package of a build tree with CPack into a folder of its own, and checks
 # its contents (dpkg-deb -c) and its control fields: every installed file in place under /usr,
-# the libraries' packages found by dpkg-shlibdeps, the MIT licence as the copyright file.
+# the program's modules among them, the libraries' packages found by dpkg-shlibdeps (the help
+# module's included), the MIT licence as the copyright file.
 # Usage: check-package.sh CPACK BUILD OUTDIR
 set -eu
 
@@ -24,7 +25,8 @@ contents=$(dpkg-deb -c "$deb" | awk '{ print $1, $6 }')
 for file in usr/bin/shroud-a-pad usr/bin/qvl; do
     echo "$contents" | grep -qx -- "-rwxr-xr-x ./$file" || fail "$file is missing or not executable"
 done
-for file in share/applications/shroud-a-pad.desktop share/mime/packages/shroud-a-pad.xml \
+for file in lib/shroud-a-pad/shroud-a-pad-openpgp.so lib/shroud-a-pad/shroud-a-pad-help.so \
+    share/applications/shroud-a-pad.desktop share/mime/packages/shroud-a-pad.xml \
     share/icons/hicolor/scalable/apps/shroud-a-pad.svg \
     share/icons/hicolor/16x16/apps/shroud-a-pad.png share/icons/hicolor/32x32/apps/shroud-a-pad.png \
     share/metainfo/io.github.shroud_a_pad.shroud_a_pad.metainfo.xml \

@@ -5,7 +5,7 @@
 #include "dialogs/PassphraseDialog.h"
 #include "editor/MainWindow.h"
 #include "editor/Program.h"
-#include "platform/HelpViewer.h"
+#include "platform/HelpModule.h"
 #include "platform/MessageBoxDialog.h"
 
 #include <QApplication>
@@ -35,8 +35,9 @@ std::unique_ptr<QWidget> makeWindow(const QString &name) {
     // The collection need not be readable for the window to open; a missing one is made in a
     // folder that goes with the test.
     static const QTemporaryDir collectionDir;
-    return std::make_unique<platform::HelpViewer>(
-        collectionDir.filePath(QStringLiteral("QVL.qhc")));
+    std::unique_ptr<platform::HelpWindow> viewer =
+        platform::createHelpWindow(collectionDir.filePath(QStringLiteral("QVL.qhc")));
+    return std::unique_ptr<QWidget>(viewer ? viewer.release()->widget() : nullptr);
 }
 
 QImage imageAt(const QIcon &icon, int size) {
@@ -70,6 +71,7 @@ void TestWindowIcon::everyWindowShowsThePadlock_data() {
 void TestWindowIcon::everyWindowShowsThePadlock() {
     QFETCH(QString, window);
     const std::unique_ptr<QWidget> shown = makeWindow(window);
+    QVERIFY(shown);
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
     const QIcon icon = shown->windowHandle()->icon();

@@ -2,6 +2,8 @@
 // topic being read, with the operations the help requests ask of it.
 #pragma once
 
+#include "platform/HelpWindow.h"
+
 #include <QMainWindow>
 #include <QUrl>
 
@@ -13,7 +15,7 @@ namespace platform {
 
 class HelpBrowser;
 
-class HelpViewer : public QMainWindow {
+class HelpViewer : public QMainWindow, public HelpWindow {
     Q_OBJECT
 
 public:
@@ -21,22 +23,18 @@ public:
     explicit HelpViewer(const QString &collectionFile, QWidget *parent = nullptr);
     ~HelpViewer() override;
 
-    bool isUsable() const;
-    QString collectionFile() const;
-    QHelpEngine *engine() const { return m_engine; }
+    QWidget *widget() override { return this; }
+    bool isUsable() const override;
+    QString collectionFile() const override;
 
-    // Each shows and raises the window; false when the page cannot be found.
-    bool showContents();
-    bool showKeywordSearch();
-    bool showHelpOnHelp();
-    // Runs a viewer macro; only the topic jump JumpID("","name") is known.
-    bool runMacro(const QString &macro);
-    // Opens the topic whose index identifier is the context name.
-    bool jumpTo(const QString &contextName);
+    bool showContents() override;
+    bool showKeywordSearch() override;
+    bool showHelpOnHelp() override;
+    bool runMacro(const QString &macro) override;
+    bool jumpTo(const QString &contextName) override;
 
-    // The context name of the topic shown, when it was reached by jumpTo and is still shown.
-    QString currentTopic() const;
-    QUrl currentPage() const;
+    QString currentTopic() const override;
+    QUrl currentPage() const override;
 
 private:
     void buildWindow();

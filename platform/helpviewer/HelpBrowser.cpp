@@ -1,6 +1,6 @@
 // The help viewer's topic pane: pages inside the collection come from the help engine,
 // anything else is left to the text browser.
-#include "platform/HelpBrowser.h"
+#include "helpviewer/HelpBrowser.h"
 
 #include <QHelpEngineCore>
 

@@ -1,9 +1,9 @@
 // The help viewer window: contents and index tabs from Qt Help's widgets, the topic pane,
 // and the page look-ups behind the four help requests.
-#include "platform/HelpViewer.h"
+#include "helpviewer/HelpViewer.h"
 
+#include "helpviewer/HelpBrowser.h"
 #include "platform/DialogPlacement.h"
-#include "platform/HelpBrowser.h"
 
 #include <QAction>
 #include <QApplication>
