@@ -7,12 +7,29 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+namespace {
+
+// The file is UTF-8 exactly when the check finds it well-formed, and then holds the characters
+// the toolkit decodes.
+void compareWithTheCheck(const std::string &bytes) {
+    const FileText file = fileText(bytes);
+    const bool utf8 = cipher::isValidUtf8(bytes) && cipher::holdsHighByte(bytes);
+    QCOMPARE(file.format.encoding == cipher::Encoding::Utf8, utf8);
+    const std::string_view text =
+        std::string_view(bytes).substr(file.format.byteOrderMark ? cipher::utf8Mark.size() : 0);
+    QCOMPARE(file.characters, utf8 ? QString::fromUtf8(text.data(), qsizetype(text.size()))
+                                   : platform::cp1252::decode(bytes));
+}
+
+} // namespace
+
 class TestFileText : public QObject {
     Q_OBJECT
 private slots:
     void readsTheFile_data();
     void readsTheFile();
     void utf8AsTheCheckFindsIt();
+    void runsAsTheCheckFindsThem();
     void countsTheLinesAsItDecodes();
 };
 
@@ -63,13 +80,30 @@ void TestFileText::utf8AsTheCheckFindsIt() {
                                                : likely[random.bounded(int(std::size(likely)))]);
             byte = byte == '\r' ? 'x' : byte; // no line breaks to join
         }
-        const FileText file = fileText(bytes);
-        const bool utf8 = cipher::isValidUtf8(bytes) && cipher::holdsHighByte(bytes);
-        QCOMPARE(file.format.encoding == cipher::Encoding::Utf8, utf8);
-        const std::string_view text = std::string_view(bytes).substr(
-            file.format.byteOrderMark ? cipher::utf8Mark.size() : 0);
-        QCOMPARE(file.characters, utf8 ? QString::fromUtf8(text.data(), qsizetype(text.size()))
-                                       : platform::cp1252::decode(bytes));
+        compareWithTheCheck(bytes);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+// Long runs of ASCII and of two-byte letters, which are decoded eight bytes at a time, with now
+// and then one byte drawn at random in their midst: at every place in the eight a wrong byte
+// must end the run where the check finds the text malformed.
+void TestFileText::runsAsTheCheckFindsThem() {
+    QRandomGenerator random(20261213);
+    const std::string_view pieces[] = {"a", "~", " ", "\x7F", "\xC2\x80", "\xD0\x96", "\xDF\xBF"};
+    const unsigned char likely[] = {0x09, 0x0A, 0x0E, 0x41, 0x7F, 0x80, 0xBF, 0xC0,
+                                    0xC1, 0xC2, 0xDF, 0xE0, 0xED, 0xF0, 0xFF};
+    for (int round = 0; round < 50'000; ++round) {
+        std::string bytes;
+        for (int i = int(random.bounded(24)); i >= 0; --i)
+            bytes += pieces[random.bounded(int(std::size(pieces)))];
+        if (random.bounded(2) == 0)
+            bytes[random.bounded(qsizetype(bytes.size()))] =
+                char(likely[random.bounded(int(std::size(likely)))]);
+        compareWithTheCheck(bytes);
+        if (QTest::currentTestFailed())
+            return;
     }
 }
 
