@@ -142,13 +142,14 @@ void LineCounts::widenGap(qsizetype length) {
 
 // Lines counted one after another grow the arrays as any array grows, with no gap after them.
 void LineCounts::append(qint64 extra, bool tag) {
-    moveGap(size());
-    m_extras.resize(std::size_t(m_gapStart));
-    m_tags.resize(std::size_t(m_gapStart));
-    m_gapLength = 0;
+    if (m_gapLength != 0) {
+        moveGap(size());
+        m_extras.resize(std::size_t(m_gapStart));
+        m_tags.resize(std::size_t(m_gapStart));
+        m_gapLength = 0;
+    }
     m_extras.push_back(quint32(extra));
     m_tags.push_back(quint8(tag));
-    ++m_gapStart;
     m_utf8Extra += extra;
     m_tagLines += int(tag);
 }
