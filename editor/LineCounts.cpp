@@ -34,17 +34,15 @@ qsizetype firstBeyondAscii(QStringView text) {
     return at;
 }
 
-// The elements from `first` on, `count` of them, become those of `with`, moving the rest once.
+// The elements of a gap from `gapStart`, `gapLength` of them, moved to start at `to`: the elements
+// between the old place and the new cross it.
 template <class Value>
-void splice(std::vector<Value> &values, qsizetype first, qsizetype count,
-            const std::vector<Value> &with) {
-    const auto at = values.begin() + first;
-    const qsizetype kept = std::min(count, qsizetype(with.size()));
-    std::copy(with.begin(), with.begin() + kept, at);
-    if (count > kept)
-        values.erase(at + kept, at + count);
+void moveGapIn(std::vector<Value> &values, qsizetype gapStart, qsizetype gapLength, qsizetype to) {
+    const auto kept = values.begin();
+    if (to < gapStart)
+        std::copy_backward(kept + to, kept + gapStart, kept + gapStart + gapLength);
     else
-        values.insert(at + kept, with.begin() + kept, with.end());
+        std::copy(kept + gapStart + gapLength, kept + to + gapLength, kept + gapStart);
 }
 
 } // namespace
@@ -84,15 +82,72 @@ bool LineCounts::beginsWithTag(QStringView line) {
            line.first(tagLength) == QLatin1String(cipher::armourTag.data(), tagLength);
 }
 
+// Calls `visit` with the places of the kept counts of the lines from `first` up to `last`: those
+// before the gap, then those after it.
+template <class Visit>
+void LineCounts::visitKept(qsizetype first, qsizetype last, Visit visit) const {
+    const qsizetype beforeEnd = std::min(last, m_gapStart);
+    if (first < beforeEnd)
+        visit(first, beforeEnd);
+    const qsizetype afterStart = std::max(first, m_gapStart);
+    if (afterStart < last)
+        visit(afterStart + m_gapLength, last + m_gapLength);
+}
+
 qint64 LineCounts::utf8Extra(qsizetype first, qsizetype last) const {
-    return std::accumulate(m_extras.begin() + first, m_extras.begin() + last, qint64(0));
+    qint64 extra = 0;
+    visitKept(first, last, [&](qsizetype from, qsizetype to) {
+        extra = std::accumulate(m_extras.begin() + from, m_extras.begin() + to, extra);
+    });
+    return extra;
 }
 
 int LineCounts::tagsBetween(qsizetype first, qsizetype last) const {
-    return int(std::count(m_tags.begin() + first, m_tags.begin() + last, quint8(1)));
+    int tags = 0;
+    visitKept(first, last, [&](qsizetype from, qsizetype to) {
+        tags += int(std::count(m_tags.begin() + from, m_tags.begin() + to, quint8(1)));
+    });
+    return tags;
 }
 
+bool LineCounts::operator==(const LineCounts &other) const {
+    if (size() != other.size())
+        return false;
+    for (qsizetype line = 0; line < size(); ++line) {
+        if (utf8Extra(line) != other.utf8Extra(line) || tag(line) != other.tag(line))
+            return false;
+    }
+    return true;
+}
+
+void LineCounts::moveGap(qsizetype to) {
+    if (m_gapLength != 0) {
+        moveGapIn(m_extras, m_gapStart, m_gapLength, to);
+        moveGapIn(m_tags, m_gapStart, m_gapLength, to);
+    }
+    m_gapStart = to;
+}
+
+// A gap too narrow grows by the length asked for and a sixteenth of the lines, so that many
+// lines added one after another move the lines after them seldom.
+void LineCounts::widenGap(qsizetype length) {
+    if (m_gapLength >= length)
+        return;
+    const qsizetype growth = length - m_gapLength + size() / 16;
+    const qsizetype gapEnd = m_gapStart + m_gapLength;
+    m_extras.insert(m_extras.begin() + gapEnd, std::size_t(growth), 0);
+    m_tags.insert(m_tags.begin() + gapEnd, std::size_t(growth), 0);
+    m_gapLength += growth;
+}
+
+// Lines counted one after another grow the arrays as any array grows, with no gap after them.
 void LineCounts::append(qint64 extra, bool tag) {
+    if (m_gapLength != 0) {
+        moveGap(size());
+        m_extras.resize(std::size_t(m_gapStart));
+        m_tags.resize(std::size_t(m_gapStart));
+        m_gapLength = 0;
+    }
     m_extras.push_back(quint32(extra));
     m_tags.push_back(quint8(tag));
     m_utf8Extra += extra;
@@ -100,16 +155,24 @@ void LineCounts::append(qint64 extra, bool tag) {
 }
 
 void LineCounts::set(qsizetype line, qint64 extra, bool tag) {
-    const auto at = std::size_t(line);
-    m_utf8Extra += extra - m_extras[at];
-    m_tagLines += int(tag) - m_tags[at];
-    m_extras[at] = quint32(extra);
-    m_tags[at] = quint8(tag);
+    const std::size_t kept = at(line);
+    m_utf8Extra += extra - m_extras[kept];
+    m_tagLines += int(tag) - m_tags[kept];
+    m_extras[kept] = quint32(extra);
+    m_tags[kept] = quint8(tag);
 }
 
+// The replaced lines join the gap, and the new ones fill it from its start.
 void LineCounts::replace(qsizetype first, qsizetype count, const LineCounts &lines) {
     m_utf8Extra += lines.m_utf8Extra - utf8Extra(first, first + count);
     m_tagLines += lines.m_tagLines - tagsBetween(first, first + count);
-    splice(m_extras, first, count, lines.m_extras);
-    splice(m_tags, first, count, lines.m_tags);
+    moveGap(first);
+    m_gapLength += count;
+    widenGap(lines.size());
+    for (qsizetype line = 0; line < lines.size(); ++line) {
+        m_extras[std::size_t(m_gapStart)] = quint32(lines.utf8Extra(line));
+        m_tags[std::size_t(m_gapStart)] = quint8(lines.tag(line));
+        ++m_gapStart;
+        --m_gapLength;
+    }
 }

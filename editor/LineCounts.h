@@ -16,14 +16,16 @@ public:
     // lines.
     static bool beginsWithTag(QStringView line);
 
-    qsizetype size() const { return qsizetype(m_extras.size()); }
+    qsizetype size() const { return qsizetype(m_extras.size()) - m_gapLength; }
     int tagLines() const { return m_tagLines; }
     qint64 utf8Extra() const { return m_utf8Extra; }
-    qint64 utf8Extra(qsizetype line) const { return m_extras[std::size_t(line)]; }
+    qint64 utf8Extra(qsizetype line) const { return m_extras[at(line)]; }
+    bool tag(qsizetype line) const { return m_tags[at(line)] != 0; }
     // The sum over the lines from `first` up to, not including, `last`.
     qint64 utf8Extra(qsizetype first, qsizetype last) const;
 
-    friend bool operator==(const LineCounts &, const LineCounts &) = default;
+    // The same counts for the same lines.
+    bool operator==(const LineCounts &other) const;
 
     // A line's UTF-8 extra is below 2^32: the document counts its characters in an int, and a
     // unit adds at most two.
@@ -33,10 +35,21 @@ public:
     void replace(qsizetype first, qsizetype count, const LineCounts &lines);
 
 private:
+    // Where a line's counts are kept: past the gap when the line comes after it.
+    std::size_t at(qsizetype line) const {
+        return std::size_t(line < m_gapStart ? line : line + m_gapLength);
+    }
+    template <class Visit> void visitKept(qsizetype first, qsizetype last, Visit visit) const;
     int tagsBetween(qsizetype first, qsizetype last) const;
+    void moveGap(qsizetype to);
+    void widenGap(qsizetype length);
 
+    // Kept in the order of the lines with a gap where the last lines were replaced, so that an
+    // edit near the last one moves only the counts of the lines between them, not all after it.
     std::vector<quint32> m_extras;
     std::vector<quint8> m_tags;
+    qsizetype m_gapStart = 0;
+    qsizetype m_gapLength = 0;
     qint64 m_utf8Extra = 0;
     int m_tagLines = 0;
 };
