@@ -78,6 +78,12 @@ void TextCounter::recountChangedLines(int position, int charsAdded) {
         m_document->findBlock(std::min(position + charsAdded, m_document->characterCount() - 1));
     const LineCounts lines = countLines(first, last);
     const qsizetype replaced = lines.size() - (m_document->blockCount() - m_lines.size());
+    // Counts that do not add up (a change the document never announced) are not patched: every
+    // line is counted afresh, so that no answer goes wrong or out of range.
+    if (replaced < 0 || first.blockNumber() + replaced > m_lines.size()) {
+        m_lines = countLines(m_document->begin(), m_document->lastBlock());
+        return;
+    }
     m_lines.replace(first.blockNumber(), replaced, lines);
 }
 

@@ -4,7 +4,9 @@
 #include "editor/TextEditor.h"
 
 #include <QRandomGenerator>
+#include <QSignalBlocker>
 #include <QTest>
+#include <QTextCursor>
 #include <functional>
 
 namespace {
@@ -54,6 +56,7 @@ private slots:
     void followsTyping();
     void followsRandomEdits();
     void survivesTheEditor();
+    void recountsAfterAChangeNeverAnnounced();
 };
 
 void TestTextCounter::followsEdits_data() {
@@ -211,6 +214,23 @@ void TestTextCounter::survivesTheEditor() {
     editor->setBytes("QvL/\r\nQvL/");
     QCOMPARE(editor->tagLineCount(), 2);
     delete editor; // the marks go with the document's blocks, after the editor itself
+}
+
+// Lines the document took in without telling the counter leave its counts short; the next edit
+// finds that they do not add up and counts every line afresh instead of patching past the end.
+void TestTextCounter::recountsAfterAChangeNeverAnnounced() {
+    TextEditor editor;
+    editor.setBytes("QvL/\r\nb");
+    {
+        const QSignalBlocker silent(editor.document());
+        QTextCursor(editor.document()).insertText(QStringLiteral("QvL/\nQvL/\n\n"));
+    }
+    QTextCursor end(editor.document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(QStringLiteral("\n"));
+    QCOMPARE(editor.tagLineCount(), countByWalking(editor));
+    QCOMPARE(editor.tagLineCount(), 3);
+    QCOMPARE(editor.byteLength(), qint64(editor.bytes().size()));
 }
 
 QTEST_MAIN(TestTextCounter)
