@@ -1,13 +1,12 @@
 // The application's settings made before the main window exists.
 #include "editor/Program.h"
 
-#include "editor/DeferredIconEngine.h"
+#include "editor/ProgramIcon.h"
 #include "platform/Failure.h"
 #include "platform/Help.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QIcon>
 #include <cstdio>
 
 namespace {
@@ -18,30 +17,6 @@ QFont userInterfaceFont() {
     QFont font(QStringLiteral("MS Sans Serif"), 8);
     font.setStyleHint(QFont::SansSerif);
     return font;
-}
-
-// The drawing built into the program, read the first time something asks for a picture of it:
-// reading it loads the toolkit's SVG support, which a window that shows no icon (or shows it
-// later) does not need for its first paint.
-class DrawingIconEngine : public DeferredIconEngine {
-public:
-    QIconEngine *clone() const override { return new DrawingIconEngine; }
-
-private:
-    const QIcon &shown(QIcon::Mode) override {
-        if (m_drawing.isNull())
-            m_drawing = QIcon(QStringLiteral(":/icons/shroud-a-pad.svg"));
-        return m_drawing;
-    }
-
-    QIcon m_drawing;
-};
-
-// The program's padlock: the icon that the installed theme holds under the program's name, so
-// that the frames, the task bar and the desktop entry show the same picture; else the drawing
-// built into the program, sharp at any size.
-QIcon programIcon() {
-    return QIcon::fromTheme(QStringLiteral("shroud-a-pad"), QIcon(new DrawingIconEngine));
 }
 
 constexpr const char *usage =
@@ -72,7 +47,6 @@ void prepareApplication() {
     // ("Error — Shroud-a-Pad"), and the message boxes' titles are fixed.
     QApplication::setApplicationName(QLatin1String(platform::applicationTitle));
     QApplication::setFont(userInterfaceFont());
-    // Every window without an icon of its own, dialogs and message boxes included, shows this.
-    QApplication::setWindowIcon(programIcon());
+    showProgramIconAfterFirstPaint();
     platform::setHelpFile(QStringLiteral("QVL.HLP"));
 }

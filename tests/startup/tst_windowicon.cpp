@@ -1,10 +1,12 @@
 // The program's icon on its windows: after the application's set-up every window shows the
-// padlock, from the installed icon theme when it holds one, else the picture built in.
+// padlock, from the installed icon theme when it holds one, else the picture built in. It is
+// looked up only once the first window has been painted.
 #include "dialogs/AboutBox.h"
 #include "dialogs/MethodDialog.h"
 #include "dialogs/PassphraseDialog.h"
 #include "editor/MainWindow.h"
 #include "editor/Program.h"
+#include "editor/ProgramIcon.h"
 #include "platform/HelpModule.h"
 #include "platform/MessageBoxDialog.h"
 
@@ -58,6 +60,7 @@ private slots:
 
 void TestWindowIcon::initTestCase() {
     prepareApplication();
+    QVERIFY(QApplication::windowIcon().isNull());
 }
 
 void TestWindowIcon::everyWindowShowsThePadlock_data() {
@@ -67,16 +70,16 @@ void TestWindowIcon::everyWindowShowsThePadlock_data() {
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
-// The frame shows the icon of the window's platform window.
+// The frame shows the icon of the window's platform window; the first window shown gets it
+// just after its first paint.
 void TestWindowIcon::everyWindowShowsThePadlock() {
     QFETCH(QString, window);
     const std::unique_ptr<QWidget> shown = makeWindow(window);
     QVERIFY(shown);
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
-    const QIcon icon = shown->windowHandle()->icon();
-    QVERIFY(!icon.isNull());
-    QCOMPARE(imageAt(icon, 32), imageAt(QApplication::windowIcon(), 32));
+    QTRY_VERIFY(!shown->windowHandle()->icon().isNull());
+    QCOMPARE(imageAt(shown->windowHandle()->icon(), 32), imageAt(programIcon(), 32));
 }
 
 // The drawing itself, sharp at any size, not a small picture scaled: at 32 pixels it matches
@@ -84,7 +87,7 @@ void TestWindowIcon::everyWindowShowsThePadlock() {
 void TestWindowIcon::builtInPictureWithoutATheme() {
     const QImage rendering = QImage(QStringLiteral(":/icons/shroud-a-pad-32.png"))
                                  .convertToFormat(QImage::Format_ARGB32);
-    const QImage shown = imageAt(QApplication::windowIcon(), 32);
+    const QImage shown = imageAt(programIcon(), 32);
     QCOMPARE(shown.size(), rendering.size());
     double difference = 0;
     for (int y = 0; y < shown.height(); ++y) {
@@ -96,7 +99,7 @@ void TestWindowIcon::builtInPictureWithoutATheme() {
     }
     const double perChannel = difference / (shown.width() * shown.height() * 4);
     QVERIFY2(perChannel < 4, qPrintable(QString::number(perChannel)));
-    QCOMPARE(imageAt(QApplication::windowIcon(), 256).size(), QSize(256, 256));
+    QCOMPARE(imageAt(programIcon(), 256).size(), QSize(256, 256));
 }
 
 // An icon theme that holds the program's icon, as installing the program provides one.
@@ -118,11 +121,9 @@ void TestWindowIcon::installedThemeIconWins() {
     const QString themeName = QIcon::themeName();
     QIcon::setThemeSearchPaths({icons.path()});
     QIcon::setThemeName(QStringLiteral("hicolor"));
-    prepareApplication();
-    const QImage shown = imageAt(QApplication::windowIcon(), 32);
+    const QImage shown = imageAt(programIcon(), 32);
     QIcon::setThemeSearchPaths(searchPaths);
     QIcon::setThemeName(themeName);
-    prepareApplication();
     QCOMPARE(shown, installed);
 }
 
