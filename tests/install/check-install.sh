@@ -60,6 +60,20 @@ for module in "$build/bin/$modules"/*.so; do
         fail "$(basename "$module") is not installed in $bindir/$modules"
 done
 
+# Neither the programs nor the modules carry a run path, in the build tree or installed: the
+# loader finds their libraries in the system's folders, and an empty entry in a run path would
+# make it look in whatever folder the program was started from.
+no_run_path() {
+    ! readelf -d "$1" | grep -Eq '\(R(UN)?PATH\)' || fail "$1 carries a run path"
+}
+for program in "$@"; do
+    no_run_path "$build/bin/$program"
+    no_run_path "$prefix/$bindir/$program"
+done
+for module in "$build/bin/$modules"/*.so "$prefix/$bindir/$modules"/*.so; do
+    no_run_path "$module"
+done
+
 for help in QVL.qhc QVL.qch; do
     if [ -f "$build/bin/$help" ]; then
         [ -f "$prefix/$datadir/shroud-a-pad/help/$help" ] || fail "$help is not installed"
