@@ -7,18 +7,26 @@
 #include "platform/Readability.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QPixmap>
 #include <utility>
 
 namespace {
 
+// A PNG read straight into a pixmap. Loading it as a QPixmap would also file it in the pixmap
+// cache under its name and modification time, and reading that time converts it to local time,
+// which reads the time zone: work the engine's own copy makes useless.
+QPixmap png(const QString &file) {
+    return QPixmap::fromImage(QImage(file, "PNG"));
+}
+
 // One look of a picture, read as PNG (so the reader does not probe for the format) at one pixel
 // a point, and at two where the screens ask for more, as QIcon::addFile would.
 QIcon picture(const QString &file) {
     QIcon icon;
-    icon.addPixmap(QPixmap(file + QStringLiteral(".png"), "PNG"));
+    icon.addPixmap(png(file + QStringLiteral(".png")));
     if (qGuiApp->devicePixelRatio() > 1.0)
-        icon.addPixmap(QPixmap(file + QStringLiteral("@2x.png"), "PNG"));
+        icon.addPixmap(png(file + QStringLiteral("@2x.png")));
     return icon;
 }
 
