@@ -26,11 +26,16 @@ struct BlockReading;
 
 using OpenedSession = Outcome<std::unique_ptr<DecryptSession>>;
 
+// How far the keyring's trust proves that a key belongs to the person its user ID names, as
+// GnuPG counts it: only Full and Ultimate prove the name.
+enum class KeyValidity { Unknown, Undefined, Never, Marginal, Full, Ultimate };
+
 // A key of the user's keyring that a method can write to.
 struct RecipientKey {
     std::string fingerprint;
     std::vector<std::string> userIds;
     bool hasSecret = false; // the keyring holds its secret key too: the user's own
+    KeyValidity validity = KeyValidity::Unknown;
 };
 
 struct Method {
