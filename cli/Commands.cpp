@@ -65,6 +65,15 @@ void noteRepair(const cipher::DecryptSession &session) {
         std::cerr << "qvl: read with mail's changes undone: " << session.repairs() << '\n';
 }
 
+// Writes the session's report, each of its lines (one per signature) as qvl's own.
+void noteReport(const cipher::DecryptSession &session) {
+    const std::string report = session.report();
+    if (report.empty())
+        return;
+    for (const std::string_view line : cipher::splitLines(report))
+        std::cerr << "qvl: " << line << '\n';
+}
+
 // A block carries its text only up to the first zero byte, so a text holding one would come
 // back shorter than it went in.
 void refuseZeroByte(std::string_view text) {
@@ -150,8 +159,7 @@ int runDecrypt(const Options &options) {
         std::cerr << *leftOut << '\n';
     if (decoded.value->verdict != cipher::Verdict::Verified)
         std::cerr << decoded.value->warning() << '\n';
-    if (!opened.report().empty())
-        std::cerr << "qvl: " << opened.report() << '\n';
+    noteReport(opened);
     const bool warned = leftOut || decoded.value->verdict != cipher::Verdict::Verified ||
                         opened.reportWarns();
     return warned ? DoneWithWarning : Done;

@@ -2,6 +2,7 @@
 // the own-key choice that only means something while a key is chosen.
 #include "dialogs/RecipientsDialog.h"
 
+#include "cipher/KeyFingerprint.h"
 #include "dialogs/DialogParts.h"
 #include "platform/DialogPlacement.h"
 #include "platform/Help.h"
@@ -17,14 +18,30 @@
 
 namespace {
 
-// GnuPG shows a fingerprint in groups of four digits, its two halves apart.
-constexpr int fingerprintGroup = 4;
-constexpr int fingerprintHalf = 20;
+// The key's validity in GnuPG's terms; below full, the name it carries is not proven.
+QString validityLine(cipher::KeyValidity validity) {
+    switch (validity) {
+    case cipher::KeyValidity::Ultimate:
+        return RecipientsDialog::tr("Validity: ultimate");
+    case cipher::KeyValidity::Full:
+        return RecipientsDialog::tr("Validity: full");
+    case cipher::KeyValidity::Marginal:
+        return RecipientsDialog::tr("Validity: marginal (the name is not proven)");
+    case cipher::KeyValidity::Never:
+        return RecipientsDialog::tr("Validity: never (the keyring's trust denies the name)");
+    case cipher::KeyValidity::Undefined:
+        return RecipientsDialog::tr("Validity: undefined (the name is not proven)");
+    case cipher::KeyValidity::Unknown:
+        break;
+    }
+    return RecipientsDialog::tr("Validity: unknown (the name is not proven)");
+}
 
-// The list item's text: every user ID on a line of its own, then the fingerprint.
+// The list item's text: every user ID on a line of its own, then the fingerprint and the
+// validity.
 QString keyCaption(const RecipientKey &key) {
     QStringList lines = key.userIds;
-    lines << RecipientsDialog::groupedFingerprint(key.fingerprint);
+    lines << RecipientsDialog::groupedFingerprint(key.fingerprint) << validityLine(key.validity);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -148,13 +165,7 @@ bool RecipientsDialog::alsoToOwnKey() const {
 }
 
 QString RecipientsDialog::groupedFingerprint(const QString &fingerprint) {
-    QString grouped;
-    for (qsizetype at = 0; at < fingerprint.size(); at += fingerprintGroup) {
-        if (at > 0)
-            grouped += at == fingerprintHalf ? QStringLiteral("  ") : QStringLiteral(" ");
-        grouped += fingerprint.mid(at, fingerprintGroup);
-    }
-    return grouped;
+    return QString::fromStdString(cipher::groupedFingerprint(fingerprint.toStdString()));
 }
 
 bool RecipientsDialog::matchesFilter(const RecipientKey &key, const QString &filter) {

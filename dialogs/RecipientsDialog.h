@@ -2,6 +2,8 @@
 // any number of them chosen, and "Also to my own key". It takes plain data, not GnuPG's types.
 #pragma once
 
+#include "cipher/Method.h"
+
 #include <QDialog>
 #include <QList>
 #include <QStringList>
@@ -17,6 +19,9 @@ class QVBoxLayout;
 struct RecipientKey {
     QString fingerprint; // as GnuPG gives it: 40 hexadecimal digits, no blanks
     QStringList userIds;
+    // How far the keyring's trust proves that the key is the named person's: two keys with one
+    // name are told apart by it and by their fingerprints.
+    cipher::KeyValidity validity = cipher::KeyValidity::Unknown;
 };
 
 class RecipientsDialog : public QDialog {

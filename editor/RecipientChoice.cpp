@@ -21,7 +21,7 @@ std::vector<cipher::RecipientKey> readKeys(const cipher::Method &method) {
 QList<RecipientKey> shownKeys(const std::vector<cipher::RecipientKey> &keys) {
     QList<RecipientKey> shown;
     for (const cipher::RecipientKey &key : keys) {
-        RecipientKey entry{QString::fromStdString(key.fingerprint), {}};
+        RecipientKey entry{QString::fromStdString(key.fingerprint), {}, key.validity};
         for (const std::string &userId : key.userIds)
             entry.userIds << cipher_dialogs::messageText(userId);
         shown << entry;

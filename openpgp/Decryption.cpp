@@ -1,9 +1,10 @@
-// Decrypting a found OpenPGP message through GnuPG, with the refusal and signature in words.
+// Decrypting a found OpenPGP message through GnuPG: the refusal in words, or the text with a
+// report of each signature.
 #include "openpgp/GpgContext.h"
+#include "openpgp/SignatureReading.h"
 
 #include <gpgme++/data.h>
 #include <gpgme++/decryptionresult.h>
-#include <gpgme++/key.h>
 #include <gpgme++/verificationresult.h>
 
 #include <gpg-error.h>
@@ -15,35 +16,28 @@ namespace {
 constexpr const char *damagedWords =
     "The OpenPGP message is damaged or was changed: its checksum or integrity check failed.";
 
-std::string joined(const std::vector<std::string> &items) {
+constexpr const char *unprotectedWords =
+    "The OpenPGP message has no integrity check, so a change made to it on the way could not be "
+    "noticed: it is not read.";
+
+// GnuPG gives a recipient that the message hides as a key ID of zeros.
+constexpr std::string_view hiddenKeyId = "0000000000000000";
+
+// The recipients for the words: their key IDs, a hidden one said as such.
+std::string recipientWords(const std::vector<std::string> &keyIds) {
     std::string all;
-    for (const auto &item : items)
-        all += (all.empty() ? "" : ", ") + item;
+    for (const auto &keyId : keyIds)
+        all += (all.empty() ? "" : ", ") + (keyId == hiddenKeyId ? "a hidden recipient" : keyId);
     return all;
 }
 
-SignatureReport reportOf(const GpgME::VerificationResult &verification) {
-    const auto signatures = verification.signatures();
-    if (signatures.empty())
-        return {};
-    const GpgME::Signature &signature = signatures.front();
-    SignatureReport report;
-    report.fingerprint = signature.fingerprint() != nullptr ? signature.fingerprint() : "";
-    const auto summary = signature.summary();
-    if (summary & GpgME::Signature::KeyMissing || signature.status().code() == GPG_ERR_NO_PUBKEY) {
-        report.verdict = SignatureVerdict::UnknownKey;
-        return report;
-    }
-    // GnuPG gives only the key ID of a bad signature's key; the keyring gives its fingerprint.
-    const GpgME::Key key = signature.key(true, false);
-    if (!key.isNull() && key.primaryFingerprint() != nullptr)
-        report.fingerprint = key.primaryFingerprint();
-    if (!key.isNull() && !key.userIDs().empty())
-        report.userId = key.userID(0).id();
-    report.verdict = (summary & GpgME::Signature::Red) || signature.status().code() == GPG_ERR_BAD_SIGNATURE
-                         ? SignatureVerdict::Bad
-                         : SignatureVerdict::Good;
-    return report;
+// A message without integrity protection (no modification detection code): GnuPG refuses it
+// by default and tells a legacy cipher's apart, but reads it when gpg.conf says
+// ignore-mdc-error; either way GpgME names its mode "PGPCFB", OpenPGP's old unprotected one.
+bool lacksIntegrityCheck(const GpgME::DecryptionResult &decrypted) {
+    const std::string_view algorithm =
+        decrypted.symkeyAlgo() != nullptr ? decrypted.symkeyAlgo() : "";
+    return decrypted.isLegacyCipherNoMDC() || algorithm.ends_with(".PGPCFB");
 }
 
 Decryption refused(Refusal refusal, std::string words) {
@@ -59,9 +53,10 @@ Decryption refusalOf(const GpgME::Error &error, const PhraseGiver &giver,
     if (giver.wasCancelled())
         return refused(Refusal::Cancelled, "Decryption was cancelled.");
     if (code == GPG_ERR_NO_SECKEY) {
-        auto decryption = refused(Refusal::NoSecretKey,
-                                  "No secret key for this message is in the keyring.  It was encrypted to: " +
-                                      joined(keyIds) + ".");
+        auto decryption =
+            refused(Refusal::NoSecretKey,
+                    "No secret key for this message is in the keyring.  It was encrypted to: " +
+                        recipientWords(keyIds) + ".");
         decryption.keyIds = keyIds;
         return decryption;
     }
@@ -83,28 +78,13 @@ Decryption signedOnly(GpgME::Context &context, const FoundMessage &message) {
                                 : Decryption{};
     if (decryption.refusal == Refusal::None) {
         decryption.text = plainText.toString();
-        decryption.signature = reportOf(verified);
+        decryption.signatures = reportsOf(verified);
     }
     decryption.repaired = message.repaired;
     return decryption;
 }
 
 } // namespace
-
-std::string describe(const SignatureReport &report) {
-    switch (report.verdict) {
-    case SignatureVerdict::None:
-        return {};
-    case SignatureVerdict::Good:
-        return "Good signature from " + report.userId + " (fingerprint " + report.fingerprint + ").";
-    case SignatureVerdict::Bad:
-        return "BAD signature: the message was signed by " + report.userId + " (fingerprint " +
-               report.fingerprint + ") but changed after signing.";
-    case SignatureVerdict::UnknownKey:
-        return "Signed by a key that is not in the keyring (" + report.fingerprint + ").";
-    }
-    return {};
-}
 
 DecryptSession::DecryptSession(FoundMessage message) : m_message(std::move(message)) {}
 
@@ -125,18 +105,19 @@ Decryption DecryptSession::attempt(const PhraseSource &askPhrase) const {
     std::vector<std::string> keyIds;
     for (const auto &recipient : decrypted.recipients())
         keyIds.emplace_back(recipient.keyID() != nullptr ? recipient.keyID() : "?");
-    // A cancelled phrase may stop GnuPG without an error in the decryption's result.
+    // A cancelled phrase may stop GnuPG without an error in the decryption's result. A message
+    // without integrity check is refused whatever GnuPG made of it, its text unread.
     const bool stopped = decrypted.error() || giver.wasCancelled() || giver.wasRefusedAgain();
-    if (stopped || decrypted.isLegacyCipherNoMDC()) {
-        auto refusal = stopped ? refusalOf(decrypted.error(), giver, keyIds)
-                                         : refused(Refusal::Damaged,
-                                                   "The OpenPGP message has no integrity check and is not read.");
+    const bool unprotected = lacksIntegrityCheck(decrypted) && !giver.wasCancelled();
+    if (stopped || unprotected) {
+        auto refusal = unprotected ? refused(Refusal::Unprotected, unprotectedWords)
+                                   : refusalOf(decrypted.error(), giver, keyIds);
         refusal.repaired = m_message.repaired;
         return refusal;
     }
     Decryption decryption;
     decryption.text = plainText.toString();
-    decryption.signature = reportOf(verified);
+    decryption.signatures = reportsOf(verified);
     decryption.keyIds = std::move(keyIds);
     decryption.repaired = m_message.repaired;
     return decryption;

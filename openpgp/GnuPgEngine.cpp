@@ -42,7 +42,8 @@ cipher::Outcome<std::vector<std::string>> writeToKeys(std::string_view text,
 std::vector<cipher::RecipientKey> recipientKeys() {
     std::vector<cipher::RecipientKey> keys;
     for (KeyEntry &key : encryptionKeys())
-        keys.push_back({std::move(key.fingerprint), std::move(key.userIds), key.hasSecret});
+        keys.push_back(
+            {std::move(key.fingerprint), std::move(key.userIds), key.hasSecret, key.validity});
     return keys;
 }
 
@@ -57,6 +58,7 @@ cipher::Reason reasonOf(Refusal refusal) {
     case Refusal::Cancelled:
         return cipher::Reason::Cancelled;
     case Refusal::Damaged:
+    case Refusal::Unprotected:
         return cipher::Reason::Damaged;
     case Refusal::Failed:
         break;
@@ -65,7 +67,8 @@ cipher::Reason reasonOf(Refusal refusal) {
 }
 
 // A found message: GnuPG asks for the phrase of the key or of the message when it needs one,
-// and the signature, if any, is reported after the text.
+// and each signature, if any, is reported after the text; the worst one decides whether the
+// report warns.
 class OpenPgpSession : public cipher::DecryptSession {
 public:
     explicit OpenPgpSession(FoundMessage message)
@@ -77,15 +80,15 @@ public:
         if (decrypted.refusal != Refusal::None)
             return cipher::refused<cipher::DecodedText>(reasonOf(decrypted.refusal),
                                                         std::move(decrypted.words));
-        m_signature = decrypted.signature;
+        m_signatures = std::move(decrypted.signatures);
         return {cipher::DecodedText{std::move(decrypted.text), cipher::Verdict::Verified}, {}};
     }
-    std::string report() const override { return describe(m_signature); }
-    bool reportWarns() const override { return m_signature.verdict == SignatureVerdict::Bad; }
+    std::string report() const override { return describe(m_signatures); }
+    bool reportWarns() const override { return warns(m_signatures); }
 
 private:
     openpgp::DecryptSession m_session;
-    SignatureReport m_signature;
+    std::vector<SignatureReport> m_signatures;
 };
 
 std::unique_ptr<cipher::DecryptSession> openSession(FoundMessage message) {

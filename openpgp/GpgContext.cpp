@@ -1,7 +1,10 @@
 // Setting up GnuPG contexts and handing phrases to GnuPG.
 #include "openpgp/GpgContext.h"
 
+#include "cipher/KeyFingerprint.h"
+
 #include <gpgme++/global.h>
+#include <gpgme++/key.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -26,6 +29,22 @@ char *copyForGnuPg(std::string_view phrase) {
     return copy;
 }
 
+// GnuPG's hint names the subkey that decrypts; the user knows the key by its primary key, as
+// the recipients dialog and gpg --fingerprint show it. Empty when the keyring does not say.
+std::string primaryFingerprintOf(const std::string &keyId) {
+    const auto context = makeContext();
+    if (!context)
+        return {};
+    GpgME::Error error;
+    const GpgME::Key key = context->key(keyId.c_str(), error, false);
+    if (error || key.isNull() || key.primaryFingerprint() == nullptr)
+        return {};
+    return key.primaryFingerprint();
+}
+
+// How much of the primary key's fingerprint the prompt shows: its long key ID.
+constexpr std::size_t promptGroups = 4;
+
 } // namespace
 
 std::string promptFor(const char *useridHint) {
@@ -35,8 +54,9 @@ std::string promptFor(const char *useridHint) {
         return "Enter the phrase of the message.";
     const std::string keyId = hint.substr(0, space);
     const std::string userId = hint.substr(space + 1);
-    const std::string shortPrint = keyId.size() > 8 ? keyId.substr(keyId.size() - 8) : keyId;
-    return "Enter the passphrase of the key " + userId + " (" + shortPrint + ").";
+    const std::string primary = primaryFingerprintOf(keyId);
+    return "Enter the passphrase of the key " + userId + " (" +
+           cipher::lastFingerprintGroups(primary.empty() ? keyId : primary, promptGroups) + ").";
 }
 
 char *PhraseGiver::getPassphrase(const char *useridHint, const char *, bool, bool &canceled) {

@@ -1,9 +1,12 @@
 // Listing the keyring's keys that can encrypt.
 #include "openpgp/GpgContext.h"
+#include "openpgp/KeyValidity.h"
 
 #include <gpgme++/key.h>
 #include <gpgme++/keylistresult.h>
 #include <gpgme++/global.h>
+
+#include <algorithm>
 
 namespace openpgp {
 
@@ -29,6 +32,16 @@ std::vector<GpgME::Key> listKeys() {
     return keys;
 }
 
+// The key's validity as GnuPG gives it beside the key: the best of its user IDs' that are not
+// revoked.
+cipher::KeyValidity validityOfKey(const GpgME::Key &key) {
+    cipher::KeyValidity best = cipher::KeyValidity::Unknown;
+    for (const auto &userId : key.userIDs())
+        if (!userId.isRevoked())
+            best = std::max(best, validityOf(userId.validity()));
+    return best;
+}
+
 } // namespace
 
 std::vector<KeyEntry> encryptionKeys() {
@@ -41,6 +54,7 @@ std::vector<KeyEntry> encryptionKeys() {
         for (const auto &userId : key.userIDs())
             entry.userIds.emplace_back(userId.id() != nullptr ? userId.id() : "");
         entry.hasSecret = key.hasSecret();
+        entry.validity = validityOfKey(key);
         entries.push_back(std::move(entry));
     }
     return entries;

@@ -3,9 +3,11 @@
 // Every call makes its own GnuPG context, so any thread may call; GNUPGHOME is honoured.
 #pragma once
 
+#include "cipher/Method.h"
 #include "cipher/SecretString.h"
 #include "openpgp/MessageFinding.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -19,6 +21,7 @@ struct KeyEntry {
     std::string fingerprint;
     std::vector<std::string> userIds;
     bool hasSecret = false; // the keyring also holds its secret key
+    cipher::KeyValidity validity = cipher::KeyValidity::Unknown; // the best of its user IDs'
 };
 
 // The public keys that can encrypt, in the keyring's order.
@@ -31,20 +34,42 @@ enum class Refusal {
     WrongPhrase, // the phrase given was wrong
     Cancelled,   // the phrase source gave no phrase
     Damaged,     // armour checksum, packets or integrity check failed: no text at all
+    Unprotected, // the message carries no integrity check, so a change would go unseen: no text
     Failed,      // GnuPG could not run or failed otherwise
 };
 
-enum class SignatureVerdict { None, Good, Bad, UnknownKey };
-
-struct SignatureReport {
-    SignatureVerdict verdict = SignatureVerdict::None;
-    std::string userId;      // the signer's, when known
-    std::string fingerprint; // the signer's, or the key ID GnuPG gives when the key is unknown
+// What checking one signature found.
+enum class SignatureVerdict {
+    Good,       // the message is as the key signed it (see the report's other fields)
+    Bad,        // the message was changed after signing
+    UnknownKey, // the key that signed is not in the keyring
+    Unchecked,  // GnuPG could not check it (an algorithm it refuses, say)
 };
 
-// The report in words, e.g. "Good signature from Ann <ann@example.org> (fingerprint ...)."
-// Empty when the message was not signed.
+// One signature of a message, as GnuPG checked it against the keyring.
+struct SignatureReport {
+    SignatureVerdict verdict = SignatureVerdict::Good;
+    std::string userId;      // the signer's, when known
+    std::string fingerprint; // the signer's primary key's, or the key ID GnuPG gives when unknown
+    // How far the keyring's trust proves the signer's key; GpgME counts an ultimately trusted key
+    // as Full here.
+    cipher::KeyValidity validity = cipher::KeyValidity::Unknown;
+    bool keyRevoked = false;    // its owner revoked the key: the signature could be forged
+    bool keyExpired = false;    // the key has expired (a signature it made before holds)
+    std::int64_t expiredAt = 0; // when the signature itself expired, seconds since 1970; 0 if not
+    std::string problem;        // why it could not be checked, in GnuPG's words
+};
+
+// Whether the signature casts a doubt on the text: it is bad or could not be checked, its key
+// was revoked or is one the keyring's trust denies, or it has expired.
+bool warns(const SignatureReport &report);
+bool warns(const std::vector<SignatureReport> &reports);
+
+// The report in words, one line per signature in the message's order, e.g. "Good signature from
+// Ann <ann@example.org> (fingerprint 0123 ...)."; only a key that the keyring's trust makes
+// valid gets those plain words. Empty when the message was not signed.
 std::string describe(const SignatureReport &report);
+std::string describe(const std::vector<SignatureReport> &reports);
 
 // What a phrase source is asked.
 struct PhraseRequest {
@@ -61,7 +86,7 @@ struct Decryption {
     Refusal refusal = Refusal::None;
     std::string words;              // the refusal in the system's words; empty when decrypted
     std::string text;               // the plaintext bytes; empty unless decrypted
-    SignatureReport signature;
+    std::vector<SignatureReport> signatures; // in the message's order; none when not signed
     std::vector<std::string> keyIds; // the key IDs the message was encrypted to
     bool repaired = false;          // the message was read with mail's changes undone
 };
