@@ -6,7 +6,9 @@
 #include "CommandScript.h"
 #include "CryptFixtures.h"
 #include "GnuPgHome.h"
+#include "SignerKeys.h"
 
+#include "dialogs/RecipientsDialog.h"
 #include "editor/OpenPgpModule.h"
 #include "openpgp/OpenPgp.h"
 #include "platform/Help.h"
@@ -19,6 +21,7 @@
 
 using namespace crypt_fixtures;
 using testing_openpgp::GnuPgHome;
+using testing_openpgp::signerMessages;
 
 namespace {
 
@@ -106,8 +109,19 @@ std::vector<std::string> recipientsOf(const std::string &message) {
         .keyIds;
 }
 
-const QString lockedPrompt = QStringLiteral(
-    R"(^phrase: Enter the passphrase of the key Locked <locked@example.org> \([0-9A-F]{8}\)\.$)");
+// A fingerprint in groups of four, as the recipients dialog shows it.
+QString grouped(const std::string &fingerprint) {
+    return RecipientsDialog::groupedFingerprint(QString::fromStdString(fingerprint));
+}
+
+// Locked's prompt names its primary key by the fingerprint's last four groups.
+QString lockedPrompt() {
+    const std::string fingerprint = home().fingerprintOf(testing_openpgp::lockedUser);
+    return QStringLiteral("^phrase: Enter the passphrase of the key Locked <locked@example.org> "
+                          "\\(%1\\)\\.$")
+        .arg(grouped(fingerprint.substr(24)));
+}
+
 const QString wrongPassphraseBox =
     QStringLiteral("Error: The passphrase is not correct. [Cancel Retry*]");
 const QString messagePrompt =
@@ -166,7 +180,7 @@ void TestOpenPgp::gpgMessagesAreDecrypted_data() {
     QTest::newRow("to a key with a passphrase")
         << toKey("locked@example.org", "Locked away.\n")
         << QStringList{"phrase " + QString::fromUtf8(testing_openpgp::lockedPhrase.data())}
-        << lockedPrompt << std::string("Locked away.\r\n");
+        << lockedPrompt() << std::string("Locked away.\r\n");
     QTest::newRow("to a phrase of any length and case")
         << toPhrase(longPhrase, text) << QStringList{"phrase " + longPhrase}
         << QStringLiteral(R"(^phrase: Enter the phrase of the message\.$)") << inEditor;
@@ -211,10 +225,10 @@ void TestOpenPgp::wrongPassphraseIsOfferedAgain() {
         steps << "phrase " + QString::fromUtf8(testing_openpgp::lockedPhrase.data());
     const QStringList shown = decrypt(w, message, steps);
     QCOMPARE(shown.size(), steps.size());
-    QVERIFY(QRegularExpression(lockedPrompt).match(shown[0]).hasMatch());
+    QVERIFY2(QRegularExpression(lockedPrompt()).match(shown[0]).hasMatch(), qPrintable(shown[0]));
     QCOMPARE(shown[1], wrongPassphraseBox);
     if (retried)
-        QVERIFY(QRegularExpression(lockedPrompt).match(shown[2]).hasMatch());
+        QVERIFY(QRegularExpression(lockedPrompt()).match(shown[2]).hasMatch());
     QCOMPARE(beepNames(), QStringList{"Hand"});
     QCOMPARE(w.bytes(), retried ? std::string("Locked away.\r\n") : withCrLf(message));
 }
@@ -229,6 +243,10 @@ void TestOpenPgp::refusalsLeaveTheText_data() {
     QTest::newRow("damaged") << damaged(message)
                              << "Error: The OpenPGP message is damaged or was changed: its "
                                 "checksum or integrity check failed. [OK*]";
+    QTest::newRow("no integrity check")
+        << signerMessages().unprotectedToKey
+        << "Error: The OpenPGP message has no integrity check, so a change made to it on the way "
+           "could not be noticed: it is not read. [OK*]";
     QTest::newRow("end line missing")
         << message.substr(0, message.find("-----END"))
         << "Error: The header and footer lines are not present.  This text does not appear to "
@@ -251,22 +269,50 @@ void TestOpenPgp::signatureIsReportedAfterTheText_data() {
     QTest::addColumn<QString>("box"); // the box's start
     QTest::addColumn<QStringList>("beeps");
     QTest::addColumn<std::string>("text");
-    const std::string nopass = home().fingerprintOf(testing_openpgp::nopassUser);
+    const QString nopass = grouped(home().fingerprintOf(testing_openpgp::nopassUser));
+    const auto &signers = signerMessages();
+    const QString friendKey = grouped(signers.friendFingerprint);
+    const std::string signedText = "Signed, sealed, delivered.\r\n";
+    const QStringList none;
+    const QStringList exclamation{"Exclamation"};
     QTest::newRow("good") << home().signedOnly("Signed and sound.\n", false)
-                          << QString::fromStdString("Information: Good signature from Nopass "
-                                                    "<nopass@example.org> (fingerprint " +
-                                                    nopass + "). [OK*]")
-                          << QStringList{} << std::string("Signed and sound.\r\n");
+                          << "Information: Good signature from Nopass <nopass@example.org> "
+                             "(fingerprint " +
+                                 nopass + "). [OK*]"
+                          << none << std::string("Signed and sound.\r\n");
     QTest::newRow("bad") << home().signedOnly("Signed and sound.\n", true)
-                         << QString::fromStdString("Warning: BAD signature: the message was "
-                                                   "signed by Nopass <nopass@example.org> "
-                                                   "(fingerprint " +
-                                                   nopass + ") but changed after signing. [OK*]")
-                         << QStringList{"Exclamation"} << std::string("Sigmed and sound.\r\n");
+                         << "Warning: BAD signature: the message was signed by Nopass "
+                            "<nopass@example.org> (fingerprint " +
+                                nopass + ") but changed after signing. [OK*]"
+                         << exclamation << std::string("Sigmed and sound.\r\n");
     QTest::newRow("unknown signer")
         << home().strangerSigned
-        << QStringLiteral("Information: Signed by a key that is not in the keyring (")
-        << QStringList{} << std::string("Signed by a stranger.\r\n");
+        << QStringLiteral("Information: Signed by a key that is not in the keyring (") << none
+        << std::string("Signed by a stranger.\r\n");
+    QTest::newRow("same-name impostor")
+        << signers.byImpostor
+        << "Information: Signature by a key named Friend <friend@example.org> (fingerprint " +
+               grouped(signers.impostorFingerprint) + "): the message is as that key signed it"
+        << none << signedText;
+    QTest::newRow("revoked key") << signers.byRevoked
+                                 << QStringLiteral(
+                                        "Warning: Signature from Revoked <revoked@example.org>")
+                                 << exclamation << signedText;
+    QTest::newRow("expired key")
+        << signers.byExpiredKey
+        << QStringLiteral("Information: Good signature from Expired <expired@example.org>") << none
+        << signedText;
+    QTest::newRow("expired signature")
+        << signers.expired
+        << "Warning: Expired signature from Friend <friend@example.org> (fingerprint " + friendKey
+        << exclamation << signedText;
+    QTest::newRow("second signature bad")
+        << signers.secondBad
+        << "Warning: Good signature from Friend <friend@example.org> (fingerprint " + friendKey +
+               ").\nBAD signature: the message was signed by Nopass <nopass@example.org> "
+               "(fingerprint " +
+               nopass + ") but changed after signing. [OK*]"
+        << exclamation << signedText;
 }
 
 void TestOpenPgp::signatureIsReportedAfterTheText() {

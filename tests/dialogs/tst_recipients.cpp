@@ -18,7 +18,8 @@ namespace {
 
 const QList<RecipientKey> keyring{
     {"0123456789ABCDEF0123456789ABCDEF01234567",
-     {"Ann Example <ann@example.org>", "Ann at Work <ann@work.example>"}},
+     {"Ann Example <ann@example.org>", "Ann at Work <ann@work.example>"},
+     cipher::KeyValidity::Full},
     {"FEDCBA9876543210FEDCBA9876543210FEDCBA98", {"Bob Builder <bob@example.net>"}},
     {"1111222233334444555566667777888899990000", {QStringLiteral("Zoë Ürgüp <zoe@example.org>")}},
 };
@@ -42,6 +43,7 @@ private slots:
 
     void layoutAndLook();
     void keysAreChosenByKeyboard();
+    void keysWithOneNameAreToldApart();
     void otherWaysOutAreNotOk_data();
     void otherWaysOutAreNotOk();
     void filterShowsMatchingKeys_data();
@@ -101,7 +103,8 @@ void TestRecipientsDialog::layoutAndLook() {
     QCOMPARE(list()->item(0)->text(), QStringLiteral("Ann Example <ann@example.org>\n"
                                                      "Ann at Work <ann@work.example>\n"
                                                      "0123 4567 89AB CDEF 0123  4567 89AB CDEF "
-                                                     "0123 4567"));
+                                                     "0123 4567\n"
+                                                     "Validity: full"));
     QCOMPARE(list()->item(2)->text().section('\n', 0, 0),
              QStringLiteral("Zoë Ürgüp <zoe@example.org>"));
     for (int row = 0; row < list()->count(); ++row)
@@ -135,6 +138,28 @@ void TestRecipientsDialog::keysAreChosenByKeyboard() {
     QCOMPARE(m_dialog->chosenFingerprints(),
              QStringList({keyring[0].fingerprint, keyring[2].fingerprint}));
     QVERIFY(m_dialog->alsoToOwnKey());
+}
+
+// Two keys with one user ID differ in their fingerprints and in what the keyring's trust
+// proves of them.
+void TestRecipientsDialog::keysWithOneNameAreToldApart() {
+    const QString name = QStringLiteral("Friend <friend@example.org>");
+    open({{"AAAA0000BBBB1111CCCC2222DDDD3333EEEE4444", {name}, cipher::KeyValidity::Ultimate},
+          {"FFFF5555AAAA6666BBBB7777CCCC8888DDDD9999", {name}, cipher::KeyValidity::Unknown},
+          {"1234123412341234123412341234123412341234", {name}, cipher::KeyValidity::Marginal},
+          {"5678567856785678567856785678567856785678", {name}, cipher::KeyValidity::Never}});
+    QStringList captions;
+    for (int row = 0; row < list()->count(); ++row)
+        captions << list()->item(row)->text().section('\n', 1);
+    QCOMPARE(captions,
+             QStringList({"AAAA 0000 BBBB 1111 CCCC  2222 DDDD 3333 EEEE 4444\nValidity: ultimate",
+                          "FFFF 5555 AAAA 6666 BBBB  7777 CCCC 8888 DDDD 9999\n"
+                          "Validity: unknown (the name is not proven)",
+                          "1234 1234 1234 1234 1234  1234 1234 1234 1234 1234\n"
+                          "Validity: marginal (the name is not proven)",
+                          "5678 5678 5678 5678 5678  5678 5678 5678 5678 5678\n"
+                          "Validity: never (the keyring's trust denies the name)"}));
+    QCOMPARE(dialog_checks::clippedTexts(m_dialog), QStringList());
 }
 
 void TestRecipientsDialog::otherWaysOutAreNotOk_data() {

@@ -76,6 +76,10 @@ std::string GnuPgHome::signedOnly(std::string_view text, bool alter) const {
     std::string packets = gpg("--compress-algo none -u nopass@example.org --sign", text);
     if (alter)
         packets[packets.find('n', packets.find(text.substr(0, 4)))] = 'm';
+    return armoured(packets);
+}
+
+std::string GnuPgHome::armoured(std::string_view packets) const {
     std::string armour = gpg("--enarmor", packets);
     armour.replace(armour.find("ARMORED FILE"), 12, "MESSAGE");
     armour.replace(armour.rfind("ARMORED FILE"), 12, "MESSAGE");
@@ -99,6 +103,9 @@ void GnuPgHome::create() {
             "Signed by a stranger.\n");
     toStranger = gpg("--armor --trust-model always --encrypt --recipient stranger@example.org",
                      "Not for us.\n");
+    hiddenToStranger =
+        gpg("--armor --trust-model always --encrypt --hidden-recipient stranger@example.org",
+            "Not for us either.\n");
     const std::string stranger = fingerprintOf(strangerUser);
     gpgStatus("--delete-secret-and-public-key " + stranger);
 }

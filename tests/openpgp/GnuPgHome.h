@@ -31,12 +31,15 @@ public:
     // An armoured message signed by Nopass, not encrypted; with `alter`, its text's first
     // letter "n" is changed to "m" after signing, so that the signature is bad.
     std::string signedOnly(std::string_view text, bool alter) const;
+    // Binary OpenPGP packets in a PGP MESSAGE armour.
+    std::string armoured(std::string_view packets) const;
     // Generates a key pair with an optional phrase.
     void generate(std::string_view userId, std::string_view phrase) const;
 
     // A message made by Stranger (signed or encrypted), whose keys are gone from the keyring.
     std::string strangerSigned;   // to Nopass, signed by Stranger
     std::string toStranger;       // encrypted to Stranger only
+    std::string hiddenToStranger; // encrypted to Stranger only, who is not named in it
 
 private:
     std::filesystem::path m_home;

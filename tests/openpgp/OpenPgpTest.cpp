@@ -1,6 +1,7 @@
 // The OpenPGP engine against the real gpg: its messages read by us and ours by it, for keys and
 // phrases, mail's changes undone, every refusal, and signature reports.
 #include "GnuPgHome.h"
+#include "SignerKeys.h"
 
 #include "openpgp/OpenPgp.h"
 
@@ -50,7 +51,7 @@ TEST_P(GpgMessages, AreReadWithTheirKeyOrPhrase) {
     EXPECT_EQ(result.refusal, openpgp::Refusal::None) << result.words;
     EXPECT_EQ(result.text, plainText);
     EXPECT_FALSE(result.repaired);
-    EXPECT_EQ(result.signature.verdict, openpgp::SignatureVerdict::None);
+    EXPECT_TRUE(result.signatures.empty());
     if (std::string_view(row.promptPart).empty()) {
         EXPECT_TRUE(asked.empty());
     } else {
@@ -178,6 +179,16 @@ TEST(Refusals, NoSecretKeyNamesTheKeys) {
     EXPECT_TRUE(result.text.empty());
 }
 
+// GnuPG tries each secret key on a message to a hidden recipient, Locked's with its phrase.
+TEST(Refusals, HiddenRecipientIsSaidToBeHidden) {
+    const auto result = decrypt(home().hiddenToStranger, giving(std::string(lockedPhrase)));
+    EXPECT_EQ(result.refusal, openpgp::Refusal::NoSecretKey) << result.words;
+    EXPECT_EQ(result.words,
+              "No secret key for this message is in the keyring.  It was encrypted to: a "
+              "hidden recipient.");
+    EXPECT_TRUE(result.text.empty());
+}
+
 TEST(Refusals, WrongPhraseThenRetry) {
     const std::string toKey = home().gpg("--armor --trust-model always --encrypt -r locked@example.org", plainText);
     const std::string toPhrase =
@@ -209,25 +220,156 @@ TEST(Signatures, GoodAndUnknownSigner) {
         "--armor --trust-model always --local-user nopass@example.org --sign --encrypt -r nopass@example.org",
         plainText);
     const auto good = decrypt(signedArmour, giving(""));
-    EXPECT_EQ(good.signature.verdict, openpgp::SignatureVerdict::Good) << good.words;
-    EXPECT_EQ(good.signature.userId, nopassUser);
-    EXPECT_EQ(good.signature.fingerprint, home().fingerprintOf(nopassUser));
-    EXPECT_NE(openpgp::describe(good.signature).find(nopassUser), std::string::npos);
+    ASSERT_EQ(good.signatures.size(), 1u) << good.words;
+    EXPECT_EQ(good.signatures[0].verdict, openpgp::SignatureVerdict::Good);
+    EXPECT_EQ(good.signatures[0].userId, nopassUser);
+    EXPECT_EQ(good.signatures[0].fingerprint, home().fingerprintOf(nopassUser));
+    // GpgME counts a signature by an ultimately trusted key as fully valid.
+    EXPECT_EQ(good.signatures[0].validity, cipher::KeyValidity::Full);
 
     const auto unknown = decrypt(home().strangerSigned, giving(""));
     EXPECT_EQ(unknown.text, "Signed by a stranger.\n");
-    EXPECT_EQ(unknown.signature.verdict, openpgp::SignatureVerdict::UnknownKey);
+    ASSERT_EQ(unknown.signatures.size(), 1u);
+    EXPECT_EQ(unknown.signatures[0].verdict, openpgp::SignatureVerdict::UnknownKey);
+    EXPECT_FALSE(openpgp::warns(unknown.signatures));
 }
 
 TEST(Signatures, SignedOnlyGoodAndBad) {
     const auto good = decrypt(home().signedOnly(plainText, false), giving(""));
     EXPECT_EQ(good.refusal, openpgp::Refusal::None) << good.words;
     EXPECT_EQ(good.text, plainText);
-    EXPECT_EQ(good.signature.verdict, openpgp::SignatureVerdict::Good);
+    ASSERT_EQ(good.signatures.size(), 1u);
+    EXPECT_EQ(good.signatures[0].verdict, openpgp::SignatureVerdict::Good);
     const auto bad = decrypt(home().signedOnly(plainText, true), giving(""));
-    EXPECT_EQ(bad.signature.verdict, openpgp::SignatureVerdict::Bad) << bad.words;
-    EXPECT_NE(openpgp::describe(bad.signature).find("BAD"), std::string::npos);
-    EXPECT_EQ(bad.signature.fingerprint, home().fingerprintOf(nopassUser));
+    ASSERT_EQ(bad.signatures.size(), 1u) << bad.words;
+    EXPECT_EQ(bad.signatures[0].verdict, openpgp::SignatureVerdict::Bad);
+    EXPECT_TRUE(openpgp::describe(bad.signatures).starts_with("BAD signature"));
+    EXPECT_EQ(bad.signatures[0].fingerprint, home().fingerprintOf(nopassUser));
+    EXPECT_TRUE(openpgp::warns(bad.signatures));
+}
+
+// The fingerprint as the report and the recipients dialog show it.
+std::string grouped(const std::string &fingerprint) {
+    std::string shown;
+    for (std::size_t at = 0; at < fingerprint.size(); at += 4)
+        shown += (at == 0 ? "" : at == 20 ? "  " : " ") + fingerprint.substr(at, 4);
+    return shown;
+}
+
+struct SignerCase {
+    const char *name;
+    std::string SignerMessages::*message;
+    std::string SignerMessages::*signer; // the fingerprint of the first signature's key
+    const char *words;                   // the report's first line, after the signer
+    bool warns;
+};
+
+class SignerReports : public ::testing::TestWithParam<SignerCase> {};
+
+// The text stands whatever the signature; the report says what the keyring knows of the key,
+// and the worst signature decides whether it warns.
+TEST_P(SignerReports, SayWhatTheKeyringKnows) {
+    const auto &row = GetParam();
+    const SignerMessages &messages = signerMessages();
+    const auto result = decrypt(messages.*row.message, giving(""));
+    ASSERT_EQ(result.refusal, openpgp::Refusal::None) << result.words;
+    EXPECT_EQ(result.text, signedText);
+    ASSERT_FALSE(result.signatures.empty());
+    EXPECT_EQ(result.signatures[0].fingerprint, messages.*row.signer);
+    const std::string words = openpgp::describe(result.signatures);
+    const std::string firstLine = words.substr(0, words.find('\n'));
+    EXPECT_NE(firstLine.find(" (fingerprint " + grouped(messages.*row.signer) + ")" + row.words),
+              std::string::npos)
+        << words;
+    EXPECT_EQ(openpgp::warns(result.signatures), row.warns) << words;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Signers, SignerReports,
+    ::testing::Values(
+        SignerCase{"TrustedKey", &SignerMessages::byFriend, &SignerMessages::friendFingerprint, ".",
+                   false},
+        SignerCase{
+            "SameNameImpostor", &SignerMessages::byImpostor, &SignerMessages::impostorFingerprint,
+            ": the message is as that key signed it, but the key is not certified by a key you "
+            "trust, so the key may not belong to the person its user ID names.",
+            false},
+        SignerCase{"RevokedKey", &SignerMessages::byRevoked, &SignerMessages::revokedFingerprint,
+                   ", whose key has been revoked by its owner: the signature could be forged.",
+                   true},
+        SignerCase{"ExpiredKey", &SignerMessages::byExpiredKey, &SignerMessages::expiredFingerprint,
+                   ".  Note: the key has expired.", false},
+        SignerCase{"ExpiredSignature", &SignerMessages::expired, &SignerMessages::friendFingerprint,
+                   ": it expired on 2020-01-02 and no longer vouches for the message.", true},
+        SignerCase{"SecondSignatureBad", &SignerMessages::secondBad,
+                   &SignerMessages::friendFingerprint, ".", true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// The plain words only for a key the keyring's trust makes valid; each signature on a line.
+TEST(Signatures, OnlyAValidKeyIsPlainlyGood) {
+    const SignerMessages &messages = signerMessages();
+    const auto trusted = decrypt(messages.byFriend, giving(""));
+    EXPECT_EQ(openpgp::describe(trusted.signatures),
+              "Good signature from Friend <friend@example.org> (fingerprint " +
+                  grouped(messages.friendFingerprint) + ").");
+    const auto impostor = decrypt(messages.byImpostor, giving(""));
+    ASSERT_EQ(impostor.signatures.size(), 1u);
+    EXPECT_EQ(impostor.signatures[0].userId, friendUser);
+    EXPECT_LT(impostor.signatures[0].validity, cipher::KeyValidity::Marginal);
+    EXPECT_EQ(openpgp::describe(impostor.signatures).find("Good"), std::string::npos);
+
+    const auto two = decrypt(messages.secondBad, giving(""));
+    ASSERT_EQ(two.signatures.size(), 2u);
+    EXPECT_EQ(two.signatures[0].verdict, openpgp::SignatureVerdict::Good);
+    EXPECT_EQ(two.signatures[1].verdict, openpgp::SignatureVerdict::Bad);
+    EXPECT_EQ(openpgp::describe(two.signatures),
+              openpgp::describe(two.signatures[0]) + "\n" + openpgp::describe(two.signatures[1]));
+}
+
+struct UnprotectedCase {
+    const char *name;
+    std::string SignerMessages::*message;
+    bool gnuPgIgnoresIt; // gpg.conf says ignore-mdc-error
+};
+
+class Unprotected : public ::testing::TestWithParam<UnprotectedCase> {};
+
+// Whatever gpg.conf says, a message without integrity check is refused in words naming it, and
+// none of its text comes out.
+TEST_P(Unprotected, IsRefusedNamingTheMissingCheck) {
+    const auto &row = GetParam();
+    std::optional<IgnoringMdcErrors> ignoring;
+    if (row.gnuPgIgnoresIt)
+        ignoring.emplace();
+    const auto result =
+        decrypt(signerMessages().*row.message, giving(std::string(unprotectedPhrase)));
+    EXPECT_EQ(result.refusal, openpgp::Refusal::Unprotected) << result.words;
+    EXPECT_EQ(result.words,
+              "The OpenPGP message has no integrity check, so a change made to it on the "
+              "way could not be noticed: it is not read.");
+    EXPECT_TRUE(result.text.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rfc2440, Unprotected,
+    ::testing::Values(
+        UnprotectedCase{"ToKey", &SignerMessages::unprotectedToKey, false},
+        UnprotectedCase{"ToKeyIgnoringMdcErrors", &SignerMessages::unprotectedToKey, true},
+        UnprotectedCase{"ToPhrase", &SignerMessages::unprotectedToPhrase, false},
+        UnprotectedCase{"ToPhraseIgnoringMdcErrors", &SignerMessages::unprotectedToPhrase, true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// GnuPG names the encryption subkey; the prompt names the primary key, as the recipients
+// dialog shows it.
+TEST(Prompts, NameThePrimaryKey) {
+    const std::string armour =
+        home().gpg("--armor --trust-model always --encrypt -r locked@example.org", plainText);
+    std::vector<openpgp::PhraseRequest> asked;
+    EXPECT_EQ(decrypt(armour, giving(std::string(lockedPhrase), &asked)).text, plainText);
+    ASSERT_EQ(asked.size(), 1u);
+    const std::string fingerprint = home().fingerprintOf(lockedUser);
+    EXPECT_EQ(asked[0].prompt, "Enter the passphrase of the key Locked <locked@example.org> (" +
+                                   grouped(fingerprint.substr(24)) + ").");
 }
 
 TEST(Keys, ListsKeysThatCanEncryptWithTheirSecret) {
@@ -238,6 +380,23 @@ TEST(Keys, ListsKeysThatCanEncryptWithTheirSecret) {
         ASSERT_EQ(key.userIds.size(), 1u);
         EXPECT_TRUE(key.hasSecret);
     }
+}
+
+// Each key carries the validity the keyring's trust gives it, changing as that trust changes.
+TEST(Keys, CarryTheirValidity) {
+    const std::string locked = home().fingerprintOf(lockedUser);
+    const auto validity = [&locked] {
+        for (const auto &key : openpgp::encryptionKeys())
+            if (key.fingerprint == locked)
+                return key.validity;
+        return cipher::KeyValidity::Never;
+    };
+    EXPECT_EQ(validity(), cipher::KeyValidity::Ultimate);
+    setOwnerTrust(locked, OwnerTrust::Undefined);
+    const cipher::KeyValidity lowered = validity();
+    setOwnerTrust(locked, OwnerTrust::Ultimate);
+    EXPECT_EQ(lowered, cipher::KeyValidity::Unknown);
+    EXPECT_EQ(validity(), cipher::KeyValidity::Ultimate);
 }
 
 TEST(Finding, NeedsBothArmourLines) {

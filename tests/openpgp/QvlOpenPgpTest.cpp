@@ -1,6 +1,7 @@
 // qvl with OpenPGP messages, against the real gpg in the shared GnuPG home: decrypt with keys,
 // phrase files and signatures (exit 0, 2, 3), detect, and encrypt to recipients or a phrase.
 #include "GnuPgHome.h"
+#include "SignerKeys.h"
 
 #include "QvlRun.h"
 
@@ -72,6 +73,49 @@ TEST(QvlOpenPgp, BadSignatureWritesTheTextWithAWarning) {
     EXPECT_EQ(result.out, "Writtem for qvl.\n");
     EXPECT_NE(result.err.find("BAD signature"), std::string::npos) << result.err;
 }
+
+struct QvlReportCase {
+    const char *name;
+    std::string SignerMessages::*message;
+    bool gnuPgIgnoresMdcErrors;
+    int status;
+    const char *errPart; // a part of standard error
+};
+
+class QvlReports : public ::testing::TestWithParam<QvlReportCase> {};
+
+// The worst signature decides the exit status: 3 where it casts a doubt; a message without
+// integrity check is not done (2), whatever gpg.conf says, and writes nothing.
+TEST_P(QvlReports, ExitAsTheWorstSignatureSays) {
+    const auto &row = GetParam();
+    std::optional<IgnoringMdcErrors> ignoring;
+    if (row.gnuPgIgnoresMdcErrors)
+        ignoring.emplace();
+    const QvlSandbox sandbox;
+    const auto result =
+        sandbox.run("decrypt " + sandbox.write("in.asc", signerMessages().*row.message));
+    EXPECT_EQ(result.status, row.status) << result.err;
+    EXPECT_EQ(result.out, row.status == 2 ? "" : signedText);
+    EXPECT_NE(result.err.find(row.errPart), std::string::npos) << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Qvl, QvlReports,
+    ::testing::Values(QvlReportCase{"Impostor", &SignerMessages::byImpostor, false, 0,
+                                    "qvl: Signature by a key named Friend"},
+                      QvlReportCase{"RevokedKey", &SignerMessages::byRevoked, false, 3, "revoked"},
+                      QvlReportCase{"ExpiredKey", &SignerMessages::byExpiredKey, false, 0,
+                                    "qvl: Good signature from Expired"},
+                      QvlReportCase{"ExpiredSignature", &SignerMessages::expired, false, 3,
+                                    "qvl: Expired signature"},
+                      QvlReportCase{"SecondSignatureBad", &SignerMessages::secondBad, false, 3,
+                                    ").\nqvl: BAD signature: the message was signed by Nopass"},
+                      QvlReportCase{"Unprotected", &SignerMessages::unprotectedToKey, false, 2,
+                                    "no integrity check"},
+                      QvlReportCase{"UnprotectedIgnoringMdcErrors",
+                                    &SignerMessages::unprotectedToKey, true, 2,
+                                    "no integrity check"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(QvlOpenPgp, EncryptsToRecipientsAndPhrasesForGpg) {
     const QvlSandbox sandbox;
