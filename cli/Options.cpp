@@ -96,8 +96,8 @@ private:
     std::size_t m_next = 0;
 };
 
-// The options that choose encrypt's method: --method names one of ours; --to and --openpgp
-// choose OpenPGP, so --method cannot stand beside them, in either order.
+// The options that choose encrypt's method: --method names one of ours; --to, --to-own-key and
+// --openpgp choose OpenPGP, so --method cannot stand beside them, in either order.
 struct MethodOptions {
     bool method = false;
     bool openpgp = false;
@@ -105,7 +105,7 @@ struct MethodOptions {
     void saw(bool byMethod) {
         (byMethod ? method : openpgp) = true;
         if (method && openpgp)
-            usageError("--method cannot be given with --to or --openpgp");
+            usageError("--method cannot be given with --to, --to-own-key or --openpgp");
     }
 };
 
@@ -119,6 +119,10 @@ void readOption(Options &options, const std::string &argument, ArgumentReader &r
     } else if (name == "--to" && options.command == Command::Encrypt) {
         chosen.saw(false);
         options.recipients.push_back(reader.valueOf(argument, equals));
+        options.method = &openpgp::method;
+    } else if (argument == "--to-own-key" && options.command == Command::Encrypt) {
+        chosen.saw(false);
+        options.toOwnKey = true;
         options.method = &openpgp::method;
     } else if (argument == "--openpgp" && options.command == Command::Encrypt) {
         chosen.saw(false);

@@ -42,7 +42,7 @@ cipher::Outcome<std::vector<std::string>> writeToKeys(std::string_view text,
 std::vector<cipher::RecipientKey> recipientKeys() {
     std::vector<cipher::RecipientKey> keys;
     for (KeyEntry &key : encryptionKeys())
-        keys.push_back({std::move(key.fingerprint), std::move(key.userIds), key.hasSecret});
+        keys.push_back({std::move(key.fingerprint), std::move(key.userIds), key.ownKey});
     return keys;
 }
 
@@ -78,7 +78,8 @@ public:
             return cipher::refused<cipher::DecodedText>(reasonOf(decrypted.refusal),
                                                         std::move(decrypted.words));
         m_signature = decrypted.signature;
-        return {cipher::DecodedText{std::move(decrypted.text), cipher::Verdict::Verified}, {}};
+        // An OpenPGP message carries its text as UTF-8, with the line breaks GnuPG gives it.
+        return {cipher::DecodedText{std::move(decrypted.text), cipher::Verdict::Verified, true}, {}};
     }
     std::string report() const override { return describe(m_signature); }
     bool reportWarns() const override { return m_signature.verdict == SignatureVerdict::Bad; }
