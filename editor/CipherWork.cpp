@@ -70,8 +70,8 @@ std::optional<std::string> encryptInEditor(TextEditor &editor, const cipher::Met
 
 std::optional<std::string> encryptToKeysInEditor(TextEditor &editor, const cipher::Method &method,
                                                  const std::vector<std::string> &keys) {
-    return writeInBackground(editor, method,
-                             [&](const std::string &text) { return method.writeToKeys(text, keys); });
+    return writeInBackground(
+        editor, method, [&](const std::string &text) { return method.writeToKeys(text, keys); });
 }
 
 cipher::Outcome<std::string_view> openInEditor(TextEditor &editor, cipher::DecryptSession &session,

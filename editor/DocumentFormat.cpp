@@ -7,7 +7,8 @@ DocumentFormat formatOfUtf8Text(std::string_view bytes) {
     DocumentFormat format;
     format.encoding = cipher::Encoding::Utf8;
     format.byteOrderMark = bytes.starts_with(cipher::utf8Mark);
-    format.lineBreaks = bytes.find("\r\n") != std::string_view::npos ? LineBreaks::CrLf : LineBreaks::Lf;
+    format.lineBreaks =
+        bytes.find("\r\n") != std::string_view::npos ? LineBreaks::CrLf : LineBreaks::Lf;
     return format;
 }
 

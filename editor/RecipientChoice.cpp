@@ -47,7 +47,7 @@ std::vector<std::string> recipientsOf(const RecipientsDialog &dialog,
     if (dialog.alsoToOwnKey())
         for (const cipher::RecipientKey &key : keys)
             if (key.ownKey && std::find(recipients.begin(), recipients.end(), key.fingerprint) ==
-                                     recipients.end())
+                                  recipients.end())
                 recipients.push_back(key.fingerprint);
     return recipients;
 }

@@ -62,7 +62,8 @@ std::variant<GpgME::Key, std::string> keyFor(GpgME::Context &context, const std:
 }
 
 bool holdsKey(const std::vector<GpgME::Key> &keys, const GpgME::Key &key) {
-    const std::string_view print = key.primaryFingerprint() != nullptr ? key.primaryFingerprint() : "";
+    const std::string_view print =
+        key.primaryFingerprint() != nullptr ? key.primaryFingerprint() : "";
     return std::any_of(keys.begin(), keys.end(), [print](const GpgME::Key &held) {
         return held.primaryFingerprint() != nullptr && held.primaryFingerprint() == print;
     });

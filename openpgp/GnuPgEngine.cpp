@@ -79,7 +79,8 @@ public:
                                                         std::move(decrypted.words));
         m_signature = decrypted.signature;
         // An OpenPGP message carries its text as UTF-8, with the line breaks GnuPG gives it.
-        return {cipher::DecodedText{std::move(decrypted.text), cipher::Verdict::Verified, true}, {}};
+        return {cipher::DecodedText{std::move(decrypted.text), cipher::Verdict::Verified, true},
+                {}};
     }
     std::string report() const override { return describe(m_signature); }
     bool reportWarns() const override { return m_signature.verdict == SignatureVerdict::Bad; }

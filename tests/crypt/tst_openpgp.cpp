@@ -243,7 +243,8 @@ void TestOpenPgp::textReachesGpgAsUtf8WithLf() {
         if (c == u'\n')
             QTest::keyClick(w.editor(), Qt::Key_Return);
         else
-            QTest::sendKeyEvent(QTest::Click, w.editor(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, w.editor(), Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
     }
     const DocumentFormat before = w.editor()->format();
     if (!typed.isEmpty())

@@ -36,7 +36,8 @@ private:
 // A key pair generated for the test, with its passphrase, and deleted after it.
 class TemporaryKey {
 public:
-    TemporaryKey(std::string userId, std::string_view phrase) : m_userId(std::move(userId)) {
+    TemporaryKey(std::string userId, std::string_view phrase)
+        : m_userId(std::move(userId)) {
         GnuPgHome::instance().generate(m_userId, phrase);
     }
     ~TemporaryKey() {

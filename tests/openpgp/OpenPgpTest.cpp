@@ -260,10 +260,11 @@ TEST_P(OwnKey, IsGnuPgsDefaultKeyElseTheFirstSecretKey) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, OwnKey,
-    ::testing::Values(OwnKeyCase{"WithoutDefaultKey", "", nopassUser},
-                      OwnKeyCase{"DefaultKeyByAddress", "default-key locked@example.org\n", lockedUser},
-                      OwnKeyCase{"DefaultKeyByName", "default-key Locked\n", lockedUser},
-                      OwnKeyCase{"DefaultKeyNamingNoKey", "default-key nobody@example.org\n", nopassUser}),
+    ::testing::Values(
+        OwnKeyCase{"WithoutDefaultKey", "", nopassUser},
+        OwnKeyCase{"DefaultKeyByAddress", "default-key locked@example.org\n", lockedUser},
+        OwnKeyCase{"DefaultKeyByName", "default-key Locked\n", lockedUser},
+        OwnKeyCase{"DefaultKeyNamingNoKey", "default-key nobody@example.org\n", nopassUser}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct AddressCase {
@@ -290,17 +291,19 @@ TEST_P(RecipientAddress, NamesTheKeysHoldingExactlyThatAddress) {
     EXPECT_EQ(decrypt(written.armour, giving("pass phrase", &asked)).text, plainText);
     ASSERT_EQ(asked.size(), std::string_view(row.promptPart).empty() ? 0u : 1u);
     if (!asked.empty()) {
-        EXPECT_NE(asked.front().prompt.find(row.promptPart), std::string::npos) << asked.front().prompt;
+        EXPECT_NE(asked.front().prompt.find(row.promptPart), std::string::npos)
+            << asked.front().prompt;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Recipients, RecipientAddress,
-    ::testing::Values(AddressCase{"Address", "pass@example.org", "Pass <Pass@Example.org>"},
-                      AddressCase{"AddressInOtherCase", "PASS@example.ORG", "Pass <Pass@Example.org>"},
-                      AddressCase{"AddressInBrackets", "<pass@example.org>", "Pass <Pass@Example.org>"},
-                      AddressCase{"AddressEndingAlike", "nopass@example.org", ""},
-                      AddressCase{"PartOfAnAddress", "ass@example.org", nullptr}),
+    ::testing::Values(
+        AddressCase{"Address", "pass@example.org", "Pass <Pass@Example.org>"},
+        AddressCase{"AddressInOtherCase", "PASS@example.ORG", "Pass <Pass@Example.org>"},
+        AddressCase{"AddressInBrackets", "<pass@example.org>", "Pass <Pass@Example.org>"},
+        AddressCase{"AddressEndingAlike", "nopass@example.org", ""},
+        AddressCase{"PartOfAnAddress", "ass@example.org", nullptr}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Finding, NeedsBothArmourLines) {

@@ -105,14 +105,16 @@ class QvlEncryptText : public ::testing::TestWithParam<QvlTextCase> {};
 TEST_P(QvlEncryptText, ReachesGpgAsUtf8WithItsSystemsLineBreaks) {
     const auto &row = GetParam();
     const QvlSandbox sandbox;
-    const auto written = sandbox.run("encrypt --to nopass@example.org " + sandbox.write("in.txt", row.input));
+    const auto written =
+        sandbox.run("encrypt --to nopass@example.org " + sandbox.write("in.txt", row.input));
     ASSERT_EQ(written.status, 0) << written.err;
     EXPECT_EQ(home().gpg("--decrypt", written.out), row.received);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Qvl, QvlEncryptText,
-    ::testing::Values(QvlTextCase{"Windows1252CrLf", "Caf\xE9 f\xFCr J\xFCrgen\r\n", "Caf\xC3\xA9 f\xC3\xBCr J\xC3\xBCrgen\n"},
+    ::testing::Values(QvlTextCase{"Windows1252CrLf", "Caf\xE9 f\xFCr J\xFCrgen\r\n",
+                                  "Caf\xC3\xA9 f\xC3\xBCr J\xC3\xBCrgen\n"},
                       QvlTextCase{"Utf8Lf", "Zo\xC3\xAB\nzwei\n", "Zo\xC3\xAB\nzwei\n"},
                       QvlTextCase{"Utf8WithMark", "\xEF\xBB\xBFZo\xC3\xAB\r\n", "Zo\xC3\xAB\n"},
                       QvlTextCase{"LoneCarriageReturn", "one\rtwo", "one\ntwo"}),
@@ -121,8 +123,8 @@ INSTANTIATE_TEST_SUITE_P(
 // A text holding a zero byte would come back cut short there: it is not sent.
 TEST(QvlOpenPgp, ZeroByteIsRefused) {
     const QvlSandbox sandbox;
-    const auto refused =
-        sandbox.run("encrypt --to nopass@example.org " + sandbox.write("in.txt", std::string("ab\0cd", 5)));
+    const auto refused = sandbox.run("encrypt --to nopass@example.org " +
+                                     sandbox.write("in.txt", std::string("ab\0cd", 5)));
     EXPECT_EQ(refused.status, 2);
     EXPECT_TRUE(refused.out.empty());
     EXPECT_NE(refused.err.find("zero byte at offset 2"), std::string::npos) << refused.err;
@@ -133,7 +135,8 @@ TEST(QvlOpenPgp, ZeroByteIsRefused) {
 TEST(QvlOpenPgp, ToOwnKeyIsTheDefaultKeyElseTheFirstSecretKey) {
     const QvlSandbox sandbox;
     const std::string input = sandbox.write("plain.txt", plainText);
-    const std::string withPhrase = "--pinentry-mode loopback --passphrase '" + std::string(lockedPhrase) + "' --decrypt";
+    const std::string withPhrase =
+        "--pinentry-mode loopback --passphrase '" + std::string(lockedPhrase) + "' --decrypt";
     const auto toFirst = sandbox.run("encrypt --to-own-key " + input);
     ASSERT_EQ(toFirst.status, 0) << toFirst.err;
     EXPECT_EQ(home().gpg("--pinentry-mode error --decrypt", toFirst.out), plainText);
@@ -151,7 +154,8 @@ TEST(QvlOpenPgp, ToOwnKeyIsTheDefaultKeyElseTheFirstSecretKey) {
 TEST(QvlOpenPgp, AddressNamesOnlyItsOwnKey) {
     const TemporaryKey pass("Pass <pass@example.org>", "");
     const QvlSandbox sandbox;
-    const auto written = sandbox.run("encrypt --to pass@example.org " + sandbox.write("plain.txt", plainText));
+    const auto written =
+        sandbox.run("encrypt --to pass@example.org " + sandbox.write("plain.txt", plainText));
     EXPECT_EQ(written.status, 0) << written.err;
     EXPECT_EQ(home().gpg("--decrypt", written.out), plainText);
 }
