@@ -21,6 +21,9 @@ struct DecodedText {
     // among them; the editor takes the text up to the first one.
     std::string bytes;
     Verdict verdict = Verdict::Verified;
+    // The method carries its text as UTF-8: bytes that are well-formed UTF-8 are read as UTF-8
+    // even when they are plain ASCII, with the line breaks they hold.
+    bool carriedAsUtf8 = false;
 
     // The warning Decrypt shows after replacing the text; empty when verified.
     std::string_view warning() const;

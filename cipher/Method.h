@@ -34,7 +34,9 @@ enum class KeyValidity { Unknown, Undefined, Never, Marginal, Full, Ultimate };
 struct RecipientKey {
     std::string fingerprint;
     std::vector<std::string> userIds;
-    bool hasSecret = false; // the keyring holds its secret key too: the user's own
+    // The user's own key, the one "Also to my own key" adds: GnuPG's default key, else the
+    // first key whose secret key the keyring holds. One key at most.
+    bool ownKey = false;
     KeyValidity validity = KeyValidity::Unknown;
 };
 
@@ -69,6 +71,12 @@ struct Method {
     // among the lines, its refusal, or nothing when they hold none. Tried only where the lines
     // hold no armoured block.
     std::optional<OpenedSession> (*findMessage)(LineList lines) = nullptr;
+
+    // Whether the method carries its text as UTF-8, whatever the document's encoding: its
+    // writers take the text's characters as UTF-8 with LF line breaks, and its sessions give
+    // their texts as DecodedText::carriedAsUtf8. The other methods carry the document's bytes
+    // exactly as they stand.
+    bool carriesUtf8 = false;
 };
 
 // Every method, in the order the method dialog lists them.

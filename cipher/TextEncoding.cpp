@@ -2,9 +2,11 @@
 #include "cipher/TextEncoding.h"
 
 #include "plaintext/HighBytes.h"
+#include "plaintext/Lines.h"
 #include "plaintext/Windows1252.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace cipher {
 
@@ -175,6 +177,19 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     for (const char c : bytes)
         appendUtf8(out, plaintext::windows1252::toCharacter(static_cast<unsigned char>(c)));
     return out;
+}
+
+std::string utf8TextOfFile(std::string_view bytes) {
+    const std::string_view afterMark =
+        bytes.starts_with(utf8Mark) ? bytes.substr(utf8Mark.size()) : bytes;
+    const std::string text =
+        isValidUtf8(afterMark) ? std::string(afterMark) : windows1252ToUtf8(bytes);
+    const std::vector<std::string_view> lines = plaintext::splitLines(text);
+    std::string joined;
+    joined.reserve(text.size());
+    for (std::size_t at = 0; at < lines.size(); ++at)
+        (joined += at == 0 ? "" : "\n") += lines[at];
+    return joined;
 }
 
 } // namespace cipher

@@ -66,4 +66,9 @@ std::string readAfterDamage(std::string_view bytes);
 // The Windows-1252 bytes as UTF-8, each byte the character the editor's code page gives it.
 std::string windows1252ToUtf8(std::string_view bytes);
 
+// A file's bytes as a method that carries its text as UTF-8 takes them, read as the editor reads
+// a file: UTF-8 when they are well-formed UTF-8 (a leading mark dropped), else Windows-1252
+// rewritten as UTF-8; every CR LF, lone CR and lone LF one LF.
+std::string utf8TextOfFile(std::string_view bytes);
+
 } // namespace cipher

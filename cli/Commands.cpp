@@ -74,13 +74,16 @@ void noteReport(const cipher::DecryptSession &session) {
         std::cerr << "qvl: " << line << '\n';
 }
 
-// A block carries its text only up to the first zero byte, so a text holding one would come
-// back shorter than it went in.
-void refuseZeroByte(std::string_view text) {
+// A block carries its text only up to the first zero byte, and the editor and qvl read another
+// method's message only up to it, so a text holding one would come back shorter than it went in.
+void refuseZeroByte(std::string_view text, const cipher::Method &method) {
     const auto zero = text.find('\0');
-    if (zero != std::string_view::npos)
-        refuse("qvl: the text holds a zero byte at offset " + std::to_string(zero) +
-               "; a block carries text only up to its first zero byte");
+    if (zero == std::string_view::npos)
+        return;
+    refuse("qvl: the text holds a zero byte at offset " + std::to_string(zero) +
+           (method.namesHeader != nullptr
+                ? "; a block carries text only up to its first zero byte"
+                : "; its message would be read only up to its first zero byte"));
 }
 
 // Writes the text as the editor would hold it: up to the first zero byte; with `utf8`, a text
@@ -97,10 +100,27 @@ std::optional<std::string> writeEditorText(std::string_view bytes, bool utf8) {
            std::to_string(bytes.size() - zero) + " bytes from there on were left out";
 }
 
-// The message to the --to recipients, written by their method; an unknown or unusable
+// The --to recipients, and the user's own key for --to-own-key; a keyring without an own key is
+// an error.
+std::vector<std::string> recipientsOf(const Options &options) {
+    std::vector<std::string> recipients = options.recipients;
+    if (!options.toOwnKey)
+        return recipients;
+    for (const cipher::RecipientKey &key : options.method->recipientKeys()) {
+        if (key.ownKey) {
+            recipients.push_back(key.fingerprint);
+            return recipients;
+        }
+    }
+    throw CliError("qvl: the keyring holds no secret key that can encrypt, so there is no own key "
+                   "to encrypt to",
+                   UsageOrFileError);
+}
+
+// The message to the recipients, written by their method; an unknown, unusable or ambiguous
 // recipient is named, and nothing is written.
 int encryptToRecipients(const Options &options, const std::string &text) {
-    const auto written = options.method->writeToKeys(text, options.recipients);
+    const auto written = options.method->writeToKeys(text, recipientsOf(options));
     if (!written)
         throw CliError("qvl: " + written.refusal, UsageOrFileError);
     writeOutput(cipher::joinLines(*written.value));
@@ -117,18 +137,20 @@ bool holdsOtherMessage(cipher::LineList lines) {
 
 } // namespace
 
+// A method that carries its text as UTF-8 takes the input's characters as the editor reads them
+// from a file; the others take its bytes as they are.
 int runEncrypt(const Options &options) {
     const cipher::Method &method = *options.method;
+    const bool toKeys = !options.recipients.empty() || options.toOwnKey;
     const cipher::SecretString phrase =
-        options.recipients.empty() ? newPhrase(filePhrase(options), method) : cipher::SecretString();
-    const std::string text = readInput(options.input);
-    if (const auto refusal = cipher::encryptRefusal(text))
+        toKeys ? cipher::SecretString() : newPhrase(filePhrase(options), method);
+    const std::string input = readInput(options.input);
+    if (const auto refusal = cipher::encryptRefusal(input))
         refuse(*refusal);
-    if (!options.recipients.empty())
+    refuseZeroByte(input, method);
+    const std::string text = method.carriesUtf8 ? cipher::utf8TextOfFile(input) : input;
+    if (toKeys)
         return encryptToRecipients(options, text);
-    // An armoured block carries its text only up to the first zero byte.
-    if (method.namesHeader != nullptr)
-        refuseZeroByte(text);
     std::vector<std::string> block;
     try {
         block = cipher::writeBlock(method, text, phrase);

@@ -12,7 +12,8 @@ namespace qvl {
 
 const char *const usageText =
     "usage: qvl encrypt [--method 0|1|2] [--passphrase-file FILE] [INPUT]\n"
-    "       qvl encrypt (--to RECIPIENT ... | --openpgp) [--passphrase-file FILE] [INPUT]\n"
+    "       qvl encrypt (--to RECIPIENT ... [--to-own-key] | --to-own-key | --openpgp)\n"
+    "                   [--passphrase-file FILE] [INPUT]\n"
     "       qvl decrypt [--passphrase-file FILE] [--utf8] [INPUT]\n"
     "       qvl detect [INPUT]\n"
     "       qvl --help | --version\n"
@@ -21,7 +22,10 @@ const char *const usageText =
     "         --method 0 or --method 2 is given), every line ended by CR LF. Method 02 is\n"
     "         strong protection, needs a phrase and version 2.00 or later to decrypt.\n"
     "         With --to (repeatable: a user ID, e-mail address or fingerprint of the GnuPG\n"
-    "         keyring) or --openpgp (a phrase), it writes an OpenPGP message instead.\n"
+    "         keyring; an address names the keys holding exactly it), --to-own-key (GnuPG's\n"
+    "         default key, else the first secret key) or --openpgp (a phrase), it writes an\n"
+    "         OpenPGP message instead: the text's characters as UTF-8 (INPUT read as UTF-8\n"
+    "         when valid, else Windows-1252), every line break LF.\n"
     "decrypt  writes the text carried by the first armoured block in INPUT; with --utf8,\n"
     "         a Windows-1252 text is written as UTF-8 (a valid UTF-8 text as it is).\n"
     "         Where INPUT holds no such block, its OpenPGP message is decrypted with the\n"
@@ -31,11 +35,13 @@ const char *const usageText =
     "\n"
     "INPUT is standard input when left out or \"-\", at most 16 MiB. The first line of the\n"
     "passphrase file is the phrase (UTF-8, or Windows-1252; letters in upper case, at most 16\n"
-    "characters of Windows-1252; for Method 02 UTF-8 as it is, 1 to 64 characters); without\n"
-    "it, encrypt uses no phrase (Method 02 asks twice on the terminal) and decrypt asks on\n"
-    "the terminal when the block is protected (a Method 02 block always is).\n"
+    "characters of Windows-1252; for Method 02 and OpenPGP it must be UTF-8 and is taken as\n"
+    "it is, for Method 02 1 to 64 characters); without it, encrypt uses no phrase (Method 02\n"
+    "asks twice on the terminal) and decrypt asks on the terminal when the block is\n"
+    "protected (a Method 02 block always is).\n"
     "\n"
-    "Exit status: 0 done; 1 usage or file error; 2 not encrypted or decrypted (a wrong\n"
+    "Exit status: 0 done; 1 usage or file error, or a recipient that is unknown, unusable or\n"
+    "names more than one key; 2 not encrypted or decrypted (a zero byte in the text, a wrong\n"
     "phrase, a damaged Method 02 block, no secret key, a damaged OpenPGP message);\n"
     "3 decrypted with a warning (a bad OpenPGP signature, checksum absent or different, block ended early, text cut\n"
     "at a zero byte).\n";
@@ -96,8 +102,8 @@ private:
     std::size_t m_next = 0;
 };
 
-// The options that choose encrypt's method: --method names one of ours; --to and --openpgp
-// choose OpenPGP, so --method cannot stand beside them, in either order.
+// The options that choose encrypt's method: --method names one of ours; --to, --to-own-key and
+// --openpgp choose OpenPGP, so --method cannot stand beside them, in either order.
 struct MethodOptions {
     bool method = false;
     bool openpgp = false;
@@ -105,7 +111,7 @@ struct MethodOptions {
     void saw(bool byMethod) {
         (byMethod ? method : openpgp) = true;
         if (method && openpgp)
-            usageError("--method cannot be given with --to or --openpgp");
+            usageError("--method cannot be given with --to, --to-own-key or --openpgp");
     }
 };
 
@@ -119,6 +125,10 @@ void readOption(Options &options, const std::string &argument, ArgumentReader &r
     } else if (name == "--to" && options.command == Command::Encrypt) {
         chosen.saw(false);
         options.recipients.push_back(reader.valueOf(argument, equals));
+        options.method = &openpgp::method;
+    } else if (argument == "--to-own-key" && options.command == Command::Encrypt) {
+        chosen.saw(false);
+        options.toOwnKey = true;
         options.method = &openpgp::method;
     } else if (argument == "--openpgp" && options.command == Command::Encrypt) {
         chosen.saw(false);

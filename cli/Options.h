@@ -18,6 +18,7 @@ struct Options {
     std::optional<std::string> input; // standard input when empty or "-"
     bool utf8 = false;                // decrypt: a Windows-1252 result written as UTF-8
     std::vector<std::string> recipients; // encrypt: the OpenPGP message's recipients (--to)
+    bool toOwnKey = false;               // encrypt: to the user's own key too (--to-own-key)
 };
 
 // The usage text, for --help (standard output) and for mistakes (standard error).

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -47,8 +48,8 @@ QString keyCaption(const RecipientKey &key) {
 
 } // namespace
 
-RecipientsDialog::RecipientsDialog(const QList<RecipientKey> &keys, bool ownKeyOffered,
-                                   QWidget *parent)
+RecipientsDialog::RecipientsDialog(const QList<RecipientKey> &keys,
+                                   const std::optional<RecipientKey> &ownKey, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint)
     , m_keys(keys) {
@@ -71,7 +72,7 @@ RecipientsDialog::RecipientsDialog(const QList<RecipientKey> &keys, bool ownKeyO
 
     buildFilter(inside);
     buildKeyList(inside, keys);
-    buildOwnKeyChoice(inside, ownKeyOffered);
+    buildOwnKeyChoice(inside, ownKey);
     buildButtons();
     showChosenCount();
     setTabOrder(m_filter, m_keyList);
@@ -132,12 +133,30 @@ void RecipientsDialog::buildKeyList(QVBoxLayout *inside, const QList<RecipientKe
     inside->addWidget(m_chosenCount);
 }
 
-void RecipientsDialog::buildOwnKeyChoice(QVBoxLayout *inside, bool ownKeyOffered) {
-    m_ownKey = new QCheckBox(tr("Also to my own key"), inside->parentWidget());
+// The check box names the one key it adds: its first user ID and its fingerprint, on the lines
+// under the box's caption, so that the user sees which key counts as theirs.
+void RecipientsDialog::buildOwnKeyChoice(QVBoxLayout *inside,
+                                         const std::optional<RecipientKey> &ownKey) {
+    QWidget *frame = inside->parentWidget();
+    m_ownKey = new QCheckBox(tr("Also to my own key"), frame);
     m_ownKey->setObjectName(QStringLiteral("chk_OwnKey"));
-    m_ownKey->setChecked(ownKeyOffered);
-    m_ownKey->setHidden(!ownKeyOffered);
+    m_ownKey->setChecked(ownKey.has_value());
+    m_ownKey->setHidden(!ownKey);
     inside->addWidget(m_ownKey);
+    if (!ownKey)
+        return;
+    const QString userId = ownKey->userIds.value(0);
+    const QString fingerprint = groupedFingerprint(ownKey->fingerprint);
+    auto *named = new QLabel(userId + QLatin1Char('\n') + fingerprint, frame);
+    named->setObjectName(QStringLiteral("lab_OwnKey"));
+    named->setFont(dialogs::plainFont());
+    named->setTextFormat(Qt::PlainText);
+    m_ownKey->setAccessibleDescription(tr("%1, fingerprint %2").arg(userId, fingerprint));
+    auto *row = new QHBoxLayout;
+    row->addSpacing(style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                    style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+    row->addWidget(named, 1);
+    inside->addLayout(row);
 }
 
 void RecipientsDialog::buildButtons() {

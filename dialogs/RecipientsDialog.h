@@ -8,6 +8,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -28,9 +30,10 @@ class RecipientsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // ownKeyOffered: the keyring holds a secret key, so "Also to my own key" is shown, checked.
-    explicit RecipientsDialog(const QList<RecipientKey> &keys, bool ownKeyOffered,
-                              QWidget *parent = nullptr);
+    // ownKey: the user's own key, when the keyring holds one: "Also to my own key" is then
+    // shown, checked, with the key's first user ID and fingerprint beside it.
+    explicit RecipientsDialog(const QList<RecipientKey> &keys,
+                              const std::optional<RecipientKey> &ownKey, QWidget *parent = nullptr);
 
     // The fingerprints of the keys chosen, in the list's order, whether the filter shows
     // them or not. None: the text is to be protected by a phrase instead.
@@ -53,7 +56,7 @@ protected:
 private:
     void buildFilter(QVBoxLayout *inside);
     void buildKeyList(QVBoxLayout *inside, const QList<RecipientKey> &keys);
-    void buildOwnKeyChoice(QVBoxLayout *inside, bool ownKeyOffered);
+    void buildOwnKeyChoice(QVBoxLayout *inside, const std::optional<RecipientKey> &ownKey);
     void buildButtons();
     void applyFilter(const QString &filter);
     void showChosenCount();

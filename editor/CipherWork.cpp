@@ -41,11 +41,13 @@ std::optional<cipher::SecretString> askOnInterfaceThread(const cipher::PhraseSou
 using Written = cipher::Outcome<std::vector<std::string>>;
 
 // The editor's text written by `write` on the worker thread under the busy cursor; the lines
-// replace the text when it succeeds, else the words of the failure are answered.
+// replace the text when it succeeds, else the words of the failure are answered. The method is
+// handed the document's bytes, or the characters as UTF-8 when it carries its text so.
 template <class Write>
-std::optional<std::string> writeInBackground(TextEditor &editor, Write write) {
+std::optional<std::string> writeInBackground(TextEditor &editor, const cipher::Method &method,
+                                             Write write) {
     const platform::WaitCursor busy;
-    const std::string text = editor.bytes();
+    const std::string text = method.carriesUtf8 ? editor.utf8Text() : editor.bytes();
     const Written written = background::run([&] { return write(text); });
     if (!written)
         return written.refusal;
@@ -57,7 +59,7 @@ std::optional<std::string> writeInBackground(TextEditor &editor, Write write) {
 
 std::optional<std::string> encryptInEditor(TextEditor &editor, const cipher::Method &method,
                                            std::string_view phrase) {
-    return writeInBackground(editor, [&](const std::string &text) -> Written {
+    return writeInBackground(editor, method, [&](const std::string &text) -> Written {
         try {
             return {cipher::writeBlock(method, text, phrase), {}};
         } catch (const std::runtime_error &failure) {
@@ -69,7 +71,7 @@ std::optional<std::string> encryptInEditor(TextEditor &editor, const cipher::Met
 std::optional<std::string> encryptToKeysInEditor(TextEditor &editor, const cipher::Method &method,
                                                  const std::vector<std::string> &keys) {
     return writeInBackground(
-        editor, [&](const std::string &text) { return method.writeToKeys(text, keys); });
+        editor, method, [&](const std::string &text) { return method.writeToKeys(text, keys); });
 }
 
 cipher::Outcome<std::string_view> openInEditor(TextEditor &editor, cipher::DecryptSession &session,
@@ -85,8 +87,10 @@ cipher::Outcome<std::string_view> openInEditor(TextEditor &editor, cipher::Decry
     if (!decoded)
         return cipher::refusedAs<std::string_view>(std::move(decoded));
     const std::string_view warning = decoded.value->warning();
-    editor.setBytes(warning.empty() ? decoded.value->bytes
-                                    : cipher::readAfterDamage(decoded.value->bytes));
+    if (warning.empty())
+        editor.setBytes(decoded.value->bytes, decoded.value->carriedAsUtf8);
+    else
+        editor.setBytes(cipher::readAfterDamage(decoded.value->bytes));
     return {warning, {}};
 }
 

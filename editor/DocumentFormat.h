@@ -19,8 +19,10 @@ struct DocumentFormat {
 
 // A decrypted text's format: UTF-8 when its bytes are valid UTF-8 holding a byte above 7F, with
 // the mark when they begin with it, else Windows-1252 (as for a file); its line breaks LF for a
-// UTF-8 text, else CR LF.
-DocumentFormat formatOfDecryptedText(std::string_view bytes);
+// UTF-8 text, else CR LF. A text its method carries as UTF-8 is UTF-8 whenever its bytes are
+// valid UTF-8, plain ASCII too, and keeps the line breaks it came with: CR LF when it holds
+// one, else LF.
+DocumentFormat formatOfDecryptedText(std::string_view bytes, bool carriedAsUtf8 = false);
 
 // The bytes after the format's mark.
 std::string_view withoutMark(std::string_view bytes, const DocumentFormat &format);

@@ -1,5 +1,5 @@
 // The recipients step: the method's keys listed on the worker thread under the busy cursor,
-// shown in the recipients dialog, and the chosen ones with the user's own keys when asked for.
+// shown in the recipients dialog, and the chosen ones with the user's own key when asked for.
 #include "editor/RecipientChoice.h"
 
 #include "editor/BackgroundWork.h"
@@ -29,9 +29,14 @@ QList<RecipientKey> shownKeys(const std::vector<cipher::RecipientKey> &keys) {
     return shown;
 }
 
-bool holdsOwnKey(const std::vector<cipher::RecipientKey> &keys) {
-    return std::any_of(keys.begin(), keys.end(),
-                       [](const cipher::RecipientKey &key) { return key.hasSecret; });
+// The user's own key as the dialog shows it, when the keyring holds one.
+std::optional<RecipientKey> ownKeyOf(const std::vector<cipher::RecipientKey> &keys,
+                                     const QList<RecipientKey> &shown) {
+    const auto own = std::find_if(keys.begin(), keys.end(),
+                                  [](const cipher::RecipientKey &key) { return key.ownKey; });
+    if (own == keys.end())
+        return std::nullopt;
+    return shown[own - keys.begin()];
 }
 
 std::vector<std::string> recipientsOf(const RecipientsDialog &dialog,
@@ -41,8 +46,8 @@ std::vector<std::string> recipientsOf(const RecipientsDialog &dialog,
         recipients.push_back(fingerprint.toStdString());
     if (dialog.alsoToOwnKey())
         for (const cipher::RecipientKey &key : keys)
-            if (key.hasSecret && std::find(recipients.begin(), recipients.end(), key.fingerprint) ==
-                                     recipients.end())
+            if (key.ownKey && std::find(recipients.begin(), recipients.end(), key.fingerprint) ==
+                                  recipients.end())
                 recipients.push_back(key.fingerprint);
     return recipients;
 }
@@ -51,7 +56,8 @@ std::vector<std::string> recipientsOf(const RecipientsDialog &dialog,
 
 std::optional<std::vector<std::string>> askRecipients(QWidget *owner, const cipher::Method &method) {
     const std::vector<cipher::RecipientKey> keys = readKeys(method);
-    RecipientsDialog dialog(shownKeys(keys), holdsOwnKey(keys), owner);
+    const QList<RecipientKey> shown = shownKeys(keys);
+    RecipientsDialog dialog(shown, ownKeyOf(keys, shown), owner);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return recipientsOf(dialog, keys);

@@ -12,9 +12,10 @@ class QWidget;
 
 namespace recipient_choice {
 
-// The keys the message goes to: the ones chosen and, when the user asks for it, every key of
-// the user's own that can encrypt, so that any of them reads the message later. None when the
-// text is to be protected by a phrase instead; nothing when the user cancels.
+// The keys the message goes to: the ones chosen and, when the user asks for it, the user's own
+// key (GnuPG's default key, else the first secret key that can encrypt), so that the user reads
+// the message later. None when the text is to be protected by a phrase instead; nothing when
+// the user cancels.
 std::optional<std::vector<std::string>> askRecipients(QWidget *owner, const cipher::Method &method);
 
 } // namespace recipient_choice

@@ -33,11 +33,15 @@ public:
     std::string bytes() const;
     // The text as Save writes it: the mark, then the bytes with the document's line breaks.
     std::string fileBytes() const;
+    // The whole text as UTF-8 whatever the document's encoding, every line break LF, without the
+    // mark: what a method that carries its text as UTF-8 is handed.
+    std::string utf8Text() const;
     // Replaces the whole text by a decrypted or newly made text: UTF-8 when the bytes are valid
     // UTF-8 holding a byte above 7F (a leading mark kept as the document's), else Windows-1252;
     // line breaks CR LF. The text ends at the first zero byte, every CR LF, lone CR and lone LF
-    // is a line break. Leaves nothing to undo and the caret at the start.
-    void setBytes(std::string_view bytes);
+    // is a line break. Leaves nothing to undo and the caret at the start. A text that its method
+    // carries as UTF-8 takes its format as formatOfDecryptedText() gives it for such a text.
+    void setBytes(std::string_view bytes, bool carriedAsUtf8 = false);
     // Takes a file's characters (line breaks '\n') in the file's format, and the counts of its
     // lines when they are known. A text equal to the editor's changes only the format: no change
     // event, and what can be undone stays. Otherwise as setBytes(). Returns whether the text was

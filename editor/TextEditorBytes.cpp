@@ -41,8 +41,12 @@ std::string TextEditor::fileBytes() const {
            joinedBytes(*document(), m_format.encoding, lineBreak, std::size_t(byteLength()));
 }
 
-void TextEditor::setBytes(std::string_view bytes) {
-    const DocumentFormat format = formatOfDecryptedText(bytes);
+std::string TextEditor::utf8Text() const {
+    return joinedBytes(*document(), cipher::Encoding::Utf8, "\n", std::size_t(byteLength()));
+}
+
+void TextEditor::setBytes(std::string_view bytes, bool carriedAsUtf8) {
+    const DocumentFormat format = formatOfDecryptedText(bytes, carriedAsUtf8);
     editor_text::DecodedText text =
         editor_text::fromBytes(withoutMark(bytes, format), format.encoding);
     replaceText(text.characters, format, std::move(text.lines));

@@ -6,6 +6,7 @@
 #include <gpgme++/key.h>
 #include <gpgme++/keylistresult.h>
 
+#include <algorithm>
 #include <variant>
 
 namespace openpgp {
@@ -25,10 +26,27 @@ std::string withCrLf(const std::string &armour) {
 
 Encryption failure(std::string words) { return Encryption{false, {}, std::move(words)}; }
 
+// Whether the recipient is a bare e-mail address: one "@" between other characters, no blank
+// and no angle bracket. GnuPG's search prefixes ("@", "=", "*", "+", "<") fall outside it.
+bool isBareAddress(std::string_view recipient) {
+    const auto at = recipient.find('@');
+    return at != std::string_view::npos && at > 0 && at + 1 < recipient.size() &&
+           recipient.find('@', at + 1) == std::string_view::npos &&
+           std::string_view("=*+#&").find(recipient.front()) == std::string_view::npos &&
+           recipient.find_first_of(" \t<>") == std::string_view::npos;
+}
+
+// GnuPG's pattern for the recipient. A bare address names the keys whose user ID holds exactly
+// that address, without regard to case, as gpg's --recipient takes it: GnuPG's "<address>"
+// form, where a plain word would also match every address that merely ends in it.
+std::string patternFor(const std::string &recipient) {
+    return isBareAddress(recipient) ? "<" + recipient + ">" : recipient;
+}
+
 // The one usable key that the recipient names, or the words saying why there is none.
 std::variant<GpgME::Key, std::string> keyFor(GpgME::Context &context, const std::string &recipient) {
     std::vector<GpgME::Key> found;
-    if (!context.startKeyListing(recipient.c_str(), false)) {
+    if (!context.startKeyListing(patternFor(recipient).c_str(), false)) {
         GpgME::Error error;
         for (GpgME::Key key = context.nextKey(error); !error; key = context.nextKey(error))
             if (key.canEncrypt() && !key.isExpired() && !key.isRevoked() && !key.isDisabled() &&
@@ -41,6 +59,14 @@ std::variant<GpgME::Key, std::string> keyFor(GpgME::Context &context, const std:
     if (found.size() > 1)
         return "The recipient \"" + recipient + "\" names more than one key; give its fingerprint.";
     return found.front();
+}
+
+bool holdsKey(const std::vector<GpgME::Key> &keys, const GpgME::Key &key) {
+    const std::string_view print =
+        key.primaryFingerprint() != nullptr ? key.primaryFingerprint() : "";
+    return std::any_of(keys.begin(), keys.end(), [print](const GpgME::Key &held) {
+        return held.primaryFingerprint() != nullptr && held.primaryFingerprint() == print;
+    });
 }
 
 Encryption run(GpgME::Context &context, const std::vector<GpgME::Key> &keys, std::string_view text,
@@ -65,12 +91,15 @@ Encryption encryptToKeys(std::string_view text, const std::vector<std::string> &
         return failure("GnuPG cannot be used on this computer.");
     if (recipients.empty())
         return failure("No recipient was given.");
+    // Two recipients may name one key (a user ID and the own key's fingerprint): it is written to
+    // once.
     std::vector<GpgME::Key> keys;
     for (const auto &recipient : recipients) {
         auto key = keyFor(*context, recipient);
         if (auto *words = std::get_if<std::string>(&key))
             return failure(*words);
-        keys.push_back(std::get<GpgME::Key>(key));
+        if (!holdsKey(keys, std::get<GpgME::Key>(key)))
+            keys.push_back(std::get<GpgME::Key>(key));
     }
     return run(*context, keys, text, GpgME::Context::AlwaysTrust);
 }

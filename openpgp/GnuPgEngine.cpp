@@ -43,7 +43,7 @@ std::vector<cipher::RecipientKey> recipientKeys() {
     std::vector<cipher::RecipientKey> keys;
     for (KeyEntry &key : encryptionKeys())
         keys.push_back(
-            {std::move(key.fingerprint), std::move(key.userIds), key.hasSecret, key.validity});
+            {std::move(key.fingerprint), std::move(key.userIds), key.ownKey, key.validity});
     return keys;
 }
 
@@ -81,7 +81,9 @@ public:
             return cipher::refused<cipher::DecodedText>(reasonOf(decrypted.refusal),
                                                         std::move(decrypted.words));
         m_signatures = std::move(decrypted.signatures);
-        return {cipher::DecodedText{std::move(decrypted.text), cipher::Verdict::Verified}, {}};
+        // An OpenPGP message carries its text as UTF-8, with the line breaks GnuPG gives it.
+        return {cipher::DecodedText{std::move(decrypted.text), cipher::Verdict::Verified, true},
+                {}};
     }
     std::string report() const override { return describe(m_signatures); }
     bool reportWarns() const override { return warns(m_signatures); }

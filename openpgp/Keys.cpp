@@ -1,6 +1,7 @@
 // Listing the keyring's keys that can encrypt.
 #include "openpgp/GpgContext.h"
 #include "openpgp/KeyValidity.h"
+#include "openpgp/OwnKey.h"
 
 #include <gpgme++/key.h>
 #include <gpgme++/keylistresult.h>
@@ -46,15 +47,16 @@ cipher::KeyValidity validityOfKey(const GpgME::Key &key) {
 
 std::vector<KeyEntry> encryptionKeys() {
     std::vector<KeyEntry> entries;
-    for (const auto &key : listKeys()) {
-        if (!canEncryptTo(key))
-            continue;
+    std::vector<GpgME::Key> usable = listKeys();
+    std::erase_if(usable, [](const GpgME::Key &key) { return !canEncryptTo(key); });
+    const std::string ownKey = ownKeyFingerprint(usable);
+    for (const auto &key : usable) {
         KeyEntry entry;
         entry.fingerprint = key.primaryFingerprint() != nullptr ? key.primaryFingerprint() : "";
         for (const auto &userId : key.userIDs())
             entry.userIds.emplace_back(userId.id() != nullptr ? userId.id() : "");
-        entry.hasSecret = key.hasSecret();
         entry.validity = validityOfKey(key);
+        entry.ownKey = !ownKey.empty() && entry.fingerprint == ownKey;
         entries.push_back(std::move(entry));
     }
     return entries;

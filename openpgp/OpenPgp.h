@@ -20,11 +20,13 @@ namespace openpgp {
 struct KeyEntry {
     std::string fingerprint;
     std::vector<std::string> userIds;
-    bool hasSecret = false; // the keyring also holds its secret key
+    bool ownKey = false; // the user's own key, as ownKeyFingerprint() finds it; one at most
     cipher::KeyValidity validity = cipher::KeyValidity::Unknown; // the best of its user IDs'
 };
 
-// The public keys that can encrypt, in the keyring's order.
+// The public keys that can encrypt, in the keyring's order; the user's own key among them is
+// GnuPG's default key (gpg.conf's default-key) when the keyring holds its secret key, else the
+// first key whose secret key the keyring holds.
 std::vector<KeyEntry> encryptionKeys();
 
 // Why a decryption gave no text.
@@ -109,7 +111,9 @@ struct Encryption {
     std::string error; // names an unknown or unusable recipient
 };
 
-// Encrypts to the recipients, each a user ID, e-mail address or fingerprint as GnuPG takes it.
+// Both write the text's bytes as they are: the entry hands them the text as UTF-8 with LF breaks.
+// Encrypts to the recipients, each a user ID, e-mail address or fingerprint as GnuPG takes it;
+// an e-mail address names the keys whose user ID holds exactly that address, in any case.
 Encryption encryptToKeys(std::string_view text, const std::vector<std::string> &recipients);
 // Encrypts with a phrase.
 Encryption encryptWithPhrase(std::string_view text, std::string_view phrase);

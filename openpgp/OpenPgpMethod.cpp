@@ -70,7 +70,8 @@ constinit const cipher::Method method{.name = "OpenPGP",
                             .writeBlock = writeWithPhrase,
                             .recipientKeys = recipientKeys,
                             .writeToKeys = writeToKeys,
-                            .findMessage = findSession};
+                            .findMessage = findSession,
+                            .carriesUtf8 = true};
 
 void addToMethods(EngineSource source) {
     engineSource = source;

@@ -9,6 +9,7 @@
 #include "SignerKeys.h"
 
 #include "dialogs/RecipientsDialog.h"
+#include "editor/FileText.h"
 #include "editor/OpenPgpModule.h"
 #include "openpgp/OpenPgp.h"
 #include "platform/Help.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -139,6 +141,8 @@ private slots:
 
     void gpgMessagesAreDecrypted_data();
     void gpgMessagesAreDecrypted();
+    void textReachesGpgAsUtf8WithLf_data();
+    void textReachesGpgAsUtf8WithLf();
     void wrongPassphraseIsOfferedAgain_data();
     void wrongPassphraseIsOfferedAgain();
     void refusalsLeaveTheText_data();
@@ -173,32 +177,47 @@ void TestOpenPgp::gpgMessagesAreDecrypted_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("prompt"); // a pattern; empty when nothing is asked
     QTest::addColumn<std::string>("text");
+    QTest::addColumn<QString>("format"); // the status panel's caption
     const std::string text = "Grüße aus Köln.\nSecond line.\n";
     const std::string inEditor = "Grüße aus Köln.\r\nSecond line.\r\n";
+    const QString utf8Lf = QStringLiteral(" UTF-8, LF");
     QTest::newRow("to a key without passphrase")
-        << toKey("nopass@example.org", text) << QStringList{} << QString() << inEditor;
+        << toKey("nopass@example.org", text) << QStringList{} << QString() << inEditor << utf8Lf;
+    QTest::newRow("in text mode, plain ASCII")
+        << home().gpg("--armor --textmode --trust-model always --encrypt -r nopass@example.org",
+                      "Plain.\r\nText.\r\n")
+        << QStringList{} << QString() << std::string("Plain.\r\nText.\r\n") << utf8Lf;
+    QTest::newRow("with CR LF breaks in binary mode")
+        << toKey("nopass@example.org", "Plain.\r\n") << QStringList{} << QString()
+        << std::string("Plain.\r\n") << QStringLiteral(" UTF-8, CR LF");
+    QTest::newRow("in another character set")
+        << toKey("nopass@example.org", "Caf\xE9\n") << QStringList{} << QString()
+        << std::string("Caf\xE9\r\n") << QStringLiteral(" Windows-1252, CR LF");
     QTest::newRow("to a key with a passphrase")
         << toKey("locked@example.org", "Locked away.\n")
         << QStringList{"phrase " + QString::fromUtf8(testing_openpgp::lockedPhrase.data())}
-        << lockedPrompt() << std::string("Locked away.\r\n");
+        << lockedPrompt() << std::string("Locked away.\r\n") << utf8Lf;
     QTest::newRow("to a phrase of any length and case")
         << toPhrase(longPhrase, text) << QStringList{"phrase " + longPhrase}
-        << QStringLiteral(R"(^phrase: Enter the phrase of the message\.$)") << inEditor;
+        << QStringLiteral(R"(^phrase: Enter the phrase of the message\.$)") << inEditor << utf8Lf;
     QTest::newRow("quoted in a reply, with words around it")
         << "Ann wrote:\n" + quoted(toKey("nopass@example.org", text)) + "\nRegards\n"
-        << QStringList{} << QString() << inEditor;
+        << QStringList{} << QString() << inEditor << utf8Lf;
 }
 
 // The passphrase dialog shows over the window without the busy cursor; the text stands in
-// place of the message, UTF-8 kept, and the window is left as after Decrypt.
+// place of the message, UTF-8 kept (plain ASCII too) with the breaks GnuPG gave, a text in
+// another character set read as before, and the window is left as after Decrypt.
 void TestOpenPgp::gpgMessagesAreDecrypted() {
     QFETCH(std::string, message);
     QFETCH(QStringList, steps);
     QFETCH(QString, prompt);
     QFETCH(std::string, text);
+    QFETCH(QString, format);
     QVERIFY(!message.empty());
     WindowUnderTest w;
     const QStringList shown = decrypt(w, message, steps);
+    QCOMPARE(w.find<QLabel>("pan_Format")->text(), format);
     QCOMPARE(shown.size(), prompt.isEmpty() ? 0 : 1);
     if (!prompt.isEmpty())
         QVERIFY2(QRegularExpression(prompt).match(shown.front()).hasMatch(),
@@ -207,6 +226,47 @@ void TestOpenPgp::gpgMessagesAreDecrypted() {
     QCOMPARE(beepNames(), QStringList());
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(!w.editor()->canUndo());
+}
+
+void TestOpenPgp::textReachesGpgAsUtf8WithLf_data() {
+    QTest::addColumn<QString>("typed");      // typed in a new window (Windows-1252, CR LF)
+    QTest::addColumn<std::string>("opened"); // else the bytes of a file opened
+    QTest::addColumn<std::string>("received");
+    QTest::newRow("typed in a new window")
+        << QStringLiteral("Café für Jürgen\nZeile zwei") << std::string()
+        << std::string("Caf\xC3\xA9 f\xC3\xBCr J\xC3\xBCrgen\nZeile zwei");
+    QTest::newRow("opened from an LF file")
+        << QString() << std::string("Zo\xC3\xAB\nzwei\n") << std::string("Zo\xC3\xAB\nzwei\n");
+    QTest::newRow("opened from a Windows-1252 CR LF file")
+        << QString() << std::string("Caf\xE9\r\n") << std::string("Caf\xC3\xA9\n");
+}
+
+// gpg --decrypt gives the UTF-8 of what the editor shows, with LF breaks, whatever the
+// document's encoding and breaks.
+void TestOpenPgp::textReachesGpgAsUtf8WithLf() {
+    QFETCH(QString, typed);
+    QFETCH(std::string, opened);
+    QFETCH(std::string, received);
+    WindowUnderTest w;
+    QVERIFY(w.ready());
+    if (typed.isEmpty()) {
+        const FileText file = fileText(opened);
+        w.editor()->loadText(file.characters, file.format, file.lines);
+    }
+    for (const QChar c : typed) {
+        if (c == u'\n')
+            QTest::keyClick(w.editor(), Qt::Key_Return);
+        else
+            QTest::sendKeyEvent(QTest::Click, w.editor(), Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+    }
+    const DocumentFormat before = w.editor()->format();
+    if (!typed.isEmpty())
+        QCOMPARE(before, DocumentFormat());
+    CommandScript script({"OpenPGP", "choose Nopass,-own"});
+    w.window().findChild<QAction *>(QStringLiteral("EncryptUsingMethod1"))->trigger();
+    QVERIFY(script.done());
+    QCOMPARE(home().gpg("--decrypt", w.bytes()), received);
 }
 
 void TestOpenPgp::wrongPassphraseIsOfferedAgain_data() {
@@ -354,15 +414,17 @@ void TestOpenPgp::encryptedForGpg_data() {
     QTest::addColumn<int>("recipients"); // 0 for a phrase
     const QString dialog = QStringLiteral("recipients: 2 keys, own key offered");
     QTest::newRow("to a key") << QStringList{"choose Nopass,-own"} << QStringList{dialog} << 1;
-    QTest::newRow("to a key and my own keys")
-        << QStringList{"choose Nopass"} << QStringList{dialog} << 2;
+    QTest::newRow("to another key and my own key, the first secret key")
+        << QStringList{"choose Locked"} << QStringList{dialog} << 2;
+    QTest::newRow("to my own key, also as my own key")
+        << QStringList{"choose Nopass"} << QStringList{dialog} << 1;
     QTest::newRow("to a phrase") << QStringList{"choose", "phrase " + longPhrase,
                                                 "phrase " + longPhrase}
                                  << QStringList{dialog, messagePrompt, confirmPrompt} << 0;
 }
 
 // The message stands in place of the text with CR LF breaks, and gpg reads it with the key or
-// the phrase.
+// the phrase, the text's breaks LF.
 void TestOpenPgp::encryptedForGpg() {
     QFETCH(QStringList, steps);
     QFETCH(QStringList, shown);
@@ -378,7 +440,7 @@ void TestOpenPgp::encryptedForGpg() {
     const std::string phrase = recipients == 0 ? " --pinentry-mode loopback --passphrase '" +
                                                      longPhrase.toStdString() + "'"
                                                : std::string();
-    QCOMPARE(home().gpg("--decrypt" + phrase, message), text);
+    QCOMPARE(home().gpg("--decrypt" + phrase, message), std::string("Grüße, Zoë.\nSecond line.\n"));
 }
 
 void TestOpenPgp::emptyMessagePhraseIsAskedAgain() {

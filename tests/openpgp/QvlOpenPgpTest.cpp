@@ -2,6 +2,7 @@
 // phrase files and signatures (exit 0, 2, 3), detect, and encrypt to recipients or a phrase.
 #include "GnuPgHome.h"
 #include "SignerKeys.h"
+#include "HomeChanges.h"
 
 #include "QvlRun.h"
 
@@ -133,6 +134,74 @@ TEST(QvlOpenPgp, EncryptsToRecipientsAndPhrasesForGpg) {
     EXPECT_EQ(unknown.status, 1);
     EXPECT_TRUE(unknown.out.empty());
     EXPECT_NE(unknown.err.find("nobody@example.org"), std::string::npos) << unknown.err;
+}
+
+struct QvlTextCase {
+    const char *name;
+    std::string input;
+    std::string received; // what gpg --decrypt gives on this system
+};
+
+class QvlEncryptText : public ::testing::TestWithParam<QvlTextCase> {};
+
+// The input is read as the editor reads a file, and the message carries its characters as UTF-8
+// with the recipient's own line breaks.
+TEST_P(QvlEncryptText, ReachesGpgAsUtf8WithItsSystemsLineBreaks) {
+    const auto &row = GetParam();
+    const QvlSandbox sandbox;
+    const auto written =
+        sandbox.run("encrypt --to nopass@example.org " + sandbox.write("in.txt", row.input));
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(home().gpg("--decrypt", written.out), row.received);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Qvl, QvlEncryptText,
+    ::testing::Values(QvlTextCase{"Windows1252CrLf", "Caf\xE9 f\xFCr J\xFCrgen\r\n",
+                                  "Caf\xC3\xA9 f\xC3\xBCr J\xC3\xBCrgen\n"},
+                      QvlTextCase{"Utf8Lf", "Zo\xC3\xAB\nzwei\n", "Zo\xC3\xAB\nzwei\n"},
+                      QvlTextCase{"Utf8WithMark", "\xEF\xBB\xBFZo\xC3\xAB\r\n", "Zo\xC3\xAB\n"},
+                      QvlTextCase{"LoneCarriageReturn", "one\rtwo", "one\ntwo"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// A text holding a zero byte would come back cut short there: it is not sent.
+TEST(QvlOpenPgp, ZeroByteIsRefused) {
+    const QvlSandbox sandbox;
+    const auto refused = sandbox.run("encrypt --to nopass@example.org " +
+                                     sandbox.write("in.txt", std::string("ab\0cd", 5)));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.out.empty());
+    EXPECT_NE(refused.err.find("zero byte at offset 2"), std::string::npos) << refused.err;
+}
+
+// --to-own-key adds GnuPG's default key, else the first secret key: Locked's message needs its
+// phrase, Nopass's none.
+TEST(QvlOpenPgp, ToOwnKeyIsTheDefaultKeyElseTheFirstSecretKey) {
+    const QvlSandbox sandbox;
+    const std::string input = sandbox.write("plain.txt", plainText);
+    const std::string withPhrase =
+        "--pinentry-mode loopback --passphrase '" + std::string(lockedPhrase) + "' --decrypt";
+    const auto toFirst = sandbox.run("encrypt --to-own-key " + input);
+    ASSERT_EQ(toFirst.status, 0) << toFirst.err;
+    EXPECT_EQ(home().gpg("--pinentry-mode error --decrypt", toFirst.out), plainText);
+    // The own key named twice is written to once.
+    EXPECT_EQ(sandbox.run("encrypt --to nopass@example.org --to-own-key " + input).status, 0);
+
+    const GpgConfLines settings("default-key locked@example.org\n");
+    const auto toDefault = sandbox.run("encrypt --to-own-key " + input);
+    ASSERT_EQ(toDefault.status, 0) << toDefault.err;
+    EXPECT_EQ(home().gpg("--pinentry-mode error --decrypt", toDefault.out), "");
+    EXPECT_EQ(home().gpg(withPhrase, toDefault.out), plainText);
+}
+
+// An address names only the key that holds exactly it, not one whose address ends alike.
+TEST(QvlOpenPgp, AddressNamesOnlyItsOwnKey) {
+    const TemporaryKey pass("Pass <pass@example.org>", "");
+    const QvlSandbox sandbox;
+    const auto written =
+        sandbox.run("encrypt --to pass@example.org " + sandbox.write("plain.txt", plainText));
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(home().gpg("--decrypt", written.out), plainText);
 }
 
 } // namespace
