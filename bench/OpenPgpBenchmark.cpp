@@ -3,6 +3,7 @@
 // message, GnuPG and its agent), beside the same text as a Method 01 block. Then the same
 // message side by side, in turns: `gpg --decrypt` of its file, `qvl decrypt` of it, and a
 // further Decrypt in this process (as the editor's second Decrypt runs), with their ratios to gpg.
+// And the message finder on 16 MiB of blank lines inside an armour.
 // Runs in a temporary GnuPG home whose agent it stops at the end.
 #include "cipher/DecryptSession.h"
 #include "cipher/ArmourFormat.h"
@@ -76,7 +77,17 @@ void readMethod01Block(benchmark::State &state) {
                            cipher::joinLines(cipher::writeBlock(cipher::method01, largestText(), "")));
 }
 
+// The finder on 16 MiB of blank lines between a begin and an end line: it reads each line once.
+void findAmongBlankLines(benchmark::State &state) {
+    const std::string text =
+        "-----BEGIN PGP MESSAGE-----\n" + std::string(16u << 20, '\n') + "-----END PGP MESSAGE-----\n";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(openpgp::findMessage(text));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
 BENCHMARK(decryptOpenPgp)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(findAmongBlankLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(readMethod01Block)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Runs a program found on PATH with its output thrown away, and waits for it.

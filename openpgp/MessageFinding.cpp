@@ -13,24 +13,24 @@ namespace openpgp {
 
 namespace {
 
-constexpr std::string_view bodyChecksumAlphabet =
+// The base64 letters, and those of an armour header's key (letters, digits and '-').
+constexpr std::string_view base64Letters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+constexpr std::string_view keyLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-";
 constexpr std::size_t bodyWidth = 64;
 
 // An armour header's key, such as "Version:" or "Comment:".
 bool isHeaderKey(std::string_view word) {
     return word.size() > 1 && word.back() == ':' &&
-           word.find_first_not_of(
-               "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-") ==
-               word.size() - 1;
+           word.find_first_not_of(keyLetters) == word.size() - 1;
 }
 
 // Splits the joined body into the data and its checksum "=XXXX", when it ends in one.
 std::pair<std::string, std::string> splitChecksum(const std::string &joined) {
     const auto at = joined.rfind('=');
-    const bool checksum =
-        at != std::string::npos && joined.size() - at == 5 && at % 4 == 0 &&
-        joined.find_first_not_of(bodyChecksumAlphabet, at + 1) == std::string::npos;
+    const bool checksum = at != std::string::npos && joined.size() - at == 5 && at % 4 == 0 &&
+                          joined.find_first_not_of(base64Letters, at + 1) == std::string::npos;
     if (!checksum)
         return {joined, {}};
     return {joined.substr(0, at), joined.substr(at)};
