@@ -127,11 +127,13 @@ int encryptToRecipients(const Options &options, const std::string &text) {
     return Done;
 }
 
-// Whether a method with messages of a shape of its own finds one among the lines.
+// Whether a method with messages of a shape of its own finds one among the lines that Decrypt
+// would read: a refusal found before reading (a signed text, a key, a message cut short) is none.
 bool holdsOtherMessage(cipher::LineList lines) {
     for (const cipher::Method *method : cipher::methods())
-        if (method->findMessage != nullptr && method->findMessage(lines))
-            return true;
+        if (method->findMessage != nullptr)
+            if (const auto found = method->findMessage(lines); found && *found)
+                return true;
     return false;
 }
 

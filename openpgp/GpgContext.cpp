@@ -9,14 +9,41 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <unistd.h>
 
 namespace openpgp {
 
 namespace {
 
+// Whether a folder of PATH (without one, /bin and /usr/bin) holds a program "gpg", searched as
+// GPGME searches it.
+bool pathHoldsGpg() {
+    const char *path = std::getenv("PATH");
+    std::string_view folders = path != nullptr ? path : "/bin:/usr/bin";
+    for (;;) {
+        const auto colon = folders.find(':');
+        const std::string folder(folders.substr(0, colon));
+        const std::string program = folder.empty() ? "gpg" : folder + "/gpg";
+        if (::access(program.c_str(), X_OK) == 0)
+            return true;
+        if (colon == std::string_view::npos)
+            return false;
+        folders.remove_prefix(colon + 1);
+    }
+}
+
+// Before its first operation GPGME learns where GnuPG lies from gpgconf (run twice) and asks
+// gpgconf, gpg and gpgsm for their versions: five programs, each about as costly to start as
+// the operation's own gpg. Where PATH holds a gpg, GPGME takes that one without asking gpgconf,
+// which leaves one of them (gpg --version) once in a process; elsewhere (a gpg installed under
+// another name, say) it asks gpgconf as before. Either way gpg finds GNUPGHOME itself.
 void initialiseOnce() {
     static std::once_flag once;
-    std::call_once(once, [] { GpgME::initializeLibrary(); });
+    std::call_once(once, [] {
+        if (pathHoldsGpg())
+            GpgME::setGlobalFlag("disable-gpgconf", "1");
+        GpgME::initializeLibrary();
+    });
 }
 
 // A copy GnuPG's wrapper frees (after wiping it) once written to GnuPG.
@@ -80,6 +107,8 @@ char *PhraseGiver::getPassphrase(const char *useridHint, const char *, bool, boo
 
 std::unique_ptr<GpgME::Context> makeContext() {
     initialiseOnce();
+    if (GpgME::checkEngine(GpgME::OpenPGP))
+        return nullptr;
     std::unique_ptr<GpgME::Context> context(GpgME::Context::createForProtocol(GpgME::OpenPGP));
     if (!context)
         return nullptr;

@@ -8,15 +8,19 @@
 
 namespace openpgp {
 
+inline constexpr std::string_view messageBeginLine = "-----BEGIN PGP MESSAGE-----";
+inline constexpr std::string_view messageEndLine = "-----END PGP MESSAGE-----";
+
 // A message as GnuPG is to read it.
 struct FoundMessage {
-    std::string armour;     // the message's lines, CR LF broken
-    bool repaired = false;  // mail's changes (quote prefix, blanks, blank lines, re-wrap) undone
+    std::string armour;    // the message's lines, CR LF broken
+    bool repaired = false; // mail's changes (quote prefix, blanks, blank lines, re-wrap) undone
 };
 
 // The text's OpenPGP message, exactly as it stands when it has one; otherwise the message with
-// mail's changes undone; nothing when the text holds no "-----BEGIN PGP MESSAGE-----" line
-// followed by its end line.
+// mail's changes undone, the armour headers left out where mail re-flowed them; nothing when the
+// text holds no begin line "-----BEGIN PGP MESSAGE-----" (first on its line) followed by its end
+// line. Reads the text once: linear in its size.
 std::optional<FoundMessage> findMessage(std::string_view text);
 
 } // namespace openpgp

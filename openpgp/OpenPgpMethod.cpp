@@ -3,6 +3,7 @@
 #include "openpgp/OpenPgpMethod.h"
 
 #include "cipher/Lines.h"
+#include "openpgp/OtherContent.h"
 
 #include <stdexcept>
 
@@ -48,8 +49,13 @@ std::optional<cipher::OpenedSession> findSession(cipher::LineList lines) {
     for (const std::string_view line : lines)
         (text += line) += '\n';
     std::optional<FoundMessage> found = findMessage(text);
-    if (!found)
-        return std::nullopt;
+    if (!found) {
+        const std::optional<OtherContent> other = findOtherContent(text);
+        if (!other)
+            return std::nullopt;
+        return cipher::refused<std::unique_ptr<cipher::DecryptSession>>(other->reason,
+                                                                        std::string(other->words));
+    }
     cipher::Outcome<const Engine *> gnupg = engine();
     if (!gnupg)
         return cipher::refusedAs<std::unique_ptr<cipher::DecryptSession>>(std::move(gnupg));

@@ -17,9 +17,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 using namespace crypt_fixtures;
 using testing_openpgp::GnuPgHome;
@@ -150,6 +152,7 @@ private slots:
     void signatureIsReportedAfterTheText_data();
     void signatureIsReportedAfterTheText();
     void blockOfOursGoesFirst();
+    void binaryFileIsNamed();
     void encryptedForGpg_data();
     void encryptedForGpg();
     void emptyMessagePhraseIsAskedAgain();
@@ -309,8 +312,15 @@ void TestOpenPgp::refusalsLeaveTheText_data() {
            "could not be noticed: it is not read. [OK*]";
     QTest::newRow("end line missing")
         << message.substr(0, message.find("-----END"))
-        << "Error: The header and footer lines are not present.  This text does not appear to "
-           "be encrypted. [OK*]";
+        << "Error: The OpenPGP message is cut short: its end line \"-----END PGP MESSAGE-----\" "
+           "is missing.  Unable to decrypt this text. [OK*]";
+    QTest::newRow("clear-signed")
+        << home().gpg("-u nopass@example.org --clearsign", "Signed only.\n")
+        << "Error: This text is signed with OpenPGP, not encrypted: there is nothing to decrypt. "
+           "[OK*]";
+    QTest::newRow("public key") << home().gpg("--armor --export nopass@example.org")
+                                << "Error: This text is an OpenPGP public key, not an encrypted "
+                                   "message. [OK*]";
 }
 
 void TestOpenPgp::refusalsLeaveTheText() {
@@ -406,6 +416,38 @@ void TestOpenPgp::blockOfOursGoesFirst() {
         decrypt(w, blockOf("ours") + toKey("nopass@example.org", "theirs\n"), {});
     QCOMPARE(shown, QStringList());
     QCOMPARE(w.bytes(), std::string("ours"));
+}
+
+// A .gpg file opened as the editor reads its bytes (cut at its first zero byte, with the warning
+// answered) is named as what it is; the text stays, and the status bar calls it normal text.
+void TestOpenPgp::binaryFileIsNamed() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("letter.gpg"));
+    const std::string packets = home().gpg("--trust-model always --encrypt -r nopass@example.org",
+                                           "In binary form.\n");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) &&
+            file.write(packets.data(), qint64(packets.size())) == qint64(packets.size()));
+    file.close();
+    WindowUnderTest w;
+    QVERIFY(w.ready());
+    {
+        CommandScript zeroByteWarning({"press msg_OK"});
+        w.window().loadFile(path);
+    }
+    const std::string opened = w.bytes();
+    platform::clearRecordedBeeps();
+    CommandScript script({"press msg_OK"});
+    QTest::keyClick(w.editor(), Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(script.done());
+    const QStringList shown = script.shown();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.front().startsWith(
+                 "Error: This is an encrypted OpenPGP message in binary form (a .gpg file)"),
+             qPrintable(shown.front()));
+    QCOMPARE(w.bytes(), opened);
+    QCOMPARE(w.window().findChild<QLabel *>(QStringLiteral("pan_TextType"))->text(),
+             QStringLiteral(" Normal Text"));
 }
 
 void TestOpenPgp::encryptedForGpg_data() {

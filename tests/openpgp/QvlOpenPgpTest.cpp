@@ -204,5 +204,27 @@ TEST(QvlOpenPgp, AddressNamesOnlyItsOwnKey) {
     EXPECT_EQ(home().gpg("--decrypt", written.out), plainText);
 }
 
+// A message whose end line mail joined onto its checksum line is read and detected; what is not
+// a message to decrypt is named and not detected, before GnuPG starts.
+TEST(QvlOpenPgp, DetectsWhatDecryptReadsAndNamesTheRest) {
+    const QvlSandbox sandbox;
+    std::string joined =
+        home().gpg("--armor --trust-model always --encrypt -r nopass@example.org", plainText);
+    joined.replace(joined.find("\n-----END"), 1, " ");
+    const std::string flowed = sandbox.write("flowed.asc", joined);
+    EXPECT_EQ(sandbox.run("detect " + flowed).status, 0);
+    const auto read = sandbox.run("decrypt " + flowed);
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(read.out, plainText);
+
+    const std::string clearSigned =
+        sandbox.write("signed.asc", home().gpg("-u nopass@example.org --clearsign", plainText));
+    EXPECT_EQ(sandbox.run("detect " + clearSigned).status, 1);
+    const auto refused = sandbox.run("decrypt " + clearSigned);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.out.empty());
+    EXPECT_NE(refused.err.find("signed with OpenPGP, not encrypted"), std::string::npos) << refused.err;
+}
+
 } // namespace
 } // namespace testing_openpgp
