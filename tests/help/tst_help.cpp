@@ -150,6 +150,8 @@ void TestHelp::messagesPageExplainsEveryMessage_data() {
              "There is no text to decrypt.",
              "The header and footer lines are not present.  This text does not appear to be "
              "encrypted.",
+             "The encrypted text has been changed, and its changes cannot be undone.  Unable "
+             "to decrypt this text.",
              "The header line is not valid.  Unable to decrypt this text.",
              "Cannot handle the encryption method used to encrypt this text.  Try using "
              "Shroud-a-Pad ",
@@ -159,6 +161,7 @@ void TestHelp::messagesPageExplainsEveryMessage_data() {
              "CRC information was not present in the encrypted text.  Unable to verify that the "
              "encrypted text was error-free.",
              "CRC error.  Errors were present in the encrypted text.",
+             "The encrypted text is too long for its checksum.  Unable to decrypt this text.",
              "Clear text for new document?",
              "No action can be undone at this time.",
              "You must select some text to cut to the clipboard.",
