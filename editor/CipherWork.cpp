@@ -85,8 +85,9 @@ cipher::Outcome<std::string_view> openInEditor(TextEditor &editor, cipher::Decry
     if (!decoded)
         return cipher::refusedAs<std::string_view>(std::move(decoded));
     const std::string_view warning = decoded.value->warning();
-    editor.setBytes(warning.empty() ? decoded.value->bytes
-                                    : cipher::readAfterDamage(decoded.value->bytes));
+    // Undo brings back the text as it stood, the block and what surrounds it.
+    editor.setBytesAsEdit(warning.empty() ? decoded.value->bytes
+                                          : cipher::readAfterDamage(decoded.value->bytes));
     return {warning, {}};
 }
 
