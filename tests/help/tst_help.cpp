@@ -68,6 +68,7 @@ private slots:
     void everyPageReadsOnLightAndDarkThemes();
     void narrowestViewerShowsEveryPageWhole();
     void singleClickOnATopicShowsIt();
+    void contentsShowTitlesWholeAtFirstSize();
 
 private:
     static QString collectionPath() {
@@ -562,6 +563,31 @@ void TestHelp::singleClickOnATopicShowsIt() {
     QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
                       contents->visualRect(topic).center());
     QCOMPARE(browser()->source(), model->contentItemAt(topic)->url());
+}
+
+// A viewer as it first opens shows every title of its contents whole, nothing scrolled out of
+// sight at the right.
+void TestHelp::contentsShowTitlesWholeAtFirstSize() {
+    delete platform::helpViewer();
+    QVERIFY(platform::helpRequest(HelpCommand::Contents));
+    QVERIFY(QTest::qWaitForWindowExposed(viewerWindow()));
+    auto *contents = viewerWindow()->findChild<QTreeView *>(QStringLiteral("helpContents"));
+    QHelpContentModel *model = contentModel();
+    QTRY_COMPARE(model->rowCount(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(contents->horizontalScrollBar()->maximum(), 0);
+    // Every title, at every level, stands whole in its row: broken over lines where the pane
+    // is too narrow for it, the row as high as its lines.
+    const int paneRight = contents->viewport()->rect().right();
+    for (QModelIndex topic = model->index(0, 0); topic.isValid();
+         topic = contents->indexBelow(topic)) {
+        const QString title = topic.data().toString();
+        const QRect row = contents->visualRect(topic);
+        const QRect lines = contents->fontMetrics().boundingRect(
+            QRect(0, 0, paneRight - row.left() - 8, 1000), Qt::TextWordWrap, title);
+        QVERIFY2(row.left() + lines.width() <= paneRight, qPrintable(title));
+        QVERIFY2(lines.height() <= row.height(), qPrintable(title));
+    }
 }
 
 QTEST_MAIN(TestHelp)
