@@ -57,8 +57,9 @@ private:
 // Finds what the text's lines hold and opens a session for it: an armoured block of a known
 // method, read exactly and then with mail's changes undone; where the lines hold no block, the
 // first message of a known method with a shape of its own. Otherwise the refusal: "The header
-// and footer lines are not present ...", the header's or the method's. The lines must outlive
-// the session.
+// and footer lines are not present ...", or "The encrypted text has been changed ..." where a
+// block in shape (START line, header, checksum line) stands behind quote marks or blanks, the
+// header's or the method's. The lines must outlive the session.
 Outcome<std::unique_ptr<DecryptSession>> openDecryptSession(LineList lines);
 Outcome<std::unique_ptr<DecryptSession>> openDecryptSession(LineList lines,
                                                            std::span<const Method *const> known);

@@ -69,6 +69,17 @@ void checkWriterInput(std::string_view text, std::string_view passphrase, int me
         throw std::invalid_argument("the keystream methods are 0 and 1");
 }
 
+// The text of the block, or a refusal where its checksum runs past 32 bits: a body that long
+// was never written by a copy of this program, and a sum that overflowed proves nothing.
+Outcome<DecodedText> decodeOrRefuse(LineList lines, const ArmouredBlock &block,
+                                    std::string_view phrase) {
+    try {
+        return {decodeText(lines, block, phrase), {}};
+    } catch (const IntegerOverflow &) {
+        return refused<DecodedText>(Reason::Damaged, std::string(messages::checksumOverflows));
+    }
+}
+
 // A block of Method 00 or 01, read: the phrase is tested against its passphrase block, the text
 // decoded with the phrase's keystream.
 class KeystreamSession : public DecryptSession {
@@ -78,14 +89,14 @@ public:
 
     Outcome<DecodedText> open(const PhraseSource &ask) override {
         if (block().header.phraseLength <= 0)
-            return {decodeText(m_reading.lines, block(), {}), {}};
+            return decodeOrRefuse(m_reading.lines, block(), {});
         const std::optional<SecretString> phrase =
             ask({std::string(messages::enterPhrase), keystreamPhrase});
         if (!phrase)
             return refused<DecodedText>(Reason::Cancelled, {});
         if (!phraseMatches(m_reading.lines, block(), *phrase))
             return refused<DecodedText>(Reason::WrongPhrase, std::string(messages::wrongPhrase));
-        return {decodeText(m_reading.lines, block(), *phrase), {}};
+        return decodeOrRefuse(m_reading.lines, block(), *phrase);
     }
     // The largest block decodes in about a millisecond.
     bool opensSlowly() const override { return false; }

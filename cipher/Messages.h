@@ -25,6 +25,10 @@ inline constexpr std::string_view confirmPhrase = "Re-enter phrase to confirm:";
 inline constexpr std::string_view noTextToDecrypt = "There is no text to decrypt.";
 inline constexpr std::string_view noBlock =
     "The header and footer lines are not present.  This text does not appear to be encrypted.";
+// The tagged lines are there behind quote marks or blanks, but no repair reads the block.
+inline constexpr std::string_view blockChanged =
+    "The encrypted text has been changed, and its changes cannot be undone.  Unable to "
+    "decrypt this text.";
 inline constexpr std::string_view invalidHeader =
     "The header line is not valid.  Unable to decrypt this text.";
 inline constexpr std::string_view enterPhrase = "This text is password-protected.  Enter phrase:";
@@ -41,6 +45,10 @@ inline constexpr std::string_view checksumDiffers =
 // A block whose body is not what was written: nothing of it is decrypted.
 inline constexpr std::string_view damagedBlock =
     "The encrypted text is damaged.  Unable to decrypt this text.";
+
+// A body so long that its checksum passes what a 32-bit sum holds (an integer overflow).
+inline constexpr std::string_view checksumOverflows =
+    "The encrypted text is too long for its checksum.  Unable to decrypt this text.";
 
 // "Cannot handle the encryption method ...  Try using Shroud-a-Pad " + version / 100 with two
 // decimals + ".": the version field 130 gives "1.30", 5 gives "0.05".

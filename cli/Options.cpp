@@ -6,7 +6,9 @@
 
 #include "openpgp/OpenPgpMethod.h"
 
+#include <algorithm>
 #include <map>
+#include <ranges>
 
 namespace qvl {
 
@@ -151,7 +153,9 @@ void readInputName(Options &options, const std::string &argument) {
 } // namespace
 
 Options parseOptions(const std::vector<std::string> &arguments) {
-    for (const std::string &argument : arguments) {
+    // Help and version win over anything else before "--"; after it every argument is a name.
+    const auto optionsEnd = std::find(arguments.begin(), arguments.end(), "--");
+    for (const std::string &argument : std::ranges::subrange(arguments.begin(), optionsEnd)) {
         if (argument == "--help" || argument == "-h")
             return Options{};
         if (argument == "--version") {

@@ -4,7 +4,6 @@
 #include "Io.h"
 #include "Options.h"
 
-#include "cipher/CheckedInt.h"
 #include "hardening/ProcessHardening.h"
 #include "openpgp/OpenPgpMethod.h"
 
@@ -50,10 +49,6 @@ int main(int argc, char **argv) {
     } catch (const qvl::CliError &error) {
         std::cerr << error.what() << '\n';
         return failed(error.status());
-    } catch (const cipher::IntegerOverflow &error) {
-        // A body too long for the 32-bit checksum: nothing trustworthy was decrypted.
-        std::cerr << error.what() << '\n';
-        return qvl::NotDone;
     } catch (const std::bad_alloc &) {
         std::cerr << "qvl: out of memory\n";
         return failed(qvl::UsageOrFileError);

@@ -3,9 +3,12 @@
 #include "dialogs/PassphraseDialog.h"
 
 #include "dialogs/DialogParts.h"
+#include "platform/Accessibility.h"
+#include "platform/Beep.h"
 #include "platform/DialogPlacement.h"
 #include "platform/Help.h"
 
+#include <QAccessible>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,6 +51,19 @@ void PassphraseDialog::buildBevel() {
     m_entry->setObjectName(QStringLiteral("txt_PWord"));
     m_entry->setMinimumSize(249, 20);
 
+    // Hidden until a character is refused; the dialog grows by its height then.
+    m_refusalNote = new QLabel(m_frame);
+    m_refusalNote->setObjectName(QStringLiteral("lab_Refused"));
+    m_refusalNote->setFont(dialogs::plainFont());
+    m_refusalNote->setTextFormat(Qt::PlainText);
+    m_refusalNote->setWordWrap(true);
+    m_refusalNote->hide();
+    connect(m_entry, &PassphraseEdit::characterRefused, this, &PassphraseDialog::noteRefusal);
+    connect(m_entry, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (!text.isEmpty())
+            m_emptiedByRefusal = false;
+    });
+
     auto *inside = new QVBoxLayout(m_frame);
     inside->setContentsMargins(16, 16, 11, 13);
     inside->setSpacing(3);
@@ -55,7 +71,31 @@ void PassphraseDialog::buildBevel() {
     m_prompt->setBuddy(m_entry);
     inside->addWidget(m_prompt);
     inside->addWidget(m_entry);
+    inside->addWidget(m_refusalNote);
     static_cast<QVBoxLayout *>(layout())->addWidget(m_frame);
+}
+
+// Only a rule of capitals refuses characters: those Windows-1252 cannot hold.
+void PassphraseDialog::noteRefusal() {
+    m_emptiedByRefusal = true;
+    const QString note =
+        tr("This phrase can hold only the characters of Windows-1252 (Western European "
+           "letters, digits and signs).  The character typed was left out.");
+    m_refusalNote->setText(note);
+    platform::presentAsAlert(m_refusalNote, note);
+    m_refusalNote->show();
+    QAccessibleEvent alert(m_refusalNote, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+void PassphraseDialog::accept() {
+    if (m_emptiedByRefusal && m_entry->text().isEmpty()) {
+        platform::messageBeep(platform::BeepKind::Hand);
+        noteRefusal();
+        m_emptiedByRefusal = false;
+        return;
+    }
+    QDialog::accept();
 }
 
 void PassphraseDialog::buildButtons() {
@@ -79,6 +119,8 @@ QString PassphraseDialog::prompt() const {
 
 void PassphraseDialog::setPhraseRule(const cipher::PhraseRule &rule) {
     m_entry->setRule(rule);
+    m_refusalNote->hide();
+    m_emptiedByRefusal = false;
 }
 
 cipher::SecretString PassphraseDialog::phrase() const {
@@ -105,16 +147,19 @@ void PassphraseDialog::showHelp() {
     platform::topicJump(helpContextFor(m_prompt->text()));
 }
 
-// The prompt may have changed while the dialog was hidden: it takes the size of the new prompt
-// before it is centred, so each showing stands whole in the middle of the screen.
+// The prompt may have changed while the dialog was hidden, and the note of a refused character
+// goes: it takes the size of the new prompt before it is centred, so each showing stands whole in
+// the middle of the screen.
 void PassphraseDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
+    startEmpty();
     layout()->activate();
     platform::centreOnScreen(this);
-    startEmpty();
 }
 
 void PassphraseDialog::startEmpty() {
     m_entry->clear();
+    m_refusalNote->hide();
+    m_emptiedByRefusal = false;
     m_entry->setFocus();
 }

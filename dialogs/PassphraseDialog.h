@@ -41,11 +41,19 @@ public:
     // Jumps to the help topic of the prompt shown; the dialog stays open as it is.
     void showHelp();
 
+    // OK, unless the entry is empty only because every character typed since it last held
+    // one was refused: then the dialog stays open, the note of the refused characters shown
+    // again, and a second OK takes the empty phrase.
+    void accept() override;
+
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void buildBevel();
+    // The note under the entry that names what the rule's phrases hold, shown and announced to
+    // assistive tools as an alert.
+    void noteRefusal();
     void buildButtons();
     // Every showing starts with an empty entry that has the focus.
     void startEmpty();
@@ -53,6 +61,9 @@ private:
     QFrame *m_frame = nullptr;
     QLabel *m_prompt = nullptr;
     PassphraseEdit *m_entry = nullptr;
+    QLabel *m_refusalNote = nullptr;
+    // A character was refused and the entry has held none since.
+    bool m_emptiedByRefusal = false;
     QPushButton *m_okButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QPushButton *m_helpButton = nullptr;

@@ -25,8 +25,10 @@ public:
         input = PassphraseEdit::normalised(input, pos, m_edit->rule(), refused);
         // Once filtered, the text holds nothing to refuse, so a later validation of the same
         // text never beeps again.
-        if (refused)
+        if (refused) {
             platform::messageBeep(platform::BeepKind::Hand);
+            emit m_edit->characterRefused();
+        }
         return Acceptable;
     }
 

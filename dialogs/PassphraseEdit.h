@@ -32,6 +32,10 @@ public:
     static QString normalised(const QString &text, int &cursor, const cipher::PhraseRule &rule,
                               bool &refused);
 
+signals:
+    // A character the rule refuses was taken out of what was typed, pasted or dropped.
+    void characterRefused();
+
 private:
     const cipher::PhraseRule *m_rule;
 };

@@ -87,10 +87,11 @@ cipher::Outcome<std::string_view> openInEditor(TextEditor &editor, cipher::Decry
     if (!decoded)
         return cipher::refusedAs<std::string_view>(std::move(decoded));
     const std::string_view warning = decoded.value->warning();
+    // Undo brings back the text as it stood, the block and what surrounds it.
     if (warning.empty())
-        editor.setBytes(decoded.value->bytes, decoded.value->carriedAsUtf8);
+        editor.setBytesAsEdit(decoded.value->bytes, decoded.value->carriedAsUtf8);
     else
-        editor.setBytes(cipher::readAfterDamage(decoded.value->bytes));
+        editor.setBytesAsEdit(cipher::readAfterDamage(decoded.value->bytes));
     return {warning, {}};
 }
 

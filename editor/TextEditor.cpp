@@ -27,6 +27,7 @@ TextEditor::TextEditor(QWidget *parent)
     setWordWrap(false);
     setTabChangesFocus(false);
     viewport()->setMouseTracking(true);
+    connect(document(), &QTextDocument::undoCommandAdded, this, [this] { m_formatAcross.reset(); });
 }
 
 bool TextEditor::canUndo() const {
@@ -34,16 +35,18 @@ bool TextEditor::canUndo() const {
 }
 
 void TextEditor::undoLastEdit() {
-    // The flag is set before the text changes, so the change event already sees the new state.
-    if (lastCommandWasUndo()) {
-        m_undone = false;
-        redo();
-    } else if (document()->isUndoAvailable()) {
-        m_undone = true;
-        undo();
-    } else {
+    const bool redoing = lastCommandWasUndo();
+    if (!redoing && !document()->isUndoAvailable())
         return;
-    }
+    // The flag and the format are set before the text changes, so the change event already
+    // sees the new state.
+    m_undone = !redoing;
+    if (m_formatAcross)
+        std::swap(m_format, *m_formatAcross);
+    if (redoing)
+        redo();
+    else
+        undo();
     // The document merges a typed character into the step before it while it counts as
     // modified; marking it unmodified here makes the next edit a step of its own, so that it
     // is all one Undo takes back.

@@ -11,6 +11,7 @@
 #include <QKeySequence>
 #include <QList>
 #include <QPlainTextEdit>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,9 +40,13 @@ public:
     // Replaces the whole text by a decrypted or newly made text: UTF-8 when the bytes are valid
     // UTF-8 holding a byte above 7F (a leading mark kept as the document's), else Windows-1252;
     // line breaks CR LF. The text ends at the first zero byte, every CR LF, lone CR and lone LF
-    // is a line break. Leaves nothing to undo and the caret at the start. A text that its method
-    // carries as UTF-8 takes its format as formatOfDecryptedText() gives it for such a text.
-    void setBytes(std::string_view bytes, bool carriedAsUtf8 = false);
+    // is a line break. Leaves nothing to undo and the caret at the start.
+    void setBytes(std::string_view bytes);
+    // The same as one edit that Undo takes back, as Decrypt replaces the text: Undo right after
+    // it brings back the text and its format as they stood, and an Undo after that the new text.
+    // A text that its method carries as UTF-8 takes its format as formatOfDecryptedText() gives
+    // it for such a text.
+    void setBytesAsEdit(std::string_view bytes, bool carriedAsUtf8 = false);
     // Takes a file's characters (line breaks '\n') in the file's format, and the counts of its
     // lines when they are known. A text equal to the editor's changes only the format: no change
     // event, and what can be undone stays. Otherwise as setBytes(). Returns whether the text was
@@ -123,5 +128,8 @@ private:
     quint32 m_textColor;
     quint32 m_backColor;
     bool m_undone = false;
+    // The format on the other side of the last edit made by setBytesAsEdit(), while that edit
+    // is the one Undo takes back or brings back; any other edit drops it.
+    std::optional<DocumentFormat> m_formatAcross;
     QList<QKeySequence> m_declinedKeys;
 };

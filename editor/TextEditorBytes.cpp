@@ -6,6 +6,7 @@
 #include "editor/TextEditor.h"
 
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 namespace {
@@ -45,11 +46,29 @@ std::string TextEditor::utf8Text() const {
     return joinedBytes(*document(), cipher::Encoding::Utf8, "\n", std::size_t(byteLength()));
 }
 
-void TextEditor::setBytes(std::string_view bytes, bool carriedAsUtf8) {
-    const DocumentFormat format = formatOfDecryptedText(bytes, carriedAsUtf8);
+void TextEditor::setBytes(std::string_view bytes) {
+    const DocumentFormat format = formatOfDecryptedText(bytes);
     editor_text::DecodedText text =
         editor_text::fromBytes(withoutMark(bytes, format), format.encoding);
     replaceText(text.characters, format, std::move(text.lines));
+}
+
+// One edit block: the document keeps the text it replaces for Undo. Marked unmodified, the
+// next edit is a step of its own.
+void TextEditor::setBytesAsEdit(std::string_view bytes, bool carriedAsUtf8) {
+    const DocumentFormat before = m_format;
+    m_format = formatOfDecryptedText(bytes, carriedAsUtf8);
+    editor_text::DecodedText text =
+        editor_text::fromBytes(withoutMark(bytes, m_format), m_format.encoding);
+    m_counter->expectText(text.characters, std::move(text.lines));
+    QTextCursor whole(document());
+    whole.select(QTextCursor::Document);
+    whole.insertText(text.characters);
+    m_counter->expectText({});
+    document()->setModified(false);
+    m_undone = false;
+    m_formatAcross = before;
+    moveCursor(QTextCursor::Start);
 }
 
 bool TextEditor::loadText(const QString &text, const DocumentFormat &format, LineCounts lines) {
@@ -65,6 +84,7 @@ bool TextEditor::loadText(const QString &text, const DocumentFormat &format, Lin
 // new lines from the text itself, or takes their counts as given, which it holds only meanwhile.
 void TextEditor::replaceText(const QString &text, const DocumentFormat &format, LineCounts lines) {
     m_format = format;
+    m_formatAcross.reset();
     m_counter->expectText(text, std::move(lines));
     setPlainText(text);
     m_counter->expectText({});

@@ -12,8 +12,8 @@ namespace platform {
 // before the widget gets its text.
 void hideFromAssistiveTools(QWidget *widget);
 
-// Presents the window as an alert: its role is the alert's, its name the window title, its
-// value and description the message.
+// Presents the widget (a message box, or a note that a dialog shows) as an alert: its role is
+// the alert's, its name the window title, its value and description the message.
 void presentAsAlert(QWidget *window, const QString &message);
 
 } // namespace platform

@@ -53,6 +53,25 @@ TEST(QvlTool, helpPrintsUsageAndVersionTheVersion) {
     EXPECT_TRUE(version.err.empty());
 }
 
+// After "--" every argument is the input's name, even one that reads as an option.
+class EndOfOptions : public testing::TestWithParam<const char *> {};
+
+TEST_P(EndOfOptions, makesTheNextArgumentAFileName) {
+    const QvlSandbox sandbox;
+    const std::string name = sandbox.write(GetParam(), abcBlock);
+    const auto result = sandbox.run("decrypt -- " + name);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "abc");
+    EXPECT_TRUE(result.err.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(QvlTool, EndOfOptions,
+                         testing::Values("--help", "--version", "-h", "--utf8"),
+                         [](const testing::TestParamInfo<const char *> &info) {
+                             const std::string_view name = info.param;
+                             return std::string(name.substr(name.find_first_not_of('-')));
+                         });
+
 namespace {
 
 struct UsageRow {
@@ -312,6 +331,14 @@ INSTANTIATE_TEST_SUITE_P(
                    quotedUndone},
         DecryptRow{"quotedWithChangedCharacter", quotedReply(damaged(abcBlock, "Cx2uq", "Cx2ur")),
                    "", 3, "cbc", quotedUndone + line(cipher::messages::checksumDiffers)},
+        DecryptRow{"quotedWithReplyInside",
+                   damaged(quotedReply(block(std::string(98, 'z'))), "\r\n> C",
+                           "\r\nThat is what I thought too.\r\n> C"),
+                   "", 2, "", line(cipher::messages::blockChanged)},
+        DecryptRow{"quotedWithQuotedReplyInside",
+                   damaged(quotedReply(block(std::string(98, 'z'))), "\r\n> C",
+                           "\r\n> > Check this!\r\n> C"),
+                   "", 2, "", line(cipher::messages::blockChanged)},
         DecryptRow{"quotedWithWrongPhrase", quotedReply(protectedBlock), "OPEN SESAMY", 2, "",
                    line(cipher::messages::wrongPhrase)},
         DecryptRow{"method02", strongBlock(), utf8Phrase + "\n", 0, "strong\r\ntext", ""},
@@ -386,7 +413,7 @@ TEST(QvlTool, overflowingChecksumIsReportedAndNothingWritten) {
     huge += "QvL/1\n";
     const auto result = sandbox.run("decrypt " + sandbox.write("huge.qvl", huge));
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "Integer overflow\n");
+    EXPECT_EQ(result.err, line(cipher::messages::checksumOverflows));
     EXPECT_TRUE(result.out.empty());
 }
 

@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -27,6 +28,32 @@
 namespace platform {
 
 namespace {
+
+// The titles of the contents broken over lines where the pane is too narrow for them: each row
+// is as high as its title takes at the width the pane leaves it after the indentation of its
+// level.
+class WrappedTitles : public QStyledItemDelegate {
+public:
+    explicit WrappedTitles(QTreeView *view)
+        : QStyledItemDelegate(view)
+        , m_view(view) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override {
+        int levels = m_view->rootIsDecorated() ? 1 : 0;
+        for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
+            ++levels;
+        QStyleOptionViewItem title = option;
+        initStyleOption(&title, index);
+        title.features |= QStyleOptionViewItem::WrapText;
+        // The style wraps the text only within a rectangle that has a height.
+        const int width = m_view->viewport()->width() - levels * m_view->indentation();
+        title.rect = QRect(0, 0, width, QWIDGETSIZE_MAX);
+        return m_view->style()->sizeFromContents(QStyle::CT_ItemViewItem, &title, QSize(), m_view);
+    }
+
+private:
+    QTreeView *m_view;
+};
 
 // Index identifiers of the viewer's own pages; the topics the program jumps to carry theirs.
 const QString contentsPage = QStringLiteral("Help_Contents");
@@ -99,10 +126,17 @@ void HelpViewer::buildWindow() {
 QWidget *HelpViewer::buildContentsTab() {
     QHelpContentWidget *contents = m_engine->contentWidget();
     contents->setObjectName(QStringLiteral("helpContents"));
-    // Long titles scroll sideways rather than lose their ends.
+    // A title longer than the pane is wide goes on over another line rather than lose its end
+    // or scroll out of sight: rows of their own heights, taken anew whenever the pane's width
+    // changes.
     contents->setTextElideMode(Qt::ElideNone);
-    contents->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    contents->header()->setStretchLastSection(false);
+    contents->setWordWrap(true);
+    contents->setUniformRowHeights(false);
+    contents->setItemDelegate(new WrappedTitles(contents));
+    contents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    contents->header()->setStretchLastSection(true);
+    connect(contents->header(), &QHeaderView::sectionResized, contents,
+            &QTreeView::doItemsLayout, Qt::QueuedConnection);
 
     connect(contents, &QHelpContentWidget::linkActivated, m_browser,
             [this](const QUrl &page) { m_browser->setSource(page); });

@@ -99,6 +99,8 @@ private slots:
     void outcomes_data();
     void outcomes();
     void quotedBlockShowsAsNormalText();
+    void undoBringsBackTheTextAsItStood_data();
+    void undoBringsBackTheTextAsItStood();
     void phrase_data();
     void phrase();
     void helpButtonReachesItsTopic();
@@ -187,7 +189,13 @@ void TestDecrypt::refusals_data() {
             .arg(QLatin1String(version));
     };
     const std::string headerOnly = start + "\r\nQvL/0122/01/0/3\r\nCx2uq\r\n";
+    std::string replyInside = quotedReply(abcBlock("QvL/0122/01/0/3", "QvL/882"));
+    replyInside.insert(replyInside.find("> Cx2uq"), "Right, I agree.\r\n");
     QTest::newRow("plain text") << QByteArray("just some text") << noBlock;
+    QTest::newRow("quoted block with a reply inside")
+        << asBytes(replyInside)
+        << QStringLiteral("Error: The encrypted text has been changed, and its changes cannot be "
+                          "undone.  Unable to decrypt this text. [OK*]");
     QTest::newRow("header line only") << asBytes(headerOnly) << noBlock;
     QTest::newRow("tag in another case")
         << asBytes(abcBlock("QvL/0122/01/0/3", "qvl/882")) << noBlock;
@@ -289,9 +297,9 @@ void TestDecrypt::outcomes_data() {
         << QStringList{checksumDiffersBox} << exclamation;
 }
 
-// The editor holds what the block carries, with nothing to undo; the warning shows after the
-// text is replaced, with the normal cursor. Lines wrapped on screen do not disturb the reading,
-// and the wrapping stays as it was.
+// The editor holds what the block carries; the warning shows after the text is replaced, with
+// the normal cursor. Lines wrapped on screen do not disturb the reading, and the wrapping stays
+// as it was.
 void TestDecrypt::outcomes() {
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, decrypted);
@@ -308,7 +316,6 @@ void TestDecrypt::outcomes() {
     QCOMPARE(run(w, "Decrypt1", steps), shown);
     QCOMPARE(beepNames(), beeps);
     QCOMPARE(w.bytes(), asString(decrypted));
-    QVERIFY(!w.editor()->canUndo());
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(stillWrapsNarrowly(w));
 }
@@ -389,8 +396,8 @@ void TestDecrypt::helpButtonReachesItsTopic() {
     QCOMPARE(w.bytes(), std::string("abc"));
 }
 
-// A body so long that its checksum passes 32 bits: the failure's own box, the text as it was,
-// the normal cursor.
+// A body so long that its checksum passes 32 bits: an error box that says so, the text as it
+// was, the normal cursor.
 void TestDecrypt::integerOverflowReachesErrorBox() {
     // Every "~" group decodes to FF FF FF under Method 00 and adds 1,530 to the sum.
     std::string text = "QvL/0122/00/0/2147483647\r\n";
@@ -401,7 +408,8 @@ void TestDecrypt::integerOverflowReachesErrorBox() {
     WindowUnderTest w;
     w.editor()->setBytes(text);
     QCOMPARE(run(w, "Decrypt1", {"press msg_OK"}),
-             QStringList{"Shroud-a-Pad: Integer overflow. [OK*]"});
+             QStringList{"Error: The encrypted text is too long for its checksum.  Unable to "
+                         "decrypt this text. [OK*]"});
     QCOMPARE(w.editor()->byteLength(), qint64(text.size()));
     QVERIFY(QApplication::overrideCursor() == nullptr);
 }
@@ -450,7 +458,11 @@ void TestDecrypt::roundTrips() {
     run(w, "Decrypt1", phrase.isEmpty() ? QStringList() : QStringList{"phrase " + phrase});
     QCOMPARE(w.bytes(), asString(text));
     QVERIFY(beepNames().isEmpty());
-    QVERIFY(!w.editor()->canUndo());
+    // Undo reaches back to the block, never to the plain text Encrypt replaced.
+    w.action("Undo1")->trigger();
+    QCOMPARE(w.editor()->line(1), header);
+    w.action("Undo1")->trigger();
+    QCOMPARE(w.bytes(), asString(text));
 }
 
 void TestDecrypt::charactersAndFormat_data() {
@@ -532,6 +544,49 @@ void TestDecrypt::fileRoundTripKeepsItsBytes() {
     run(w, "Encrypt1", {"phrase ", "phrase "});
     run(w, "Decrypt1", {});
     QCOMPARE(asBytes(w.editor()->fileBytes()), file);
+}
+
+void TestDecrypt::undoBringsBackTheTextAsItStood_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("steps");
+
+    std::string withLf = "\xD0\x92\xD0\xBE\xD1\x82:\r\n" + blockOf("abc", "OPEN") + "Bye\r\n";
+    for (std::size_t at = 0; (at = withLf.find("\r\n", at)) != std::string::npos;)
+        withLf.erase(at, 1);
+    QTest::newRow("reply typed above a quoted block")
+        << asBytes("Here it is:\r\n" + quotedReply(blockOf("abc"))) << QStringList();
+    QTest::newRow("UTF-8 reply around a protected block, LF line breaks")
+        << asBytes(withLf) << QStringList{"phrase open"};
+}
+
+// Decrypt replaces the whole text as one edit: Undo brings back the file's text with its
+// character set and line breaks, byte for byte, and Undo again the decrypted text. Once the
+// user edits the decrypted text, Undo takes back that edit, never the Decrypt.
+void TestDecrypt::undoBringsBackTheTextAsItStood() {
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, steps);
+    QTemporaryDir folder;
+    QFile opened(folder.filePath("mail.txt"));
+    QVERIFY(opened.open(QIODevice::WriteOnly) && opened.write(file) == file.size());
+    opened.close();
+    WindowUnderTest w;
+    w.window().loadFile(opened.fileName());
+    QVERIFY(!w.editor()->canUndo());
+
+    run(w, "Decrypt1", steps);
+    QVERIFY(beepNames().isEmpty());
+    QCOMPARE(w.editor()->fileBytes(), std::string("abc"));
+    QVERIFY(w.editor()->canUndo());
+    w.action("Undo1")->trigger();
+    QCOMPARE(asBytes(w.editor()->fileBytes()), file);
+    w.action("Undo1")->trigger();
+    QCOMPARE(w.editor()->fileBytes(), std::string("abc"));
+
+    typeAfterTheBlock(w);
+    w.action("Undo1")->trigger();
+    QCOMPARE(w.editor()->fileBytes(), std::string("abc"));
+    w.action("Undo1")->trigger();
+    QCOMPARE(w.editor()->fileBytes(), std::string("abc "));
 }
 
 QTEST_MAIN(TestDecrypt)

@@ -1,12 +1,15 @@
-// Tests of the passphrase dialog: the masked upper-case entry and its limit, the emptying at
-// every showing, the results of OK, Cancel and Escape, the layout, and the Help topics.
+// Tests of the passphrase dialog: the masked upper-case entry and its limit, the note of refused
+// characters, the emptying at every showing, the results of OK, Cancel and Escape, the layout,
+// and the Help topics.
 #include "DialogChecks.h"
 #include "ModalAnswerer.h"
+#include "cipher/Method.h"
 #include "dialogs/PassphraseDialog.h"
 #include "platform/Beep.h"
 #include "platform/Help.h"
 #include "platform/HelpWindow.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -38,6 +41,11 @@ private slots:
     void longPasteKeepsSixteen_data();
     void longPasteKeepsSixteen();
     void composedCharacterIsRefused();
+    void refusedCharacterIsNoted_data();
+    void refusedCharacterIsNoted();
+    void entryEmptiedByRefusalNeedsSecondOk_data();
+    void entryEmptiedByRefusalNeedsSecondOk();
+    void phraseAsTypedRefusesNothing();
     void everyShowingStartsEmptyWithFocus();
     void results_data();
     void results();
@@ -52,6 +60,7 @@ private slots:
 
 private:
     QLineEdit *entry() const { return m_dialog->findChild<QLineEdit *>("txt_PWord"); }
+    QLabel *refusalNote() const { return m_dialog->findChild<QLabel *>("lab_Refused"); }
     QPushButton *button(const char *name) const { return m_dialog->findChild<QPushButton *>(name); }
 
     PassphraseDialog *m_dialog = nullptr;
@@ -173,6 +182,98 @@ void TestPassphraseDialog::composedCharacterIsRefused() {
     composed.setCommitString(QStringLiteral("é"));
     QApplication::sendEvent(entry(), &composed);
     QCOMPARE(entry()->text(), QStringLiteral("ABÉ"));
+}
+
+// A refused character shows a note under the entry that names what the phrase can hold, an
+// alert to assistive tools; characters taken show none.
+void TestPassphraseDialog::refusedCharacterIsNoted_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<bool>("noted");
+
+    QTest::newRow("Cyrillic word") << QStringLiteral("жук") << QString() << true;
+    QTest::newRow("Cyrillic word, then letters") << QStringLiteral("жукab") << "AB" << true;
+    QTest::newRow("letters, then a Greek one") << QStringLiteral("abω") << "AB" << true;
+    QTest::newRow("Windows-1252 letters")
+        << QStringLiteral("àb€") << QStringLiteral("ÀB€") << false;
+}
+
+void TestPassphraseDialog::refusedCharacterIsNoted() {
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    QFETCH(bool, noted);
+
+    m_dialog->open();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
+    QVERIFY(!refusalNote()->isVisible());
+    typeText(entry(), typed);
+
+    QCOMPARE(entry()->text(), kept);
+    QCOMPARE(refusalNote()->isVisible(), noted);
+    if (noted) {
+        QVERIFY(refusalNote()->text().contains(QLatin1String("Windows-1252")));
+        QCOMPARE(dialog_checks::clippedTexts(m_dialog), QStringList());
+        // Assistive tools read the note as an alert that says it.
+        QAccessibleInterface *note = QAccessible::queryAccessibleInterface(refusalNote());
+        QCOMPARE(note->role(), QAccessible::AlertMessage);
+        QCOMPARE(note->text(QAccessible::Description), refusalNote()->text());
+    }
+    // The next showing starts without the note.
+    m_dialog->reject();
+    m_dialog->open();
+    QVERIFY(!refusalNote()->isVisible());
+}
+
+// An entry that holds nothing only because its characters were refused is not taken as "no
+// phrase" at the first OK: the dialog stays open with the note; the second OK takes it. An
+// entry the user emptied himself after a refusal is an answer at once.
+void TestPassphraseDialog::entryEmptiedByRefusalNeedsSecondOk_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("backspaces");
+    QTest::addColumn<QString>("typedAfter");
+    QTest::addColumn<int>("presses");
+
+    QTest::newRow("refused word") << QStringLiteral("жук") << 0 << QString() << 2;
+    QTest::newRow("letter deleted, then a refused one") << "a" << 1 << QStringLiteral("ж") << 2;
+    QTest::newRow("refused, then a letter deleted") << QStringLiteral("жa") << 1 << QString() << 1;
+    QTest::newRow("nothing typed") << QString() << 0 << QString() << 1;
+}
+
+void TestPassphraseDialog::entryEmptiedByRefusalNeedsSecondOk() {
+    QFETCH(QString, typed);
+    QFETCH(int, backspaces);
+    QFETCH(QString, typedAfter);
+    QFETCH(int, presses);
+
+    m_dialog->open();
+    typeText(entry(), typed);
+    for (int i = 0; i < backspaces; ++i)
+        QTest::keyClick(entry(), Qt::Key_Backspace);
+    typeText(entry(), typedAfter);
+    QVERIFY(entry()->text().isEmpty());
+
+    platform::clearRecordedBeeps();
+    for (int press = 1; press < presses; ++press) {
+        QTest::keyClick(entry(), Qt::Key_Return);
+        QVERIFY(m_dialog->isVisible());
+        QVERIFY(refusalNote()->isVisible());
+        QCOMPARE(platform::recordedBeeps(), std::vector{platform::BeepKind::Hand});
+    }
+    QTest::keyClick(entry(), Qt::Key_Return);
+    QVERIFY(!m_dialog->isVisible());
+    QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(plain(m_dialog->phrase()), std::string());
+}
+
+// A phrase kept as typed takes every character: no note, no second OK.
+void TestPassphraseDialog::phraseAsTypedRefusesNothing() {
+    m_dialog->setPhraseRule(cipher::methodNamed("2")->phraseRule);
+    m_dialog->open();
+    typeText(entry(), QStringLiteral("жук"));
+    QVERIFY(!refusalNote()->isVisible());
+    QTest::keyClick(entry(), Qt::Key_Return);
+    QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(plain(m_dialog->phrase()), std::string("жук"));
 }
 
 void TestPassphraseDialog::everyShowingStartsEmptyWithFocus() {

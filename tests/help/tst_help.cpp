@@ -68,6 +68,7 @@ private slots:
     void everyPageReadsOnLightAndDarkThemes();
     void narrowestViewerShowsEveryPageWhole();
     void singleClickOnATopicShowsIt();
+    void contentsShowTitlesWholeAtFirstSize();
 
 private:
     static QString collectionPath() {
@@ -150,6 +151,8 @@ void TestHelp::messagesPageExplainsEveryMessage_data() {
              "There is no text to decrypt.",
              "The header and footer lines are not present.  This text does not appear to be "
              "encrypted.",
+             "The encrypted text has been changed, and its changes cannot be undone.  Unable "
+             "to decrypt this text.",
              "The header line is not valid.  Unable to decrypt this text.",
              "Cannot handle the encryption method used to encrypt this text.  Try using "
              "Shroud-a-Pad ",
@@ -159,6 +162,7 @@ void TestHelp::messagesPageExplainsEveryMessage_data() {
              "CRC information was not present in the encrypted text.  Unable to verify that the "
              "encrypted text was error-free.",
              "CRC error.  Errors were present in the encrypted text.",
+             "The encrypted text is too long for its checksum.  Unable to decrypt this text.",
              "Clear text for new document?",
              "No action can be undone at this time.",
              "You must select some text to cut to the clipboard.",
@@ -559,6 +563,31 @@ void TestHelp::singleClickOnATopicShowsIt() {
     QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
                       contents->visualRect(topic).center());
     QCOMPARE(browser()->source(), model->contentItemAt(topic)->url());
+}
+
+// A viewer as it first opens shows every title of its contents whole, nothing scrolled out of
+// sight at the right.
+void TestHelp::contentsShowTitlesWholeAtFirstSize() {
+    delete platform::helpViewer();
+    QVERIFY(platform::helpRequest(HelpCommand::Contents));
+    QVERIFY(QTest::qWaitForWindowExposed(viewerWindow()));
+    auto *contents = viewerWindow()->findChild<QTreeView *>(QStringLiteral("helpContents"));
+    QHelpContentModel *model = contentModel();
+    QTRY_COMPARE(model->rowCount(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(contents->horizontalScrollBar()->maximum(), 0);
+    // Every title, at every level, stands whole in its row: broken over lines where the pane
+    // is too narrow for it, the row as high as its lines.
+    const int paneRight = contents->viewport()->rect().right();
+    for (QModelIndex topic = model->index(0, 0); topic.isValid();
+         topic = contents->indexBelow(topic)) {
+        const QString title = topic.data().toString();
+        const QRect row = contents->visualRect(topic);
+        const QRect lines = contents->fontMetrics().boundingRect(
+            QRect(0, 0, paneRight - row.left() - 8, 1000), Qt::TextWordWrap, title);
+        QVERIFY2(row.left() + lines.width() <= paneRight, qPrintable(title));
+        QVERIFY2(lines.height() <= row.height(), qPrintable(title));
+    }
 }
 
 QTEST_MAIN(TestHelp)

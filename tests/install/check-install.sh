@@ -74,6 +74,20 @@ for module in "$build/bin/$modules"/*.so "$prefix/$bindir/$modules"/*.so; do
     no_run_path "$module"
 done
 
+# Every place that names the program's own version names the same one: each program's
+# --version, the manual pages' headings and the AppStream metainfo's newest release.
+version=$("$prefix/$bindir/qvl" --version | sed -n 's/^qvl //p')
+[ -n "$version" ] || fail "qvl --version names no version"
+[ "$(QT_QPA_PLATFORM=offscreen "$prefix/$bindir/shroud-a-pad" --version)" = "shroud-a-pad $version" ] ||
+    fail "shroud-a-pad --version does not say $version"
+for page in shroud-a-pad qvl; do
+    gzip -dc "$prefix/$datadir/man/man1/$page.1.gz" | grep -q "^\.TH .* \"Shroud-a-Pad $version\" " ||
+        fail "the manual page $page(1) does not name version $version"
+done
+newest=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
+    "$prefix/$datadir/metainfo/io.github.shroud_a_pad.shroud_a_pad.metainfo.xml" | head -n 1)
+[ "$newest" = "$version" ] || fail "the metainfo's newest release is $newest, not $version"
+
 for help in QVL.qhc QVL.qch; do
     if [ -f "$build/bin/$help" ]; then
         [ -f "$prefix/$datadir/shroud-a-pad/help/$help" ] || fail "$help is not installed"

@@ -2,11 +2,12 @@
 # Builds the Debian package of a build tree with CPack into a folder of its own, and checks
 # its contents (dpkg-deb -c) and its control fields: every installed file in place under /usr,
 # the program's modules among them, the libraries' packages found by dpkg-shlibdeps (the help
-# module's included), the MIT licence as the copyright file.
-# Usage: check-package.sh CPACK BUILD OUTDIR
+# module's included), the MIT licence as the copyright file; its name carries the programs'
+# version, and is the name the README tells to install.
+# Usage: check-package.sh CPACK BUILD OUTDIR README
 set -eu
 
-cpack=$1 build=$2 out=$3
+cpack=$1 build=$2 out=$3 readme=$4
 
 fail() {
     echo "FAIL: $*" >&2
@@ -20,6 +21,13 @@ mkdir -p "$out"
 set -- "$out"/shroud-a-pad_*.deb
 [ -f "$1" ] || fail "no package in $out"
 deb=$1
+
+version=$("$build/bin/qvl" --version | sed -n 's/^qvl //p')
+case $(basename "$deb") in
+"shroud-a-pad_${version}_"*) ;;
+*) fail "$(basename "$deb") does not carry the version $version" ;;
+esac
+grep -qF "./$(basename "$deb")" "$readme" || fail "the README does not name $(basename "$deb")"
 
 contents=$(dpkg-deb -c "$deb" | awk '{ print $1, $6 }')
 for file in usr/bin/shroud-a-pad usr/bin/qvl; do
