@@ -13,19 +13,22 @@ namespace {
 
 using fuzz::require;
 
-// The characters as the editor holds them: UTF-16, each CR LF and lone CR one '\n'.
+// The characters as the editor holds them: UTF-16, each CR LF and lone CR one '\n'. Built unit by
+// unit, as Qt's own UTF-32 reading would take a leading U+FEFF for a byte-order mark.
 QString editorCharacters(const std::u32string &characters) {
-    std::u32string joined;
+    QString units;
     for (std::size_t i = 0; i < characters.size(); ++i) {
-        if (characters[i] != U'\r') {
-            joined += characters[i];
-            continue;
-        }
-        joined += U'\n';
-        if (i + 1 < characters.size() && characters[i + 1] == U'\n')
+        const char32_t c = characters[i] == U'\r' ? U'\n' : characters[i];
+        if (characters[i] == U'\r' && i + 1 < characters.size() && characters[i + 1] == U'\n')
             ++i;
+        if (QChar::requiresSurrogates(c)) {
+            units.append(QChar(QChar::highSurrogate(c)));
+            units.append(QChar(QChar::lowSurrogate(c)));
+        } else {
+            units.append(QChar(char16_t(c)));
+        }
     }
-    return QString::fromStdU32String(joined);
+    return units;
 }
 
 } // namespace
