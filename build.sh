@@ -4,8 +4,9 @@
 #   ./build.sh test         install what is missing, build, run every test (ctest),
 #                           then the cipher, qvl and settings-file text tests again under
 #                           ASan and UBSan
-#   ./build.sh fuzz [SECONDS] build the fuzz targets (armour, settings-file text) with clang
-#                           and run each of them (default 60 s each)
+#   ./build.sh fuzz [SECONDS] build the fuzz targets (armour, settings-file text and values,
+#                           UTF-8 decoding, qvl's options) with clang and run each of them
+#                           (default 60 s each)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -44,10 +45,11 @@ sanitized_cipher_tests() {
 fuzz_targets() {
     CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DSHROUD_CIPHER_ONLY=ON -DSHROUD_SANITIZE=ON -DSHROUD_FUZZ=ON -DSHROUD_WERROR=ON >/dev/null
-    cmake --build build-fuzz --target fuzz_armour fuzz_profile_text
+    local names=(armour profile_text settings_value utf8_decoding qvl_options)
+    cmake --build build-fuzz --target "${names[@]/#/fuzz_}"
     # New finds go to build-fuzz/<name>-corpus; the checked-in corpora are only read.
     local name
-    for name in armour profile_text; do
+    for name in "${names[@]}"; do
         local corpus=${name//_/-}-corpus
         mkdir -p "build-fuzz/$corpus"
         build-fuzz/bin/fuzz_$name -max_total_time="${1:-60}" -max_len=30000 \

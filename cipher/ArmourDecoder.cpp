@@ -61,6 +61,42 @@ TextGroups walkTextGroups(const GroupStream &stream, const ArmouredBlock &block,
     return walked;
 }
 
+// Whether a body line holding `groups` groups is as a writer cuts it, up to column 65 and
+// without blanks at its end: "C" and groups of the method's characters only, and a last line
+// holding no more than its groups. A line that is not (a reply typed among the body lines, say)
+// may still hold the groups' columns, but its text is not the block's, whatever the checksum.
+bool writtenLine(std::string_view line, std::int64_t groups,
+                 const std::array<std::int16_t, 256> &digits) {
+    line = line.substr(0, std::min(line.find_last_not_of(" \t") + 1, bodyLineLength));
+    if (groups < groupsPerLine && line.size() > static_cast<std::size_t>(1 + groups * charsPerGroup))
+        return false;
+    return codec::madeOfDigits(line, digits);
+}
+
+// Whether every body line the stream's groups are read from is a written line. Blocks naming a
+// method below 0 decode to zero bytes whatever their characters, so theirs are not judged.
+bool readLinesWritten(LineList lines, const ArmouredBlock &block) {
+    const std::int32_t method = block.header.method;
+    if (method != 0 && method != 1)
+        return true;
+    const std::int64_t groups = phraseGroups(block) + groupsFor(block.header.textLength);
+    const auto bodyLines = static_cast<std::int64_t>(block.place.checksumLine - block.place.headerLine - 1);
+    for (std::int64_t i = 0; i < bodyLines && i * groupsPerLine < groups; ++i)
+        if (!writtenLine(lines[block.place.headerLine + 1 + static_cast<std::size_t>(i)],
+                         std::min<std::int64_t>(groupsPerLine, groups - i * groupsPerLine),
+                         codec::digits[static_cast<std::size_t>(method)]))
+            return false;
+    return true;
+}
+
+// The verdict on a body whose groups were all read: a line that is not as written is damage
+// even where the weak checksum happens to agree.
+Verdict completeVerdict(LineList lines, const ArmouredBlock &block, std::int32_t sum) {
+    const Verdict verdict = checksumVerdict(block.statedChecksum, sum);
+    return verdict == Verdict::Verified && !readLinesWritten(lines, block) ? Verdict::ChecksumDiffers
+                                                                           : verdict;
+}
+
 } // namespace
 
 std::string_view DecodedText::warning() const {
@@ -113,15 +149,14 @@ DecodedText decodeText(LineList lines, const ArmouredBlock &block, std::string_v
         return result;
     }
     result.bytes.resize(static_cast<std::size_t>(std::max(block.header.textLength, 0)));
-    result.verdict = checksumVerdict(block.statedChecksum, walked.sum);
+    result.verdict = completeVerdict(lines, block, walked.sum);
     return result;
 }
 
 Verdict bodyVerdict(LineList lines, const ArmouredBlock &block) {
     const TextGroups walked =
         walkTextGroups(GroupStream(lines, block.place), block, [](std::int64_t, const Group &) {});
-    return walked.complete ? checksumVerdict(block.statedChecksum, walked.sum)
-                           : Verdict::EndedEarly;
+    return walked.complete ? completeVerdict(lines, block, walked.sum) : Verdict::EndedEarly;
 }
 
 } // namespace cipher

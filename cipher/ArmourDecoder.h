@@ -12,7 +12,8 @@ namespace cipher {
 enum class Verdict {
     Verified,        // every group read, the checksum line states the sum
     ChecksumAbsent,  // every group read, the checksum line holds no number or 0
-    ChecksumDiffers, // every group read, the checksum line states another number
+    ChecksumDiffers, // every group read, the checksum line states another number, or a line
+                     // they were read from is not as a writer cuts it (a reply among them)
     EndedEarly,      // the body ended before the last text group
 };
 

@@ -52,6 +52,17 @@ constexpr std::array<std::array<std::int16_t, 256>, 2> makeDigits() {
 inline constexpr std::array<std::array<std::int16_t, 256>, 2> digits = makeDigits();
 static_assert(digits[0].size() == 256 && digits[1].size() == 256);
 
+// Whether every character of the text is one of the 64 that `digits` (one of the tables above)
+// gives a digit for.
+inline bool madeOfDigits(std::string_view text, const std::array<std::int16_t, 256> &digits) {
+    for (const char c : text) {
+        const std::int16_t digit = digits[static_cast<unsigned char>(c)];
+        if (digit < 0 || digit >= 64)
+            return false;
+    }
+    return true;
+}
+
 // Place values of the four characters, most significant first.
 inline constexpr std::array<int, 4> digitShifts = {18, 12, 6, 0};
 

@@ -160,13 +160,6 @@ const std::array<std::int16_t, 256> *bodyAlphabet(std::string_view headerText) {
     return &codec::digits[header.value->method == 0 ? 0 : 1];
 }
 
-bool madeOfAlphabet(std::string_view piece, const std::array<std::int16_t, 256> &digits) {
-    return std::all_of(piece.begin(), piece.end(), [&digits](char c) {
-        const std::int16_t digit = digits[static_cast<unsigned char>(c)];
-        return digit >= 0 && digit < 64;
-    });
-}
-
 // Whether a line carries the quote marks before its text, each with the blanks after it.
 bool carriesMarks(std::string_view line, std::string_view marks) {
     std::size_t at = skipBlanks(line, 0);
@@ -205,8 +198,7 @@ public:
     }
     bool takeLine(std::string_view line) {
         const StrippedLine stripped = strip(line, m_marks);
-        if (m_reading == RepairReading::Paragraphs && !stripped.text.empty() &&
-            !carriesMarks(line, m_marks))
+        if (!stripped.text.empty() && !carriesMarks(line, m_marks))
             return false;
         m_undone.edgeBlanks = m_undone.edgeBlanks || stripped.edgeBlanks;
         return take(stripped.text);
@@ -221,7 +213,7 @@ private:
             m_checksum = piece;
             return true;
         }
-        if (!wholePiece || !madeOfAlphabet(piece, m_alphabet))
+        if (!wholePiece || !codec::madeOfDigits(piece, m_alphabet))
             return false;
         m_body.push_back(piece);
         return true;

@@ -57,8 +57,9 @@ private:
 // How the repair takes the text's lines apart.
 enum class RepairReading {
     // Each line is one piece of the block, as a mail program that quotes, indents or wraps
-    // long lines leaves it. A line that holds a blank inside its text, or a character that
-    // no body line of the block's method holds, is never taken as body: the repair fails.
+    // long lines leaves it. A line that holds a blank inside its text, a character that no
+    // body line of the block's method holds, or, in a quoted block, no quote marks (a reply
+    // typed in, even one of the method's characters) is never taken as body: the repair fails.
     WholeLines,
     // The block's pieces are the blank-separated words of its lines, as a mail program that
     // re-flows quoted text into paragraphs leaves them: the START line's words may share the

@@ -87,8 +87,30 @@ void readArbitrary(std::string_view input) {
         decodeEither(reading.lines, *reading.opened.value, phrase);
 }
 
-// Mail's changes chosen by the bits of `kind`: 1 quotes every line, 2 indents and pads them,
-// 4 puts a blank line after each, 8 breaks the body lines again at `width`.
+// Where the checksum line stands among mailed lines: the second that holds the tag.
+std::size_t checksumLineOf(const std::vector<std::string> &lines) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].find(cipher::armourTag) != std::string::npos && ++seen == 2)
+            return i;
+    return lines.size();
+}
+
+// A reply typed right before the last body line, without the block's quote marks (nor any
+// others, nor the tag). In an unquoted block it ends with "!", which no body line holds: a line
+// of the method's characters alone could not be told from a body line there.
+void typeReply(std::vector<std::string> &lines, std::string reply, bool quoted) {
+    std::erase_if(reply, [](char c) { return c == '\r' || c == '\n' || c == 'Q' || c == '>' || c == '|'; });
+    if (!quoted)
+        reply += '!';
+    const std::size_t checksum = checksumLineOf(lines);
+    if (checksum >= 3 && checksum < lines.size())
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(checksum - 1), std::move(reply));
+}
+
+// Mail's changes chosen by the bits of `kind`: 1 quotes every line ("> ", or with 32 "| "),
+// 2 indents and pads them, 4 puts a blank line after each, 8 breaks the body lines again at
+// `width`.
 std::vector<std::string> mailed(std::vector<std::string> lines, unsigned kind, std::size_t width) {
     if (kind & 8) {
         std::string body;
@@ -102,10 +124,10 @@ std::vector<std::string> mailed(std::vector<std::string> lines, unsigned kind, s
     }
     std::vector<std::string> changed;
     for (const std::string &line : lines) {
-        changed.push_back(std::string(kind & 1 ? "> " : "") + (kind & 2 ? " \t" : "") + line +
-                          (kind & 2 ? " " : ""));
+        const std::string marks = kind & 1 ? (kind & 32 ? "| " : "> ") : "";
+        changed.push_back(marks + (kind & 2 ? " \t" : "") + line + (kind & 2 ? " " : ""));
         if (kind & 4)
-            changed.emplace_back(kind & 1 ? ">" : "");
+            changed.push_back(marks.substr(0, 1));
     }
     return changed;
 }
@@ -126,12 +148,22 @@ std::optional<std::string> verifiedText(const cipher::BlockReading &reading,
     return std::move(decoded.bytes);
 }
 
-// A written block after mail's changes reads as the block itself.
+// A written block after mail's changes reads as the block itself. With a reply typed among its
+// lines (16 in the kind; the reply is the text's start) it may read as damaged or not at all,
+// but never as another text.
 void readMailed(const std::vector<std::string> &written, unsigned mailKind, std::string_view text,
                 std::string_view phrase) {
-    const std::string mail = cipher::joinLines(mailed(written, mailKind, 16 + text.size() % 100));
-    const auto lines = cipher::splitLines(mail);
-    const cipher::BlockReading reading = cipher::readBlock(lines);
+    std::vector<std::string> lines = mailed(written, mailKind, 16 + text.size() % 100);
+    if (mailKind & 16)
+        typeReply(lines, std::string(text.substr(0, 1 + text.size() % 40)), mailKind & 1);
+    const std::string mail = cipher::joinLines(lines);
+    const auto split = cipher::splitLines(mail);
+    const cipher::BlockReading reading = cipher::readBlock(split);
+    if (mailKind & 16) {
+        const auto read = reading.opened ? verifiedText(reading, phrase) : std::nullopt;
+        require(!read || *read == text, "a reply never becomes part of a text read");
+        return;
+    }
     require(static_cast<bool>(reading.opened), "a mailed block opens");
     require(verifiedText(reading, phrase) == text, "the text comes back through mail");
 }
