@@ -45,7 +45,13 @@ std::vector<cipher::RecipientKey> recipientKeys() {
 }
 
 std::optional<cipher::OpenedSession> findSession(cipher::LineList lines) {
+    // The lines joined once, in a string of the exact size: a text of many short lines would
+    // otherwise cost its growth's slack beside the line list.
+    std::size_t size = lines.size();
+    for (const std::string_view line : lines)
+        size += line.size();
     std::string text;
+    text.reserve(size);
     for (const std::string_view line : lines)
         (text += line) += '\n';
     std::optional<FoundMessage> found = findMessage(text);
