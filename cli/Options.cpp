@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <map>
-#include <ranges>
 
 namespace qvl {
 
@@ -155,7 +154,8 @@ void readInputName(Options &options, const std::string &argument) {
 Options parseOptions(const std::vector<std::string> &arguments) {
     // Help and version win over anything else before "--"; after it every argument is a name.
     const auto optionsEnd = std::find(arguments.begin(), arguments.end(), "--");
-    for (const std::string &argument : std::ranges::subrange(arguments.begin(), optionsEnd)) {
+    for (auto at = arguments.begin(); at != optionsEnd; ++at) {
+        const std::string &argument = *at;
         if (argument == "--help" || argument == "-h")
             return Options{};
         if (argument == "--version") {
