@@ -419,8 +419,8 @@ void TestOpenPgp::blockOfOursGoesFirst() {
     QCOMPARE(w.bytes(), std::string("ours"));
 }
 
-// A .gpg file opened as the editor reads its bytes (cut at its first zero byte, with the warning
-// answered) is named as what it is; the text stays, and the status bar calls it normal text.
+// A .gpg file opened as the editor reads its bytes (cut at its first zero byte, if it holds one,
+// with the warning answered) is named as what it is; the text stays, and the status bar calls it normal text.
 void TestOpenPgp::binaryFileIsNamed() {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("letter.gpg"));
@@ -433,13 +433,15 @@ void TestOpenPgp::binaryFileIsNamed() {
     WindowUnderTest w;
     QVERIFY(w.ready());
     {
-        CommandScript zeroByteWarning({"press msg_OK"});
+        // The packets are random: the warning comes only when they hold a zero byte.
+        const bool holdsZero = packets.find('\0') != std::string::npos;
+        CommandScript zeroByteWarning(holdsZero ? QStringList{"press msg_OK"} : QStringList{});
         w.window().loadFile(path);
     }
     const std::string opened = w.bytes();
     platform::clearRecordedBeeps();
     CommandScript script({"press msg_OK"});
-    QTest::keyClick(w.editor(), Qt::Key_D, Qt::ControlModifier);
+    w.window().findChild<QAction *>(QStringLiteral("Decrypt1"))->trigger();
     QVERIFY(script.done());
     const QStringList shown = script.shown();
     QCOMPARE(shown.size(), 1);
