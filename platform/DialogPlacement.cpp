@@ -75,7 +75,8 @@ private:
         const QRect screen = dialog->screen()->availableGeometry();
         const QSize size = dialog->size().grownBy(frameMargins(dialog));
         const int spare = qMax(0, screen.height() - size.height());
-        placeFrameAt(dialog, {screen.x() + (screen.width() - size.width()) / 2, screen.y() + spare / 3});
+        placeFrameAt(dialog,
+                     {screen.x() + (screen.width() - size.width()) / 2, screen.y() + spare / 3});
     }
 };
 

@@ -113,8 +113,9 @@ QStringList phraseCopies(bool capitals) {
             continue;
         // Chunks overlap by the longest needle, so that none is missed across their border.
         for (unsigned long at = start; at < end; at += Scratch::chunk - Scratch::needleRoom) {
-            const ssize_t read = ::pread(memory, scratch.buffer(),
-                                         std::min<unsigned long>(Scratch::chunk, end - at), off_t(at));
+            const ssize_t read =
+                ::pread(memory, scratch.buffer(), std::min<unsigned long>(Scratch::chunk, end - at),
+                        off_t(at));
             if (read <= 0)
                 break;
             for (int n = 0; n < 3; ++n) {
