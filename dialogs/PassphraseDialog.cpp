@@ -128,7 +128,7 @@ cipher::SecretString PassphraseDialog::phrase() const {
 }
 
 void PassphraseDialog::forgetPhrase() {
-    m_entry->setText(QString());
+    m_entry->wipe();
 }
 
 QString PassphraseDialog::helpContextFor(const QString &prompt) {

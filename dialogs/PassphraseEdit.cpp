@@ -13,6 +13,14 @@
 
 namespace {
 
+// Overwrites the characters where they stand, in every string that shares them, and empties
+// the string: writing through the shared data leaves no copy behind as a detaching write would.
+void wipeCharacters(QString &text) {
+    cipher::secret::wipe(const_cast<QChar *>(text.constData()),
+                         std::size_t(text.size()) * sizeof(QChar));
+    text.clear();
+}
+
 // Rewrites every text the entry is given into what a phrase may hold, and accepts it.
 class PhraseFilter : public QValidator {
 public:
@@ -22,7 +30,12 @@ public:
 
     State validate(QString &input, int &pos) const override {
         bool refused = false;
-        input = PassphraseEdit::normalised(input, pos, m_edit->rule(), refused);
+        QString filtered = PassphraseEdit::normalised(input, pos, m_edit->rule(), refused);
+        // The filtered copy goes unless it differs; the input is the entry's own text.
+        if (filtered == input)
+            wipeCharacters(filtered);
+        else
+            input.swap(filtered);
         // Once filtered, the text holds nothing to refuse, so a later validation of the same
         // text never beeps again.
         if (refused) {
@@ -99,6 +112,12 @@ void PassphraseEdit::setRule(const cipher::PhraseRule &rule) {
     m_rule = &rule;
     setMaxLength(maxUnits(rule));
     clear();
+}
+
+void PassphraseEdit::wipe() {
+    QString held = text();
+    wipeCharacters(held);
+    setText(QString());
 }
 
 // Written straight into a string that wipes itself; the UTF-8 conversion's buffer is wiped too.

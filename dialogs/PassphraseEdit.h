@@ -25,6 +25,9 @@ public:
     // The entry as the bytes that the cipher takes: Windows-1252 for a rule of capitals (the
     // entry holds no other character), UTF-8 otherwise.
     cipher::SecretString phraseBytes() const;
+    // Overwrites the entry's characters where the entry keeps them, then empties it and its
+    // undo history.
+    void wipe();
 
     // The text as the entry keeps it under the rule, typed, pasted, dropped or composed alike.
     // The cursor position moves with any character taken out; `refused` tells whether a

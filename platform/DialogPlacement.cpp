@@ -2,12 +2,14 @@
 // place beside an owner.
 #include "platform/DialogPlacement.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLayout>
 #include <QMargins>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace platform {
 
@@ -28,6 +30,34 @@ QMargins frameMargins(const QWidget *window) {
     return marginsAround(window->parentWidget()->window());
 }
 
+// A window that belongs to no other widget stays above the active window, if any; a dialog
+// with an owner is already kept above it by the toolkit.
+void keepAboveOwner(QWidget *window) {
+    QWindow *handle = window->windowHandle();
+    if (handle == nullptr || handle->transientParent() != nullptr)
+        return;
+    const QWidget *owner = window->parentWidget() != nullptr ? window->parentWidget()->window()
+                                                             : QApplication::activeWindow();
+    if (owner != nullptr && owner != window && owner->windowHandle() != nullptr)
+        handle->setTransientParent(owner->windowHandle());
+}
+
+// Puts the window's frame at the point, a place of the program's own that the window manager
+// keeps. Before the window is framed its frame is not known, and the frame of its owner (drawn
+// alike by the same window manager) stands in. The place is given to the window system even
+// where the widget already stands there (a dialog centred over a window that is itself centred):
+// a window whose place was never set is left to the window manager's own policy, which with
+// openbox puts it under the pointer or in the largest free area.
+void placeFrameAt(QWidget *window, const QPoint &frameTopLeft) {
+    keepAboveOwner(window);
+    const QMargins frame = frameMargins(window);
+    const QPoint knownOffset = window->geometry().topLeft() - window->pos();
+    window->move(frameTopLeft + QPoint(frame.left(), frame.top()) - knownOffset);
+    window->setAttribute(Qt::WA_Moved);
+    if (QWindow *handle = window->windowHandle())
+        handle->setPosition(window->geometry().topLeft());
+}
+
 class Placement : public QObject {
 public:
     using QObject::QObject;
@@ -43,9 +73,10 @@ protected:
 private:
     static void place(QWidget *dialog) {
         const QRect screen = dialog->screen()->availableGeometry();
-        const QSize size = dialog->frameGeometry().size();
+        const QSize size = dialog->size().grownBy(frameMargins(dialog));
         const int spare = qMax(0, screen.height() - size.height());
-        dialog->move(screen.x() + (screen.width() - size.width()) / 2, screen.y() + spare / 3);
+        placeFrameAt(dialog,
+                     {screen.x() + (screen.width() - size.width()) / 2, screen.y() + spare / 3});
     }
 };
 
@@ -70,10 +101,8 @@ void moveToCentre(QWidget *window) {
     if (window->layout() != nullptr)
         window->layout()->activate();
     const QSize client = window->size().isEmpty() ? window->sizeHint() : window->size();
-    const QPoint wanted =
-        centredFrameTopLeft(client, frameMargins(window), screen->availableGeometry());
-    if (window->frameGeometry().topLeft() != wanted)
-        window->move(wanted);
+    placeFrameAt(window,
+                 centredFrameTopLeft(client, frameMargins(window), screen->availableGeometry()));
 }
 
 // Once the window manager has mapped and framed the window (it is active by then), the frame

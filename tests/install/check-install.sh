@@ -74,6 +74,18 @@ for module in "$build/bin/$modules"/*.so "$prefix/$bindir/$modules"/*.so; do
     no_run_path "$module"
 done
 
+# The programs and modules are bound at start (no lazy binding, whose saved registers would
+# keep a phrase's bytes in the process's memory).
+bound_now() {
+    readelf -d "$1" | grep -q 'FLAGS_1.*NOW' || fail "$1 is bound lazily"
+}
+for program in "$@"; do
+    bound_now "$prefix/$bindir/$program"
+done
+for module in "$prefix/$bindir/$modules"/*.so; do
+    bound_now "$module"
+done
+
 # Every place that names the program's own version names the same one: each program's
 # --version, the manual pages' headings and the AppStream metainfo's newest release.
 version=$("$prefix/$bindir/qvl" --version | sed -n 's/^qvl //p')
