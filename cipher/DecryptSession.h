@@ -8,7 +8,9 @@
 #include "cipher/PhraseRule.h"
 #include "cipher/SecretString.h"
 
+#include <cstddef>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <span>
@@ -50,8 +52,15 @@ public:
     const std::string &repairs() const { return m_repairs; }
     void setRepairs(std::string repairs) { m_repairs = std::move(repairs); }
 
+    // The most bytes of text the caller takes. A method whose text may be far longer than what
+    // it reads (OpenPGP's compressed data) stops there and refuses the text as too large; the
+    // others' texts are never longer than the lines they read.
+    std::size_t longestText() const { return m_longestText; }
+    void setLongestText(std::size_t bytes) { m_longestText = bytes; }
+
 private:
     std::string m_repairs;
+    std::size_t m_longestText = std::numeric_limits<std::size_t>::max();
 };
 
 // Finds what the text's lines hold and opens a session for it: an armoured block of a known

@@ -172,6 +172,8 @@ int runDecrypt(const Options &options) {
     const auto session = cipher::openDecryptSession(lines);
     if (!session)
         refuse(session.refusal);
+    // The text it writes is held to the most it reads.
+    (*session.value)->setLongestText(maxInputBytes);
     const auto decoded = (*session.value)->open(
         [&fromFile](const cipher::PhraseRequest &request) { return phraseFor(fromFile, request); });
     if (!decoded)

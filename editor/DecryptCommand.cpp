@@ -3,6 +3,7 @@
 // editor's text, with a warning when the block ended early or its checksum disagrees.
 #include "editor/CipherDialogs.h"
 #include "editor/CipherWork.h"
+#include "editor/EditorCapacity.h"
 #include "editor/MainWindow.h"
 #include "editor/TextEditor.h"
 
@@ -78,5 +79,7 @@ void MainWindow::decryptText() {
         refuse(cipher_dialogs::messageText(session.refusal));
         return;
     }
+    // No text larger than the largest file the editor opens.
+    (*session.value)->setLongestText(std::size_t(editor_capacity::fileBytes));
     decrypt(**session.value);
 }

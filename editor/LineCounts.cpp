@@ -2,6 +2,8 @@
 // lines replaced at once when an edit changes them.
 #include "editor/LineCounts.h"
 
+#include "editor/MessageLines.h"
+
 #include "cipher/ArmourFormat.h"
 
 #include <QString>
@@ -53,7 +55,7 @@ LineCounts LineCounts::of(QStringView text) {
         qsizetype end = text.indexOf(u'\n', start);
         end = end < 0 ? text.size() : end;
         const QStringView line = text.sliced(start, end - start);
-        lines.append(utf8ExtraOf(line), beginsWithTag(line));
+        lines.append(utf8ExtraOf(line), kindOf(line));
         start = end + 1;
     }
     return lines;
@@ -77,9 +79,23 @@ qint64 LineCounts::utf8ExtraOf(QStringView text) {
     return extra;
 }
 
-bool LineCounts::beginsWithTag(QStringView line) {
-    return line.size() >= tagLength &&
-           line.first(tagLength) == QLatin1String(cipher::armourTag.data(), tagLength);
+quint8 LineCounts::kindOf(QStringView line) {
+    const bool tag = line.size() >= tagLength &&
+                     line.first(tagLength) == QLatin1String(cipher::armourTag.data(), tagLength);
+    return quint8((tag ? Tag : 0) | (message_lines::opensMessage(line) ? OpensMessage : 0) |
+                  (message_lines::closesMessage(line) ? ClosesMessage : 0));
+}
+
+void LineCounts::Kinds::add(quint8 kind, int count) {
+    tags += (kind & Tag) != 0 ? count : 0;
+    opening += (kind & OpensMessage) != 0 ? count : 0;
+    closing += (kind & ClosesMessage) != 0 ? count : 0;
+}
+
+void LineCounts::Kinds::add(const Kinds &other, int sign) {
+    tags += sign * other.tags;
+    opening += sign * other.opening;
+    closing += sign * other.closing;
 }
 
 // Calls `visit` with the places of the kept counts of the lines from `first` up to `last`: those
@@ -102,19 +118,22 @@ qint64 LineCounts::utf8Extra(qsizetype first, qsizetype last) const {
     return extra;
 }
 
-int LineCounts::tagsBetween(qsizetype first, qsizetype last) const {
-    int tags = 0;
+// Lines of no kind are by far the most: only the others are looked at further.
+LineCounts::Kinds LineCounts::kindsBetween(qsizetype first, qsizetype last) const {
+    Kinds kinds;
     visitKept(first, last, [&](qsizetype from, qsizetype to) {
-        tags += int(std::count(m_tags.begin() + from, m_tags.begin() + to, quint8(1)));
+        for (auto kind = m_kinds.begin() + from; kind != m_kinds.begin() + to; ++kind)
+            if (*kind != 0)
+                kinds.add(*kind, 1);
     });
-    return tags;
+    return kinds;
 }
 
 bool LineCounts::operator==(const LineCounts &other) const {
     if (size() != other.size())
         return false;
     for (qsizetype line = 0; line < size(); ++line) {
-        if (utf8Extra(line) != other.utf8Extra(line) || tag(line) != other.tag(line))
+        if (utf8Extra(line) != other.utf8Extra(line) || kind(line) != other.kind(line))
             return false;
     }
     return true;
@@ -123,7 +142,7 @@ bool LineCounts::operator==(const LineCounts &other) const {
 void LineCounts::moveGap(qsizetype to) {
     if (m_gapLength != 0) {
         moveGapIn(m_extras, m_gapStart, m_gapLength, to);
-        moveGapIn(m_tags, m_gapStart, m_gapLength, to);
+        moveGapIn(m_kinds, m_gapStart, m_gapLength, to);
     }
     m_gapStart = to;
 }
@@ -136,42 +155,44 @@ void LineCounts::widenGap(qsizetype length) {
     const qsizetype growth = length - m_gapLength + size() / 16;
     const qsizetype gapEnd = m_gapStart + m_gapLength;
     m_extras.insert(m_extras.begin() + gapEnd, std::size_t(growth), 0);
-    m_tags.insert(m_tags.begin() + gapEnd, std::size_t(growth), 0);
+    m_kinds.insert(m_kinds.begin() + gapEnd, std::size_t(growth), 0);
     m_gapLength += growth;
 }
 
 // Lines counted one after another grow the arrays as any array grows, with no gap after them.
-void LineCounts::append(qint64 extra, bool tag) {
+void LineCounts::append(qint64 extra, quint8 kind) {
     if (m_gapLength != 0) {
         moveGap(size());
         m_extras.resize(std::size_t(m_gapStart));
-        m_tags.resize(std::size_t(m_gapStart));
+        m_kinds.resize(std::size_t(m_gapStart));
         m_gapLength = 0;
     }
     m_extras.push_back(quint32(extra));
-    m_tags.push_back(quint8(tag));
+    m_kinds.push_back(kind);
     m_utf8Extra += extra;
-    m_tagLines += int(tag);
+    m_kindCounts.add(kind, 1);
 }
 
-void LineCounts::set(qsizetype line, qint64 extra, bool tag) {
+void LineCounts::set(qsizetype line, qint64 extra, quint8 kind) {
     const std::size_t kept = at(line);
     m_utf8Extra += extra - m_extras[kept];
-    m_tagLines += int(tag) - m_tags[kept];
+    m_kindCounts.add(m_kinds[kept], -1);
+    m_kindCounts.add(kind, 1);
     m_extras[kept] = quint32(extra);
-    m_tags[kept] = quint8(tag);
+    m_kinds[kept] = kind;
 }
 
 // The replaced lines join the gap, and the new ones fill it from its start.
 void LineCounts::replace(qsizetype first, qsizetype count, const LineCounts &lines) {
     m_utf8Extra += lines.m_utf8Extra - utf8Extra(first, first + count);
-    m_tagLines += lines.m_tagLines - tagsBetween(first, first + count);
+    m_kindCounts.add(lines.m_kindCounts, 1);
+    m_kindCounts.add(kindsBetween(first, first + count), -1);
     moveGap(first);
     m_gapLength += count;
     widenGap(lines.size());
     for (qsizetype line = 0; line < lines.size(); ++line) {
         m_extras[std::size_t(m_gapStart)] = quint32(lines.utf8Extra(line));
-        m_tags[std::size_t(m_gapStart)] = quint8(lines.tag(line));
+        m_kinds[std::size_t(m_gapStart)] = lines.kind(line);
         ++m_gapStart;
         --m_gapLength;
     }

@@ -3,31 +3,11 @@
 // count of lines says it replaced.
 #include "editor/TextCounter.h"
 
-#include "cipher/ArmourFormat.h"
-
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
-
-namespace {
-
-constexpr int tagLength = int(cipher::armourTag.size());
-
-// Looks at no more than the first four characters, however long the line.
-bool beginsWithTag(const QTextDocument &document, const QTextBlock &block) {
-    if (block.length() <= tagLength) // the length counts the line break
-        return false;
-    for (int i = 0; i < tagLength; ++i) {
-        if (document.characterAt(block.position() + i) !=
-            QLatin1Char(cipher::armourTag[std::size_t(i)]))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 TextCounter::TextCounter(QTextDocument *document)
     : QObject(document)
@@ -38,6 +18,10 @@ TextCounter::TextCounter(QTextDocument *document)
 
 int TextCounter::tagLines() const {
     return m_lines.tagLines();
+}
+
+bool TextCounter::holdsMessageLines() const {
+    return m_lines.kinds().opening > 0 && m_lines.kinds().closing > 0;
 }
 
 qint64 TextCounter::utf8Extra() const {
@@ -62,7 +46,7 @@ LineCounts TextCounter::countLines(QTextBlock block, const QTextBlock &last) con
     LineCounts lines;
     for (; block.isValid(); block = block.next()) {
         const QString line = block.text();
-        lines.append(LineCounts::utf8ExtraOf(line), LineCounts::beginsWithTag(line));
+        lines.append(LineCounts::utf8ExtraOf(line), LineCounts::kindOf(line));
         if (block == last)
             break;
     }
@@ -127,8 +111,8 @@ void TextCounter::carryLastRange(int position, int charsRemoved, int charsAdded,
     range.change = m_change;
 }
 
-// Typing adds characters within one line and removes none: the line's count grows by what came
-// in, without reading the rest of the line.
+// Typing adds characters within one line and removes none: the line's UTF-8 count grows by what
+// came in; its kind is read from that line alone.
 bool TextCounter::growWithinLine(int position, int charsRemoved, int charsAdded) {
     if (charsRemoved != 0 || charsAdded <= 0 ||
         position + charsAdded >= m_document->characterCount())
@@ -142,7 +126,7 @@ bool TextCounter::growWithinLine(int position, int charsRemoved, int charsAdded)
         const QChar unit = m_document->characterAt(i);
         extra += LineCounts::utf8ExtraOf(QStringView(&unit, 1));
     }
-    m_lines.set(line, extra, beginsWithTag(*m_document, block));
+    m_lines.set(line, extra, LineCounts::kindOf(block.text()));
     return true;
 }
 

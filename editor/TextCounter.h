@@ -1,7 +1,7 @@
 // Keeps the counts that the status refresh reads up to date as the text changes: the tag lines
-// (lines that begin with "QvL/", the tag of an armoured block's header and checksum lines) and
-// the bytes the text takes in UTF-8 beyond one per character, so that no refresh ever has to
-// walk the whole text.
+// (lines that begin with "QvL/", the tag of an armoured block's header and checksum lines), the
+// lines that open or close an OpenPGP message, and the bytes the text takes in UTF-8 beyond one per
+// character, so that no refresh ever has to walk the whole text.
 #pragma once
 
 #include "editor/LineCounts.h"
@@ -17,6 +17,8 @@ public:
     explicit TextCounter(QTextDocument *document);
 
     int tagLines() const;
+    // Whether a line opens an OpenPGP message and a line closes one (see message_lines).
+    bool holdsMessageLines() const;
 
     // The bytes beyond one per UTF-16 unit that the whole text takes in UTF-8.
     qint64 utf8Extra() const;

@@ -67,6 +67,9 @@ public:
     qint64 selectionByteLength() const;
     // The number of lines that begin with "QvL/"; kept up to date as the text changes.
     int tagLineCount() const;
+    // Whether a line opens an OpenPGP message and a line holds its end line, as Decrypt reads
+    // them; kept up to date as the text changes.
+    bool holdsMessageLines() const;
 
     // One level of undo: the last edit can be taken back, and an undo right after an undo
     // brings it back, until another edit intervenes.

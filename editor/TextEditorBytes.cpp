@@ -148,3 +148,7 @@ qint64 TextEditor::selectionByteLength() const {
 int TextEditor::tagLineCount() const {
     return m_counter->tagLines();
 }
+
+bool TextEditor::holdsMessageLines() const {
+    return m_counter->holdsMessageLines();
+}

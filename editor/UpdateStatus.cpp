@@ -15,7 +15,10 @@ void MainWindow::updateStatus() {
     const QString format = status_text::formatCaption(m_editor->format());
     if (m_formatPanel->text() != format)
         m_formatPanel->setText(format);
-    m_textTypePanel->setText(status_text::textTypeCaption(holdsArmouredBlock()));
+    // The text type is the armoured block's; a text that holds an OpenPGP message which Decrypt
+    // reads is shown as encrypted too.
+    const bool encrypted = holdsArmouredBlock() || m_editor->holdsMessageLines();
+    m_textTypePanel->setText(status_text::textTypeCaption(encrypted));
 }
 
 bool MainWindow::holdsArmouredBlock() const {

@@ -2,10 +2,8 @@
 // two-byte letters (most scripts beyond ASCII), else a sequence at a time: the toolkit's decoder
 // followed by a separate check would read every byte twice, at several times the cost. A line's
 // extra bytes in UTF-8 are the bytes it took less the characters it made, so counting the lines
-// costs a step at each line break only.
+// costs a step at each line break, where the line's kind is read from the characters just made.
 #include "editor/Utf8Decoding.h"
-
-#include "cipher/ArmourFormat.h"
 
 #include <bit>
 #include <cstdint>
@@ -121,11 +119,6 @@ Run decodeRun(const unsigned char *in, const unsigned char *end, char16_t *out) 
     return {twoByte, 2 * twoByte};
 }
 
-bool beginsWithTag(const unsigned char *in, const unsigned char *end) {
-    return std::size_t(end - in) >= cipher::armourTag.size() &&
-           std::memcmp(in, cipher::armourTag.data(), cipher::armourTag.size()) == 0;
-}
-
 } // namespace
 
 std::optional<DecodedText> decodeUtf8(std::string_view bytes) {
@@ -138,8 +131,10 @@ std::optional<DecodedText> decodeUtf8(std::string_view bytes) {
     // Where the current line began, in the bytes and in the characters.
     const unsigned char *lineIn = in;
     const char16_t *lineOut = out;
-    bool tag = beginsWithTag(in, end);
-    const auto endLine = [&] { decoded.lines.append((in - lineIn) - (out - lineOut), tag); };
+    const auto endLine = [&] {
+        decoded.lines.append((in - lineIn) - (out - lineOut),
+                             LineCounts::kindOf(QStringView(lineOut, out - lineOut)));
+    };
     while (in != end) {
         // The text holds at least as many units as bytes are left, so a run's four or eight
         // units fit.
@@ -161,7 +156,6 @@ std::optional<DecodedText> decodeUtf8(std::string_view bytes) {
             *out++ = u'\n';
             lineIn = in;
             lineOut = out;
-            tag = beginsWithTag(in, end);
             continue;
         }
         if (lead < 0x80) {

@@ -1,5 +1,6 @@
 // Decrypting a found OpenPGP message through GnuPG: the refusal in words, or the text with a
 // report of each signature.
+#include "openpgp/BoundedText.h"
 #include "openpgp/GpgContext.h"
 #include "openpgp/SignatureReading.h"
 
@@ -47,6 +48,19 @@ Decryption refused(Refusal refusal, std::string words) {
     return decryption;
 }
 
+// The refusal of a text longer than `longest` bytes, the bound given in MiB where it is whole
+// ones.
+Decryption tooLarge(std::size_t longest, bool repaired) {
+    constexpr std::size_t mebibyte = 1024 * 1024;
+    const std::string bound = longest % mebibyte == 0 ? std::to_string(longest / mebibyte) + " MiB"
+                                                      : std::to_string(longest) + " bytes";
+    Decryption decryption = refused(
+        Refusal::TooLarge, "The OpenPGP message's text is too large: it is longer than " + bound +
+                               ", the most this program takes.  Unable to decrypt this text.");
+    decryption.repaired = repaired;
+    return decryption;
+}
+
 Decryption refusalOf(const GpgME::Error &error, const PhraseGiver &giver,
                      const std::vector<std::string> &keyIds) {
     const auto code = error.code();
@@ -69,15 +83,19 @@ Decryption refusalOf(const GpgME::Error &error, const PhraseGiver &giver,
     return refused(Refusal::Failed, std::string("GnuPG could not decrypt the message: ") + error.asString());
 }
 
-Decryption signedOnly(GpgME::Context &context, const FoundMessage &message) {
+Decryption signedOnly(GpgME::Context &context, const FoundMessage &message,
+                      std::size_t longestText) {
     GpgME::Data signedText(message.armour.data(), message.armour.size(), false);
-    GpgME::Data plainText;
+    BoundedText text(longestText);
+    GpgME::Data plainText(&text);
     const auto verified = context.verifyOpaqueSignature(signedText, plainText);
+    if (text.overflowed())
+        return tooLarge(longestText, message.repaired);
     Decryption decryption = verified.error() || verified.signatures().empty()
                                 ? refused(Refusal::Damaged, damagedWords)
                                 : Decryption{};
     if (decryption.refusal == Refusal::None) {
-        decryption.text = plainText.toString();
+        decryption.text = text.take();
         decryption.signatures = reportsOf(verified);
     }
     decryption.repaired = message.repaired;
@@ -88,19 +106,23 @@ Decryption signedOnly(GpgME::Context &context, const FoundMessage &message) {
 
 DecryptSession::DecryptSession(FoundMessage message) : m_message(std::move(message)) {}
 
-Decryption DecryptSession::attempt(const PhraseSource &askPhrase) const {
+Decryption DecryptSession::attempt(const PhraseSource &askPhrase, std::size_t longestText) const {
     auto context = makeContext();
     if (!context)
         return refused(Refusal::Failed, "GnuPG cannot be used on this computer.");
     PhraseGiver giver(askPhrase);
     context->setPassphraseProvider(&giver);
     GpgME::Data cipherText(m_message.armour.data(), m_message.armour.size(), false);
-    GpgME::Data plainText;
+    BoundedText text(longestText);
+    GpgME::Data plainText(&text);
     const auto [decrypted, verifiedInside] = context->decryptAndVerify(cipherText, plainText);
+    // A text that passes the bound stopped GnuPG, whatever error that left it with.
+    if (text.overflowed())
+        return tooLarge(longestText, m_message.repaired);
     // A message that is signed but not encrypted holds no encrypted data: its signature is
     // checked and its text read as it stands.
     if (decrypted.error().code() == GPG_ERR_NO_DATA)
-        return signedOnly(*context, m_message);
+        return signedOnly(*context, m_message, longestText);
     const auto &verified = verifiedInside;
     std::vector<std::string> keyIds;
     for (const auto &recipient : decrypted.recipients())
@@ -116,7 +138,7 @@ Decryption DecryptSession::attempt(const PhraseSource &askPhrase) const {
         return refusal;
     }
     Decryption decryption;
-    decryption.text = plainText.toString();
+    decryption.text = text.take();
     decryption.signatures = reportsOf(verified);
     decryption.keyIds = std::move(keyIds);
     decryption.repaired = m_message.repaired;

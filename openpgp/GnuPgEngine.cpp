@@ -60,6 +60,7 @@ cipher::Reason reasonOf(Refusal refusal) {
     case Refusal::Damaged:
     case Refusal::Unprotected:
         return cipher::Reason::Damaged;
+    case Refusal::TooLarge:
     case Refusal::Failed:
         break;
     }
@@ -76,7 +77,8 @@ public:
 
     cipher::Outcome<cipher::DecodedText> open(const cipher::PhraseSource &ask) override {
         Decryption decrypted = m_session.attempt(
-            [&ask](const PhraseRequest &request) { return ask({request.prompt, askedPhrase}); });
+            [&ask](const PhraseRequest &request) { return ask({request.prompt, askedPhrase}); },
+            longestText());
         if (decrypted.refusal != Refusal::None)
             return cipher::refused<cipher::DecodedText>(reasonOf(decrypted.refusal),
                                                         std::move(decrypted.words));

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,7 @@ enum class Refusal {
     Cancelled,   // the phrase source gave no phrase
     Damaged,     // armour checksum, packets or integrity check failed: no text at all
     Unprotected, // the message carries no integrity check, so a change would go unseen: no text
+    TooLarge,    // its text passes the most the caller takes: GnuPG was stopped there, no text
     Failed,      // GnuPG could not run or failed otherwise
 };
 
@@ -94,11 +96,13 @@ struct Decryption {
 };
 
 // One message to decrypt: find it once, then attempt with a phrase source as often as the
-// caller wants (each WrongPhrase may be followed by another attempt).
+// caller wants (each WrongPhrase may be followed by another attempt). A text longer than
+// `longestText` bytes is refused as TooLarge, GnuPG stopped as soon as it passes them.
 class DecryptSession {
 public:
     explicit DecryptSession(FoundMessage message);
-    Decryption attempt(const PhraseSource &askPhrase) const;
+    Decryption attempt(const PhraseSource &askPhrase,
+                       std::size_t longestText = std::numeric_limits<std::size_t>::max()) const;
 
 private:
     FoundMessage m_message;

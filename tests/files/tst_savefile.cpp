@@ -209,6 +209,10 @@ void TestSaveFile::proposedType_data() {
     QTest::newRow("one tag line") << QByteArray("QvL/x\r\nplain") << textType;
     QTest::newRow("tags inside lines") << QByteArray(" QvL/x\r\na QvL/y") << textType;
     QTest::newRow("plain text") << QByteArray("plain") << textType;
+    // The armoured-file type names the program's own blocks; another program's message is text.
+    QTest::newRow("an OpenPGP message")
+        << QByteArray("-----BEGIN PGP MESSAGE-----\r\n\r\njA0E\r\n-----END PGP MESSAGE-----")
+        << textType;
 }
 
 void TestSaveFile::proposedType() {

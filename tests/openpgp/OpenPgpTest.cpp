@@ -360,6 +360,54 @@ INSTANTIATE_TEST_SUITE_P(
         UnprotectedCase{"ToPhraseIgnoringMdcErrors", &SignerMessages::unprotectedToPhrase, true}),
     [](const auto &info) { return std::string(info.param.name); });
 
+struct BoundCase {
+    const char *name;
+    const char *gpgArguments; // "" for a message signed and not encrypted
+    std::size_t textBytes;
+};
+
+class TextBound : public ::testing::TestWithParam<BoundCase> {};
+
+// Zeros compress to a small message whatever their number: a text past the bound the caller
+// gives stops GnuPG and is refused as too large, none of it kept; a text of the bound is read.
+TEST_P(TextBound, StopsGnuPgPastIt) {
+    constexpr std::size_t bound = 64 * 1024;
+    const auto &row = GetParam();
+    const std::string text(row.textBytes, '\0');
+    const std::string armour =
+        *row.gpgArguments == '\0'
+            ? home().armoured(home().gpg("-z 9 -u nopass@example.org --sign", text))
+            : home().gpg(row.gpgArguments, text);
+    ASSERT_FALSE(armour.empty());
+    const auto result =
+        openpgp::DecryptSession(*openpgp::findMessage(armour)).attempt(giving("Shared"), bound);
+    if (row.textBytes <= bound) {
+        EXPECT_EQ(result.refusal, openpgp::Refusal::None) << result.words;
+        EXPECT_EQ(result.text, text);
+        return;
+    }
+    EXPECT_EQ(result.refusal, openpgp::Refusal::TooLarge) << result.words;
+    EXPECT_EQ(result.words, "The OpenPGP message's text is too large: it is longer than 65536 "
+                            "bytes, the most this program takes.  Unable to decrypt this text.");
+    EXPECT_TRUE(result.text.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Zeros, TextBound,
+    ::testing::Values(
+        BoundCase{"ToPhraseAtTheBound",
+                  "--armor -z 9 --pinentry-mode loopback --passphrase Shared --symmetric", 65536},
+        BoundCase{"ToPhrasePastIt",
+                  "--armor -z 9 --pinentry-mode loopback --passphrase Shared --symmetric", 65537},
+        BoundCase{"ToPhraseFarPastIt",
+                  "--armor -z 9 --pinentry-mode loopback --passphrase Shared --symmetric",
+                  8 << 20},
+        BoundCase{"ToKeyFarPastIt",
+                  "--armor -z 9 --trust-model always --encrypt -r nopass@example.org", 8 << 20},
+        BoundCase{"SignedOnlyAtTheBound", "", 65536},
+        BoundCase{"SignedOnlyFarPastIt", "", 8 << 20}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 // GnuPG names the encryption subkey; the prompt names the primary key, as the recipients
 // dialog shows it.
 TEST(Prompts, NameThePrimaryKey) {

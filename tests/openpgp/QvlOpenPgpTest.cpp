@@ -67,6 +67,21 @@ TEST(QvlOpenPgp, NoSecretKeyIsNotDoneAndDetectFindsMessages) {
     EXPECT_EQ(sandbox.run("detect " + sandbox.write("detect.asc", home().toStranger)).status, 0);
 }
 
+// A small message whose text passes the most qvl reads: refused as too large, nothing written.
+TEST(QvlOpenPgp, TextPastTheInputCapIsRefused) {
+    const QvlSandbox sandbox;
+    const std::string zeros((16 << 20) + 1, '\0');
+    const std::string armour =
+        home().gpg("--armor -z 9 --pinentry-mode loopback --passphrase Shared --symmetric", zeros);
+    ASSERT_FALSE(armour.empty());
+    const auto result = sandbox.run("decrypt " + sandbox.write("in.asc", armour) +
+                                    " --passphrase-file " + sandbox.write("phrase.txt", "Shared\n"));
+    EXPECT_EQ(result.status, 2) << result.err;
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_NE(result.err.find("too large: it is longer than 16 MiB"), std::string::npos)
+        << result.err;
+}
+
 TEST(QvlOpenPgp, BadSignatureWritesTheTextWithAWarning) {
     const QvlSandbox sandbox;
     const auto result = sandbox.run("decrypt " + sandbox.write("in.asc", home().signedOnly(plainText, true)));

@@ -107,13 +107,15 @@ void TestFileText::runsAsTheCheckFindsThem() {
     }
 }
 
-// Tags, line breaks of every convention and characters of one to four bytes, drawn at random:
+// Tags, OpenPGP armour lines, line breaks of every convention and characters of one to four
+// bytes, drawn at random:
 // decoding joins every CR LF and lone CR into one '\n', and the lines it counts as it goes are
 // the lines of the characters it made.
 void TestFileText::countsTheLinesAsItDecodes() {
     QRandomGenerator random(20261212);
     const std::string_view pieces[] = {
-        "QvL/", "Q", "x", "\r", "\n", "\r\n", "\t", "\xC3\xA9", "\xE4\xB8\xAD", "\xF0\x9F\x98\x80"};
+        "QvL/", "Q", "x", "\r", "\n", "\r\n", "\t", "\xC3\xA9", "\xE4\xB8\xAD", "\xF0\x9F\x98\x80",
+        "-----BEGIN PGP MESSAGE-----", "> -----END PGP"};
     for (int round = 0; round < 20'000; ++round) {
         std::string bytes;
         for (int i = int(random.bounded(12)); i >= 0; --i)

@@ -2,6 +2,8 @@
 // refresh after typing, keyboard and mouse selections and the commands that run it.
 #include "WindowUnderTest.h"
 
+#include "openpgp/MessageFinding.h"
+
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -61,6 +63,8 @@ private slots:
     void editorHasTheFocus();
     void statusAfterTyping_data();
     void statusAfterTyping();
+    void textTypeOfOpenPgpShapes_data();
+    void textTypeOfOpenPgpShapes();
     void keyboardSelection();
     void keyReleaseRefreshes();
     void mouseDragFollowsSelection();
@@ -290,6 +294,55 @@ void TestMainWindow::statusAfterTyping() {
     QCOMPARE(buttonStates(w), buttons);
     for (const char *name : {"btn_New", "btn_Open", "btn_Paste"})
         QVERIFY(isEnabled(w, name));
+}
+
+void TestMainWindow::textTypeOfOpenPgpShapes_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("decryptReadsIt");
+    QTest::newRow("a message") << QByteArray("-----BEGIN PGP MESSAGE-----\n\njA0E\n=abcd\n"
+                                             "-----END PGP MESSAGE-----\n")
+                               << true;
+    QTest::newRow("quoted, indented, in a reply")
+        << QByteArray("Here it is:\n> -----BEGIN PGP MESSAGE-----\n>\n> jA0E\n"
+                      ">  | -----END PGP MESSAGE-----\nThanks")
+        << true;
+    QTest::newRow("end line joined onto the last body line")
+        << QByteArray("-----BEGIN PGP MESSAGE-----\n\njA0E =abcd -----END PGP MESSAGE----- Ann")
+        << true;
+    QTest::newRow("headers joined onto the begin line")
+        << QByteArray("-----BEGIN PGP MESSAGE----- Version: GnuPG v2\n\njA0E\n"
+                      "-----END PGP MESSAGE-----")
+        << true;
+    QTest::newRow("both lines broken between words")
+        << QByteArray("-----BEGIN\tPGP\n> MESSAGE-----\n\njA0E -----END\nPGP  MESSAGE-----")
+        << true;
+    QTest::newRow("begin line without end line")
+        << QByteArray("-----BEGIN PGP MESSAGE-----\n\njA0E\n") << false;
+    QTest::newRow("end line alone") << QByteArray("jA0E\n-----END PGP MESSAGE-----") << false;
+    QTest::newRow("begin line behind other words")
+        << QByteArray("see -----BEGIN PGP MESSAGE-----\njA0E\n-----END PGP MESSAGE-----") << false;
+    QTest::newRow("end line misspelt")
+        << QByteArray("-----BEGIN PGP MESSAGE-----\njA0E\n-----END PGP MESSAGES-----") << false;
+    QTest::newRow("clear-signed text")
+        << QByteArray("-----BEGIN PGP SIGNED MESSAGE-----\nHash: SHA256\n\nHello\n"
+                      "-----BEGIN PGP SIGNATURE-----\n\niQE\n-----END PGP SIGNATURE-----")
+        << false;
+    QTest::newRow("public key") << QByteArray("-----BEGIN PGP PUBLIC KEY BLOCK-----\n\nmQEN\n"
+                                              "-----END PGP PUBLIC KEY BLOCK-----")
+                                << false;
+}
+
+// The text type says " Encrypted Text" for a text that holds an OpenPGP message exactly where
+// Decrypt's finder reads one.
+void TestMainWindow::textTypeOfOpenPgpShapes() {
+    QFETCH(QByteArray, text);
+    QFETCH(bool, decryptReadsIt);
+    QCOMPARE(openpgp::findMessage(text.toStdString()).has_value(), decryptReadsIt);
+    WindowUnderTest w;
+    w.editor()->setBytes(text.toStdString());
+    w.window().updateStatus();
+    QCOMPARE(w.textType(), decryptReadsIt ? QStringLiteral(" Encrypted Text")
+                                          : QStringLiteral(" Normal Text"));
 }
 
 void TestMainWindow::keyboardSelection() {

@@ -1,6 +1,7 @@
-// The editor's kept counts, of tag lines ("QvL/" at the start of a line) and of UTF-8 bytes,
-// stay equal to counts over every line through edits that make, split, join and remove lines,
-// undo and replacement.
+// The editor's kept counts, of tag lines ("QvL/" at the start of a line), of lines that open and
+// close an OpenPGP message, and of UTF-8 bytes, stay equal to counts over every line through
+// edits that make, split, join and remove lines, undo and replacement.
+#include "editor/MessageLines.h"
 #include "editor/TextEditor.h"
 
 #include <QRandomGenerator>
@@ -16,6 +17,17 @@ int countByWalking(const TextEditor &editor) {
     for (int i = 0; i < editor.lineCount(); ++i)
         count += editor.line(i).starts_with("QvL/") ? 1 : 0;
     return count;
+}
+
+bool holdsMessageLinesByWalking(const TextEditor &editor) {
+    bool opens = false;
+    bool closes = false;
+    for (int i = 0; i < editor.lineCount(); ++i) {
+        const QString line = QString::fromStdString(editor.line(i));
+        opens = opens || message_lines::opensMessage(line);
+        closes = closes || message_lines::closesMessage(line);
+    }
+    return opens && closes;
 }
 
 QTextCursor cursorAt(TextEditor &editor, int from, int to) {
@@ -151,9 +163,10 @@ void TestTextCounter::followsTyping() {
     QCOMPARE(editor.tagLineCount(), countByWalking(editor));
 }
 
-// Edits drawn from the characters of the tag, line breaks and characters of one to four UTF-8
-// bytes, so tags appear, split and join often; after every edit the kept counts must equal
-// counts over all lines, and a selection's size the bytes it holds.
+// Edits drawn from the characters of the tag, the words of an OpenPGP message's armour lines,
+// blanks, line breaks and characters of one to four UTF-8 bytes, so tags and armour lines appear,
+// split and join often; after every edit the kept counts must equal counts over all lines, and a
+// selection's size the bytes it holds.
 void TestTextCounter::followsRandomEdits() {
     QRandomGenerator random(20261210);
     const QString pieces[] = {"Q",
@@ -168,7 +181,15 @@ void TestTextCounter::followsRandomEdits() {
                               QStringLiteral(u"\u00E9"),
                               QStringLiteral(u"\u4E2D\n\u0436"),
                               QStringLiteral(u"\U0001F600"),
-                              QStringLiteral(u"a\u20AC\n")};
+                              QStringLiteral(u"a\u20AC\n"),
+                              "-----BEGIN",
+                              "-----END",
+                              " PGP",
+                              " MESSAGE-----",
+                              "> -----BEGIN PGP MESSAGE-----\n",
+                              "-----END PGP MESSAGE-----",
+                              " ",
+                              ">"};
     TextEditor editor;
     editor.setBytes("\xC3\xA9"); // UTF-8 from the start, so every size counts UTF-8 bytes
     // A position drawn at random, moved off the middle of a surrogate pair: the editor never
@@ -196,6 +217,7 @@ void TestTextCounter::followsRandomEdits() {
             cursorAt(editor, at, at).insertText(pieces[random.bounded(int(std::size(pieces)))]);
         }
         QCOMPARE(editor.tagLineCount(), countByWalking(editor));
+        QCOMPARE(editor.holdsMessageLines(), holdsMessageLinesByWalking(editor));
         QCOMPARE(editor.byteLength(), qint64(editor.bytes().size()));
         // The last selection, carried along by the edit before, after or around it.
         QCOMPARE(editor.selectionByteLength(), selectionBytesByWalking(editor));
