@@ -5,8 +5,8 @@
 #                           then the cipher, qvl and settings-file text tests again under
 #                           ASan and UBSan
 #   ./build.sh fuzz [SECONDS] build the fuzz targets (armour, settings-file text and values,
-#                           UTF-8 decoding, qvl's options) with clang and run each of them
-#                           (default 60 s each)
+#                           UTF-8 decoding, qvl's options, OpenPGP message finder) with clang
+#                           and run each of them (default 60 s each)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -45,7 +45,7 @@ sanitized_cipher_tests() {
 fuzz_targets() {
     CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DSHROUD_CIPHER_ONLY=ON -DSHROUD_SANITIZE=ON -DSHROUD_FUZZ=ON -DSHROUD_WERROR=ON >/dev/null
-    local names=(armour profile_text settings_value utf8_decoding qvl_options)
+    local names=(armour profile_text settings_value utf8_decoding qvl_options message_finding)
     cmake --build build-fuzz --target "${names[@]/#/fuzz_}"
     # New finds go to build-fuzz/<name>-corpus; the checked-in corpora are only read.
     local name

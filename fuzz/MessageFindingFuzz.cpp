@@ -1,0 +1,40 @@
+// The fuzz entry for the OpenPGP message finder: any text gives a message, what else it holds
+// of OpenPGP's, or nothing, in one pass and without a crash. A message found is armour as GnuPG
+// writes it (its begin line, CR LF breaks, its end line last), and the finder reads that armour
+// back exactly as it stands.
+#include "FuzzRequire.h"
+
+#include "openpgp/MessageFinding.h"
+#include "openpgp/OtherContent.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using fuzz::require;
+
+void checkArmour(const std::string &armour) {
+    const std::string begin = std::string(openpgp::messageBeginLine) + "\r\n";
+    const std::string end = std::string(openpgp::messageEndLine) + "\r\n";
+    require(armour.starts_with(begin), "a message starts with its begin line");
+    require(armour.ends_with(end), "a message ends with its end line and a line break");
+    for (std::size_t at = armour.find('\n'); at != std::string::npos; at = armour.find('\n', at + 1))
+        require(at > 0 && armour[at - 1] == '\r', "every line of a message ends in CR LF");
+    const auto again = openpgp::findMessage(armour);
+    require(again.has_value(), "a message found is found again");
+    require(again->armour == armour && !again->repaired, "a message found reads back as it stands");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char *>(data), size);
+    if (const auto found = openpgp::findMessage(text))
+        checkArmour(found->armour);
+    else
+        (void)openpgp::findOtherContent(text);
+    return 0;
+}
