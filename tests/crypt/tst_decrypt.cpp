@@ -81,6 +81,17 @@ void typeAfterTheBlock(WindowUnderTest &w) {
     QTest::keyClicks(w.editor(), " ");
 }
 
+// Opens the bytes in the window as a file, written to a folder of the test's own.
+bool openAsFile(WindowUnderTest &w, const QByteArray &file) {
+    QTemporaryDir folder;
+    QFile opened(folder.filePath("letter.txt"));
+    if (!opened.open(QIODevice::WriteOnly) || opened.write(file) != file.size())
+        return false;
+    opened.close();
+    w.window().loadFile(opened.fileName());
+    return true;
+}
+
 } // namespace
 
 class TestDecrypt : public QObject {
@@ -535,12 +546,8 @@ void TestDecrypt::fileRoundTripKeepsItsBytes_data() {
 // Open, Encrypt, Decrypt: what Save would write is the file as it was opened.
 void TestDecrypt::fileRoundTripKeepsItsBytes() {
     QFETCH(QByteArray, file);
-    QTemporaryDir folder;
-    QFile opened(folder.filePath("letter.txt"));
-    QVERIFY(opened.open(QIODevice::WriteOnly) && opened.write(file) == file.size());
-    opened.close();
     WindowUnderTest w;
-    w.window().loadFile(opened.fileName());
+    QVERIFY(openAsFile(w, file));
     run(w, "Encrypt1", {"phrase ", "phrase "});
     run(w, "Decrypt1", {});
     QCOMPARE(asBytes(w.editor()->fileBytes()), file);
@@ -565,12 +572,8 @@ void TestDecrypt::undoBringsBackTheTextAsItStood_data() {
 void TestDecrypt::undoBringsBackTheTextAsItStood() {
     QFETCH(QByteArray, file);
     QFETCH(QStringList, steps);
-    QTemporaryDir folder;
-    QFile opened(folder.filePath("mail.txt"));
-    QVERIFY(opened.open(QIODevice::WriteOnly) && opened.write(file) == file.size());
-    opened.close();
     WindowUnderTest w;
-    w.window().loadFile(opened.fileName());
+    QVERIFY(openAsFile(w, file));
     QVERIFY(!w.editor()->canUndo());
 
     run(w, "Decrypt1", steps);
