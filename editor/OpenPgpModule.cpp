@@ -8,8 +8,8 @@ namespace {
 
 cipher::Outcome<const openpgp::Engine *> readModule() {
     QString error;
-    const auto engine = reinterpret_cast<openpgp::ModuleEngineFunction>(
-        platform::moduleFunction(openpgp::moduleName, openpgp::moduleEngineFunction, &error));
+    const auto engine = reinterpret_cast<openpgp::OpenPgpModuleEntry>(
+        platform::moduleFunction(openpgp::openPgpModule, openpgp::openPgpModuleEntry, &error));
     if (engine == nullptr)
         return cipher::refused<const openpgp::Engine *>(
             cipher::Reason::Failed,

@@ -33,8 +33,8 @@ using EngineSource = cipher::Outcome<const Engine *> (*)();
 cipher::Outcome<const Engine *> linkedEngine();
 
 // The OpenPGP module and the function by which it hands out its engine.
-constexpr const char *moduleName = "shroud-a-pad-openpgp";
-constexpr const char *moduleEngineFunction = "shroudOpenPgpEngine";
-using ModuleEngineFunction = const Engine *(*)();
+inline constexpr char openPgpModule[] = "shroud-a-pad-openpgp";
+inline constexpr char openPgpModuleEntry[] = "shroud_openpgp_module_entry";
+using OpenPgpModuleEntry = const Engine *(*)();
 
 } // namespace openpgp

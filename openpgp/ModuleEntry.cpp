@@ -4,9 +4,9 @@
 
 #include <type_traits>
 
-extern "C" __attribute__((visibility("default"))) const openpgp::Engine *shroudOpenPgpEngine() {
+extern "C" __attribute__((visibility("default"))) const openpgp::Engine *shroud_openpgp_module_entry() {
     return *openpgp::linkedEngine().value;
 }
 
-static_assert(std::is_same_v<decltype(&shroudOpenPgpEngine), openpgp::ModuleEngineFunction>,
+static_assert(std::is_same_v<decltype(&shroud_openpgp_module_entry), openpgp::OpenPgpModuleEntry>,
               "the module hands out its engine by the type the program calls it by");

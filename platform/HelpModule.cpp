@@ -10,7 +10,7 @@ namespace platform {
 std::unique_ptr<HelpWindow> createHelpWindow(const QString &collectionFile) {
     QString error;
     const auto entry =
-        reinterpret_cast<HelpWindowEntry>(moduleFunction(helpModule, helpWindowEntry, &error));
+        reinterpret_cast<HelpModuleEntry>(moduleFunction(helpModule, helpModuleEntry, &error));
     if (entry == nullptr) {
         qWarning().noquote() << "The help viewer cannot be loaded:" << error;
         return nullptr;

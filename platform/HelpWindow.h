@@ -39,10 +39,10 @@ public:
     virtual QUrl currentPage() const = 0;
 };
 
-// The help module's one entry point, exported by the name helpWindowEntry holds: a new viewer
+// The help module's one entry point, exported by the name helpModuleEntry holds: a new viewer
 // window that reads the collection file (read-only; isUsable() says whether it could).
-using HelpWindowEntry = HelpWindow *(*)(const QString &collectionFile);
+using HelpModuleEntry = HelpWindow *(*)(const QString &collectionFile);
 inline constexpr char helpModule[] = "shroud-a-pad-help";
-inline constexpr char helpWindowEntry[] = "shroud_create_help_window";
+inline constexpr char helpModuleEntry[] = "shroud_help_module_entry";
 
 } // namespace platform

@@ -5,9 +5,9 @@
 #include <type_traits>
 
 extern "C" Q_DECL_EXPORT platform::HelpWindow *
-shroud_create_help_window(const QString &collectionFile) {
+shroud_help_module_entry(const QString &collectionFile) {
     return new platform::HelpViewer(collectionFile);
 }
 
-static_assert(std::is_same_v<decltype(&shroud_create_help_window), platform::HelpWindowEntry>,
+static_assert(std::is_same_v<decltype(&shroud_help_module_entry), platform::HelpModuleEntry>,
               "the entry point has the type the program calls it by");
