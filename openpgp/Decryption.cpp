@@ -91,8 +91,7 @@ Attempt refusalOf(const GpgME::Error &error, const PhraseGiver &giver,
                    std::string("GnuPG could not decrypt the message: ") + error.asString());
 }
 
-Attempt signedOnly(GpgME::Context &context, const FoundMessage &message,
-                   std::size_t longestText) {
+Attempt signedOnly(GpgME::Context &context, const FoundMessage &message, std::size_t longestText) {
     GpgME::Data signedText(message.armour.data(), message.armour.size(), false);
     BoundedText text(longestText);
     GpgME::Data plainText(&text);
@@ -139,7 +138,8 @@ Attempt decrypt(const FoundMessage &message, const cipher::PhraseSource &ask,
 
 } // namespace
 
-GnuPgSession::GnuPgSession(FoundMessage message) : m_message(std::move(message)) {
+GnuPgSession::GnuPgSession(FoundMessage message)
+    : m_message(std::move(message)) {
     if (m_message.repaired)
         setRepairs("the OpenPGP message's quoting, blanks and line breaks");
 }

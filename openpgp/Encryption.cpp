@@ -83,8 +83,8 @@ cipher::Outcome<std::string> run(GpgME::Context &context, const std::vector<GpgM
                                                   " cannot be encrypted to.");
     }
     if (result.error())
-        return failure(cipher::Reason::Failed,
-                       std::string("GnuPG could not encrypt the text: ") + result.error().asString());
+        return failure(cipher::Reason::Failed, std::string("GnuPG could not encrypt the text: ") +
+                                                   result.error().asString());
     return {withCrLf(cipherText.toString()), {}};
 }
 

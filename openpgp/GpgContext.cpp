@@ -71,8 +71,8 @@ std::string primaryFingerprintOf(const std::string &keyId) {
 }
 
 // The phrase GnuPG asks for, of a key or of a message: an empty one is GnuPG's to refuse.
-constinit const cipher::PhraseRule askedPhrase{cipher::PhraseRule::Characters::AsTyped, 0,
-                                               longestPhrase, {}, {}};
+constinit const cipher::PhraseRule askedPhrase{
+    cipher::PhraseRule::Characters::AsTyped, 0, longestPhrase, {}, {}};
 
 // How much of the primary key's fingerprint the prompt shows: its long key ID.
 constexpr std::size_t promptGroups = 4;

@@ -17,7 +17,8 @@ namespace openpgp {
 // further one (GnuPG asks again only after a wrong phrase; the caller decides about retrying).
 class PhraseGiver : public GpgME::PassphraseProvider {
 public:
-    explicit PhraseGiver(const cipher::PhraseSource &source) : m_source(source) {}
+    explicit PhraseGiver(const cipher::PhraseSource &source)
+        : m_source(source) {}
     char *getPassphrase(const char *useridHint, const char *description, bool previousWasBad,
                         bool &canceled) override;
     bool wasCancelled() const { return m_cancelled; }

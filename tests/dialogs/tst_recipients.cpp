@@ -149,10 +149,11 @@ void TestRecipientsDialog::keysAreChosenByKeyboard() {
 // proves of them.
 void TestRecipientsDialog::keysWithOneNameAreToldApart() {
     const std::string name = "Friend <friend@example.org>";
-    open({{"AAAA0000BBBB1111CCCC2222DDDD3333EEEE4444", {name}, false, cipher::KeyValidity::Ultimate},
-          {"FFFF5555AAAA6666BBBB7777CCCC8888DDDD9999", {name}, false, cipher::KeyValidity::Unknown},
-          {"1234123412341234123412341234123412341234", {name}, false, cipher::KeyValidity::Marginal},
-          {"5678567856785678567856785678567856785678", {name}, false, cipher::KeyValidity::Never}});
+    open(
+        {{"AAAA0000BBBB1111CCCC2222DDDD3333EEEE4444", {name}, false, cipher::KeyValidity::Ultimate},
+         {"FFFF5555AAAA6666BBBB7777CCCC8888DDDD9999", {name}, false, cipher::KeyValidity::Unknown},
+         {"1234123412341234123412341234123412341234", {name}, false, cipher::KeyValidity::Marginal},
+         {"5678567856785678567856785678567856785678", {name}, false, cipher::KeyValidity::Never}});
     QStringList captions;
     for (int row = 0; row < list()->count(); ++row)
         captions << list()->item(row)->text().section('\n', 1);

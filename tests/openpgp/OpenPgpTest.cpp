@@ -17,9 +17,10 @@ namespace {
 
 const std::string plainText = "Meet at noon.\nBring the map.\n";
 
-cipher::PhraseSource giving(std::string phrase, std::vector<cipher::PhraseRequest> *asked = nullptr) {
-    return [phrase, asked](const cipher::PhraseRequest &request)
-               -> std::optional<cipher::SecretString> {
+cipher::PhraseSource giving(std::string phrase,
+                            std::vector<cipher::PhraseRequest> *asked = nullptr) {
+    return [phrase,
+            asked](const cipher::PhraseRequest &request) -> std::optional<cipher::SecretString> {
         if (asked != nullptr)
             asked->push_back(request);
         return cipher::SecretString(phrase);
@@ -104,7 +105,8 @@ TEST(OurMessages, AreReadByGpgForKeysAndPhrases) {
     const auto toPhrase = openpgp::encryptWithPhrase(plainText, "Ours and gpg's");
     ASSERT_TRUE(toPhrase) << toPhrase.refusal;
     EXPECT_EQ(decrypt(*toPhrase.value, giving("Ours and gpg's")).text, plainText);
-    EXPECT_EQ(home().gpg("--pinentry-mode loopback --passphrase \"Ours and gpg's\" --decrypt", *toPhrase.value),
+    EXPECT_EQ(home().gpg("--pinentry-mode loopback --passphrase \"Ours and gpg's\" --decrypt",
+                         *toPhrase.value),
               plainText);
 }
 
@@ -223,8 +225,10 @@ TEST(Refusals, WrongPhraseThenRetry) {
         EXPECT_EQ(wrong.refusal, cipher::Reason::WrongPhrase) << wrong.words;
         EXPECT_TRUE(wrong.text.empty());
         const auto cancelled = attempt(session, [](const auto &) { return std::nullopt; });
-        EXPECT_EQ(cancelled.refusal, cipher::Reason::Cancelled) << cancelled.words << "[" << cancelled.text << "]";
-        const auto right = attempt(session, giving(armour == toKey ? std::string(lockedPhrase) : "right"));
+        EXPECT_EQ(cancelled.refusal, cipher::Reason::Cancelled)
+            << cancelled.words << "[" << cancelled.text << "]";
+        const auto right =
+            attempt(session, giving(armour == toKey ? std::string(lockedPhrase) : "right"));
         EXPECT_EQ(right.text, plainText) << right.words;
     }
 }
