@@ -1,5 +1,5 @@
-// The report's words in the editor. The sentences are the system's English ones that qvl writes
-// too, built from the report's data where the signature's words are.
+// The report's words in the editor. Its signature sentences are the system's English ones, which
+// qvl writes too; words of the editor's own (a translation's) take their place here.
 #include "editor/ReportWords.h"
 
 #include "editor/CipherDialogs.h"
