@@ -63,9 +63,9 @@ void decryptThroughTheTable(benchmark::State &state, const std::string &armoured
 
 std::string openPgpMessage() {
     const auto message = openpgp::encryptToKeys(largestText(), {"bench@example.org"});
-    if (!message.ok)
-        throw std::runtime_error(message.error);
-    return message.armour;
+    if (!message)
+        throw std::runtime_error(message.refusal);
+    return *message.value;
 }
 
 void decryptOpenPgp(benchmark::State &state) {

@@ -6,6 +6,7 @@
 #include "cipher/ArmourDecoder.h"
 #include "cipher/Outcome.h"
 #include "cipher/PhraseRule.h"
+#include "cipher/ReadingReport.h"
 #include "cipher/SecretString.h"
 
 #include <cstddef>
@@ -16,6 +17,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cipher {
 
@@ -43,14 +45,10 @@ public:
     // Whether opening may take long (a key derivation, another program's work), so that a
     // window runs it off its thread; a quick one is run where it is asked for.
     virtual bool opensSlowly() const { return true; }
-    // What the user should know after the text stands (a signature, say); empty for most.
-    virtual std::string report() const { return {}; }
-    // Whether that report warns (a bad signature): the text stands, but with a doubt.
-    virtual bool reportWarns() const { return false; }
-
-    // Which of mail's changes were undone to read it, in words; empty when read as it stood.
-    const std::string &repairs() const { return m_repairs; }
-    void setRepairs(std::string repairs) { m_repairs = std::move(repairs); }
+    // What the user should know after the text stands: the mail changes undone to read it,
+    // and the signatures that the last open() found (none for most methods).
+    const ReadingReport &report() const { return m_report; }
+    void setRepairs(std::string repairs) { m_report.repairs = std::move(repairs); }
 
     // The most bytes of text the caller takes. A method whose text may be far longer than what
     // it reads (OpenPGP's compressed data) stops there and refuses the text as too large; the
@@ -58,8 +56,13 @@ public:
     std::size_t longestText() const { return m_longestText; }
     void setLongestText(std::size_t bytes) { m_longestText = bytes; }
 
+protected:
+    void setSignatures(std::vector<SignatureReport> signatures) {
+        m_report.signatures = std::move(signatures);
+    }
+
 private:
-    std::string m_repairs;
+    ReadingReport m_report;
     std::size_t m_longestText = std::numeric_limits<std::size_t>::max();
 };
 

@@ -11,6 +11,7 @@
 
 #include "cipher/ArmourReader.h"
 #include "cipher/DecryptSession.h"
+#include "cipher/KeyValidity.h"
 #include "cipher/PhraseRule.h"
 
 #include <memory>
@@ -25,10 +26,6 @@ namespace cipher {
 struct BlockReading;
 
 using OpenedSession = Outcome<std::unique_ptr<DecryptSession>>;
-
-// How far the keyring's trust proves that a key belongs to the person its user ID names, as
-// GnuPG counts it: only Full and Ultimate prove the name.
-enum class KeyValidity { Unknown, Undefined, Never, Marginal, Full, Ultimate };
 
 // A key of the user's keyring that a method can write to.
 struct RecipientKey {

@@ -14,6 +14,7 @@
 #include "cipher/Messages.h"
 #include "cipher/Method.h"
 #include "cipher/TextEncoding.h"
+#include "openpgp/SignatureWords.h"
 
 #include <iostream>
 
@@ -59,18 +60,19 @@ cipher::SecretString newPhrase(const std::optional<TypedPhrase> &fromFile,
     return phrase;
 }
 
-// Writes where the mail repair undid changes, when it did.
-void noteRepair(const cipher::DecryptSession &session) {
-    if (!session.repairs().empty())
-        std::cerr << "qvl: read with mail's changes undone: " << session.repairs() << '\n';
+// The one place where qvl words a reading's report: where the mail repair undid changes, when
+// it did, written before the text's warnings.
+void noteRepairs(const cipher::ReadingReport &report) {
+    if (!report.repairs.empty())
+        std::cerr << "qvl: read with mail's changes undone: " << report.repairs << '\n';
 }
 
-// Writes the session's report, each of its lines (one per signature) as qvl's own.
-void noteReport(const cipher::DecryptSession &session) {
-    const std::string report = session.report();
-    if (report.empty())
+// Then the signatures, each line of their words (one per signature) as qvl's own.
+void noteSignatures(const cipher::ReadingReport &report) {
+    const std::string words = openpgp::describe(report.signatures);
+    if (words.empty())
         return;
-    for (const std::string_view line : cipher::splitLines(report))
+    for (const std::string_view line : cipher::splitLines(words))
         std::cerr << "qvl: " << line << '\n';
 }
 
@@ -179,15 +181,15 @@ int runDecrypt(const Options &options) {
     if (!decoded)
         refuse(decoded.refusal);
     const auto leftOut = writeEditorText(decoded.value->bytes, options.utf8);
-    const cipher::DecryptSession &opened = **session.value;
-    noteRepair(opened);
+    const cipher::ReadingReport &report = (*session.value)->report();
+    noteRepairs(report);
     if (leftOut)
         std::cerr << *leftOut << '\n';
     if (decoded.value->verdict != cipher::Verdict::Verified)
         std::cerr << decoded.value->warning() << '\n';
-    noteReport(opened);
+    noteSignatures(report);
     const bool warned = leftOut || decoded.value->verdict != cipher::Verdict::Verified ||
-                        opened.reportWarns();
+                        cipher::warns(report.signatures);
     return warned ? DoneWithWarning : Done;
 }
 

@@ -17,6 +17,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The key's validity in GnuPG's terms; below full, the name it carries is not proven.
@@ -38,21 +40,32 @@ QString validityLine(cipher::KeyValidity validity) {
     return RecipientsDialog::tr("Validity: unknown (the name is not proven)");
 }
 
+// The key's user IDs as the dialog shows them.
+QStringList userIdsOf(const cipher::RecipientKey &key) {
+    QStringList userIds;
+    for (const std::string &userId : key.userIds)
+        userIds << QString::fromStdString(userId);
+    return userIds;
+}
+
+QString fingerprintOf(const cipher::RecipientKey &key) {
+    return QString::fromStdString(cipher::groupedFingerprint(key.fingerprint));
+}
+
 // The list item's text: every user ID on a line of its own, then the fingerprint and the
 // validity.
-QString keyCaption(const RecipientKey &key) {
-    QStringList lines = key.userIds;
-    lines << RecipientsDialog::groupedFingerprint(key.fingerprint) << validityLine(key.validity);
+QString keyCaption(const cipher::RecipientKey &key) {
+    QStringList lines = userIdsOf(key);
+    lines << fingerprintOf(key) << validityLine(key.validity);
     return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
 
-RecipientsDialog::RecipientsDialog(const QList<RecipientKey> &keys,
-                                   const std::optional<RecipientKey> &ownKey, QWidget *parent)
+RecipientsDialog::RecipientsDialog(std::vector<cipher::RecipientKey> keys, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint)
-    , m_keys(keys) {
+    , m_keys(std::move(keys)) {
     setObjectName(QStringLiteral("Tfrm_Recipients"));
     setWindowTitle(tr("OpenPGP Recipients"));
     // Modal to the main window only, so that the help viewer stays usable beside it.
@@ -71,8 +84,8 @@ RecipientsDialog::RecipientsDialog(const QList<RecipientKey> &keys,
     layout->addWidget(frame, 1);
 
     buildFilter(inside);
-    buildKeyList(inside, keys);
-    buildOwnKeyChoice(inside, ownKey);
+    buildKeyList(inside);
+    buildOwnKeyChoice(inside);
     buildButtons();
     showChosenCount();
     setTabOrder(m_filter, m_keyList);
@@ -103,7 +116,7 @@ void RecipientsDialog::buildFilter(QVBoxLayout *inside) {
     inside->addLayout(row);
 }
 
-void RecipientsDialog::buildKeyList(QVBoxLayout *inside, const QList<RecipientKey> &keys) {
+void RecipientsDialog::buildKeyList(QVBoxLayout *inside) {
     QWidget *frame = inside->parentWidget();
     auto *label = new QLabel(tr("&Keys to encrypt to:"), frame);
     label->setObjectName(QStringLiteral("lab_Recipients"));
@@ -115,8 +128,8 @@ void RecipientsDialog::buildKeyList(QVBoxLayout *inside, const QList<RecipientKe
     m_keyList->setAccessibleName(tr("Keys to encrypt to"));
     m_keyList->setAccessibleDescription(tr("Space checks or clears the key"));
     label->setBuddy(m_keyList);
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        auto *item = new QListWidgetItem(keyCaption(keys[i]), m_keyList);
+    for (std::size_t i = 0; i < m_keys.size(); ++i) {
+        auto *item = new QListWidgetItem(keyCaption(m_keys[i]), m_keyList);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
         item->setData(Qt::UserRole, int(i));
@@ -135,18 +148,20 @@ void RecipientsDialog::buildKeyList(QVBoxLayout *inside, const QList<RecipientKe
 
 // The check box names the one key it adds: its first user ID and its fingerprint, on the lines
 // under the box's caption, so that the user sees which key counts as theirs.
-void RecipientsDialog::buildOwnKeyChoice(QVBoxLayout *inside,
-                                         const std::optional<RecipientKey> &ownKey) {
+void RecipientsDialog::buildOwnKeyChoice(QVBoxLayout *inside) {
     QWidget *frame = inside->parentWidget();
+    const auto ownKey = std::find_if(m_keys.begin(), m_keys.end(),
+                                     [](const cipher::RecipientKey &key) { return key.ownKey; });
+    const bool offered = ownKey != m_keys.end();
     m_ownKey = new QCheckBox(tr("Also to my own key"), frame);
     m_ownKey->setObjectName(QStringLiteral("chk_OwnKey"));
-    m_ownKey->setChecked(ownKey.has_value());
-    m_ownKey->setHidden(!ownKey);
+    m_ownKey->setChecked(offered);
+    m_ownKey->setHidden(!offered);
     inside->addWidget(m_ownKey);
-    if (!ownKey)
+    if (!offered)
         return;
-    const QString userId = ownKey->userIds.value(0);
-    const QString fingerprint = groupedFingerprint(ownKey->fingerprint);
+    const QString userId = userIdsOf(*ownKey).value(0);
+    const QString fingerprint = fingerprintOf(*ownKey);
     auto *named = new QLabel(userId + QLatin1Char('\n') + fingerprint, frame);
     named->setObjectName(QStringLiteral("lab_OwnKey"));
     named->setFont(dialogs::plainFont());
@@ -169,12 +184,12 @@ void RecipientsDialog::buildButtons() {
     connect(m_helpButton, &QPushButton::clicked, this, &RecipientsDialog::showHelp);
 }
 
-QStringList RecipientsDialog::chosenFingerprints() const {
-    QStringList chosen;
+std::vector<std::string> RecipientsDialog::chosenFingerprints() const {
+    std::vector<std::string> chosen;
     for (int row = 0; row < m_keyList->count(); ++row) {
         const QListWidgetItem *item = m_keyList->item(row);
         if (item->checkState() == Qt::Checked)
-            chosen << m_keys[item->data(Qt::UserRole).toInt()].fingerprint;
+            chosen.push_back(m_keys[std::size_t(item->data(Qt::UserRole).toInt())].fingerprint);
     }
     return chosen;
 }
@@ -187,16 +202,16 @@ QString RecipientsDialog::groupedFingerprint(const QString &fingerprint) {
     return QString::fromStdString(cipher::groupedFingerprint(fingerprint.toStdString()));
 }
 
-bool RecipientsDialog::matchesFilter(const RecipientKey &key, const QString &filter) {
+bool RecipientsDialog::matchesFilter(const cipher::RecipientKey &key, const QString &filter) {
     const QString wanted = filter.trimmed();
     if (wanted.isEmpty())
         return true;
-    for (const QString &userId : key.userIds)
+    for (const QString &userId : userIdsOf(key))
         if (userId.contains(wanted, Qt::CaseInsensitive))
             return true;
     QString digits = wanted;
     digits.remove(QLatin1Char(' '));
-    return key.fingerprint.contains(digits, Qt::CaseInsensitive);
+    return QString::fromStdString(key.fingerprint).contains(digits, Qt::CaseInsensitive);
 }
 
 // Hidden keys keep their check marks; the count below the list tells how many are chosen in all.
@@ -205,7 +220,8 @@ void RecipientsDialog::applyFilter(const QString &filter) {
     QListWidgetItem *firstShown = nullptr;
     for (int row = 0; row < m_keyList->count(); ++row) {
         QListWidgetItem *item = m_keyList->item(row);
-        const bool shown = matchesFilter(m_keys[item->data(Qt::UserRole).toInt()], filter);
+        const bool shown =
+            matchesFilter(m_keys[std::size_t(item->data(Qt::UserRole).toInt())], filter);
         item->setHidden(!shown);
         if (shown && firstShown == nullptr)
             firstShown = item;
@@ -215,8 +231,8 @@ void RecipientsDialog::applyFilter(const QString &filter) {
 
 // With no key chosen there is nothing to add the own key to: a phrase protects the text.
 void RecipientsDialog::showChosenCount() {
-    const qsizetype chosen = chosenFingerprints().size();
-    if (m_keys.isEmpty())
+    const std::size_t chosen = chosenFingerprints().size();
+    if (m_keys.empty())
         m_chosenCount->setText(tr("The keyring holds no key that can encrypt.  "
                                "The text will be protected by a phrase."));
     else if (chosen == 0)
@@ -224,7 +240,7 @@ void RecipientsDialog::showChosenCount() {
     else if (chosen == 1)
         m_chosenCount->setText(tr("1 key chosen."));
     else
-        m_chosenCount->setText(tr("%1 keys chosen.").arg(chosen));
+        m_chosenCount->setText(tr("%1 keys chosen.").arg(qsizetype(chosen)));
     m_ownKey->setEnabled(chosen > 0);
 }
 

@@ -1,14 +1,14 @@
 // The OpenPGP recipients dialog RecipientsDialog: the keyring's keys that can encrypt, a filter,
-// any number of them chosen, and "Also to my own key". It takes plain data, not GnuPG's types.
+// any number of them chosen, and "Also to my own key". It takes the table's keys, not GnuPG's
+// types.
 #pragma once
 
 #include "cipher/Method.h"
 
 #include <QDialog>
-#include <QList>
-#include <QStringList>
 
-#include <optional>
+#include <string>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -17,27 +17,19 @@ class QListWidget;
 class QPushButton;
 class QVBoxLayout;
 
-// One key that a message can be encrypted to, as the dialog shows it.
-struct RecipientKey {
-    QString fingerprint; // as GnuPG gives it: 40 hexadecimal digits, no blanks
-    QStringList userIds;
-    // How far the keyring's trust proves that the key is the named person's: two keys with one
-    // name are told apart by it and by their fingerprints.
-    cipher::KeyValidity validity = cipher::KeyValidity::Unknown;
-};
-
 class RecipientsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // ownKey: the user's own key, when the keyring holds one: "Also to my own key" is then
-    // shown, checked, with the key's first user ID and fingerprint beside it.
-    explicit RecipientsDialog(const QList<RecipientKey> &keys,
-                              const std::optional<RecipientKey> &ownKey, QWidget *parent = nullptr);
+    // Each key shows its user IDs (UTF-8), its fingerprint (as GnuPG gives it: 40 hexadecimal
+    // digits, no blanks) and its validity, by which two keys with one name are told apart. When
+    // one of them is the user's own key, "Also to my own key" is shown, checked, with the key's
+    // first user ID and fingerprint beside it.
+    explicit RecipientsDialog(std::vector<cipher::RecipientKey> keys, QWidget *parent = nullptr);
 
     // The fingerprints of the keys chosen, in the list's order, whether the filter shows
     // them or not. None: the text is to be protected by a phrase instead.
-    QStringList chosenFingerprints() const;
+    std::vector<std::string> chosenFingerprints() const;
     // Whether the message is to be encrypted to the user's own key as well.
     bool alsoToOwnKey() const;
 
@@ -45,7 +37,7 @@ public:
     static QString groupedFingerprint(const QString &fingerprint);
     // Whether a key matches the filter: the filter, without regard to case, in one of its user
     // IDs, or without its blanks in its fingerprint. A blank filter matches every key.
-    static bool matchesFilter(const RecipientKey &key, const QString &filter);
+    static bool matchesFilter(const cipher::RecipientKey &key, const QString &filter);
 
     // Jumps to the help topic of the dialog; choice and focus stay as they are.
     void showHelp();
@@ -55,13 +47,13 @@ protected:
 
 private:
     void buildFilter(QVBoxLayout *inside);
-    void buildKeyList(QVBoxLayout *inside, const QList<RecipientKey> &keys);
-    void buildOwnKeyChoice(QVBoxLayout *inside, const std::optional<RecipientKey> &ownKey);
+    void buildKeyList(QVBoxLayout *inside);
+    void buildOwnKeyChoice(QVBoxLayout *inside);
     void buildButtons();
     void applyFilter(const QString &filter);
     void showChosenCount();
 
-    QList<RecipientKey> m_keys;
+    std::vector<cipher::RecipientKey> m_keys;
     QLineEdit *m_filter = nullptr;
     QListWidget *m_keyList = nullptr;
     QLabel *m_chosenCount = nullptr;

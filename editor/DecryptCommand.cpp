@@ -5,6 +5,7 @@
 #include "editor/CipherWork.h"
 #include "editor/EditorCapacity.h"
 #include "editor/MainWindow.h"
+#include "editor/ReportWords.h"
 #include "editor/TextEditor.h"
 
 #include "cipher/DecryptSession.h"
@@ -24,16 +25,17 @@ std::optional<cipher::SecretString> askPhraseOnce(QWidget *owner,
     return cipher_dialogs::askRuledPhrase(dialog, request.rule, request.prompt);
 }
 
-// What the session has to say once the text stands (a signature): a warning with its beep when
+// What the reading has to say once the text stands (a signature): a warning with its beep when
 // it casts a doubt, else told plainly.
-void reportAfterText(QWidget *owner, const cipher::DecryptSession &session) {
-    const std::string report = session.report();
-    if (report.empty())
+void reportAfterText(QWidget *owner, const cipher::ReadingReport &report) {
+    const QString words = report_words::signatureText(report);
+    if (words.isEmpty())
         return;
-    platform::beepAndShowMessageBox(
-        owner, cipher_dialogs::messageText(report),
-        session.reportWarns() ? platform::MessageKind::Warning : platform::MessageKind::Information,
-        platform::Ok);
+    platform::beepAndShowMessageBox(owner, words,
+                                    cipher::warns(report.signatures)
+                                        ? platform::MessageKind::Warning
+                                        : platform::MessageKind::Information,
+                                    platform::Ok);
 }
 
 } // namespace
@@ -50,7 +52,7 @@ void MainWindow::decrypt(cipher::DecryptSession &session) {
         if (opened) {
             if (!opened.value->empty())
                 cipher_dialogs::warn(this, *opened.value);
-            reportAfterText(this, session);
+            reportAfterText(this, session.report());
             return;
         }
         if (opened.reason == cipher::Reason::Cancelled)

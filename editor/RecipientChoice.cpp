@@ -3,7 +3,6 @@
 #include "editor/RecipientChoice.h"
 
 #include "editor/BackgroundWork.h"
-#include "editor/CipherDialogs.h"
 
 #include "dialogs/RecipientsDialog.h"
 #include "platform/WaitCursor.h"
@@ -18,32 +17,9 @@ std::vector<cipher::RecipientKey> readKeys(const cipher::Method &method) {
     return background::run([&method] { return method.recipientKeys(); });
 }
 
-QList<RecipientKey> shownKeys(const std::vector<cipher::RecipientKey> &keys) {
-    QList<RecipientKey> shown;
-    for (const cipher::RecipientKey &key : keys) {
-        RecipientKey entry{QString::fromStdString(key.fingerprint), {}, key.validity};
-        for (const std::string &userId : key.userIds)
-            entry.userIds << cipher_dialogs::messageText(userId);
-        shown << entry;
-    }
-    return shown;
-}
-
-// The user's own key as the dialog shows it, when the keyring holds one.
-std::optional<RecipientKey> ownKeyOf(const std::vector<cipher::RecipientKey> &keys,
-                                     const QList<RecipientKey> &shown) {
-    const auto own = std::find_if(keys.begin(), keys.end(),
-                                  [](const cipher::RecipientKey &key) { return key.ownKey; });
-    if (own == keys.end())
-        return std::nullopt;
-    return shown[own - keys.begin()];
-}
-
 std::vector<std::string> recipientsOf(const RecipientsDialog &dialog,
                                       const std::vector<cipher::RecipientKey> &keys) {
-    std::vector<std::string> recipients;
-    for (const QString &fingerprint : dialog.chosenFingerprints())
-        recipients.push_back(fingerprint.toStdString());
+    std::vector<std::string> recipients = dialog.chosenFingerprints();
     if (dialog.alsoToOwnKey())
         for (const cipher::RecipientKey &key : keys)
             if (key.ownKey && std::find(recipients.begin(), recipients.end(), key.fingerprint) ==
@@ -56,8 +32,7 @@ std::vector<std::string> recipientsOf(const RecipientsDialog &dialog,
 
 std::optional<std::vector<std::string>> askRecipients(QWidget *owner, const cipher::Method &method) {
     const std::vector<cipher::RecipientKey> keys = readKeys(method);
-    const QList<RecipientKey> shown = shownKeys(keys);
-    RecipientsDialog dialog(shown, ownKeyOf(keys, shown), owner);
+    RecipientsDialog dialog(keys, owner);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return recipientsOf(dialog, keys);

@@ -41,89 +41,87 @@ bool lacksIntegrityCheck(const GpgME::DecryptionResult &decrypted) {
     return decrypted.isLegacyCipherNoMDC() || algorithm.ends_with(".PGPCFB");
 }
 
-Decryption refused(Refusal refusal, std::string words) {
-    Decryption decryption;
-    decryption.refusal = refusal;
-    decryption.words = std::move(words);
-    return decryption;
+using Opened = cipher::Outcome<cipher::DecodedText>;
+
+// What one attempt gave: the text or its refusal, and the signatures found beside the text.
+struct Attempt {
+    Opened opened;
+    std::vector<cipher::SignatureReport> signatures;
+    std::vector<std::string> keyIds; // those the message was encrypted to
+};
+
+Attempt refused(cipher::Reason reason, std::string words) {
+    return {cipher::refused<cipher::DecodedText>(reason, std::move(words)), {}, {}};
+}
+
+// An OpenPGP message carries its text as UTF-8, with the line breaks GnuPG gives it.
+Attempt readText(BoundedText &text, const GpgME::VerificationResult &verified) {
+    return {{cipher::DecodedText{text.take(), cipher::Verdict::Verified, true}, {}},
+            reportsOf(verified),
+            {}};
 }
 
 // The refusal of a text longer than `longest` bytes, the bound given in MiB where it is whole
 // ones.
-Decryption tooLarge(std::size_t longest, bool repaired) {
+Attempt tooLarge(std::size_t longest) {
     constexpr std::size_t mebibyte = 1024 * 1024;
     const std::string bound = longest % mebibyte == 0 ? std::to_string(longest / mebibyte) + " MiB"
                                                       : std::to_string(longest) + " bytes";
-    Decryption decryption = refused(
-        Refusal::TooLarge, "The OpenPGP message's text is too large: it is longer than " + bound +
-                               ", the most this program takes.  Unable to decrypt this text.");
-    decryption.repaired = repaired;
-    return decryption;
+    return refused(cipher::Reason::Failed,
+                   "The OpenPGP message's text is too large: it is longer than " + bound +
+                       ", the most this program takes.  Unable to decrypt this text.");
 }
 
-Decryption refusalOf(const GpgME::Error &error, const PhraseGiver &giver,
-                     const std::vector<std::string> &keyIds) {
+Attempt refusalOf(const GpgME::Error &error, const PhraseGiver &giver,
+                  const std::vector<std::string> &keyIds) {
     const auto code = error.code();
     if (giver.wasCancelled())
-        return refused(Refusal::Cancelled, "Decryption was cancelled.");
-    if (code == GPG_ERR_NO_SECKEY) {
-        auto decryption =
-            refused(Refusal::NoSecretKey,
-                    "No secret key for this message is in the keyring.  It was encrypted to: " +
-                        recipientWords(keyIds) + ".");
-        decryption.keyIds = keyIds;
-        return decryption;
-    }
+        return refused(cipher::Reason::Cancelled, "Decryption was cancelled.");
+    if (code == GPG_ERR_NO_SECKEY)
+        return refused(cipher::Reason::NoKey,
+                       "No secret key for this message is in the keyring.  It was encrypted to: " +
+                           recipientWords(keyIds) + ".");
     if (code == GPG_ERR_BAD_PASSPHRASE || giver.wasRefusedAgain() || code == GPG_ERR_CANCELED)
-        return refused(Refusal::WrongPhrase, "The passphrase is not correct.");
+        return refused(cipher::Reason::WrongPhrase, "The passphrase is not correct.");
     if (code == GPG_ERR_NO_DATA || code == GPG_ERR_BAD_DATA || code == GPG_ERR_CHECKSUM ||
         code == GPG_ERR_DECRYPT_FAILED || code == GPG_ERR_INV_PACKET || code == GPG_ERR_ASS_NO_INPUT ||
         code == GPG_ERR_INV_KEYLEN || code == GPG_ERR_UNEXPECTED)
-        return refused(Refusal::Damaged, damagedWords);
-    return refused(Refusal::Failed, std::string("GnuPG could not decrypt the message: ") + error.asString());
+        return refused(cipher::Reason::Damaged, damagedWords);
+    return refused(cipher::Reason::Failed,
+                   std::string("GnuPG could not decrypt the message: ") + error.asString());
 }
 
-Decryption signedOnly(GpgME::Context &context, const FoundMessage &message,
-                      std::size_t longestText) {
+Attempt signedOnly(GpgME::Context &context, const FoundMessage &message, std::size_t longestText) {
     GpgME::Data signedText(message.armour.data(), message.armour.size(), false);
     BoundedText text(longestText);
     GpgME::Data plainText(&text);
     const auto verified = context.verifyOpaqueSignature(signedText, plainText);
     if (text.overflowed())
-        return tooLarge(longestText, message.repaired);
-    Decryption decryption = verified.error() || verified.signatures().empty()
-                                ? refused(Refusal::Damaged, damagedWords)
-                                : Decryption{};
-    if (decryption.refusal == Refusal::None) {
-        decryption.text = text.take();
-        decryption.signatures = reportsOf(verified);
-    }
-    decryption.repaired = message.repaired;
-    return decryption;
+        return tooLarge(longestText);
+    if (verified.error() || verified.signatures().empty())
+        return refused(cipher::Reason::Damaged, damagedWords);
+    return readText(text, verified);
 }
 
-} // namespace
-
-DecryptSession::DecryptSession(FoundMessage message) : m_message(std::move(message)) {}
-
-Decryption DecryptSession::attempt(const PhraseSource &askPhrase, std::size_t longestText) const {
+// The message read through GnuPG, its text held to `longestText` bytes.
+Attempt decrypt(const FoundMessage &message, const cipher::PhraseSource &ask,
+                std::size_t longestText) {
     auto context = makeContext();
     if (!context)
-        return refused(Refusal::Failed, "GnuPG cannot be used on this computer.");
-    PhraseGiver giver(askPhrase);
+        return refused(cipher::Reason::Failed, "GnuPG cannot be used on this computer.");
+    PhraseGiver giver(ask);
     context->setPassphraseProvider(&giver);
-    GpgME::Data cipherText(m_message.armour.data(), m_message.armour.size(), false);
+    GpgME::Data cipherText(message.armour.data(), message.armour.size(), false);
     BoundedText text(longestText);
     GpgME::Data plainText(&text);
-    const auto [decrypted, verifiedInside] = context->decryptAndVerify(cipherText, plainText);
+    const auto [decrypted, verified] = context->decryptAndVerify(cipherText, plainText);
     // A text that passes the bound stopped GnuPG, whatever error that left it with.
     if (text.overflowed())
-        return tooLarge(longestText, m_message.repaired);
+        return tooLarge(longestText);
     // A message that is signed but not encrypted holds no encrypted data: its signature is
     // checked and its text read as it stands.
     if (decrypted.error().code() == GPG_ERR_NO_DATA)
-        return signedOnly(*context, m_message, longestText);
-    const auto &verified = verifiedInside;
+        return signedOnly(*context, message, longestText);
     std::vector<std::string> keyIds;
     for (const auto &recipient : decrypted.recipients())
         keyIds.emplace_back(recipient.keyID() != nullptr ? recipient.keyID() : "?");
@@ -131,18 +129,30 @@ Decryption DecryptSession::attempt(const PhraseSource &askPhrase, std::size_t lo
     // without integrity check is refused whatever GnuPG made of it, its text unread.
     const bool stopped = decrypted.error() || giver.wasCancelled() || giver.wasRefusedAgain();
     const bool unprotected = lacksIntegrityCheck(decrypted) && !giver.wasCancelled();
-    if (stopped || unprotected) {
-        auto refusal = unprotected ? refused(Refusal::Unprotected, unprotectedWords)
-                                   : refusalOf(decrypted.error(), giver, keyIds);
-        refusal.repaired = m_message.repaired;
-        return refusal;
-    }
-    Decryption decryption;
-    decryption.text = text.take();
-    decryption.signatures = reportsOf(verified);
-    decryption.keyIds = std::move(keyIds);
-    decryption.repaired = m_message.repaired;
-    return decryption;
+    Attempt attempt = unprotected ? refused(cipher::Reason::Damaged, unprotectedWords)
+                      : stopped   ? refusalOf(decrypted.error(), giver, keyIds)
+                                  : readText(text, verified);
+    attempt.keyIds = std::move(keyIds);
+    return attempt;
+}
+
+} // namespace
+
+GnuPgSession::GnuPgSession(FoundMessage message)
+    : m_message(std::move(message)) {
+    if (m_message.repaired)
+        setRepairs("the OpenPGP message's quoting, blanks and line breaks");
+}
+
+cipher::Outcome<cipher::DecodedText> GnuPgSession::open(const cipher::PhraseSource &ask) {
+    Attempt attempt = decrypt(m_message, ask, longestText());
+    setSignatures(std::move(attempt.signatures));
+    m_keyIds = std::move(attempt.keyIds);
+    return std::move(attempt.opened);
+}
+
+std::unique_ptr<cipher::DecryptSession> openSession(FoundMessage message) {
+    return std::make_unique<GnuPgSession>(std::move(message));
 }
 
 } // namespace openpgp

@@ -24,7 +24,9 @@ std::string withCrLf(const std::string &armour) {
     return result;
 }
 
-Encryption failure(std::string words) { return Encryption{false, {}, std::move(words)}; }
+cipher::Outcome<std::string> failure(cipher::Reason reason, std::string words) {
+    return cipher::refused<std::string>(reason, std::move(words));
+}
 
 // Whether the recipient is a bare e-mail address: one "@" between other characters, no blank
 // and no angle bracket. GnuPG's search prefixes ("@", "=", "*", "+", "<") fall outside it.
@@ -69,47 +71,51 @@ bool holdsKey(const std::vector<GpgME::Key> &keys, const GpgME::Key &key) {
     });
 }
 
-Encryption run(GpgME::Context &context, const std::vector<GpgME::Key> &keys, std::string_view text,
-               GpgME::Context::EncryptionFlags flags) {
+cipher::Outcome<std::string> run(GpgME::Context &context, const std::vector<GpgME::Key> &keys,
+                                 std::string_view text, GpgME::Context::EncryptionFlags flags) {
     GpgME::Data plainText(text.data(), text.size(), false);
     GpgME::Data cipherText;
     const auto result = context.encrypt(keys, plainText, cipherText, flags);
     if (!result.invalidEncryptionKeys().empty()) {
         const char *print = result.invalidEncryptionKeys().front().fingerprint();
-        return failure(std::string("The key ") + (print != nullptr ? print : "?") + " cannot be encrypted to.");
+        return failure(cipher::Reason::NoKey, std::string("The key ") +
+                                                  (print != nullptr ? print : "?") +
+                                                  " cannot be encrypted to.");
     }
     if (result.error())
-        return failure(std::string("GnuPG could not encrypt the text: ") + result.error().asString());
-    return Encryption{true, withCrLf(cipherText.toString()), {}};
+        return failure(cipher::Reason::Failed, std::string("GnuPG could not encrypt the text: ") +
+                                                   result.error().asString());
+    return {withCrLf(cipherText.toString()), {}};
 }
 
 } // namespace
 
-Encryption encryptToKeys(std::string_view text, const std::vector<std::string> &recipients) {
+cipher::Outcome<std::string> encryptToKeys(std::string_view text,
+                                           const std::vector<std::string> &recipients) {
     auto context = makeContext();
     if (!context)
-        return failure("GnuPG cannot be used on this computer.");
+        return failure(cipher::Reason::Failed, "GnuPG cannot be used on this computer.");
     if (recipients.empty())
-        return failure("No recipient was given.");
+        return failure(cipher::Reason::NoKey, "No recipient was given.");
     // Two recipients may name one key (a user ID and the own key's fingerprint): it is written to
     // once.
     std::vector<GpgME::Key> keys;
     for (const auto &recipient : recipients) {
         auto key = keyFor(*context, recipient);
         if (auto *words = std::get_if<std::string>(&key))
-            return failure(*words);
+            return failure(cipher::Reason::NoKey, *words);
         if (!holdsKey(keys, std::get<GpgME::Key>(key)))
             keys.push_back(std::get<GpgME::Key>(key));
     }
     return run(*context, keys, text, GpgME::Context::AlwaysTrust);
 }
 
-Encryption encryptWithPhrase(std::string_view text, std::string_view phrase) {
+cipher::Outcome<std::string> encryptWithPhrase(std::string_view text, std::string_view phrase) {
     auto context = makeContext();
     if (!context)
-        return failure("GnuPG cannot be used on this computer.");
-    const PhraseSource source =
-        [phrase](const PhraseRequest &) -> std::optional<cipher::SecretString> {
+        return failure(cipher::Reason::Failed, "GnuPG cannot be used on this computer.");
+    const cipher::PhraseSource source =
+        [phrase](const cipher::PhraseRequest &) -> std::optional<cipher::SecretString> {
         return cipher::SecretString(phrase);
     };
     PhraseGiver giver(source);

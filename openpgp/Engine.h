@@ -17,11 +17,12 @@ namespace openpgp {
 // the basic plane (two units each).
 constexpr std::size_t longestPhrase = 16383;
 
+// Each call is GnuPG's operation itself (see OpenPgp.h): a message is its armour with CR LF
+// breaks, or the refusal in GnuPG's words.
 struct Engine {
-    // The message's lines; throws std::runtime_error with GnuPG's words when it fails.
-    std::vector<std::string> (*writeWithPhrase)(std::string_view text, std::string_view phrase);
-    cipher::Outcome<std::vector<std::string>> (*writeToKeys)(std::string_view text,
-                                                             const std::vector<std::string> &keys);
+    cipher::Outcome<std::string> (*writeWithPhrase)(std::string_view text, std::string_view phrase);
+    cipher::Outcome<std::string> (*writeToKeys)(std::string_view text,
+                                                const std::vector<std::string> &keys);
     std::vector<cipher::RecipientKey> (*recipientKeys)();
     std::unique_ptr<cipher::DecryptSession> (*openSession)(FoundMessage message);
 };

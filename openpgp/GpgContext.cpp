@@ -2,6 +2,7 @@
 #include "openpgp/GpgContext.h"
 
 #include "cipher/KeyFingerprint.h"
+#include "openpgp/Engine.h"
 
 #include <gpgme++/global.h>
 #include <gpgme++/key.h>
@@ -69,6 +70,10 @@ std::string primaryFingerprintOf(const std::string &keyId) {
     return key.primaryFingerprint();
 }
 
+// The phrase GnuPG asks for, of a key or of a message: an empty one is GnuPG's to refuse.
+constinit const cipher::PhraseRule askedPhrase{
+    cipher::PhraseRule::Characters::AsTyped, 0, longestPhrase, {}, {}};
+
 // How much of the primary key's fingerprint the prompt shows: its long key ID.
 constexpr std::size_t promptGroups = 4;
 
@@ -92,9 +97,9 @@ char *PhraseGiver::getPassphrase(const char *useridHint, const char *, bool, boo
         canceled = true;
         return nullptr;
     }
-    const bool symmetric = useridHint == nullptr || std::strchr(useridHint, ' ') == nullptr;
     const std::optional<cipher::SecretString> phrase =
-        m_source ? m_source(PhraseRequest{promptFor(useridHint), symmetric}) : std::nullopt;
+        m_source ? m_source(cipher::PhraseRequest{promptFor(useridHint), askedPhrase})
+                 : std::nullopt;
     if (!phrase) {
         m_cancelled = true;
         canceled = true;

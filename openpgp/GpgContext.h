@@ -17,14 +17,15 @@ namespace openpgp {
 // further one (GnuPG asks again only after a wrong phrase; the caller decides about retrying).
 class PhraseGiver : public GpgME::PassphraseProvider {
 public:
-    explicit PhraseGiver(const PhraseSource &source) : m_source(source) {}
+    explicit PhraseGiver(const cipher::PhraseSource &source)
+        : m_source(source) {}
     char *getPassphrase(const char *useridHint, const char *description, bool previousWasBad,
                         bool &canceled) override;
     bool wasCancelled() const { return m_cancelled; }
     bool wasRefusedAgain() const { return m_refusedAgain; }
 
 private:
-    const PhraseSource &m_source;
+    const cipher::PhraseSource &m_source;
     int m_asked = 0;
     bool m_cancelled = false;
     bool m_refusedAgain = false;

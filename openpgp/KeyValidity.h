@@ -2,7 +2,7 @@
 // the same six grades for both in two types of its own.
 #pragma once
 
-#include "cipher/Method.h"
+#include "cipher/KeyValidity.h"
 
 namespace openpgp {
 

@@ -45,21 +45,21 @@ cipher::KeyValidity validityOfKey(const GpgME::Key &key) {
 
 } // namespace
 
-std::vector<KeyEntry> encryptionKeys() {
-    std::vector<KeyEntry> entries;
+std::vector<cipher::RecipientKey> encryptionKeys() {
+    std::vector<cipher::RecipientKey> keys;
     std::vector<GpgME::Key> usable = listKeys();
     std::erase_if(usable, [](const GpgME::Key &key) { return !canEncryptTo(key); });
     const std::string ownKey = ownKeyFingerprint(usable);
     for (const auto &key : usable) {
-        KeyEntry entry;
+        cipher::RecipientKey entry;
         entry.fingerprint = key.primaryFingerprint() != nullptr ? key.primaryFingerprint() : "";
         for (const auto &userId : key.userIDs())
             entry.userIds.emplace_back(userId.id() != nullptr ? userId.id() : "");
         entry.validity = validityOfKey(key);
         entry.ownKey = !ownKey.empty() && entry.fingerprint == ownKey;
-        entries.push_back(std::move(entry));
+        keys.push_back(std::move(entry));
     }
-    return entries;
+    return keys;
 }
 
 } // namespace openpgp

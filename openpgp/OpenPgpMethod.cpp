@@ -23,11 +23,24 @@ cipher::Outcome<const Engine *> engine() {
     return engineSource();
 }
 
+// The armour's lines without their CR LF breaks, as the table's writers give them.
+std::vector<std::string> linesOf(const std::string &armour) {
+    std::vector<std::string> lines;
+    for (const std::string_view line : cipher::splitLines(armour))
+        lines.emplace_back(line);
+    if (!lines.empty() && lines.back().empty())
+        lines.pop_back();
+    return lines;
+}
+
 std::vector<std::string> writeWithPhrase(std::string_view text, std::string_view phrase) {
     const cipher::Outcome<const Engine *> gnupg = engine();
     if (!gnupg)
         throw std::runtime_error(gnupg.refusal);
-    return (*gnupg.value)->writeWithPhrase(text, phrase);
+    const cipher::Outcome<std::string> written = (*gnupg.value)->writeWithPhrase(text, phrase);
+    if (!written)
+        throw std::runtime_error(written.refusal);
+    return linesOf(*written.value);
 }
 
 cipher::Outcome<std::vector<std::string>> writeToKeys(std::string_view text,
@@ -35,7 +48,10 @@ cipher::Outcome<std::vector<std::string>> writeToKeys(std::string_view text,
     cipher::Outcome<const Engine *> gnupg = engine();
     if (!gnupg)
         return cipher::refusedAs<std::vector<std::string>>(std::move(gnupg));
-    return (*gnupg.value)->writeToKeys(text, keys);
+    cipher::Outcome<std::string> written = (*gnupg.value)->writeToKeys(text, keys);
+    if (!written)
+        return cipher::refusedAs<std::vector<std::string>>(std::move(written));
+    return {linesOf(*written.value), {}};
 }
 
 // Without GnuPG there are no keys to offer; writing with a phrase then says why.

@@ -17,26 +17,26 @@ std::string textOf(const char *text) {
 
 // GnuPG says "good" of a signature whose key has since expired or been revoked, or which has
 // itself expired, and tells those apart by the status; anything else it could not check.
-SignatureVerdict verdictOf(const GpgME::Signature &signature) {
+cipher::SignatureVerdict verdictOf(const GpgME::Signature &signature) {
     switch (signature.status().code()) {
     case GPG_ERR_NO_ERROR:
     case GPG_ERR_SIG_EXPIRED:
     case GPG_ERR_KEY_EXPIRED:
     case GPG_ERR_CERT_REVOKED:
-        return SignatureVerdict::Good;
+        return cipher::SignatureVerdict::Good;
     case GPG_ERR_BAD_SIGNATURE:
-        return SignatureVerdict::Bad;
+        return cipher::SignatureVerdict::Bad;
     case GPG_ERR_NO_PUBKEY:
-        return SignatureVerdict::UnknownKey;
+        return cipher::SignatureVerdict::UnknownKey;
     default:
-        return SignatureVerdict::Unchecked;
+        return cipher::SignatureVerdict::Unchecked;
     }
 }
 
 // The keyring's side: GnuPG gives only the key ID of a bad signature's key and the signing
 // subkey of a good one, where the user knows the primary key; and it names only the worst of
 // an expired and a revoked key, where both are said.
-void addKeyOf(const GpgME::Signature &signature, SignatureReport &report) {
+void addKeyOf(const GpgME::Signature &signature, cipher::SignatureReport &report) {
     const GpgME::Key key = signature.key(true, false);
     if (key.isNull())
         return;
@@ -48,11 +48,11 @@ void addKeyOf(const GpgME::Signature &signature, SignatureReport &report) {
     report.keyExpired = key.isExpired();
 }
 
-SignatureReport reportOf(const GpgME::Signature &signature) {
-    SignatureReport report;
+cipher::SignatureReport reportOf(const GpgME::Signature &signature) {
+    cipher::SignatureReport report;
     report.verdict = verdictOf(signature);
     report.fingerprint = textOf(signature.fingerprint());
-    if (report.verdict == SignatureVerdict::UnknownKey)
+    if (report.verdict == cipher::SignatureVerdict::UnknownKey)
         return report;
     addKeyOf(signature, report);
     const auto code = signature.status().code();
@@ -61,15 +61,15 @@ SignatureReport reportOf(const GpgME::Signature &signature) {
     report.keyExpired = report.keyExpired || code == GPG_ERR_KEY_EXPIRED;
     if (code == GPG_ERR_SIG_EXPIRED)
         report.expiredAt = signature.expirationTime();
-    if (report.verdict == SignatureVerdict::Unchecked)
+    if (report.verdict == cipher::SignatureVerdict::Unchecked)
         report.problem = signature.status().asString();
     return report;
 }
 
 } // namespace
 
-std::vector<SignatureReport> reportsOf(const GpgME::VerificationResult &verification) {
-    std::vector<SignatureReport> reports;
+std::vector<cipher::SignatureReport> reportsOf(const GpgME::VerificationResult &verification) {
+    std::vector<cipher::SignatureReport> reports;
     for (const GpgME::Signature &signature : verification.signatures())
         reports.push_back(reportOf(signature));
     return reports;

@@ -1,7 +1,7 @@
 // GnuPG's check of a message's signatures, read into the system's reports.
 #pragma once
 
-#include "openpgp/OpenPgp.h"
+#include "cipher/ReadingReport.h"
 
 #include <gpgme++/verificationresult.h>
 
@@ -11,6 +11,6 @@ namespace openpgp {
 
 // Every signature of the check, in the message's order, with its key's validity, revocation
 // and expiry as the keyring gives them.
-std::vector<SignatureReport> reportsOf(const GpgME::VerificationResult &verification);
+std::vector<cipher::SignatureReport> reportsOf(const GpgME::VerificationResult &verification);
 
 } // namespace openpgp

@@ -1,11 +1,11 @@
-// The signature reports in words, and which of them warn: the one place where a signature's
-// verdict, its key's validity, revocation and expiry become what the user reads.
+// The signature reports in words: the one place where a signature's verdict, its key's
+// validity, revocation and expiry become the sentences the user reads.
+#include "openpgp/SignatureWords.h"
+
 #include "openpgp/KeyValidity.h"
-#include "openpgp/OpenPgp.h"
 
 #include "cipher/KeyFingerprint.h"
 
-#include <algorithm>
 #include <ctime>
 
 namespace openpgp {
@@ -13,7 +13,7 @@ namespace openpgp {
 namespace {
 
 // The user ID with the grouped fingerprint, as the recipients dialog shows a key.
-std::string signerOf(const SignatureReport &report) {
+std::string signerOf(const cipher::SignatureReport &report) {
     const std::string fingerprint = cipher::groupedFingerprint(report.fingerprint);
     if (report.userId.empty())
         return "the key " + fingerprint;
@@ -38,7 +38,7 @@ std::string unprovenBecause(cipher::KeyValidity validity) {
 }
 
 // A signature that matches the message: what its key and its own expiry make of it.
-std::string goodWords(const SignatureReport &report) {
+std::string goodWords(const cipher::SignatureReport &report) {
     const std::string signer = signerOf(report);
     if (report.expiredAt != 0)
         return "Expired signature from " + signer + ": it expired on " + dayOf(report.expiredAt) +
@@ -62,44 +62,25 @@ std::string goodWords(const SignatureReport &report) {
 
 } // namespace
 
-bool warns(const SignatureReport &report) {
+std::string describe(const cipher::SignatureReport &report) {
     switch (report.verdict) {
-    case SignatureVerdict::Good:
-        return report.expiredAt != 0 || report.keyRevoked ||
-               report.validity == cipher::KeyValidity::Never;
-    case SignatureVerdict::UnknownKey:
-        return false;
-    case SignatureVerdict::Bad:
-    case SignatureVerdict::Unchecked:
-        break;
-    }
-    return true;
-}
-
-bool warns(const std::vector<SignatureReport> &reports) {
-    return std::any_of(reports.begin(), reports.end(),
-                       [](const SignatureReport &report) { return warns(report); });
-}
-
-std::string describe(const SignatureReport &report) {
-    switch (report.verdict) {
-    case SignatureVerdict::Good:
+    case cipher::SignatureVerdict::Good:
         return goodWords(report);
-    case SignatureVerdict::Bad:
+    case cipher::SignatureVerdict::Bad:
         return "BAD signature: the message was signed by " + signerOf(report) +
                " but changed after signing.";
-    case SignatureVerdict::UnknownKey:
+    case cipher::SignatureVerdict::UnknownKey:
         return "Signed by a key that is not in the keyring (" +
                cipher::groupedFingerprint(report.fingerprint) + ").";
-    case SignatureVerdict::Unchecked:
+    case cipher::SignatureVerdict::Unchecked:
         break;
     }
     return "A signature by " + signerOf(report) + " could not be checked: " + report.problem + ".";
 }
 
-std::string describe(const std::vector<SignatureReport> &reports) {
+std::string describe(const std::vector<cipher::SignatureReport> &reports) {
     std::string words;
-    for (const SignatureReport &report : reports)
+    for (const cipher::SignatureReport &report : reports)
         words += (words.empty() ? "" : "\n") + describe(report);
     return words;
 }

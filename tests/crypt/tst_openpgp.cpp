@@ -106,11 +106,11 @@ std::vector<std::string> recipientsOf(const std::string &message) {
     const auto found = openpgp::findMessage(message);
     if (!found)
         return {};
-    return openpgp::DecryptSession(*found)
-        .attempt([](const openpgp::PhraseRequest &) {
-            return std::optional<cipher::SecretString>(testing_openpgp::lockedPhrase);
-        })
-        .keyIds;
+    openpgp::GnuPgSession session(*found);
+    (void)session.open([](const cipher::PhraseRequest &) {
+        return std::optional<cipher::SecretString>(testing_openpgp::lockedPhrase);
+    });
+    return session.keyIds();
 }
 
 // A fingerprint in groups of four, as the recipients dialog shows it.

@@ -16,19 +16,21 @@
 
 namespace {
 
-const QList<RecipientKey> keyring{
+// Zoë's key stands for the user's own.
+const std::vector<cipher::RecipientKey> keyring{
     {"0123456789ABCDEF0123456789ABCDEF01234567",
      {"Ann Example <ann@example.org>", "Ann at Work <ann@work.example>"},
+     false,
      cipher::KeyValidity::Full},
     {"FEDCBA9876543210FEDCBA9876543210FEDCBA98", {"Bob Builder <bob@example.net>"}},
-    {"1111222233334444555566667777888899990000", {QStringLiteral("Zoë Ürgüp <zoe@example.org>")}},
+    {"1111222233334444555566667777888899990000", {"Zoë Ürgüp <zoe@example.org>"}, true},
 };
 
 // The dialog over an empty keyring, as the modality check makes it.
 class EmptyRecipientsDialog : public RecipientsDialog {
 public:
     explicit EmptyRecipientsDialog(QWidget *parent)
-        : RecipientsDialog({}, std::nullopt, parent) {}
+        : RecipientsDialog({}, parent) {}
 };
 
 } // namespace
@@ -57,10 +59,8 @@ private slots:
     void helpViewerIsUsableWhileDialogWaits();
 
 private:
-    // Zoë's key stands for the user's own, unless another or none is given.
-    void open(const QList<RecipientKey> &keys = keyring,
-              const std::optional<RecipientKey> &ownKey = keyring[2]) {
-        m_dialog = new RecipientsDialog(keys, ownKey);
+    void open(const std::vector<cipher::RecipientKey> &keys = keyring) {
+        m_dialog = new RecipientsDialog(keys);
         m_dialog->open();
         QVERIFY(QTest::qWaitForWindowActive(m_dialog));
     }
@@ -141,18 +141,19 @@ void TestRecipientsDialog::keysAreChosenByKeyboard() {
     QTest::keyClick(list(), Qt::Key_Return);
     QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
     QCOMPARE(m_dialog->chosenFingerprints(),
-             QStringList({keyring[0].fingerprint, keyring[2].fingerprint}));
+             std::vector({keyring[0].fingerprint, keyring[2].fingerprint}));
     QVERIFY(m_dialog->alsoToOwnKey());
 }
 
 // Two keys with one user ID differ in their fingerprints and in what the keyring's trust
 // proves of them.
 void TestRecipientsDialog::keysWithOneNameAreToldApart() {
-    const QString name = QStringLiteral("Friend <friend@example.org>");
-    open({{"AAAA0000BBBB1111CCCC2222DDDD3333EEEE4444", {name}, cipher::KeyValidity::Ultimate},
-          {"FFFF5555AAAA6666BBBB7777CCCC8888DDDD9999", {name}, cipher::KeyValidity::Unknown},
-          {"1234123412341234123412341234123412341234", {name}, cipher::KeyValidity::Marginal},
-          {"5678567856785678567856785678567856785678", {name}, cipher::KeyValidity::Never}});
+    const std::string name = "Friend <friend@example.org>";
+    open(
+        {{"AAAA0000BBBB1111CCCC2222DDDD3333EEEE4444", {name}, false, cipher::KeyValidity::Ultimate},
+         {"FFFF5555AAAA6666BBBB7777CCCC8888DDDD9999", {name}, false, cipher::KeyValidity::Unknown},
+         {"1234123412341234123412341234123412341234", {name}, false, cipher::KeyValidity::Marginal},
+         {"5678567856785678567856785678567856785678", {name}, false, cipher::KeyValidity::Never}});
     QStringList captions;
     for (int row = 0; row < list()->count(); ++row)
         captions << list()->item(row)->text().section('\n', 1);
@@ -173,7 +174,7 @@ void TestRecipientsDialog::otherWaysOutAreNotOk_data() {
 
 void TestRecipientsDialog::otherWaysOutAreNotOk() {
     QFETCH(QString, way);
-    RecipientsDialog dialog(keyring, keyring[2]);
+    RecipientsDialog dialog(keyring);
     ModalAnswerer answerer;
     answerer.then([way](QWidget *modal) {
         modal->findChild<QListWidget *>("lst_Recipients")->item(1)->setCheckState(Qt::Checked);
@@ -217,7 +218,7 @@ void TestRecipientsDialog::hiddenKeysStayChosen() {
     QCOMPARE(shownRows(), QStringList{"Ann Example <ann@example.org>"});
     QCOMPARE(child<QLabel>("lab_Chosen")->text(), QStringLiteral("2 keys chosen."));
     QCOMPARE(m_dialog->chosenFingerprints(),
-             QStringList({keyring[0].fingerprint, keyring[1].fingerprint}));
+             std::vector({keyring[0].fingerprint, keyring[1].fingerprint}));
 }
 
 void TestRecipientsDialog::ownKeyChoice_data() {
@@ -240,7 +241,9 @@ void TestRecipientsDialog::ownKeyChoice() {
     QFETCH(bool, shown);
     QFETCH(bool, enabled);
     QFETCH(bool, alsoToOwnKey);
-    open(keyring, offered ? std::optional(keyring[2]) : std::nullopt);
+    std::vector<cipher::RecipientKey> keys = keyring;
+    keys[2].ownKey = offered;
+    open(keys);
     auto *ownKey = child<QCheckBox>("chk_OwnKey");
     QCOMPARE(ownKey->isChecked(), offered);
     if (keyChosen)
@@ -255,14 +258,14 @@ void TestRecipientsDialog::ownKeyChoice() {
 }
 
 void TestRecipientsDialog::emptyKeyringMeansAPhrase() {
-    open({}, std::nullopt);
+    open({});
     QCOMPARE(list()->count(), 0);
     QCOMPARE(child<QLabel>("lab_Chosen")->text(),
              QStringLiteral("The keyring holds no key that can encrypt.  "
                             "The text will be protected by a phrase."));
     QTest::keyClick(child<QLineEdit>("txt_Filter"), Qt::Key_Return);
     QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
-    QCOMPARE(m_dialog->chosenFingerprints(), QStringList());
+    QVERIFY(m_dialog->chosenFingerprints().empty());
     QVERIFY(!m_dialog->alsoToOwnKey());
 }
 
@@ -297,7 +300,7 @@ void TestRecipientsDialog::helpButtonKeepsChoiceAndFocus() {
     QVERIFY(platform::helpViewer());
     QCOMPARE(platform::helpViewer()->currentTopic(), QStringLiteral("Help_Recipients"));
     QVERIFY(m_dialog->isVisible());
-    QCOMPARE(m_dialog->chosenFingerprints(), QStringList{keyring[2].fingerprint});
+    QCOMPARE(m_dialog->chosenFingerprints(), std::vector{keyring[2].fingerprint});
     QCOMPARE(m_dialog->focusWidget(), focus);
 }
 

@@ -5,6 +5,7 @@
 #include "HomeChanges.h"
 
 #include "openpgp/OpenPgp.h"
+#include "openpgp/SignatureWords.h"
 
 #include <gtest/gtest.h>
 #include <cstdlib>
@@ -16,20 +17,43 @@ namespace {
 
 const std::string plainText = "Meet at noon.\nBring the map.\n";
 
-openpgp::PhraseSource giving(std::string phrase, std::vector<openpgp::PhraseRequest> *asked = nullptr) {
-    return [phrase, asked](const openpgp::PhraseRequest &request)
-               -> std::optional<cipher::SecretString> {
+cipher::PhraseSource giving(std::string phrase,
+                            std::vector<cipher::PhraseRequest> *asked = nullptr) {
+    return [phrase,
+            asked](const cipher::PhraseRequest &request) -> std::optional<cipher::SecretString> {
         if (asked != nullptr)
             asked->push_back(request);
         return cipher::SecretString(phrase);
     };
 }
 
-openpgp::Decryption decrypt(std::string_view text, const openpgp::PhraseSource &source) {
+// What one attempt gave, as the tests look at it: the refusal with its words, or the text; and
+// what the session found beside it.
+struct Decryption {
+    cipher::Reason refusal = cipher::Reason::None;
+    std::string words;
+    std::string text;
+    std::vector<cipher::SignatureReport> signatures;
+    std::vector<std::string> keyIds;
+    bool repaired = false;
+};
+
+Decryption attempt(openpgp::GnuPgSession &session, const cipher::PhraseSource &source) {
+    cipher::Outcome<cipher::DecodedText> opened = session.open(source);
+    return {opened.reason,
+            std::move(opened.refusal),
+            opened ? std::move(opened.value->bytes) : std::string(),
+            session.report().signatures,
+            session.keyIds(),
+            !session.report().repairs.empty()};
+}
+
+Decryption decrypt(std::string_view text, const cipher::PhraseSource &source) {
     const auto found = openpgp::findMessage(text);
     if (!found)
-        return {openpgp::Refusal::Failed, "no message", {}, {}, {}, false};
-    return openpgp::DecryptSession(*found).attempt(source);
+        return {cipher::Reason::Failed, "no message", {}, {}, {}, false};
+    openpgp::GnuPgSession session(*found);
+    return attempt(session, source);
 }
 
 GnuPgHome &home() { return GnuPgHome::instance(); }
@@ -47,9 +71,9 @@ TEST_P(GpgMessages, AreReadWithTheirKeyOrPhrase) {
     const auto &row = GetParam();
     const std::string armour = home().gpg(row.gpgArguments, plainText);
     ASSERT_FALSE(armour.empty());
-    std::vector<openpgp::PhraseRequest> asked;
+    std::vector<cipher::PhraseRequest> asked;
     const auto result = decrypt(armour, giving(row.phrase, &asked));
-    EXPECT_EQ(result.refusal, openpgp::Refusal::None) << result.words;
+    EXPECT_EQ(result.refusal, cipher::Reason::None) << result.words;
     EXPECT_EQ(result.text, plainText);
     EXPECT_FALSE(result.repaired);
     EXPECT_TRUE(result.signatures.empty());
@@ -73,15 +97,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(OurMessages, AreReadByGpgForKeysAndPhrases) {
     const auto toKeys = openpgp::encryptToKeys(plainText, {"nopass@example.org", home().fingerprintOf(lockedUser)});
-    ASSERT_TRUE(toKeys.ok) << toKeys.error;
-    EXPECT_TRUE(toKeys.armour.starts_with("-----BEGIN PGP MESSAGE-----\r\n"));
-    EXPECT_EQ(toKeys.armour.find("\n"), toKeys.armour.find("\r\n") + 1);
-    EXPECT_EQ(home().gpg("--decrypt", toKeys.armour), plainText);
+    ASSERT_TRUE(toKeys) << toKeys.refusal;
+    EXPECT_TRUE(toKeys.value->starts_with("-----BEGIN PGP MESSAGE-----\r\n"));
+    EXPECT_EQ(toKeys.value->find("\n"), toKeys.value->find("\r\n") + 1);
+    EXPECT_EQ(home().gpg("--decrypt", *toKeys.value), plainText);
 
     const auto toPhrase = openpgp::encryptWithPhrase(plainText, "Ours and gpg's");
-    ASSERT_TRUE(toPhrase.ok) << toPhrase.error;
-    EXPECT_EQ(decrypt(toPhrase.armour, giving("Ours and gpg's")).text, plainText);
-    EXPECT_EQ(home().gpg("--pinentry-mode loopback --passphrase \"Ours and gpg's\" --decrypt", toPhrase.armour),
+    ASSERT_TRUE(toPhrase) << toPhrase.refusal;
+    EXPECT_EQ(decrypt(*toPhrase.value, giving("Ours and gpg's")).text, plainText);
+    EXPECT_EQ(home().gpg("--pinentry-mode loopback --passphrase \"Ours and gpg's\" --decrypt",
+                         *toPhrase.value),
               plainText);
 }
 
@@ -107,21 +132,21 @@ private:
 // message without it: neither writing nor reading leaves it there, so each reading asks.
 TEST(OurMessages, PhraseStaysOutOfTheAgentsCache) {
     const CachingAgent caching;
-    const openpgp::PhraseSource givingNothing = [](const openpgp::PhraseRequest &) {
+    const cipher::PhraseSource givingNothing = [](const cipher::PhraseRequest &) {
         return std::optional<cipher::SecretString>();
     };
     const auto toPhrase = openpgp::encryptWithPhrase(plainText, "Not to be kept");
-    ASSERT_TRUE(toPhrase.ok) << toPhrase.error;
-    EXPECT_EQ(decrypt(toPhrase.armour, givingNothing).refusal, openpgp::Refusal::Cancelled);
-    EXPECT_EQ(decrypt(toPhrase.armour, giving("Not to be kept")).text, plainText);
-    EXPECT_EQ(decrypt(toPhrase.armour, givingNothing).refusal, openpgp::Refusal::Cancelled);
+    ASSERT_TRUE(toPhrase) << toPhrase.refusal;
+    EXPECT_EQ(decrypt(*toPhrase.value, givingNothing).refusal, cipher::Reason::Cancelled);
+    EXPECT_EQ(decrypt(*toPhrase.value, giving("Not to be kept")).text, plainText);
+    EXPECT_EQ(decrypt(*toPhrase.value, givingNothing).refusal, cipher::Reason::Cancelled);
 }
 
 TEST(OurMessages, UnknownRecipientIsAnErrorNamingIt) {
     const auto result = openpgp::encryptToKeys(plainText, {"nopass@example.org", "nobody@example.org"});
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.armour.empty());
-    EXPECT_NE(result.error.find("nobody@example.org"), std::string::npos) << result.error;
+    EXPECT_FALSE(result);
+    EXPECT_FALSE(result.value);
+    EXPECT_NE(result.refusal.find("nobody@example.org"), std::string::npos) << result.refusal;
 }
 
 // Mail's changes, applied to each line of a message gpg wrote.
@@ -159,7 +184,7 @@ TEST_P(MailChanges, AreUndoneAndProvenByGnuPg) {
     const auto &row = GetParam();
     const std::string armour = home().gpg("--armor --trust-model always --encrypt -r nopass@example.org", plainText);
     const auto result = decrypt(mailed(armour, row.prefix, row.blankLines, row.rewrap), giving(""));
-    EXPECT_EQ(result.refusal, openpgp::Refusal::None) << result.words;
+    EXPECT_EQ(result.refusal, cipher::Reason::None) << result.words;
     EXPECT_EQ(result.text, plainText);
     EXPECT_TRUE(result.repaired);
 }
@@ -174,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(Mail, MailChanges,
 
 TEST(Refusals, NoSecretKeyNamesTheKeys) {
     const auto result = decrypt(home().toStranger, giving(""));
-    EXPECT_EQ(result.refusal, openpgp::Refusal::NoSecretKey) << result.words;
+    EXPECT_EQ(result.refusal, cipher::Reason::NoKey) << result.words;
     ASSERT_FALSE(result.keyIds.empty());
     EXPECT_NE(result.words.find(result.keyIds.front()), std::string::npos) << result.words;
     EXPECT_TRUE(result.text.empty());
@@ -183,7 +208,7 @@ TEST(Refusals, NoSecretKeyNamesTheKeys) {
 // GnuPG tries each secret key on a message to a hidden recipient, Locked's with its phrase.
 TEST(Refusals, HiddenRecipientIsSaidToBeHidden) {
     const auto result = decrypt(home().hiddenToStranger, giving(std::string(lockedPhrase)));
-    EXPECT_EQ(result.refusal, openpgp::Refusal::NoSecretKey) << result.words;
+    EXPECT_EQ(result.refusal, cipher::Reason::NoKey) << result.words;
     EXPECT_EQ(result.words,
               "No secret key for this message is in the keyring.  It was encrypted to: a "
               "hidden recipient.");
@@ -195,13 +220,15 @@ TEST(Refusals, WrongPhraseThenRetry) {
     const std::string toPhrase =
         home().gpg("--armor --pinentry-mode loopback --passphrase right --symmetric", plainText);
     for (const auto &armour : {toKey, toPhrase}) {
-        const auto session = openpgp::DecryptSession(*openpgp::findMessage(armour));
-        const auto wrong = session.attempt(giving("wrong"));
-        EXPECT_EQ(wrong.refusal, openpgp::Refusal::WrongPhrase) << wrong.words;
+        openpgp::GnuPgSession session(*openpgp::findMessage(armour));
+        const auto wrong = attempt(session, giving("wrong"));
+        EXPECT_EQ(wrong.refusal, cipher::Reason::WrongPhrase) << wrong.words;
         EXPECT_TRUE(wrong.text.empty());
-        const auto cancelled = session.attempt([](const auto &) { return std::nullopt; });
-        EXPECT_EQ(cancelled.refusal, openpgp::Refusal::Cancelled) << cancelled.words << "[" << cancelled.text << "]";
-        const auto right = session.attempt(giving(armour == toKey ? std::string(lockedPhrase) : "right"));
+        const auto cancelled = attempt(session, [](const auto &) { return std::nullopt; });
+        EXPECT_EQ(cancelled.refusal, cipher::Reason::Cancelled)
+            << cancelled.words << "[" << cancelled.text << "]";
+        const auto right =
+            attempt(session, giving(armour == toKey ? std::string(lockedPhrase) : "right"));
         EXPECT_EQ(right.text, plainText) << right.words;
     }
 }
@@ -212,7 +239,7 @@ TEST(Refusals, DamagedOrTamperedGivesNoText) {
     std::string damaged = armour;
     damaged[bodyStart + 70] = damaged[bodyStart + 70] == 'A' ? 'B' : 'A';
     const auto result = decrypt(damaged, giving(""));
-    EXPECT_EQ(result.refusal, openpgp::Refusal::Damaged) << result.words;
+    EXPECT_EQ(result.refusal, cipher::Reason::Damaged) << result.words;
     EXPECT_TRUE(result.text.empty());
 }
 
@@ -222,7 +249,7 @@ TEST(Signatures, GoodAndUnknownSigner) {
         plainText);
     const auto good = decrypt(signedArmour, giving(""));
     ASSERT_EQ(good.signatures.size(), 1u) << good.words;
-    EXPECT_EQ(good.signatures[0].verdict, openpgp::SignatureVerdict::Good);
+    EXPECT_EQ(good.signatures[0].verdict, cipher::SignatureVerdict::Good);
     EXPECT_EQ(good.signatures[0].userId, nopassUser);
     EXPECT_EQ(good.signatures[0].fingerprint, home().fingerprintOf(nopassUser));
     // GpgME counts a signature by an ultimately trusted key as fully valid.
@@ -231,22 +258,22 @@ TEST(Signatures, GoodAndUnknownSigner) {
     const auto unknown = decrypt(home().strangerSigned, giving(""));
     EXPECT_EQ(unknown.text, "Signed by a stranger.\n");
     ASSERT_EQ(unknown.signatures.size(), 1u);
-    EXPECT_EQ(unknown.signatures[0].verdict, openpgp::SignatureVerdict::UnknownKey);
-    EXPECT_FALSE(openpgp::warns(unknown.signatures));
+    EXPECT_EQ(unknown.signatures[0].verdict, cipher::SignatureVerdict::UnknownKey);
+    EXPECT_FALSE(cipher::warns(unknown.signatures));
 }
 
 TEST(Signatures, SignedOnlyGoodAndBad) {
     const auto good = decrypt(home().signedOnly(plainText, false), giving(""));
-    EXPECT_EQ(good.refusal, openpgp::Refusal::None) << good.words;
+    EXPECT_EQ(good.refusal, cipher::Reason::None) << good.words;
     EXPECT_EQ(good.text, plainText);
     ASSERT_EQ(good.signatures.size(), 1u);
-    EXPECT_EQ(good.signatures[0].verdict, openpgp::SignatureVerdict::Good);
+    EXPECT_EQ(good.signatures[0].verdict, cipher::SignatureVerdict::Good);
     const auto bad = decrypt(home().signedOnly(plainText, true), giving(""));
     ASSERT_EQ(bad.signatures.size(), 1u) << bad.words;
-    EXPECT_EQ(bad.signatures[0].verdict, openpgp::SignatureVerdict::Bad);
+    EXPECT_EQ(bad.signatures[0].verdict, cipher::SignatureVerdict::Bad);
     EXPECT_TRUE(openpgp::describe(bad.signatures).starts_with("BAD signature"));
     EXPECT_EQ(bad.signatures[0].fingerprint, home().fingerprintOf(nopassUser));
-    EXPECT_TRUE(openpgp::warns(bad.signatures));
+    EXPECT_TRUE(cipher::warns(bad.signatures));
 }
 
 // The fingerprint as the report and the recipients dialog show it.
@@ -273,7 +300,7 @@ TEST_P(SignerReports, SayWhatTheKeyringKnows) {
     const auto &row = GetParam();
     const SignerMessages &messages = signerMessages();
     const auto result = decrypt(messages.*row.message, giving(""));
-    ASSERT_EQ(result.refusal, openpgp::Refusal::None) << result.words;
+    ASSERT_EQ(result.refusal, cipher::Reason::None) << result.words;
     EXPECT_EQ(result.text, signedText);
     ASSERT_FALSE(result.signatures.empty());
     EXPECT_EQ(result.signatures[0].fingerprint, messages.*row.signer);
@@ -282,7 +309,7 @@ TEST_P(SignerReports, SayWhatTheKeyringKnows) {
     EXPECT_NE(firstLine.find(" (fingerprint " + grouped(messages.*row.signer) + ")" + row.words),
               std::string::npos)
         << words;
-    EXPECT_EQ(openpgp::warns(result.signatures), row.warns) << words;
+    EXPECT_EQ(cipher::warns(result.signatures), row.warns) << words;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -321,8 +348,8 @@ TEST(Signatures, OnlyAValidKeyIsPlainlyGood) {
 
     const auto two = decrypt(messages.secondBad, giving(""));
     ASSERT_EQ(two.signatures.size(), 2u);
-    EXPECT_EQ(two.signatures[0].verdict, openpgp::SignatureVerdict::Good);
-    EXPECT_EQ(two.signatures[1].verdict, openpgp::SignatureVerdict::Bad);
+    EXPECT_EQ(two.signatures[0].verdict, cipher::SignatureVerdict::Good);
+    EXPECT_EQ(two.signatures[1].verdict, cipher::SignatureVerdict::Bad);
     EXPECT_EQ(openpgp::describe(two.signatures),
               openpgp::describe(two.signatures[0]) + "\n" + openpgp::describe(two.signatures[1]));
 }
@@ -344,7 +371,7 @@ TEST_P(Unprotected, IsRefusedNamingTheMissingCheck) {
         ignoring.emplace();
     const auto result =
         decrypt(signerMessages().*row.message, giving(std::string(unprotectedPhrase)));
-    EXPECT_EQ(result.refusal, openpgp::Refusal::Unprotected) << result.words;
+    EXPECT_EQ(result.refusal, cipher::Reason::Damaged) << result.words;
     EXPECT_EQ(result.words,
               "The OpenPGP message has no integrity check, so a change made to it on the "
               "way could not be noticed: it is not read.");
@@ -379,14 +406,15 @@ TEST_P(TextBound, StopsGnuPgPastIt) {
             ? home().armoured(home().gpg("-z 9 -u nopass@example.org --sign", text))
             : home().gpg(row.gpgArguments, text);
     ASSERT_FALSE(armour.empty());
-    const auto result =
-        openpgp::DecryptSession(*openpgp::findMessage(armour)).attempt(giving("Shared"), bound);
+    openpgp::GnuPgSession session(*openpgp::findMessage(armour));
+    session.setLongestText(bound);
+    const auto result = attempt(session, giving("Shared"));
     if (row.textBytes <= bound) {
-        EXPECT_EQ(result.refusal, openpgp::Refusal::None) << result.words;
+        EXPECT_EQ(result.refusal, cipher::Reason::None) << result.words;
         EXPECT_EQ(result.text, text);
         return;
     }
-    EXPECT_EQ(result.refusal, openpgp::Refusal::TooLarge) << result.words;
+    EXPECT_EQ(result.refusal, cipher::Reason::Failed) << result.words;
     EXPECT_EQ(result.words, "The OpenPGP message's text is too large: it is longer than 65536 "
                             "bytes, the most this program takes.  Unable to decrypt this text.");
     EXPECT_TRUE(result.text.empty());
@@ -413,7 +441,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Prompts, NameThePrimaryKey) {
     const std::string armour =
         home().gpg("--armor --trust-model always --encrypt -r locked@example.org", plainText);
-    std::vector<openpgp::PhraseRequest> asked;
+    std::vector<cipher::PhraseRequest> asked;
     EXPECT_EQ(decrypt(armour, giving(std::string(lockedPhrase), &asked)).text, plainText);
     ASSERT_EQ(asked.size(), 1u);
     const std::string fingerprint = home().fingerprintOf(lockedUser);
@@ -489,13 +517,13 @@ TEST_P(RecipientAddress, NamesTheKeysHoldingExactlyThatAddress) {
     const TemporaryKey pass("Pass <Pass@Example.org>", "pass phrase");
     const auto written = openpgp::encryptToKeys(plainText, {row.recipient});
     if (row.promptPart == nullptr) {
-        EXPECT_FALSE(written.ok);
-        EXPECT_NE(written.error.find(row.recipient), std::string::npos) << written.error;
+        EXPECT_FALSE(written);
+        EXPECT_NE(written.refusal.find(row.recipient), std::string::npos) << written.refusal;
         return;
     }
-    ASSERT_TRUE(written.ok) << written.error;
-    std::vector<openpgp::PhraseRequest> asked;
-    EXPECT_EQ(decrypt(written.armour, giving("pass phrase", &asked)).text, plainText);
+    ASSERT_TRUE(written) << written.refusal;
+    std::vector<cipher::PhraseRequest> asked;
+    EXPECT_EQ(decrypt(*written.value, giving("pass phrase", &asked)).text, plainText);
     ASSERT_EQ(asked.size(), std::string_view(row.promptPart).empty() ? 0u : 1u);
     if (!asked.empty()) {
         EXPECT_NE(asked.front().prompt.find(row.promptPart), std::string::npos)
