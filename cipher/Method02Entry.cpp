@@ -57,6 +57,9 @@ constexpr ComposedWords<64> newPhrasePrompt{"Enter a phrase to password-protect 
 constexpr ComposedWords<80> phraseNeeded{"Method 02 needs a phrase.  Enter a phrase of 1 to ",
                                          maxPhraseCharacters, " characters."};
 
+constinit const BlockShape shape{headerVersion, Letters, namesMethod02, method02BlockProvesItself,
+                                 openMethod02Block};
+
 } // namespace
 
 constinit const PhraseRule phraseRule{PhraseRule::Characters::AsTyped, 1, maxPhraseCharacters,
@@ -67,8 +70,6 @@ constinit const Method method{"Method 02",
                     "2",
                     phraseRule,
                     writeMethod02,
-                    namesMethod02,
-                    method02BlockProvesItself,
-                    openMethod02Block};
+                    &shape};
 
 } // namespace cipher::method02
