@@ -41,7 +41,7 @@ constexpr std::array<std::array<char, 64>, 2> makeAlphabets() {
     return alphabets;
 }
 inline constexpr std::array<std::array<char, 64>, 2> alphabets = makeAlphabets();
-static_assert(alphabets[0].size() == 64 && alphabets[0][63] == '~');
+static_assert(alphabets[QuestionToTilde][63] == '~' && alphabets[Letters][63] == '-');
 
 // The digit of every character code under QuestionToTilde (code - 63, negative below "?") and
 // under Letters (its place in the alphabet, -1 where it is not in it), so decoding never
@@ -59,7 +59,7 @@ constexpr std::array<std::array<std::int16_t, 256>, 2> makeDigits() {
     return digits;
 }
 inline constexpr std::array<std::array<std::int16_t, 256>, 2> digits = makeDigits();
-static_assert(digits[0].size() == 256 && digits[1].size() == 256);
+static_assert(digits[QuestionToTilde][126] == 63 && digits[Letters][45] == 63); // "~" and "-"
 
 // Whether every character of the text is one of the 64 that `digits` (one of the tables above)
 // gives a digit for.
