@@ -90,7 +90,7 @@ public:
         if (block().header.phraseLength <= 0)
             return decodeOrRefuse(m_reading.lines, block(), {});
         const std::optional<SecretString> phrase =
-            ask({std::string(messages::enterPhrase), keystreamPhrase});
+            ask({std::string(messages::enterPhrase), keystreamPhrase, messages::enterPhraseHelp});
         if (!phrase)
             return refused<DecodedText>(Reason::Cancelled, {});
         if (!phraseMatches(m_reading.lines, block(), *phrase))
@@ -146,7 +146,7 @@ constinit const BlockShape method01Shape{headerVersion, Letters, namesMethod01,
 } // namespace
 
 constinit const PhraseRule keystreamPhrase{PhraseRule::Characters::Windows1252Capitals, 0, maxPhraseLength,
-                                 messages::enterNewPhrase, {}};
+                                 messages::enterNewPhrase, {}, messages::newPhraseHelp};
 
 constinit const Method method00{"Method 00",
                       "Requires version 1.0 or higher to decrypt.",

@@ -16,7 +16,7 @@ public:
 
     Outcome<DecodedText> open(const PhraseSource &ask) override {
         const std::optional<SecretString> phrase =
-            ask({std::string(messages::enterPhrase), phraseRule});
+            ask({std::string(messages::enterPhrase), phraseRule, messages::enterPhraseHelp});
         if (!phrase)
             return refused<DecodedText>(Reason::Cancelled, {});
         std::optional<std::string> text = method02::open(m_body, *phrase);
@@ -63,7 +63,8 @@ constinit const BlockShape shape{headerVersion, Letters, namesMethod02, method02
 } // namespace
 
 constinit const PhraseRule phraseRule{PhraseRule::Characters::AsTyped, 1, maxPhraseCharacters,
-                                      newPhrasePrompt.view(), phraseNeeded.view()};
+                                      newPhrasePrompt.view(), phraseNeeded.view(),
+                                      messages::newPhraseHelp};
 
 constinit const Method method{"Method 02",
                     "Strong protection.  Requires version 2.00 or higher to decrypt.",

@@ -12,7 +12,7 @@ namespace {
 
 // The phrase GnuPG asks for, of a key or of a message: an empty one is GnuPG's to refuse.
 constinit const cipher::PhraseRule askedPhrase{cipher::PhraseRule::Characters::AsTyped, 0, longestPhrase,
-                                     {}, {}};
+                                     {}, {}, {}};
 
 // The armour's lines without their CR LF breaks, as the table's writers give them.
 std::vector<std::string> linesOf(const std::string &armour) {
@@ -77,7 +77,7 @@ public:
 
     cipher::Outcome<cipher::DecodedText> open(const cipher::PhraseSource &ask) override {
         Decryption decrypted = m_session.attempt(
-            [&ask](const PhraseRequest &request) { return ask({request.prompt, askedPhrase}); },
+            [&ask](const PhraseRequest &request) { return ask({request.prompt, askedPhrase, phraseHelp}); },
             longestText());
         if (decrypted.refusal != Refusal::None)
             return cipher::refused<cipher::DecodedText>(reasonOf(decrypted.refusal),
