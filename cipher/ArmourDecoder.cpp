@@ -7,6 +7,7 @@
 #include "cipher/GroupCodec.h"
 #include "cipher/GroupStream.h"
 #include "cipher/Keystream.h"
+#include "cipher/KeystreamMethods.h"
 #include "cipher/Messages.h"
 #include "cipher/SecretString.h"
 
@@ -54,7 +55,7 @@ TextGroups walkTextGroups(const GroupStream &stream, const ArmouredBlock &block,
             walked.complete = false;
             return walked;
         }
-        const Group group = DecodeGroup(*chars, block.header.method);
+        const Group group = DecodeGroup(*chars, keystreamAlphabet(block.header.method));
         walked.sum = checkedAdd(walked.sum, WeightedSum(group));
         onGroup(walked.present, group);
     }
@@ -73,18 +74,18 @@ bool writtenLine(std::string_view line, std::int64_t groups,
     return codec::madeOfDigits(line, digits);
 }
 
-// Whether every body line the stream's groups are read from is a written line. Blocks naming a
-// method below 0 decode to zero bytes whatever their characters, so theirs are not judged.
+// Whether every body line the stream's groups are read from is a written line. Blocks read with
+// ZeroBytes decode to zero bytes whatever their characters, so theirs are not judged.
 bool readLinesWritten(LineList lines, const ArmouredBlock &block) {
-    const std::int32_t method = block.header.method;
-    if (method != 0 && method != 1)
+    const BodyAlphabet alphabet = keystreamAlphabet(block.header.method);
+    if (!codec::hasDigits(alphabet))
         return true;
     const std::int64_t groups = phraseGroups(block) + groupsFor(block.header.textLength);
     const auto bodyLines = static_cast<std::int64_t>(block.place.checksumLine - block.place.headerLine - 1);
     for (std::int64_t i = 0; i < bodyLines && i * groupsPerLine < groups; ++i)
         if (!writtenLine(lines[block.place.headerLine + 1 + static_cast<std::size_t>(i)],
                          std::min<std::int64_t>(groupsPerLine, groups - i * groupsPerLine),
-                         codec::digits[static_cast<std::size_t>(method)]))
+                         codec::digits[static_cast<std::size_t>(alphabet)]))
             return false;
     return true;
 }
@@ -127,7 +128,7 @@ bool phraseMatches(LineList lines, const ArmouredBlock &block, std::string_view 
         const auto chars = stream.group(k);
         if (!chars)
             return false;
-        decipher(DecodeGroup(*chars, block.header.method), keys,
+        decipher(DecodeGroup(*chars, keystreamAlphabet(block.header.method)), keys,
                  &check[static_cast<std::size_t>(k * bytesPerGroup)]);
     }
     return check.compare(0, length, phrase) == 0;

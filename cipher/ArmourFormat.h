@@ -14,8 +14,6 @@ static_assert(startLine.size() == 65 && endLine.size() == 65);
 
 // Begins the header line and the checksum line; readers look for it at the start of a line.
 inline constexpr std::string_view armourTag = "QvL/";
-// What the writer puts between the tag and the method: the format version 1.22.
-inline constexpr std::string_view writtenVersion = "0122/";
 
 // A body line is "C" and up to 16 groups of four characters: 65 characters when full.
 inline constexpr int groupsPerLine = 16;

@@ -17,7 +17,8 @@ bool worthRepairing(LineList lines, const Outcome<ArmouredBlock> &exact,
 
 bool provesItself(LineList lines, const Outcome<ArmouredBlock> &opened,
                   std::span<const Method *const> known) {
-    return opened && methodOfHeader(opened.value->header, known)->provesItself(lines, *opened.value);
+    return opened &&
+           methodOfHeader(opened.value->header, known)->block->provesItself(lines, *opened.value);
 }
 
 BlockReading readBlock(LineList lines) {

@@ -5,6 +5,7 @@
 #include "cipher/ArmourFormat.h"
 #include "cipher/GroupCodec.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,8 @@ public:
         startLine();
     }
 
-    void append(const Group &group, int method) {
-        const GroupChars chars = EncodeGroup(group, method);
+    void append(const Group &group, BodyAlphabet alphabet) {
+        const GroupChars chars = EncodeGroup(group, alphabet);
         m_current.append(chars.data(), chars.size());
     }
     void breakIfFull() {
@@ -44,6 +45,18 @@ private:
     std::vector<std::string> &m_lines;
     std::string m_current;
 };
+
+// The header line "QvL/" V "/" M "/" P "/" T: the format version in four digits, the method in
+// two, the phrase's and the text's lengths in decimal.
+inline std::string writtenHeaderLine(std::int32_t version, std::int32_t method,
+                                     std::size_t phraseLength, std::size_t textLength) {
+    const auto padded = [](std::int32_t number, std::size_t width) {
+        const std::string digits = std::to_string(number);
+        return std::string(width - std::min(width, digits.size()), '0') + digits;
+    };
+    return std::string(armourTag) + padded(version, 4) + "/" + padded(method, 2) + "/" +
+           std::to_string(phraseLength) + "/" + std::to_string(textLength);
+}
 
 // The checksum line "QvL/" and the body checksum in decimal.
 inline std::string checksumLine(std::int32_t checksum) {

@@ -62,7 +62,7 @@ OpenedSession openDecryptSession(LineList lines, std::span<const Method *const> 
     }
     const Method *method = methodOfHeader(reading.opened.value->header, known);
     std::string repairs = reading.isRepaired() ? describe(reading.repair->undone()) : std::string();
-    OpenedSession session = method->openBlock(std::move(reading));
+    OpenedSession session = method->block->openBlock(std::move(reading));
     if (session)
         (*session.value)->setRepairs(std::move(repairs));
     return session;

@@ -23,10 +23,12 @@ namespace cipher {
 
 struct Method;
 
-// What a session asks for: the words of the prompt and the rule the phrase keeps.
+// What a session asks for: the words of the prompt, the rule the phrase keeps, and the help
+// topic that explains the prompt.
 struct PhraseRequest {
     std::string prompt;
     const PhraseRule &rule;
+    std::string_view helpTopic;
 };
 
 // Answers a request with the phrase as the rule yields it, or nothing when the user gives up.

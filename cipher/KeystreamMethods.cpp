@@ -17,10 +17,9 @@
 namespace cipher {
 namespace {
 
-std::string headerLine(int method, std::size_t phraseLength, std::size_t textLength) {
-    return std::string(armourTag) + std::string(writtenVersion) + "0" + std::to_string(method) +
-           "/" + std::to_string(phraseLength) + "/" + std::to_string(textLength);
-}
+// Every copy reads Methods 00 and 01; their headers carry the format version 1.22, which wrote
+// them.
+constexpr std::int32_t headerVersion = 122;
 
 // Positions 0..limit-1 of the group starting at `start` are enciphered from byteAt; the rest
 // keep the filler, unenciphered, and draw nothing.
@@ -33,19 +32,19 @@ Group encipherGroup(std::size_t start, std::size_t limit, Keystream &keys, ByteA
 }
 
 // The passphrase groups; at most six, so they always fit on the first body line.
-void writePhraseBlock(BodyLines &body, std::string_view phrase, int method) {
+void writePhraseBlock(BodyLines &body, std::string_view phrase, BodyAlphabet alphabet) {
     Keystream keys = keystreamFor(phrase);
     const auto phraseByte = [phrase](std::size_t i) {
         return static_cast<std::uint8_t>(phrase[i]);
     };
     for (std::size_t i = 0; i < phrase.size(); i += bytesPerGroup)
-        body.append(encipherGroup(i, phrase.size(), keys, phraseByte), method);
+        body.append(encipherGroup(i, phrase.size(), keys, phraseByte), alphabet);
 }
 
 // The text groups, the zero byte after the text included where its group has room for it;
 // answers the body checksum.
 std::int32_t writeText(BodyLines &body, std::string_view text, std::string_view phrase,
-                       int method) {
+                       BodyAlphabet alphabet) {
     Keystream keys = keystreamFor(phrase);
     const auto textByte = [text](std::size_t i) {
         return i < text.size() ? static_cast<std::uint8_t>(text[i]) : std::uint8_t{0};
@@ -54,7 +53,7 @@ std::int32_t writeText(BodyLines &body, std::string_view text, std::string_view 
     for (std::size_t i = 0; i < text.size(); i += bytesPerGroup) {
         const Group group = encipherGroup(i, text.size() + 1, keys, textByte);
         body.breakIfFull();
-        body.append(group, method);
+        body.append(group, alphabet);
         checksum = checkedAdd(checksum, WeightedSum(group));
     }
     return checksum;
@@ -91,7 +90,7 @@ public:
         if (block().header.phraseLength <= 0)
             return decodeOrRefuse(m_reading.lines, block(), {});
         const std::optional<SecretString> phrase =
-            ask({std::string(messages::enterPhrase), keystreamPhrase});
+            ask({std::string(messages::enterPhrase), keystreamPhrase, messages::enterPhraseHelp});
         if (!phrase)
             return refused<DecodedText>(Reason::Cancelled, {});
         if (!phraseMatches(m_reading.lines, block(), *phrase))
@@ -129,7 +128,7 @@ std::vector<std::string> writeMethod01(std::string_view text, std::string_view p
 }
 
 // Every copy reads Methods 00 and 01, whatever the version; a method number below 0 is read
-// as Method 00 is, with a group alphabet that gives zero bytes, as the first copies did.
+// as Method 00 is (see keystreamAlphabet).
 bool namesMethod00(const Header &header) {
     return header.method <= 0;
 }
@@ -138,28 +137,36 @@ bool namesMethod01(const Header &header) {
     return header.method == 1;
 }
 
+constinit const BlockShape method00Shape{headerVersion, QuestionToTilde, namesMethod00,
+                                         keystreamBlockProvesItself, openKeystreamBlock};
+
+constinit const BlockShape method01Shape{headerVersion, Letters, namesMethod01,
+                                         keystreamBlockProvesItself, openKeystreamBlock};
+
 } // namespace
 
 constinit const PhraseRule keystreamPhrase{PhraseRule::Characters::Windows1252Capitals, 0, maxPhraseLength,
-                                 messages::enterNewPhrase, {}};
+                                 messages::enterNewPhrase, {}, messages::newPhraseHelp};
 
 constinit const Method method00{"Method 00",
                       "Requires version 1.0 or higher to decrypt.",
                       "0",
                       keystreamPhrase,
                       writeMethod00,
-                      namesMethod00,
-                      keystreamBlockProvesItself,
-                      openKeystreamBlock};
+                      &method00Shape};
 
 constinit const Method method01{"Method 01",
                       "Requires version 1.1 or higher to decrypt.",
                       "1",
                       keystreamPhrase,
                       writeMethod01,
-                      namesMethod01,
-                      keystreamBlockProvesItself,
-                      openKeystreamBlock};
+                      &method01Shape};
+
+BodyAlphabet keystreamAlphabet(std::int32_t method) {
+    if (method == 0 || method == 1)
+        return method == 0 ? QuestionToTilde : Letters;
+    return ZeroBytes;
+}
 
 std::vector<std::string> writeKeystreamBlock(std::string_view text, std::string_view passphrase,
                                              int method) {
@@ -169,10 +176,11 @@ std::vector<std::string> writeKeystreamBlock(std::string_view text, std::string_
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(groups / groupsPerLine) + 5);
     lines.emplace_back(startLine);
-    lines.push_back(headerLine(method, passphrase.size(), text.size()));
+    lines.push_back(writtenHeaderLine(headerVersion, method, passphrase.size(), text.size()));
+    const BodyAlphabet alphabet = keystreamAlphabet(method);
     BodyLines body(lines);
-    writePhraseBlock(body, passphrase, method);
-    const std::int32_t checksum = writeText(body, text, passphrase, method);
+    writePhraseBlock(body, passphrase, alphabet);
+    const std::int32_t checksum = writeText(body, text, passphrase, alphabet);
     body.finish();
     lines.push_back(checksumLine(checksum));
     lines.emplace_back(endLine);

@@ -23,4 +23,9 @@ extern const Method method01;
 std::vector<std::string> writeKeystreamBlock(std::string_view text, std::string_view phrase,
                                              int number);
 
+// The alphabet of a block's groups by the header's method: Method 00's or Method 01's own; any
+// other number gives ZeroBytes, as a method number below 0, read as Method 00 is, did in the
+// first copies.
+BodyAlphabet keystreamAlphabet(std::int32_t method);
+
 } // namespace cipher

@@ -4,6 +4,7 @@
 
 #include "cipher/ArmourFormat.h"
 #include "cipher/GroupCodec.h"
+#include "cipher/Method.h"
 
 #include <algorithm>
 #include <array>
@@ -152,12 +153,13 @@ bool framedByStartLine(LineList lines, const HeaderPlace &header, std::string_vi
            std::equal(startWords.begin(), startWords.end(), before.end() - startWords.size());
 }
 
-// The digits of the alphabet a block's body is written in, by the header's method.
+// The digits of the alphabet a block's body is written in, as the header's method names it.
 const std::array<std::int16_t, 256> *bodyAlphabet(std::string_view headerText) {
     const Outcome<Header> header = readHeader(headerText);
     if (!header)
         return nullptr;
-    return &codec::digits[header.value->method == 0 ? 0 : 1];
+    const BlockShape &shape = *methodOfHeader(*header.value, methods())->block;
+    return &codec::digits[static_cast<std::size_t>(shape.alphabet)];
 }
 
 // Whether a line carries the quote marks before its text, each with the blanks after it.

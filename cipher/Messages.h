@@ -21,6 +21,10 @@ inline constexpr std::string_view phrasesDiffer = "The phrases entered do not ma
 inline constexpr std::string_view enterNewPhrase =
     "Enter a phrase to password-protect (if desired):";
 inline constexpr std::string_view confirmPhrase = "Re-enter phrase to confirm:";
+// The help topics of those prompts and of enterPhrase, which the passphrase dialog opens.
+inline constexpr std::string_view newPhraseHelp = "Help_Password1";
+inline constexpr std::string_view confirmPhraseHelp = "Help_Password3";
+inline constexpr std::string_view enterPhraseHelp = "Help_Password2";
 
 inline constexpr std::string_view noTextToDecrypt = "There is no text to decrypt.";
 inline constexpr std::string_view noBlock =

@@ -6,11 +6,16 @@
 // Adding a method: write its files (a PhraseRule, a writer and a DecryptSession, as
 // KeystreamMethods.cpp and Method02Entry.cpp do) and add its entry to the list in
 // MethodTable.cpp; a method whose code needs a library outside cipher/ is added by the programs
-// at their start with addMethod(). Then a help page and tests.
+// at their start with addMethod(). A method written in the armour's block shape gives its
+// BlockShape whole: the header version that first reads it, which its writer puts in every
+// header (older copies refuse a method they do not know and name that version, "Try using
+// Shroud-a-Pad 2.10"), its body alphabet, and its three readers. Any other method gives a
+// message finder. Then a help page and tests.
 #pragma once
 
 #include "cipher/ArmourReader.h"
 #include "cipher/DecryptSession.h"
+#include "cipher/GroupCodec.h"
 #include "cipher/KeyValidity.h"
 #include "cipher/PhraseRule.h"
 
@@ -37,6 +42,40 @@ struct RecipientKey {
     KeyValidity validity = KeyValidity::Unknown;
 };
 
+// What a method written in the armour's block shape gives the readers, all of it: the table's
+// entries are constinit, so a shape made without one of its readers does not compile.
+struct BlockShape {
+    using NamesHeader = bool (*)(const Header &header);
+    using ProvesItself = bool (*)(LineList lines, const ArmouredBlock &block);
+    using OpenBlock = OpenedSession (*)(BlockReading reading);
+
+    consteval BlockShape(std::int32_t headerVersion, BodyAlphabet alphabet, NamesHeader namesHeader,
+                         ProvesItself provesItself, OpenBlock openBlock)
+        : headerVersion(headerVersion)
+        , alphabet(alphabet)
+        , namesHeader(namesHeader)
+        , provesItself(provesItself)
+        , openBlock(openBlock) {
+        if (namesHeader == nullptr || provesItself == nullptr || openBlock == nullptr)
+            throw "a block shape gives namesHeader, provesItself and openBlock";
+        if (!codec::hasDigits(alphabet))
+            throw "a block shape's body alphabet has digits";
+    }
+
+    // The format version its writer puts in the header, the version that first reads the
+    // method: older copies, which refuse it, name it (1.22 for the methods every copy reads).
+    std::int32_t headerVersion;
+    // The alphabet of its body lines, as the mail repair reads them.
+    BodyAlphabet alphabet;
+    // Whether a header names the method.
+    NamesHeader namesHeader;
+    // Whether a block proves itself without a phrase, which lets a reading that undid mail's
+    // changes be taken.
+    ProvesItself provesItself;
+    // A session for the block read, or the refusal found before any phrase is asked.
+    OpenBlock openBlock;
+};
+
 struct Method {
     std::string_view name;    // the method dialog's caption, e.g. "Method 01"
     std::string_view note;    // the dialog's line under the caption
@@ -47,13 +86,8 @@ struct Method {
     // else throws std::invalid_argument (Encrypt refuses it before).
     std::vector<std::string> (*writeBlock)(std::string_view text, std::string_view phrase);
 
-    // For a method written in the armour's block shape: whether a header names it.
-    bool (*namesHeader)(const Header &header) = nullptr;
-    // Whether such a block proves itself without a phrase, which lets a reading that undid
-    // mail's changes be taken.
-    bool (*provesItself)(LineList lines, const ArmouredBlock &block) = nullptr;
-    // A session for the block read, or the refusal found before any phrase is asked.
-    OpenedSession (*openBlock)(BlockReading reading) = nullptr;
+    // For a method written in the armour's block shape, its readers; null for any other.
+    const BlockShape *block = nullptr;
 
     // For a method that also writes to people's keys: the keys there are to choose from, and
     // the message to the chosen ones (each a fingerprint, user ID or e-mail address), or the
@@ -88,7 +122,8 @@ const Method *methodNamed(std::string_view cliName);
 // Adds a method whose code lives outside cipher/; called once, at a program's start.
 void addMethod(const Method &method);
 
-// The method among `known` whose block shape the header names; null when none does.
+// The method among `known` whose block shape the header names; null when none does. A method
+// it gives has a block shape.
 const Method *methodOfHeader(const Header &header, std::span<const Method *const> known);
 
 } // namespace cipher

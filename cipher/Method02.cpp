@@ -66,7 +66,7 @@ std::uint32_t numberAt(const Bytes &bytes, std::size_t offset) {
 }
 
 std::string headerLine(std::int64_t textLength) {
-    return std::string(armourTag) + "0200/02/0/" + std::to_string(textLength);
+    return writtenHeaderLine(headerVersion, headerMethod, 0, static_cast<std::size_t>(textLength));
 }
 
 // The header line as the tag covers it: as it stands, without the blanks mail may add.
@@ -98,7 +98,7 @@ std::int32_t writeBody(std::vector<std::string> &lines, const Bytes &body) {
         std::copy_n(body.begin() + static_cast<std::ptrdiff_t>(i),
                     std::min<std::size_t>(bytesPerGroup, body.size() - i), group.begin());
         bodyLines.breakIfFull();
-        bodyLines.append(group, 1);
+        bodyLines.append(group, Letters);
         checksum += WeightedSum(group);
     }
     bodyLines.finish();
@@ -117,9 +117,9 @@ bool readLine(std::string_view line, std::int64_t groups, Bytes &body, std::int6
     for (std::size_t column = 1; column < line.size(); column += charsPerGroup) {
         const std::string_view chars = line.substr(column, charsPerGroup);
         for (const char c : chars)
-            if (codec::digits[1][static_cast<unsigned char>(c)] < 0)
+            if (codec::digits[Letters][static_cast<unsigned char>(c)] < 0)
                 return false;
-        const Group group = DecodeGroup(chars, 1);
+        const Group group = DecodeGroup(chars, Letters);
         sum += WeightedSum(group);
         body.insert(body.end(), group.begin(), group.end());
     }

@@ -16,7 +16,7 @@ public:
 
     Outcome<DecodedText> open(const PhraseSource &ask) override {
         const std::optional<SecretString> phrase =
-            ask({std::string(messages::enterPhrase), phraseRule});
+            ask({std::string(messages::enterPhrase), phraseRule, messages::enterPhraseHelp});
         if (!phrase)
             return refused<DecodedText>(Reason::Cancelled, {});
         std::optional<std::string> text = method02::open(m_body, *phrase);
@@ -57,18 +57,20 @@ constexpr ComposedWords<64> newPhrasePrompt{"Enter a phrase to password-protect 
 constexpr ComposedWords<80> phraseNeeded{"Method 02 needs a phrase.  Enter a phrase of 1 to ",
                                          maxPhraseCharacters, " characters."};
 
+constinit const BlockShape shape{headerVersion, Letters, namesMethod02, method02BlockProvesItself,
+                                 openMethod02Block};
+
 } // namespace
 
 constinit const PhraseRule phraseRule{PhraseRule::Characters::AsTyped, 1, maxPhraseCharacters,
-                                      newPhrasePrompt.view(), phraseNeeded.view()};
+                                      newPhrasePrompt.view(), phraseNeeded.view(),
+                                      messages::newPhraseHelp};
 
 constinit const Method method{"Method 02",
                     "Strong protection.  Requires version 2.00 or higher to decrypt.",
                     "2",
                     phraseRule,
                     writeMethod02,
-                    namesMethod02,
-                    method02BlockProvesItself,
-                    openMethod02Block};
+                    &shape};
 
 } // namespace cipher::method02

@@ -37,7 +37,7 @@ void addMethod(const Method &method) {
 
 const Method *methodOfHeader(const Header &header, std::span<const Method *const> known) {
     const auto named = std::find_if(known.begin(), known.end(), [&header](const Method *m) {
-        return m->namesHeader != nullptr && m->namesHeader(header);
+        return m->block != nullptr && m->block->namesHeader(header);
     });
     return named != known.end() ? *named : nullptr;
 }

@@ -19,6 +19,8 @@ struct PhraseRule {
     std::string_view newPhrasePrompt;
     // The words for an empty phrase where the rule needs one; empty when none is needed.
     std::string_view phraseNeeded;
+    // The help topic of that prompt, which the passphrase dialog's Help button opens.
+    std::string_view newPhraseHelp;
 
     bool required() const { return minCharacters > 0; }
     bool upperCased() const { return characters == Characters::Windows1252Capitals; }

@@ -83,7 +83,7 @@ void refuseZeroByte(std::string_view text, const cipher::Method &method) {
     if (zero == std::string_view::npos)
         return;
     refuse("qvl: the text holds a zero byte at offset " + std::to_string(zero) +
-           (method.namesHeader != nullptr
+           (method.block != nullptr
                 ? "; a block carries text only up to its first zero byte"
                 : "; its message would be read only up to its first zero byte"));
 }

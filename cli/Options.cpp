@@ -11,42 +11,6 @@
 
 namespace qvl {
 
-const char *const usageText =
-    "usage: qvl encrypt [--method 0|1|2] [--passphrase-file FILE] [INPUT]\n"
-    "       qvl encrypt (--to RECIPIENT ... [--to-own-key] | --to-own-key | --openpgp)\n"
-    "                   [--passphrase-file FILE] [INPUT]\n"
-    "       qvl decrypt [--passphrase-file FILE] [--utf8] [INPUT]\n"
-    "       qvl detect [INPUT]\n"
-    "       qvl --help | --version\n"
-    "\n"
-    "encrypt  writes the armoured block of INPUT to standard output (Method 01 unless\n"
-    "         --method 0 or --method 2 is given), every line ended by CR LF. Method 02 is\n"
-    "         strong protection, needs a phrase and version 2.00 or later to decrypt.\n"
-    "         With --to (repeatable: a user ID, e-mail address or fingerprint of the GnuPG\n"
-    "         keyring; an address names the keys holding exactly it), --to-own-key (GnuPG's\n"
-    "         default key, else the first secret key) or --openpgp (a phrase), it writes an\n"
-    "         OpenPGP message instead: the text's characters as UTF-8 (INPUT read as UTF-8\n"
-    "         when valid, else Windows-1252), every line break LF.\n"
-    "decrypt  writes the text carried by the first armoured block in INPUT; with --utf8,\n"
-    "         a Windows-1252 text is written as UTF-8 (a valid UTF-8 text as it is).\n"
-    "         Where INPUT holds no such block, its OpenPGP message is decrypted with the\n"
-    "         GnuPG keyring (GNUPGHOME is honoured); a signature is reported on standard error.\n"
-    "detect   exits with 0 when INPUT holds an armoured block, 1 when it does not, 2 on an\n"
-    "         error.\n"
-    "\n"
-    "INPUT is standard input when left out or \"-\", at most 16 MiB. The first line of the\n"
-    "passphrase file is the phrase (UTF-8, or Windows-1252; letters in upper case, at most 16\n"
-    "characters of Windows-1252; for Method 02 and OpenPGP it must be UTF-8 and is taken as\n"
-    "it is, for Method 02 1 to 64 characters); without it, encrypt uses no phrase (Method 02\n"
-    "asks twice on the terminal) and decrypt asks on the terminal when the block is\n"
-    "protected (a Method 02 block always is).\n"
-    "\n"
-    "Exit status: 0 done; 1 usage or file error, or a recipient that is unknown, unusable or\n"
-    "names more than one key; 2 not encrypted or decrypted (a zero byte in the text, a wrong\n"
-    "phrase, a damaged Method 02 block, no secret key, a damaged OpenPGP message);\n"
-    "3 decrypted with a warning (a bad OpenPGP signature, checksum absent or different, block ended early, text cut\n"
-    "at a zero byte).\n";
-
 namespace {
 
 [[noreturn]] void usageError(const std::string &what) {
@@ -72,6 +36,41 @@ std::string methodNames() {
     for (std::size_t i = 0; i < named.size(); ++i)
         names += (i == 0 ? "" : i + 1 == named.size() ? " or " : ", ") + std::string(named[i]);
     return names;
+}
+
+// The options of qvl that write in a method: --method with its name, or OpenPGP's own; empty for
+// a method qvl does not write.
+std::string optionsOf(const cipher::Method &method) {
+    if (!method.cliName.empty())
+        return "--method " + std::string(method.cliName);
+    return &method == &openpgp::method ? "--to, --to-own-key, --openpgp" : std::string();
+}
+
+// The phrases a method takes, e.g. "1 to 64 characters of UTF-8, taken as they are": from 1, a
+// phrase is needed.
+std::string phraseWords(const cipher::PhraseRule &rule) {
+    std::string words = rule.required() ? std::to_string(rule.minCharacters) + " to " : "up to ";
+    words += std::to_string(rule.maxCharacters);
+    return words + (rule.upperCased() ? " characters of Windows-1252, letters in upper case"
+                                      : " characters of UTF-8, taken as they are");
+}
+
+// Every method qvl writes in, as the table lists them, with its options, its note and the
+// phrases it takes.
+std::string methodList() {
+    std::string list;
+    for (const cipher::Method *method : cipher::methods()) {
+        const std::string options = optionsOf(*method);
+        if (options.empty())
+            continue;
+        list += "  " + std::string(method->name) + " (" + options + ")";
+        list += method == &cipher::plainEncryptMethod() ? ", the default\n" : "\n";
+        list += "    " + std::string(method->note) + "\n";
+        // A method writing to keys takes a phrase only where no key is given.
+        list += method->writeToKeys != nullptr ? "    Phrase (without keys): " : "    Phrase: ";
+        list += phraseWords(method->phraseRule) + ".\n";
+    }
+    return list;
 }
 
 const cipher::Method *methodNamed(const std::string &value) {
@@ -150,6 +149,45 @@ void readInputName(Options &options, const std::string &argument) {
 }
 
 } // namespace
+
+std::string usageText() {
+    return "usage: qvl encrypt [--method NAME] [--passphrase-file FILE] [INPUT]\n"
+           "       qvl encrypt (--to RECIPIENT ... [--to-own-key] | --to-own-key | --openpgp)\n"
+           "                   [--passphrase-file FILE] [INPUT]\n"
+           "       qvl decrypt [--passphrase-file FILE] [--utf8] [INPUT]\n"
+           "       qvl detect [INPUT]\n"
+           "       qvl --help | --version\n"
+           "\n"
+           "encrypt  writes the armoured block of INPUT to standard output in the method\n"
+           "         --method names (see the methods below), every line ended by CR LF.\n"
+           "         With --to (repeatable: a user ID, e-mail address or fingerprint of the GnuPG\n"
+           "         keyring; an address names the keys holding exactly it), --to-own-key (GnuPG's\n"
+           "         default key, else the first secret key) or --openpgp (a phrase), it writes an\n"
+           "         OpenPGP message instead: the text's characters as UTF-8 (INPUT read as UTF-8\n"
+           "         when valid, else Windows-1252), every line break LF.\n"
+           "decrypt  writes the text carried by the first armoured block in INPUT; with --utf8,\n"
+           "         a Windows-1252 text is written as UTF-8 (a valid UTF-8 text as it is).\n"
+           "         Where INPUT holds no such block, its OpenPGP message is decrypted with the\n"
+           "         GnuPG keyring (GNUPGHOME is honoured); a signature is reported on standard error.\n"
+           "detect   exits with 0 when INPUT holds an armoured block, 1 when it does not, 2 on an\n"
+           "         error.\n"
+           "\n"
+           "Methods, and the phrases each takes:\n" +
+           methodList() +
+           "\n"
+           "INPUT is standard input when left out or \"-\", at most 16 MiB. The first line of the\n"
+           "passphrase file is the phrase, within the method's limits above: for a phrase of\n"
+           "Windows-1252 it is read as UTF-8, or Windows-1252 when it is not valid UTF-8; any\n"
+           "other phrase must be UTF-8 and is taken as it is. Without the file, encrypt uses no\n"
+           "phrase where the method's phrase is not required and else asks twice on the\n"
+           "terminal, and decrypt asks on the terminal when the block is protected.\n"
+           "\n"
+           "Exit status: 0 done; 1 usage or file error, or a recipient that is unknown, unusable or\n"
+           "names more than one key; 2 not encrypted or decrypted (a zero byte in the text, a wrong\n"
+           "phrase, a damaged Method 02 block, no secret key, a damaged OpenPGP message);\n"
+           "3 decrypted with a warning (a bad OpenPGP signature, checksum absent or different, block ended early, text cut\n"
+           "at a zero byte).\n";
+}
 
 Options parseOptions(const std::vector<std::string> &arguments) {
     // Help and version win over anything else before "--"; after it every argument is a name.

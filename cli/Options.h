@@ -21,8 +21,9 @@ struct Options {
     bool toOwnKey = false;               // encrypt: to the user's own key too (--to-own-key)
 };
 
-// The usage text, for --help (standard output) and for mistakes (standard error).
-extern const char *const usageText;
+// The usage text, for --help (standard output) and for mistakes (standard error): the methods
+// and their phrase limits as the table of methods holds them.
+std::string usageText();
 
 // Reads the arguments after the program name (at least one); a mistake throws CliError with
 // the status for usage errors. "--help" anywhere asks for the usage, "--version" for the

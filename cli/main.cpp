@@ -15,7 +15,7 @@ namespace {
 int run(const qvl::Options &options) {
     switch (options.command) {
     case qvl::Command::Help:
-        qvl::writeOutput(qvl::usageText);
+        qvl::writeOutput(qvl::usageText());
         return qvl::Done;
     case qvl::Command::Version:
         qvl::writeOutput("qvl " QVL_VERSION "\n");
@@ -37,7 +37,7 @@ int main(int argc, char **argv) {
     hardening::keepMemoryPrivate();
     openpgp::addToMethods(openpgp::linkedEngine);
     if (argc < 2) {
-        std::cerr << qvl::usageText;
+        std::cerr << qvl::usageText();
         return qvl::UsageOrFileError;
     }
     // detect answers as grep does: every kind of error is 2, apart from 1 for "no block".

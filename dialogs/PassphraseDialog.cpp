@@ -1,5 +1,4 @@
-// The passphrase dialog: its layout, the emptying at each showing, and the Help button's
-// choice of topic.
+// The passphrase dialog: its layout, the emptying at each showing, and the Help button's topic.
 #include "dialogs/PassphraseDialog.h"
 
 #include "dialogs/DialogParts.h"
@@ -131,20 +130,12 @@ void PassphraseDialog::forgetPhrase() {
     m_entry->wipe();
 }
 
-QString PassphraseDialog::helpContextFor(const QString &prompt) {
-    if (prompt.contains(QLatin1String("This text")))
-        return QStringLiteral("Help_Password2");
-    if (prompt.contains(QLatin1String("Re-enter")))
-        return QStringLiteral("Help_Password3");
-    if (prompt.contains(QLatin1String("OpenPGP")) ||
-        prompt.startsWith(QLatin1String("Enter the passphrase of the key ")) ||
-        prompt.startsWith(QLatin1String("Enter the phrase of the message")))
-        return QStringLiteral("Help_OpenPgp");
-    return QStringLiteral("Help_Password1");
+void PassphraseDialog::setHelpTopic(const QString &topic) {
+    m_helpTopic = topic;
 }
 
 void PassphraseDialog::showHelp() {
-    platform::topicJump(helpContextFor(m_prompt->text()));
+    platform::topicJump(m_helpTopic);
 }
 
 // The prompt may have changed while the dialog was hidden, and the note of a refused character

@@ -1,7 +1,7 @@
 // The passphrase dialog PassphraseDialog: one prompt, one masked entry under a method's phrase
 // rule (capital letters, or characters of any kind with their case kept, up to the rule's
-// number), and OK, Cancel and Help. The caller sets the prompt and the rule, shows it and reads
-// phrase().
+// number), and OK, Cancel and Help. The caller sets the prompt, its help topic and the rule,
+// shows it and reads phrase().
 #pragma once
 
 #include "dialogs/PassphraseEdit.h"
@@ -32,11 +32,9 @@ public:
     // are let go as soon as the phrase has been read.
     void forgetPhrase();
 
-    // The help topic for a prompt: "Help_Password2" when it holds "This text", else
-    // "Help_Password3" when it holds "Re-enter", else "Help_OpenPgp" for GnuPG's prompts (the
-    // passphrase of a key or the phrase of a message) and any prompt naming OpenPGP, else
-    // "Help_Password1" (case matters).
-    static QString helpContextFor(const QString &prompt);
+    // The help topic that explains the prompt, as the method asking names it; until set, that
+    // of Encrypt's first prompt.
+    void setHelpTopic(const QString &topic);
 
     // Jumps to the help topic of the prompt shown; the dialog stays open as it is.
     void showHelp();
@@ -67,4 +65,5 @@ private:
     QPushButton *m_okButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QPushButton *m_helpButton = nullptr;
+    QString m_helpTopic = QStringLiteral("Help_Password1");
 };

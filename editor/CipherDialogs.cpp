@@ -11,8 +11,10 @@ QString messageText(std::string_view words) {
     return QString::fromUtf8(words.data(), qsizetype(words.size()));
 }
 
-std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::string_view prompt) {
+std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::string_view prompt,
+                                              std::string_view helpTopic) {
     dialog.setPrompt(messageText(prompt));
+    dialog.setHelpTopic(messageText(helpTopic));
     if (dialog.exec() != QDialog::Accepted) {
         dialog.forgetPhrase();
         return std::nullopt;
@@ -22,11 +24,13 @@ std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::str
     return phrase;
 }
 
-std::optional<cipher::SecretString>
-askRuledPhrase(PassphraseDialog &dialog, const cipher::PhraseRule &rule, std::string_view prompt) {
+std::optional<cipher::SecretString> askRuledPhrase(PassphraseDialog &dialog,
+                                                   const cipher::PhraseRule &rule,
+                                                   std::string_view prompt,
+                                                   std::string_view helpTopic) {
     dialog.setPhraseRule(rule);
     for (;;) {
-        std::optional<cipher::SecretString> phrase = askPhrase(dialog, prompt);
+        std::optional<cipher::SecretString> phrase = askPhrase(dialog, prompt, helpTopic);
         if (!phrase || !phrase->empty() || !rule.required())
             return phrase;
         platform::beepAndShowMessageBox(dialog.parentWidget(), messageText(rule.phraseNeeded),
@@ -38,11 +42,11 @@ std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, const cipher::P
     PassphraseDialog dialog(owner);
     for (;;) {
         std::optional<cipher::SecretString> phrase =
-            askRuledPhrase(dialog, rule, rule.newPhrasePrompt);
+            askRuledPhrase(dialog, rule, rule.newPhrasePrompt, rule.newPhraseHelp);
         if (!phrase || phrase->empty())
             return phrase;
         const std::optional<cipher::SecretString> again =
-            askPhrase(dialog, cipher::messages::confirmPhrase);
+            askPhrase(dialog, cipher::messages::confirmPhrase, cipher::messages::confirmPhraseHelp);
         if (again && *again == *phrase)
             return phrase;
         if (!again || !retryAfterMismatch(owner, cipher::messages::phrasesDiffer))

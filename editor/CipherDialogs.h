@@ -18,13 +18,17 @@ namespace cipher_dialogs {
 // The methods' words as a message box shows them: UTF-8 (a key's user ID may stand in them).
 QString messageText(std::string_view words);
 
-// Shows the dialog with the prompt; the phrase typed, or empty when it closed without OK.
-std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::string_view prompt);
+// Shows the dialog with the prompt, its Help button opening the help topic; the phrase typed, or
+// empty when it closed without OK.
+std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::string_view prompt,
+                                              std::string_view helpTopic);
 
 // The same under a method's phrase rule: where the rule needs a phrase, an empty one gets the
 // stop beep and a box saying so, then the prompt again.
-std::optional<cipher::SecretString>
-askRuledPhrase(PassphraseDialog &dialog, const cipher::PhraseRule &rule, std::string_view prompt);
+std::optional<cipher::SecretString> askRuledPhrase(PassphraseDialog &dialog,
+                                                   const cipher::PhraseRule &rule,
+                                                   std::string_view prompt,
+                                                   std::string_view helpTopic);
 
 // A new phrase under the rule, typed twice unless it is empty; empty when the user gives up.
 // One dialog serves the whole exchange: it empties itself at every showing. The phrases wipe

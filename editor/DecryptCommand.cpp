@@ -22,7 +22,7 @@ namespace messages = cipher::messages;
 std::optional<cipher::SecretString> askPhraseOnce(QWidget *owner,
                                                   const cipher::PhraseRequest &request) {
     PassphraseDialog dialog(owner);
-    return cipher_dialogs::askRuledPhrase(dialog, request.rule, request.prompt);
+    return cipher_dialogs::askRuledPhrase(dialog, request.rule, request.prompt, request.helpTopic);
 }
 
 // What the reading has to say once the text stands (a signature): a warning with its beep when

@@ -50,7 +50,7 @@ void readMethod02(cipher::LineList lines, const cipher::ArmouredBlock &block,
 // A block read with no phrase and with the text's first line as one.
 void decodeEither(cipher::LineList lines, const cipher::ArmouredBlock &block,
                   std::string_view phrase) {
-    if (cipher::method02::method.namesHeader(block.header))
+    if (cipher::method02::method.block->namesHeader(block.header))
         return readMethod02(lines, block, phrase);
     for (const std::string_view attempt : {std::string_view(), phrase}) {
         cipher::phraseMatches(lines, block, attempt);
@@ -136,7 +136,7 @@ std::vector<std::string> mailed(std::vector<std::string> lines, unsigned kind, s
 std::optional<std::string> verifiedText(const cipher::BlockReading &reading,
                                         std::string_view phrase) {
     const cipher::ArmouredBlock &block = *reading.opened.value;
-    if (cipher::method02::method.namesHeader(block.header)) {
+    if (cipher::method02::method.block->namesHeader(block.header)) {
         const auto body = cipher::method02::readBody(reading.lines, block);
         return body ? cipher::method02::open(*body.value, phrase) : std::nullopt;
     }
@@ -177,7 +177,7 @@ void roundTripMethod02(std::string_view text, std::string_view phrase, unsigned 
     const std::string armoured = cipher::joinLines(written);
     const auto lines = cipher::splitLines(armoured);
     const auto block = cipher::openBlock(lines);
-    require(block && cipher::method02::method.namesHeader(block.value->header),
+    require(block && cipher::method02::method.block->namesHeader(block.value->header),
             "a written Method 02 block opens as one");
     const auto body = cipher::method02::readBody(lines, *block.value);
     require(static_cast<bool>(body), "a written Method 02 body is intact");

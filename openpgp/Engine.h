@@ -16,6 +16,8 @@ namespace openpgp {
 // GnuPG sets no limit to a phrase: the most the passphrase entry holds, in characters outside
 // the basic plane (two units each).
 constexpr std::size_t longestPhrase = 16383;
+// The help topic of every OpenPGP phrase prompt, new or asked for by GnuPG.
+constexpr std::string_view phraseHelp = "Help_OpenPgp";
 
 // Each call is GnuPG's operation itself (see OpenPgp.h): a message is its armour with CR LF
 // breaks, or the refusal in GnuPG's words.

@@ -72,7 +72,7 @@ std::string primaryFingerprintOf(const std::string &keyId) {
 
 // The phrase GnuPG asks for, of a key or of a message: an empty one is GnuPG's to refuse.
 constinit const cipher::PhraseRule askedPhrase{
-    cipher::PhraseRule::Characters::AsTyped, 0, longestPhrase, {}, {}};
+    cipher::PhraseRule::Characters::AsTyped, 0, longestPhrase, {}, {}, {}};
 
 // How much of the primary key's fingerprint the prompt shows: its long key ID.
 constexpr std::size_t promptGroups = 4;
@@ -98,7 +98,7 @@ char *PhraseGiver::getPassphrase(const char *useridHint, const char *, bool, boo
         return nullptr;
     }
     const std::optional<cipher::SecretString> phrase =
-        m_source ? m_source(cipher::PhraseRequest{promptFor(useridHint), askedPhrase})
+        m_source ? m_source(cipher::PhraseRequest{promptFor(useridHint), askedPhrase, phraseHelp})
                  : std::nullopt;
     if (!phrase) {
         m_cancelled = true;

@@ -89,7 +89,8 @@ std::optional<cipher::OpenedSession> findSession(cipher::LineList lines) {
 // A message without a recipient needs a phrase.
 constinit const cipher::PhraseRule phraseRule{cipher::PhraseRule::Characters::AsTyped, 1, longestPhrase,
                                     newPhrasePrompt,
-                                    phraseNeeded};
+                                    phraseNeeded,
+                                    phraseHelp};
 
 constinit const cipher::Method method{.name = "OpenPGP",
                             .note = "For people who use OpenPGP: to their keys or a phrase.",

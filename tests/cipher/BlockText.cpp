@@ -46,7 +46,7 @@ Decryption decryptExactly(const BlockText &text, std::string_view phrase) {
     if (!exact.opened)
         return {exact.opened.refusal, {}, {}, {}};
     const cipher::Method *method = cipher::methodOfHeader(exact.opened.value->header, cipher::methods());
-    return decryptIn(method->openBlock(std::move(exact)), phrase);
+    return decryptIn(method->block->openBlock(std::move(exact)), phrase);
 }
 
 std::vector<std::string> armour(std::string_view text, std::string_view phrase, int method) {

@@ -53,8 +53,8 @@ private slots:
     void layoutAndLook();
     void fittedAndCentredAtEveryPrompt();
     void fontsOfTheForm();
-    void helpButtonJumpsToTopicOfPrompt_data();
-    void helpButtonJumpsToTopicOfPrompt();
+    void helpButtonJumpsToTopicGiven_data();
+    void helpButtonJumpsToTopicGiven();
     void helpViewerOutlivesDialog();
     void helpViewerIsUsableWhileDialogWaits();
 
@@ -390,37 +390,35 @@ void TestPassphraseDialog::fontsOfTheForm() {
         QVERIFY2(!button(name)->font().bold(), name);
 }
 
-void TestPassphraseDialog::helpButtonJumpsToTopicOfPrompt_data() {
+// The topic is the one the method asking gives with its prompt; the prompt's words do not choose
+// it. Until one is given, it is that of Encrypt's first prompt.
+void TestPassphraseDialog::helpButtonJumpsToTopicGiven_data() {
     QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("given");
     QTest::addColumn<QString>("topic");
 
     QTest::newRow("first prompt of Encrypt") << "Enter a phrase to password-protect (if desired):"
-                                             << "Help_Password1";
+                                             << "Help_Password1" << "Help_Password1";
     QTest::newRow("confirming prompt of Encrypt") << "Re-enter phrase to confirm:"
-                                                  << "Help_Password3";
+                                                  << "Help_Password3" << "Help_Password3";
     QTest::newRow("prompt of Decrypt") << "This text is password-protected.  Enter phrase:"
-                                       << "Help_Password2";
-    QTest::newRow("empty prompt") << ""
-                                  << "Help_Password1";
-    QTest::newRow("case matters") << "this text and re-enter"
-                                  << "Help_Password1";
-    QTest::newRow("This text wins over Re-enter") << "Re-enter This text"
-                                                  << "Help_Password2";
+                                       << "Help_Password2" << "Help_Password2";
     QTest::newRow("passphrase of an OpenPGP key")
         << "Enter the passphrase of the key Ann <ann@example.org> (1A2B3C4D)."
-        << "Help_OpenPgp";
-    QTest::newRow("phrase of an OpenPGP message") << "Enter the phrase of the message."
-                                                  << "Help_OpenPgp";
-    QTest::newRow("new phrase of an OpenPGP message")
-        << "Enter a phrase to protect the OpenPGP message:"
-        << "Help_OpenPgp";
+        << "Help_OpenPgp" << "Help_OpenPgp";
+    QTest::newRow("words of another prompt") << "This text is password-protected.  Enter phrase:"
+                                             << "Help_OpenPgp" << "Help_OpenPgp";
+    QTest::newRow("none given") << "Re-enter phrase to confirm:" << "" << "Help_Password1";
 }
 
-void TestPassphraseDialog::helpButtonJumpsToTopicOfPrompt() {
+void TestPassphraseDialog::helpButtonJumpsToTopicGiven() {
     QFETCH(QString, prompt);
+    QFETCH(QString, given);
     QFETCH(QString, topic);
 
     m_dialog->setPrompt(prompt);
+    if (!given.isEmpty())
+        m_dialog->setHelpTopic(given);
     m_dialog->open();
     typeText(entry(), QStringLiteral("kept"));
     QTest::mouseClick(button("HelpBtn"), Qt::LeftButton);
