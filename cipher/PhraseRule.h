@@ -20,8 +20,8 @@ struct PhraseRule {
     // The words for an empty phrase where the rule needs one; empty when none is needed.
     std::string_view phraseNeeded;
 
-    bool required() const { return minCharacters > 0; }
-    bool upperCased() const { return characters == Characters::Windows1252Capitals; }
+    [[nodiscard]] bool required() const { return minCharacters > 0; }
+    [[nodiscard]] bool upperCased() const { return characters == Characters::Windows1252Capitals; }
 };
 
 // The number of characters of a phrase as the rule yields it: bytes in Windows-1252, UTF-8
@@ -29,6 +29,6 @@ struct PhraseRule {
 std::size_t phraseCharacters(const PhraseRule &rule, std::string_view phrase);
 
 // Whether the phrase has as many characters as the rule allows.
-bool phraseLengthAccepted(const PhraseRule &rule, std::string_view phrase);
+[[nodiscard]] bool phraseLengthAccepted(const PhraseRule &rule, std::string_view phrase);
 
 } // namespace cipher
