@@ -4,6 +4,7 @@
 
 #include "cipher/KeyFingerprint.h"
 #include "dialogs/DialogParts.h"
+#include "platform/DialogFrame.h"
 #include "platform/DialogPlacement.h"
 #include "platform/Help.h"
 
@@ -50,8 +51,8 @@ QString keyCaption(const RecipientKey &key) {
 
 RecipientsDialog::RecipientsDialog(const QList<RecipientKey> &keys,
                                    const std::optional<RecipientKey> &ownKey, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint)
+    : QDialog(parent, platform::dialogFrame(platform::TitleBar::MenuAndCloseButton,
+                                            platform::Border::Sizeable))
     , m_keys(keys) {
     setObjectName(QStringLiteral("Tfrm_Recipients"));
     setWindowTitle(tr("OpenPGP Recipients"));
