@@ -34,7 +34,8 @@ struct DecodedText {
 // with. A phrase of another length than the block states, or longer than 16 characters, is
 // wrong; so is one whose passphrase groups are missing from the first body line. When it is
 // wrong, Decrypt shows messages::wrongPhrase.
-bool phraseMatches(LineList lines, const ArmouredBlock &block, std::string_view phrase);
+[[nodiscard]] bool phraseMatches(LineList lines, const ArmouredBlock &block,
+                                 std::string_view phrase);
 
 // Decodes the text groups that follow the passphrase block, with the keystream of the phrase
 // (empty for an unprotected block). The result grows as groups are decoded, so a huge stated

@@ -33,7 +33,7 @@ inline constexpr std::size_t minHeaderLength = 15;
 
 // Whether a line counts as a header or checksum line: its first four characters are the tag,
 // exactly, case included.
-constexpr bool beginsWithTag(std::string_view line) {
+[[nodiscard]] constexpr bool beginsWithTag(std::string_view line) {
     return line.starts_with(armourTag);
 }
 

@@ -20,7 +20,7 @@ enum class Reason {
     Failed,        // the reader could not do its work
 };
 
-template <class T> struct Outcome {
+template <class T> struct [[nodiscard]] Outcome {
     std::optional<T> value;
     std::string refusal;
     Reason reason = Reason::None;

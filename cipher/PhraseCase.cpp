@@ -4,8 +4,6 @@
 
 #include "plaintext/Windows1252.h"
 
-#include <algorithm>
-
 namespace cipher {
 
 bool phraseCharacterHeld(char32_t character) {
@@ -28,12 +26,6 @@ char upperCasePhraseByte(char byte) {
     default:
         return byte;
     }
-}
-
-std::string upperCasePhrase(std::string_view phrase) {
-    std::string upper(phrase);
-    std::transform(upper.begin(), upper.end(), upper.begin(), upperCasePhraseByte);
-    return upper;
 }
 
 } // namespace cipher

@@ -3,21 +3,16 @@
 // upper-casing, byte for byte in Windows-1252.
 #pragma once
 
-#include <string>
-#include <string_view>
-
 namespace cipher {
 
 // Whether a Method 00/01 phrase may hold the character: one that Windows-1252 holds (a zero
 // byte is refused apart, as it ends a line of text). Any other is refused where it is entered, never stored as a "?" that would weaken the
 // phrase the user believes in.
-bool phraseCharacterHeld(char32_t character);
+[[nodiscard]] bool phraseCharacterHeld(char32_t character);
 
 // ASCII letters and the Windows-1252 small letters that have a capital partner there turn
 // into that capital (e.g. 0xE0 to 0xC0, 0x9A to 0x8A, 0xFF to 0x9F); every other byte, the
 // sharp s 0xDF and the micro sign 0xB5 included, stays.
 char upperCasePhraseByte(char byte);
-
-std::string upperCasePhrase(std::string_view phrase);
 
 } // namespace cipher

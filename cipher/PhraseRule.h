@@ -22,8 +22,8 @@ struct PhraseRule {
     // The help topic of that prompt, which the passphrase dialog's Help button opens.
     std::string_view newPhraseHelp;
 
-    bool required() const { return minCharacters > 0; }
-    bool upperCased() const { return characters == Characters::Windows1252Capitals; }
+    [[nodiscard]] bool required() const { return minCharacters > 0; }
+    [[nodiscard]] bool upperCased() const { return characters == Characters::Windows1252Capitals; }
 };
 
 // The number of characters of a phrase as the rule yields it: bytes in Windows-1252, UTF-8
@@ -31,6 +31,6 @@ struct PhraseRule {
 std::size_t phraseCharacters(const PhraseRule &rule, std::string_view phrase);
 
 // Whether the phrase has as many characters as the rule allows.
-bool phraseLengthAccepted(const PhraseRule &rule, std::string_view phrase);
+[[nodiscard]] bool phraseLengthAccepted(const PhraseRule &rule, std::string_view phrase);
 
 } // namespace cipher

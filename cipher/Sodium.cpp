@@ -20,10 +20,6 @@ const unsigned char *bytesOf(std::string_view text) {
 
 } // namespace
 
-void wipe(std::span<std::uint8_t> bytes) {
-    sodium_memzero(bytes.data(), bytes.size());
-}
-
 void randomBytes(std::span<std::uint8_t> bytes) {
     ready();
     randombytes_buf(bytes.data(), bytes.size());

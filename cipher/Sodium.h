@@ -1,6 +1,8 @@
 // The cryptography of Method 02, all of it from libsodium: random bytes, the Argon2id key
-// derivation, XChaCha20-Poly1305 sealing and opening, and wiping secrets from memory.
+// derivation, and XChaCha20-Poly1305 sealing and opening.
 #pragma once
+
+#include "cipher/SecretString.h"
 
 #include <array>
 #include <cstdint>
@@ -28,14 +30,11 @@ struct Limits {
     bool operator==(const Limits &) const = default;
 };
 
-// Overwrites the bytes so the compiler cannot leave the writes out.
-void wipe(std::span<std::uint8_t> bytes);
-
 // A derived key, wiped when it goes.
 class Key {
 public:
     Key() = default;
-    ~Key() { wipe(m_bytes); }
+    ~Key() { secret::wipe(m_bytes.data(), m_bytes.size()); }
     Key(const Key &) = delete;
     Key &operator=(const Key &) = delete;
 
@@ -55,7 +54,7 @@ void randomBytes(std::span<std::uint8_t> bytes);
 void deriveKey(Key &key, std::string_view phrase, const Salt &salt, const Limits &limits);
 
 // Whether Argon2id takes the limits at all.
-bool limitsAccepted(const Limits &limits);
+[[nodiscard]] bool limitsAccepted(const Limits &limits);
 
 // The text enciphered with its 16-byte tag after it; the associated data is authenticated,
 // not enciphered.

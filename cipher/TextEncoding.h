@@ -17,7 +17,7 @@ enum class Encoding { Windows1252, Utf8 };
 using plaintext::utf8Mark;
 
 // True when a byte is above 7F: the bytes are not plain ASCII.
-bool holdsHighByte(std::string_view bytes);
+[[nodiscard]] bool holdsHighByte(std::string_view bytes);
 
 // True when the bytes are well-formed UTF-8: no overlong form, no surrogate, nothing above
 // U+10FFFF, no sequence cut short.

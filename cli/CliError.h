@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace qvl {
 
@@ -30,5 +31,10 @@ public:
 private:
     ExitStatus m_status;
 };
+
+// Ends the run with the system's refusal: nothing was encrypted or decrypted.
+[[noreturn]] inline void refuse(std::string_view message) {
+    throw CliError(std::string(message), NotDone);
+}
 
 } // namespace qvl

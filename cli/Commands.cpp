@@ -21,50 +21,12 @@
 namespace qvl {
 namespace {
 
-[[noreturn]] void refuse(std::string_view message) {
-    throw CliError(std::string(message), NotDone);
-}
-
-// The passphrase file's phrase, read before the input so that a bad file is always reported;
-// the method's rules apply once the method is known.
-std::optional<TypedPhrase> filePhrase(const Options &options) {
-    if (!options.passphraseFile)
-        return std::nullopt;
-    return phraseFromFile(*options.passphraseFile);
-}
-
-// The phrase a block asks for: the file's, else the one typed on the terminal.
-cipher::SecretString phraseFor(const std::optional<TypedPhrase> &fromFile,
-                               const cipher::PhraseRequest &request) {
-    if (fromFile)
-        return acceptPhrase(*fromFile, request.rule);
-    if (auto typed = phraseFromTerminal(request.prompt))
-        return acceptPhrase(*typed, request.rule);
-    refuse("qvl: the text is password-protected; give its phrase with --passphrase-file");
-}
-
-// The phrase to encrypt with: the file's; for a method that needs one, else typed twice on
-// the terminal; for the other methods no phrase without a file.
-cipher::SecretString newPhrase(const std::optional<TypedPhrase> &fromFile,
-                               const cipher::Method &method) {
-    const cipher::PhraseRule &rule = method.phraseRule;
-    if (fromFile || !rule.required())
-        return fromFile ? acceptPhrase(*fromFile, rule) : cipher::SecretString();
-    const auto typed = phraseFromTerminal(rule.newPhrasePrompt);
-    if (!typed)
-        refuse("qvl: " + std::string(method.name) + " needs a phrase; give it with --passphrase-file");
-    cipher::SecretString phrase = acceptPhrase(*typed, rule);
-    const auto again = phraseFromTerminal(cipher::messages::confirmPhrase);
-    if (!again || again->bytes != phrase)
-        refuse(cipher::messages::phrasesDiffer);
-    return phrase;
-}
-
 // The one place where qvl words a reading's report: where the mail repair undid changes, when
 // it did, written before the text's warnings.
 void noteRepairs(const cipher::ReadingReport &report) {
     if (!report.repairs.empty())
-        std::cerr << "qvl: read with mail's changes undone: " << report.repairs << '\n';
+        std::cerr << "qvl: read with mail's changes undone: " << report.repairs << '
+';
 }
 
 // Then the signatures, each line of their words (one per signature) as qvl's own.
@@ -147,7 +109,7 @@ int runEncrypt(const Options &options) {
     const cipher::Method &method = *options.method;
     const bool toKeys = !options.recipients.empty() || options.toOwnKey;
     const cipher::SecretString phrase =
-        toKeys ? cipher::SecretString() : newPhrase(filePhrase(options), method);
+        toKeys ? cipher::SecretString() : PhraseOrigin(options.passphraseFile).newPhrase(method);
     const std::string input = readInput(options.input);
     if (const auto refusal = cipher::encryptRefusal(input))
         refuse(*refusal);
@@ -166,7 +128,7 @@ int runEncrypt(const Options &options) {
 }
 
 int runDecrypt(const Options &options) {
-    const auto fromFile = filePhrase(options);
+    const PhraseOrigin phrases(options.passphraseFile);
     const std::string text = readInput(options.input);
     if (text.empty())
         refuse(cipher::messages::noTextToDecrypt);
@@ -176,8 +138,9 @@ int runDecrypt(const Options &options) {
         refuse(session.refusal);
     // The text it writes is held to the most it reads.
     (*session.value)->setLongestText(maxInputBytes);
-    const auto decoded = (*session.value)->open(
-        [&fromFile](const cipher::PhraseRequest &request) { return phraseFor(fromFile, request); });
+    const auto decoded = (*session.value)->open([&phrases](const cipher::PhraseRequest &request) {
+        return phrases.givenPhrase(request);
+    });
     if (!decoded)
         refuse(decoded.refusal);
     const auto leftOut = writeEditorText(decoded.value->bytes, options.utf8);

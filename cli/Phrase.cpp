@@ -8,9 +8,11 @@
 #include "PhraseEncoding.h"
 
 #include "cipher/ArmourFormat.h"
+#include "cipher/DecryptSession.h"
 #include "cipher/Messages.h"
 #include "cipher/Method.h"
 #include "cipher/PhraseCase.h"
+#include "cipher/PhraseRule.h"
 #include "cipher/TextEncoding.h"
 
 #include <algorithm>
@@ -130,20 +132,17 @@ cipher::SecretString acceptAsTyped(std::string_view typed, const std::string &so
     return cipher::SecretString(typed);
 }
 
-} // namespace
-
-cipher::SecretString acceptPhrase(std::string_view typed, const std::string &source,
-                                  const cipher::PhraseRule &rule) {
-    return rule.upperCased() ? acceptCapitals(typed, source, rule)
-                             : acceptAsTyped(typed, source, rule);
-}
-
+// The rule applied to the phrase: one over the rule's length, holding a zero byte or a character
+// the rule cannot hold, or empty where the rule needs one, throws CliError, as the passphrase
+// dialog would not take it.
 cipher::SecretString acceptPhrase(const TypedPhrase &typed, const cipher::PhraseRule &rule) {
     if (typed.cut)
         refuseLength(typed.source, rule);
-    return acceptPhrase(typed.bytes, typed.source, rule);
+    return rule.upperCased() ? acceptCapitals(typed.bytes, typed.source, rule)
+                             : acceptAsTyped(typed.bytes, typed.source, rule);
 }
 
+// The phrase on the file's first line; only the first line's first bytes are read.
 TypedPhrase phraseFromFile(const std::string &path) {
     const FirstLine line = readFirstLine(path, maxPhraseLineBytes());
     std::string_view phrase = line.bytes;
@@ -155,6 +154,7 @@ TypedPhrase phraseFromFile(const std::string &path) {
     return {cipher::SecretString(phrase), "in " + path, line.cut};
 }
 
+// Prompts on the terminal with echo off; empty when the process has no terminal.
 std::optional<TypedPhrase> phraseFromTerminal(std::string_view prompt) {
     const int terminal = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (terminal < 0)
@@ -169,6 +169,36 @@ std::optional<TypedPhrase> phraseFromTerminal(std::string_view prompt) {
     ::close(terminal);
     const bool cut = typed.size() > maxPhraseLineBytes();
     return TypedPhrase{std::move(typed), "typed", cut};
+}
+
+} // namespace
+
+PhraseOrigin::PhraseOrigin(const std::optional<std::string> &passphraseFile) {
+    if (passphraseFile)
+        m_fromFile = phraseFromFile(*passphraseFile);
+}
+
+cipher::SecretString PhraseOrigin::givenPhrase(const cipher::PhraseRequest &request) const {
+    if (m_fromFile)
+        return acceptPhrase(*m_fromFile, request.rule);
+    if (auto typed = phraseFromTerminal(request.prompt))
+        return acceptPhrase(*typed, request.rule);
+    refuse("qvl: the text is password-protected; give its phrase with --passphrase-file");
+}
+
+cipher::SecretString PhraseOrigin::newPhrase(const cipher::Method &method) const {
+    const cipher::PhraseRule &rule = method.phraseRule;
+    if (m_fromFile || !rule.required())
+        return m_fromFile ? acceptPhrase(*m_fromFile, rule) : cipher::SecretString();
+    const auto typed = phraseFromTerminal(rule.newPhrasePrompt);
+    if (!typed)
+        refuse("qvl: " + std::string(method.name) +
+               " needs a phrase; give it with --passphrase-file");
+    cipher::SecretString phrase = acceptPhrase(*typed, rule);
+    const auto again = phraseFromTerminal(cipher::messages::confirmPhrase);
+    if (!again || again->bytes != phrase)
+        refuse(cipher::messages::phrasesDiffer);
+    return phrase;
 }
 
 } // namespace qvl

@@ -2,6 +2,7 @@
 #include "dialogs/AboutBox.h"
 
 #include "platform/Accessibility.h"
+#include "platform/DialogFrame.h"
 #include "platform/DialogPlacement.h"
 #include "platform/Readability.h"
 
@@ -101,8 +102,7 @@ QByteArray uncomplement(std::span<const unsigned char> stored) {
 }
 
 AboutBox::AboutBox(QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    : QDialog(owner, platform::dialogFrame(platform::TitleBar::MenuAndCloseButton)) {
     setObjectName(QStringLiteral("Tfrm_About"));
     setWindowTitle(QStringLiteral("About"));
     setModal(true);
@@ -154,21 +154,21 @@ QWidget *AboutBox::createTitle() {
     platform::hideFromAssistiveTools(shadow);
     shadow->setContentsMargins(1, 1, 0, 0);
     setTextColour(shadow, white);
-    QLabel *name1 = makeLabel(title, "Label1", name, titleFace(), size);
-    name1->setContentsMargins(0, 0, 1, 1);
-    name1->setForegroundRole(QPalette::Text);
+    QLabel *nameOnTop = makeLabel(title, "Label1", name, titleFace(), size);
+    nameOnTop->setContentsMargins(0, 0, 1, 1);
+    nameOnTop->setForegroundRole(QPalette::Text);
 
     auto *stack = new QGridLayout(title);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->addWidget(shadow, 0, 0);
-    stack->addWidget(name1, 0, 0);
+    stack->addWidget(nameOnTop, 0, 0);
     return title;
 }
 
 QLayout *AboutBox::createTextColumn() {
     m_versionLine = makeLine(this, "Label3", black, linePitch);
-    QLabel *label4 = makeLine(this, "Label4", black, lineHeight);
-    label4->setText(QStringLiteral("Armoured text for mail and paste"));
+    QLabel *purposeLine = makeLine(this, "Label4", black, lineHeight);
+    purposeLine->setText(QStringLiteral("Armoured text for mail and paste"));
 
     auto *rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("Bevel1"));
@@ -176,10 +176,10 @@ QLayout *AboutBox::createTextColumn() {
     rule->setFixedHeight(2);
     rule->setMinimumWidth(columnWidth);
 
-    QLabel *label5 = makeLine(this, "Label5", black, linePitch);
-    label5->setText(QStringLiteral("Method 02: strong, with a phrase,"));
-    QLabel *label6 = makeLine(this, "Label6", black, lineHeight);
-    label6->setText(QStringLiteral("in Encrypt With Specific Method."));
+    QLabel *strongMethodLine = makeLine(this, "Label5", black, linePitch);
+    strongMethodLine->setText(QStringLiteral("Method 02: strong, with a phrase,"));
+    QLabel *strongMethodWhereLine = makeLine(this, "Label6", black, lineHeight);
+    strongMethodWhereLine->setText(QStringLiteral("in Encrypt With Specific Method."));
     m_mailLine = makeLine(this, "Label7", purple, linePitch);
     m_webLine =
         makeLine(this, "Label12", purple, lineHeight, face("Small Fonts", 9, QFont::SansSerif));
@@ -189,12 +189,12 @@ QLayout *AboutBox::createTextColumn() {
     column->addWidget(createTitle(), 0, Qt::AlignHCenter);
     column->addSpacing(6);
     column->addWidget(m_versionLine);
-    column->addWidget(label4);
+    column->addWidget(purposeLine);
     column->addSpacing(12);
     column->addWidget(rule);
     column->addSpacing(17);
-    column->addWidget(label5);
-    column->addWidget(label6);
+    column->addWidget(strongMethodLine);
+    column->addWidget(strongMethodWhereLine);
     column->addSpacing(7);
     column->addWidget(m_mailLine);
     column->addWidget(m_webLine);

@@ -5,6 +5,7 @@
 #include "cipher/Method.h"
 
 #include "dialogs/DialogParts.h"
+#include "platform/DialogFrame.h"
 #include "platform/DialogPlacement.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
@@ -21,8 +22,7 @@
 #include <utility>
 
 MethodDialog::MethodDialog(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    : QDialog(parent, platform::dialogFrame(platform::TitleBar::MenuAndCloseButton)) {
     setObjectName(QStringLiteral("Tfrm_EncodeMethod"));
     setWindowTitle(tr("Encoding Method"));
     // Modal to the main window only, so that the help viewer stays usable beside it.

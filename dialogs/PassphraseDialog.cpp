@@ -4,6 +4,7 @@
 #include "dialogs/DialogParts.h"
 #include "platform/Accessibility.h"
 #include "platform/Beep.h"
+#include "platform/DialogFrame.h"
 #include "platform/DialogPlacement.h"
 #include "platform/Help.h"
 
@@ -15,8 +16,7 @@
 #include <QVBoxLayout>
 
 PassphraseDialog::PassphraseDialog(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint) {
+    : QDialog(parent, platform::dialogFrame(platform::TitleBar::TitleOnly)) {
     setObjectName(QStringLiteral("frm_PWord"));
     setWindowTitle(tr("Password Protection"));
     // Modal to the main window only, so that the help viewer stays usable beside it.

@@ -4,6 +4,7 @@
 
 #include "cipher/KeyFingerprint.h"
 #include "dialogs/DialogParts.h"
+#include "platform/DialogFrame.h"
 #include "platform/DialogPlacement.h"
 #include "platform/Help.h"
 
@@ -63,8 +64,8 @@ QString keyCaption(const cipher::RecipientKey &key) {
 } // namespace
 
 RecipientsDialog::RecipientsDialog(std::vector<cipher::RecipientKey> keys, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint)
+    : QDialog(parent, platform::dialogFrame(platform::TitleBar::MenuAndCloseButton,
+                                            platform::Border::Sizeable))
     , m_keys(std::move(keys)) {
     setObjectName(QStringLiteral("Tfrm_Recipients"));
     setWindowTitle(tr("OpenPGP Recipients"));

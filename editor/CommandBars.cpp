@@ -17,7 +17,9 @@
 namespace {
 
 using command_table::Command;
+using command_table::Handler;
 using command_table::Menu;
+using command_table::ToolButton;
 
 constexpr QSize squarePicture(19, 17);
 constexpr QSize padlockPicture(16, 16);
@@ -45,7 +47,7 @@ void addGap(QToolBar *toolBar) {
     toolBar->addWidget(gap);
 }
 
-QToolButton *createToolButton(QToolBar *toolBar, const command_table::ToolButton &row) {
+QToolButton *createToolButton(QToolBar *toolBar, const ToolButton &row) {
     auto *button = new QToolButton(toolBar);
     button->setObjectName(QLatin1String(row.name));
     button->setIcon(toolIcon(row.picture));
@@ -67,6 +69,16 @@ QToolButton *createToolButton(QToolBar *toolBar, const command_table::ToolButton
     return button;
 }
 
+// The controls of the command that the handler runs. A handler that no command runs is a fault
+// of the program, which stops with a message rather than go on with controls that do not exist.
+template <class Controls> auto &controlsOf(Controls &commands, Handler handler) {
+    const auto row = std::ranges::find_if(
+        commands, [handler](const auto &controls) { return controls.command->handler == handler; });
+    if (row == commands.end())
+        qFatal("No command of the command table runs the handler asked for");
+    return *row;
+}
+
 } // namespace
 
 void MainWindow::createActions() {
@@ -76,7 +88,7 @@ void MainWindow::createActions() {
         if (row.shortcut)
             action->setShortcut(*row.shortcut);
         action->setCheckable(row.checkable);
-        m_actions.push_back(action);
+        m_commands.push_back({.command = &row, .item = action});
     }
 }
 
@@ -95,11 +107,10 @@ void MainWindow::createMenus() {
             connect(menu, &QMenu::aboutToShow, this, row.beforeShowing);
         built[std::size_t(row.id)] = menu;
     }
-    const std::span<const Command> commands = commandTable();
-    for (std::size_t i = 0; i < commands.size(); ++i) {
-        QMenu *menu = built[std::size_t(commands[i].menu)];
-        addSeparator(menu, commands[i].separatorBefore);
-        menu->addAction(m_actions[i]);
+    for (const CommandControls &controls : m_commands) {
+        QMenu *menu = built[std::size_t(controls.command->menu)];
+        addSeparator(menu, controls.command->separatorBefore);
+        menu->addAction(controls.item);
     }
     for (const Menu &row : menus) {
         QMenu *menu = built[std::size_t(row.id)];
@@ -115,6 +126,7 @@ void MainWindow::createMenus() {
     }
 }
 
+// The buttons in the order of their table; the build has checked that each runs a command.
 void MainWindow::createToolBar() {
     auto *toolBar = new QToolBar(this);
     toolBar->setObjectName(QStringLiteral("pan_Toolbar"));
@@ -122,36 +134,27 @@ void MainWindow::createToolBar() {
     toolBar->setFloatable(false);
     addToolBar(toolBar);
 
-    const std::span<const Command> commands = commandTable();
-    m_buttons.assign(commands.size(), nullptr);
-    std::vector<std::size_t> withButton;
-    for (std::size_t i = 0; i < commands.size(); ++i) {
-        if (commands[i].button.name != nullptr)
-            withButton.push_back(i);
-    }
-    std::ranges::sort(withButton, {}, [&](std::size_t i) { return commands[i].button.place; });
-    for (const std::size_t i : withButton) {
-        if (commands[i].button.gapBefore)
+    for (const ToolButton &row : toolBarTable()) {
+        CommandControls &controls = controlsOf(m_commands, row.handler);
+        if (row.gapBefore)
             addGap(toolBar);
-        m_buttons[i] = createToolButton(toolBar, commands[i].button);
-        toolBar->addWidget(m_buttons[i]);
+        controls.button = createToolButton(toolBar, row);
+        controls.buttonRow = &row;
+        toolBar->addWidget(controls.button);
     }
     enableButtons({});
 }
 
 void MainWindow::enableButtons(const command_table::TextState &text) {
-    const std::span<const Command> commands = commandTable();
-    for (std::size_t i = 0; i < commands.size(); ++i) {
-        if (m_buttons[i] != nullptr)
-            m_buttons[i]->setEnabled(
-                command_table::isEnabled(commands[i].button.enabledWhen, text));
+    for (const CommandControls &controls : m_commands) {
+        if (controls.button != nullptr)
+            controls.button->setEnabled(
+                command_table::isEnabled(controls.buttonRow->enabledWhen, text));
     }
 }
 
 QAction *MainWindow::actionFor(Handler handler) const {
-    const std::span<const Command> commands = commandTable();
-    const auto row = std::ranges::find(commands, handler, &Command::handler);
-    return m_actions[std::size_t(row - commands.begin())];
+    return controlsOf(m_commands, handler).item;
 }
 
 void MainWindow::bindCommand(QAction *item, QToolButton *button, Handler handler) {
@@ -165,16 +168,15 @@ void MainWindow::bindCommand(QAction *item, QToolButton *button, Handler handler
 }
 
 void MainWindow::connectCommands() {
-    const std::span<const Command> commands = commandTable();
-    for (std::size_t i = 0; i < commands.size(); ++i)
-        bindCommand(m_actions[i], m_buttons[i], commands[i].handler);
+    for (const CommandControls &controls : m_commands)
+        bindCommand(controls.item, controls.button, controls.command->handler);
 
     // A key that a menu item holds runs the menu's command, with its checks and messages,
     // even while the editor has the focus.
     QList<QKeySequence> menuKeys;
-    for (const QAction *action : m_actions) {
-        if (!action->shortcut().isEmpty())
-            menuKeys.append(action->shortcut());
+    for (const CommandControls &controls : m_commands) {
+        if (!controls.item->shortcut().isEmpty())
+            menuKeys.append(controls.item->shortcut());
     }
     m_editor->declineKeys(menuKeys);
 }

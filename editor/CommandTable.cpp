@@ -3,6 +3,8 @@
 #include "editor/CommandTable.h"
 #include "editor/MainWindow.h"
 
+#include <algorithm>
+
 namespace command_table {
 
 bool isEnabled(ButtonRule rule, const TextState &text) {
@@ -20,6 +22,16 @@ bool isEnabled(ButtonRule rule, const TextState &text) {
 }
 
 } // namespace command_table
+
+namespace {
+
+// Whether exactly one command of the table runs the handler.
+constexpr bool runsOneCommand(std::span<const command_table::Command> commands,
+                              command_table::Handler handler) {
+    return std::ranges::count(commands, handler, &command_table::Command::handler) == 1;
+}
+
+} // namespace
 
 std::span<const command_table::Menu> MainWindow::menuTable() {
     using namespace command_table;
@@ -46,44 +58,36 @@ std::span<const command_table::Menu> MainWindow::menuTable() {
     return menus;
 }
 
-std::span<const command_table::Command> MainWindow::commandTable() {
-    using namespace command_table;
+// The commands and the tool buttons side by side, so that the build checks that every button
+// runs a command of the table.
+struct MainWindow::CommandRows {
+    using Command = command_table::Command;
+    using MenuId = command_table::MenuId;
+    using ButtonRule = command_table::ButtonRule;
+    using ToolButton = command_table::ToolButton;
+
     static constexpr Command commands[] = {
         {.handler = &MainWindow::newDocument,
          .menu = MenuId::Action,
          .name = "New1",
          .caption = QT_TR_NOOP("&New"),
-         .shortcut = Qt::CTRL | Qt::Key_N,
-         .button = {.name = "btn_New", .picture = "new", .hint = QT_TR_NOOP("New"), .place = 0}},
+         .shortcut = Qt::CTRL | Qt::Key_N},
         {.handler = &MainWindow::openFile,
          .menu = MenuId::Action,
          .name = "OpenFile1",
          .caption = QT_TR_NOOP("&Open File..."),
-         .shortcut = Qt::CTRL | Qt::Key_O,
-         .button = {.name = "btn_Open", .picture = "open", .hint = QT_TR_NOOP("Open"), .place = 1}},
+         .shortcut = Qt::CTRL | Qt::Key_O},
         {.handler = &MainWindow::saveFileAs,
          .menu = MenuId::Action,
          .name = "SaveFileAs1",
          .caption = QT_TR_NOOP("&Save File As..."),
-         .shortcut = Qt::CTRL | Qt::Key_S,
-         .button = {.name = "btn_Save",
-                    .picture = "save",
-                    .hint = QT_TR_NOOP("Save"),
-                    .place = 2,
-                    .enabledWhen = ButtonRule::Text}},
+         .shortcut = Qt::CTRL | Qt::Key_S},
         {.handler = &MainWindow::encryptText,
          .menu = MenuId::Action,
          .name = "Encrypt1",
          .caption = QT_TR_NOOP("&Encrypt"),
          .shortcut = Qt::CTRL | Qt::Key_E,
-         .separatorBefore = "N5",
-         .button = {.name = "btn_Encrypt",
-                    .picture = "encrypt",
-                    .hint = QT_TR_NOOP("Encrypt"),
-                    .place = 9,
-                    .gapBefore = true,
-                    .captioned = true,
-                    .enabledWhen = ButtonRule::Text}},
+         .separatorBefore = "N5"},
         {.handler = &MainWindow::encryptWithSpecificMethod,
          .menu = MenuId::Action,
          .name = "EncryptUsingMethod1",
@@ -92,13 +96,7 @@ std::span<const command_table::Command> MainWindow::commandTable() {
          .menu = MenuId::Action,
          .name = "Decrypt1",
          .caption = QT_TR_NOOP("&Decrypt"),
-         .shortcut = Qt::CTRL | Qt::Key_D,
-         .button = {.name = "btn_Decrypt",
-                    .picture = "decrypt",
-                    .hint = QT_TR_NOOP("Decrypt"),
-                    .place = 10,
-                    .captioned = true,
-                    .enabledWhen = ButtonRule::Text}},
+         .shortcut = Qt::CTRL | Qt::Key_D},
         {.handler = &MainWindow::quitProgram,
          .menu = MenuId::Action,
          .name = "Exit1",
@@ -108,60 +106,31 @@ std::span<const command_table::Command> MainWindow::commandTable() {
          .menu = MenuId::Edit,
          .name = "Undo1",
          .caption = QT_TR_NOOP("&Undo"),
-         .shortcut = Qt::CTRL | Qt::Key_Z,
-         .button = {.name = "btn_Undo",
-                    .picture = "undo",
-                    .hint = QT_TR_NOOP("Undo"),
-                    .place = 8,
-                    .gapBefore = true,
-                    .enabledWhen = ButtonRule::Undo}},
+         .shortcut = Qt::CTRL | Qt::Key_Z},
         {.handler = &MainWindow::cutSelection,
          .menu = MenuId::Edit,
          .name = "Cut1",
          .caption = QT_TR_NOOP("Cu&t"),
-         .shortcut = Qt::CTRL | Qt::Key_X,
-         .button = {.name = "btn_Cut",
-                    .picture = "cut",
-                    .hint = QT_TR_NOOP("Cut"),
-                    .place = 3,
-                    .gapBefore = true,
-                    .enabledWhen = ButtonRule::Selection}},
+         .shortcut = Qt::CTRL | Qt::Key_X},
         {.handler = &MainWindow::copySelection,
          .menu = MenuId::Edit,
          .name = "Copy1",
          .caption = QT_TR_NOOP("&Copy"),
-         .shortcut = Qt::CTRL | Qt::Key_C,
-         .button = {.name = "btn_Copy",
-                    .picture = "copy",
-                    .hint = QT_TR_NOOP("Copy"),
-                    .place = 4,
-                    .enabledWhen = ButtonRule::Selection}},
+         .shortcut = Qt::CTRL | Qt::Key_C},
         {.handler = &MainWindow::pasteClipboardText,
          .menu = MenuId::Edit,
          .name = "Paste1",
          .caption = QT_TR_NOOP("&Paste"),
-         .shortcut = Qt::CTRL | Qt::Key_V,
-         .button =
-             {.name = "btn_Paste", .picture = "paste", .hint = QT_TR_NOOP("Paste"), .place = 5}},
+         .shortcut = Qt::CTRL | Qt::Key_V},
         {.handler = &MainWindow::deleteSelection,
          .menu = MenuId::Edit,
          .name = "Delete1",
          .caption = QT_TR_NOOP("&Delete"),
-         .shortcut = Qt::CTRL | Qt::Key_Delete,
-         .button = {.name = "btn_Delete",
-                    .picture = "delete",
-                    .hint = QT_TR_NOOP("Delete"),
-                    .place = 7,
-                    .enabledWhen = ButtonRule::Selection}},
+         .shortcut = Qt::CTRL | Qt::Key_Delete},
         {.handler = &MainWindow::selectAllText,
          .menu = MenuId::Edit,
          .name = "SelectAll1",
-         .caption = QT_TR_NOOP("Se&lect All"),
-         .button = {.name = "btn_SelectAll",
-                    .picture = "selectall",
-                    .hint = QT_TR_NOOP("Select All"),
-                    .place = 6,
-                    .enabledWhen = ButtonRule::Text}},
+         .caption = QT_TR_NOOP("Se&lect All")},
         {.handler = &MainWindow::chooseFont,
          .menu = MenuId::Options,
          .name = "Font1",
@@ -218,5 +187,78 @@ std::span<const command_table::Command> MainWindow::commandTable() {
          .caption = QT_TR_NOOP("&About..."),
          .separatorBefore = "N4"},
     };
-    return commands;
+
+    static constexpr ToolButton toolBar[] = {
+        {.handler = &MainWindow::newDocument,
+         .name = "btn_New",
+         .picture = "new",
+         .hint = QT_TR_NOOP("New")},
+        {.handler = &MainWindow::openFile,
+         .name = "btn_Open",
+         .picture = "open",
+         .hint = QT_TR_NOOP("Open")},
+        {.handler = &MainWindow::saveFileAs,
+         .name = "btn_Save",
+         .picture = "save",
+         .hint = QT_TR_NOOP("Save"),
+         .enabledWhen = ButtonRule::Text},
+        {.handler = &MainWindow::cutSelection,
+         .name = "btn_Cut",
+         .picture = "cut",
+         .hint = QT_TR_NOOP("Cut"),
+         .gapBefore = true,
+         .enabledWhen = ButtonRule::Selection},
+        {.handler = &MainWindow::copySelection,
+         .name = "btn_Copy",
+         .picture = "copy",
+         .hint = QT_TR_NOOP("Copy"),
+         .enabledWhen = ButtonRule::Selection},
+        {.handler = &MainWindow::pasteClipboardText,
+         .name = "btn_Paste",
+         .picture = "paste",
+         .hint = QT_TR_NOOP("Paste")},
+        {.handler = &MainWindow::selectAllText,
+         .name = "btn_SelectAll",
+         .picture = "selectall",
+         .hint = QT_TR_NOOP("Select All"),
+         .enabledWhen = ButtonRule::Text},
+        {.handler = &MainWindow::deleteSelection,
+         .name = "btn_Delete",
+         .picture = "delete",
+         .hint = QT_TR_NOOP("Delete"),
+         .enabledWhen = ButtonRule::Selection},
+        {.handler = &MainWindow::undoLastEdit,
+         .name = "btn_Undo",
+         .picture = "undo",
+         .hint = QT_TR_NOOP("Undo"),
+         .gapBefore = true,
+         .enabledWhen = ButtonRule::Undo},
+        {.handler = &MainWindow::encryptText,
+         .name = "btn_Encrypt",
+         .picture = "encrypt",
+         .hint = QT_TR_NOOP("Encrypt"),
+         .gapBefore = true,
+         .captioned = true,
+         .enabledWhen = ButtonRule::Text},
+        {.handler = &MainWindow::decryptText,
+         .name = "btn_Decrypt",
+         .picture = "decrypt",
+         .hint = QT_TR_NOOP("Decrypt"),
+         .captioned = true,
+         .enabledWhen = ButtonRule::Text},
+    };
+};
+
+std::span<const command_table::Command> MainWindow::commandTable() {
+    return CommandRows::commands;
+}
+
+std::span<const command_table::ToolButton> MainWindow::toolBarTable() {
+    static_assert(std::ranges::all_of(CommandRows::toolBar,
+                                      [](const command_table::ToolButton &button) {
+                                          return runsOneCommand(CommandRows::commands,
+                                                                button.handler);
+                                      }),
+                  "every tool button runs one command of the command table");
+    return CommandRows::toolBar;
 }

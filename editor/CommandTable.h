@@ -1,5 +1,5 @@
-// The shape of the window's command table: per command its handler, its menu item and its tool
-// button with the rule that enables the button; per menu its place in the menu bar.
+// The shape of the window's command table: per command its handler and its menu item; per tool
+// button the command it runs and the rule that enables it; per menu its place in the menu bar.
 #pragma once
 
 #include <QKeyCombination>
@@ -28,15 +28,16 @@ struct TextState {
 
 bool isEnabled(ButtonRule rule, const TextState &text);
 
-// A command's tool button; a command without one leaves the name empty.
+// A tool button, running the command of the same handler. The buttons stand in their table in
+// their order from the left.
 struct ToolButton {
-    const char *name = nullptr;
+    Handler handler;
+    const char *name;
     const char *picture = nullptr;
     // The tool tip and accessible name; a captioned button shows it beside its picture instead
     // of as a tool tip.
     const char *hint = nullptr;
-    // The position from the left; a gap to the button before sets groups apart.
-    int place = 0;
+    // A gap to the button before sets groups apart.
     bool gapBefore = false;
     bool captioned = false;
     ButtonRule enabledWhen = ButtonRule::Always;
@@ -52,7 +53,6 @@ struct Command {
     // A separator's objectName, when a separator stands above the item.
     const char *separatorBefore = nullptr;
     bool checkable = false;
-    ToolButton button = {};
 };
 
 // One menu. A submenu follows its parent in the table and stands below the parent's own items.

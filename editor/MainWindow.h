@@ -48,9 +48,11 @@ public:
 private:
     using Handler = command_table::Handler;
 
-    // The window's commands in the order of their menu items, and the menus that hold them
-    // (CommandTable.cpp).
+    // The window's commands in the order of their menu items, the tool buttons from the left,
+    // and the menus that hold the commands (CommandTable.cpp).
+    struct CommandRows;
     static std::span<const command_table::Command> commandTable();
+    static std::span<const command_table::ToolButton> toolBarTable();
     static std::span<const command_table::Menu> menuTable();
 
     // Building the window (MainWindow.cpp).
@@ -70,7 +72,8 @@ private:
     // button has its own enabled state, so it gets its own connection.
     void bindCommand(QAction *item, QToolButton *button, Handler handler);
     void enableButtons(const command_table::TextState &text);
-    // The menu item of the command that this handler runs.
+    // The menu item of the command that this handler runs. A handler that no command runs is a
+    // fault of the program: it stops with a message instead of answering.
     QAction *actionFor(Handler handler) const;
 
     // Editing commands (EditCommands.cpp).
@@ -122,10 +125,16 @@ private:
     // The command-line file at start-up: loaded when it exists, else the stop beep and a box.
     void openCommandLineFile(const QString &name);
 
-    // One menu item per row of the command table, and its tool button (none for a command
-    // without one), in the table's order.
-    std::vector<QAction *> m_actions;
-    std::vector<QToolButton *> m_buttons;
+    // A command's row of the table, its menu item, and its tool button with the button's row
+    // (none for a command without one).
+    struct CommandControls {
+        const command_table::Command *command;
+        QAction *item;
+        QToolButton *button = nullptr;
+        const command_table::ToolButton *buttonRow = nullptr;
+    };
+    // One per row of the command table, in the table's order.
+    std::vector<CommandControls> m_commands;
 
     TextEditor *m_editor = nullptr;
     QLabel *m_sizePanel = nullptr;

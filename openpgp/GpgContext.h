@@ -34,8 +34,6 @@ private:
 // A new context for one operation, or null when GnuPG cannot be used.
 std::unique_ptr<GpgME::Context> makeContext();
 
-// Wipes a phrase held in a string.
-
 // The prompt for a secret key's phrase from GnuPG's hint "KEYID USER-ID": the user ID and the
 // last groups of its primary key's fingerprint.
 std::string promptFor(const char *useridHint);

@@ -16,7 +16,7 @@ QChar toChar(unsigned char byte);
 // The byte that holds a character, or -1 when the code page has none for it.
 int toByte(QChar c);
 
-inline bool isRepresentable(QChar c) {
+[[nodiscard]] inline bool isRepresentable(QChar c) {
     return toByte(c) >= 0;
 }
 

@@ -22,7 +22,7 @@ public:
     virtual QWidget *widget() = 0;
 
     // Whether the collection could be read.
-    virtual bool isUsable() const = 0;
+    [[nodiscard]] virtual bool isUsable() const = 0;
     virtual QString collectionFile() const = 0;
 
     // Each shows and raises the window; false when the page cannot be found.

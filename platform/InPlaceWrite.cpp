@@ -15,8 +15,7 @@ namespace platform {
 
 namespace {
 
-// How long a reader may take nothing before the save gives up.
-constexpr int stallMilliseconds = 5000;
+std::chrono::milliseconds g_stallLimit = defaultStallLimit;
 
 // A reader that goes away makes the next write fail; the signal that would also end the
 // process, with the user's text, is ignored meanwhile.
@@ -55,7 +54,7 @@ private:
 // Waits until the target takes more; false when it took nothing for the whole wait.
 bool waitUntilWritable(int fd) {
     pollfd target{fd, POLLOUT, 0};
-    const int ready = ::poll(&target, 1, stallMilliseconds);
+    const int ready = ::poll(&target, 1, int(g_stallLimit.count()));
     return ready > 0 || (ready < 0 && errno == EINTR);
 }
 
@@ -76,6 +75,10 @@ bool writeAll(int fd, std::string_view bytes) {
 }
 
 } // namespace
+
+void setStallLimit(std::chrono::milliseconds limit) {
+    g_stallLimit = limit;
+}
 
 void writeInPlace(const QString &path, std::string_view bytes) {
     // Without O_NONBLOCK, opening a pipe for writing waits until someone opens it for reading.

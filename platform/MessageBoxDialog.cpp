@@ -2,6 +2,7 @@
 #include "platform/MessageBoxDialog.h"
 
 #include "platform/Accessibility.h"
+#include "platform/DialogFrame.h"
 #include "platform/DialogPlacement.h"
 
 #include <QApplication>
@@ -81,9 +82,7 @@ bool isYesNoQuestion(MessageButtons buttons) {
 // The title and, unless the box is a Yes/No question, the close button: no system menu, no
 // minimise or maximise.
 Qt::WindowFlags frameOf(MessageButtons buttons) {
-    const Qt::WindowFlags frame = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
-                                  Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    return isYesNoQuestion(buttons) ? frame : frame | Qt::WindowCloseButtonHint;
+    return dialogFrame(isYesNoQuestion(buttons) ? TitleBar::TitleOnly : TitleBar::CloseButton);
 }
 
 } // namespace

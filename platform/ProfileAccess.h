@@ -20,7 +20,7 @@ QString getProfileString(const QString &path, const QString &section, const QStr
 // needed and leaving every other line as it was. False when the file cannot be written (a
 // read-only file, an unreadable or oversized one, a folder that cannot be made, a full disk)
 // or the entry would not fit on one line; the file is then left exactly as it was.
-bool putProfileString(const QString &path, const QString &section, const QString &key,
-                      const QString &value);
+[[nodiscard]] bool putProfileString(const QString &path, const QString &section, const QString &key,
+                                    const QString &value);
 
 } // namespace platform

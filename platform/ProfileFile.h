@@ -21,7 +21,8 @@ public:
     // The stored value read as an integer (profileInteger), or the default when it holds none.
     qint32 readInteger(const QString &section, const QString &key, qint32 defaultValue) const;
     // On when an integer read with default 0 or 1 (as the default is off or on) is not 0.
-    bool readFlag(const QString &section, const QString &key, bool defaultValue) const;
+    [[nodiscard]] bool readFlag(const QString &section, const QString &key,
+                                bool defaultValue) const;
 
     // Each write stores one value, creating the file, the section and the key as needed, or
     // throws the Failure "Unable to write to <file name>" and leaves the file as it was.

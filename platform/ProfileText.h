@@ -22,7 +22,8 @@ std::optional<QByteArray> findProfileValue(QByteArrayView content, QByteArrayVie
 // False when the entry could not be read back as written: a line break or zero byte in any
 // part, an empty section or key, blanks at the edges of the section or the key, "]" in the
 // section, "=" in the key, or "[" at the start of the key (its line could read as a section).
-bool isStorableProfileEntry(QByteArrayView section, QByteArrayView key, QByteArrayView value);
+[[nodiscard]] bool isStorableProfileEntry(QByteArrayView section, QByteArrayView key,
+                                          QByteArrayView value);
 
 // The content with the key's first line in the section's first occurrence replaced by
 // "key=value"; when the key is missing, the line is added after the last line of the

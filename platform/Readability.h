@@ -16,7 +16,8 @@ double contrastRatio(const QColor &a, const QColor &b);
 // Whether the palette draws its text lighter than the ground beneath it: a dark theme, on which
 // the dark colours that the layouts fix would not read. The ground is the window's (text
 // WindowText) or, with QPalette::Base, an editor's (text Text).
-bool isDarkPalette(const QPalette &palette, QPalette::ColorRole ground = QPalette::Window);
+[[nodiscard]] bool isDarkPalette(const QPalette &palette,
+                                 QPalette::ColorRole ground = QPalette::Window);
 
 // The colour itself when it reads on the ground; else the same hue, lighter on a dark ground
 // and darker on a light one, just as far as it takes to read.

@@ -30,12 +30,12 @@ public:
     void endProcessOnRequest();
     // True when the program is ending because it was asked to from outside: nobody may be
     // there to answer a box.
-    bool wasRequested() const { return m_requested; }
+    [[nodiscard]] bool wasRequested() const { return m_requested; }
 
 private:
     void takeRequests();
     // Empties the pipe; true when it held a request.
-    bool readRequests();
+    [[nodiscard]] bool readRequests();
 
     QSocketNotifier *m_notifier = nullptr;
     bool m_requested = false;

@@ -3,6 +3,7 @@
 // convention saved back as they were opened, the default extension, failures that leave the
 // disk as it was, and the working folder after either file dialog.
 #include "FileFixtures.h"
+#include "platform/InPlaceWrite.h"
 #include "tests/startup/PrivateConfig.h"
 
 #include <QAbstractItemView>
@@ -632,6 +633,11 @@ void TestSaveFile::pipe() {
     WindowUnderTest w;
     w.editor()->setBytes(text);
     const EditorState before(w);
+    // A reader that takes nothing is given up on after a moment instead of the program's
+    // seconds; a reader that takes the bytes is never hurried.
+    platform::setStallLimit(reader == QLatin1String("takes nothing")
+                                ? std::chrono::milliseconds(100)
+                                : platform::defaultStallLimit);
     PipeReader pipeReader(path, reader, qint64(text.size()));
     ModalAnswerer answerer;
     answerer.then(chooseFile(path)).then(replaceExisting(true));
