@@ -25,8 +25,7 @@ namespace {
 // it did, written before the text's warnings.
 void noteRepairs(const cipher::ReadingReport &report) {
     if (!report.repairs.empty())
-        std::cerr << "qvl: read with mail's changes undone: " << report.repairs << '
-';
+        std::cerr << "qvl: read with mail's changes undone: " << report.repairs << '\n';
 }
 
 // Then the signatures, each line of their words (one per signature) as qvl's own.
