@@ -1,5 +1,6 @@
 // Encrypting to keys or to a phrase through GnuPG, as an armoured message with CR LF breaks.
 #include "openpgp/GpgContext.h"
+#include "openpgp/RecipientLookup.h"
 
 #include <gpgme++/data.h>
 #include <gpgme++/encryptionresult.h>
@@ -85,23 +86,31 @@ Encryption run(GpgME::Context &context, const std::vector<GpgME::Key> &keys, std
 
 } // namespace
 
-Encryption encryptToKeys(std::string_view text, const std::vector<std::string> &recipients) {
-    auto context = makeContext();
-    if (!context)
-        return failure("GnuPG cannot be used on this computer.");
+std::variant<std::vector<GpgME::Key>, std::string>
+keysOfRecipients(GpgME::Context &context, const std::vector<std::string> &recipients) {
     if (recipients.empty())
-        return failure("No recipient was given.");
+        return "No recipient was given.";
     // Two recipients may name one key (a user ID and the own key's fingerprint): it is written to
     // once.
     std::vector<GpgME::Key> keys;
     for (const auto &recipient : recipients) {
-        auto key = keyFor(*context, recipient);
+        auto key = keyFor(context, recipient);
         if (auto *words = std::get_if<std::string>(&key))
-            return failure(*words);
+            return *words;
         if (!holdsKey(keys, std::get<GpgME::Key>(key)))
             keys.push_back(std::get<GpgME::Key>(key));
     }
-    return run(*context, keys, text, GpgME::Context::AlwaysTrust);
+    return keys;
+}
+
+Encryption encryptToKeys(std::string_view text, const std::vector<std::string> &recipients) {
+    auto context = makeContext();
+    if (!context)
+        return failure("GnuPG cannot be used on this computer.");
+    auto keys = keysOfRecipients(*context, recipients);
+    if (auto *words = std::get_if<std::string>(&keys))
+        return failure(*words);
+    return run(*context, std::get<std::vector<GpgME::Key>>(keys), text, GpgME::Context::AlwaysTrust);
 }
 
 Encryption encryptWithPhrase(std::string_view text, std::string_view phrase) {

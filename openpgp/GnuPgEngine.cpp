@@ -2,19 +2,17 @@
 // decrypt session.
 #include "openpgp/Engine.h"
 #include "openpgp/OpenPgp.h"
+#include "openpgp/Signing.h"
 
 #include "cipher/Lines.h"
 
 #include <stdexcept>
 
 namespace openpgp {
-namespace {
 
-// The phrase GnuPG asks for, of a key or of a message: an empty one is GnuPG's to refuse.
 constinit const cipher::PhraseRule askedPhrase{cipher::PhraseRule::Characters::AsTyped, 0, longestPhrase,
                                      {}, {}};
 
-// The armour's lines without their CR LF breaks, as the table's writers give them.
 std::vector<std::string> linesOf(const std::string &armour) {
     std::vector<std::string> lines;
     for (const std::string_view line : cipher::splitLines(armour))
@@ -23,6 +21,8 @@ std::vector<std::string> linesOf(const std::string &armour) {
         lines.pop_back();
     return lines;
 }
+
+namespace {
 
 std::vector<std::string> writeWithPhrase(std::string_view text, std::string_view phrase) {
     const Encryption written = encryptWithPhrase(text, phrase);
@@ -103,7 +103,9 @@ std::unique_ptr<cipher::DecryptSession> openSession(FoundMessage message) {
     return session;
 }
 
-constinit const Engine gnupg{writeWithPhrase, writeToKeys, recipientKeys, openSession};
+constinit const Engine gnupg{writeWithPhrase, writeToKeys,       recipientKeys,
+                             openSession,     ownSigningKey,     writeSignedToKeys,
+                             clearSign,       openSignedTextSession};
 
 } // namespace
 

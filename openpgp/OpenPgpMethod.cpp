@@ -44,6 +44,14 @@ std::vector<cipher::RecipientKey> recipientKeys() {
     return gnupg ? (*gnupg.value)->recipientKeys() : std::vector<cipher::RecipientKey>{};
 }
 
+// A clear-signed text is checked by GnuPG; without it, the words say why it cannot be.
+cipher::OpenedSession openSignedText(FoundSignedText found) {
+    cipher::Outcome<const Engine *> gnupg = engine();
+    if (!gnupg)
+        return cipher::refusedAs<std::unique_ptr<cipher::DecryptSession>>(std::move(gnupg));
+    return {(*gnupg.value)->openSignedText(std::move(found)), {}};
+}
+
 std::optional<cipher::OpenedSession> findSession(cipher::LineList lines) {
     // The lines joined once, in a string of the exact size: a text of many short lines would
     // otherwise cost its growth's slack beside the line list.
@@ -56,6 +64,8 @@ std::optional<cipher::OpenedSession> findSession(cipher::LineList lines) {
         (text += line) += '\n';
     std::optional<FoundMessage> found = findMessage(text);
     if (!found) {
+        if (std::optional<FoundSignedText> signedText = findSignedText(text))
+            return openSignedText(std::move(*signedText));
         const std::optional<OtherContent> other = findOtherContent(text);
         if (!other)
             return std::nullopt;
@@ -66,6 +76,29 @@ std::optional<cipher::OpenedSession> findSession(cipher::LineList lines) {
     if (!gnupg)
         return cipher::refusedAs<std::unique_ptr<cipher::DecryptSession>>(std::move(gnupg));
     return cipher::OpenedSession{(*gnupg.value)->openSession(std::move(*found)), {}};
+}
+
+// The user's own signing key; without GnuPG there is none, and the words say why.
+cipher::SigningKey signingKey() {
+    const cipher::Outcome<const Engine *> gnupg = engine();
+    return gnupg ? (*gnupg.value)->signingKey() : cipher::SigningKey{{}, gnupg.refusal};
+}
+
+cipher::Outcome<std::vector<std::string>>
+writeSignedToKeys(std::string_view text, const std::vector<std::string> &keys,
+                  const cipher::PhraseSource &ask) {
+    cipher::Outcome<const Engine *> gnupg = engine();
+    if (!gnupg)
+        return cipher::refusedAs<std::vector<std::string>>(std::move(gnupg));
+    return (*gnupg.value)->writeSignedToKeys(text, keys, ask);
+}
+
+cipher::Outcome<std::vector<std::string>> signText(std::string_view text,
+                                                   const cipher::PhraseSource &ask) {
+    cipher::Outcome<const Engine *> gnupg = engine();
+    if (!gnupg)
+        return cipher::refusedAs<std::vector<std::string>>(std::move(gnupg));
+    return (*gnupg.value)->signText(text, ask);
 }
 
 } // namespace
@@ -83,7 +116,10 @@ constinit const cipher::Method method{.name = "OpenPGP",
                             .recipientKeys = recipientKeys,
                             .writeToKeys = writeToKeys,
                             .findMessage = findSession,
-                            .carriesUtf8 = true};
+                            .carriesUtf8 = true,
+                            .signingKey = signingKey,
+                            .writeSignedToKeys = writeSignedToKeys,
+                            .signText = signText};
 
 void addToMethods(EngineSource source) {
     engineSource = source;
