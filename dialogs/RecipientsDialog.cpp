@@ -73,11 +73,13 @@ RecipientsDialog::RecipientsDialog(const QList<RecipientKey> &keys,
     buildFilter(inside);
     buildKeyList(inside, keys);
     buildOwnKeyChoice(inside, ownKey);
+    buildSigningChoice(inside);
     buildButtons();
     showChosenCount();
     setTabOrder(m_filter, m_keyList);
     setTabOrder(m_keyList, m_ownKey);
-    setTabOrder(m_ownKey, m_okButton);
+    setTabOrder(m_ownKey, m_sign);
+    setTabOrder(m_sign, m_okButton);
     setTabOrder(m_okButton, m_cancelButton);
     setTabOrder(m_cancelButton, m_helpButton);
 }
@@ -147,7 +149,7 @@ void RecipientsDialog::buildOwnKeyChoice(QVBoxLayout *inside,
         return;
     const QString userId = ownKey->userIds.value(0);
     const QString fingerprint = groupedFingerprint(ownKey->fingerprint);
-    auto *named = new QLabel(userId + QLatin1Char('\n') + fingerprint, frame);
+    auto *named = new QLabel(keyLines(*ownKey), frame);
     named->setObjectName(QStringLiteral("lab_OwnKey"));
     named->setFont(dialogs::plainFont());
     named->setTextFormat(Qt::PlainText);
@@ -157,6 +159,47 @@ void RecipientsDialog::buildOwnKeyChoice(QVBoxLayout *inside,
                     style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
     row->addWidget(named, 1);
     inside->addLayout(row);
+}
+
+QString RecipientsDialog::keyLines(const RecipientKey &key) {
+    return key.userIds.value(0) + QLatin1Char('\n') + groupedFingerprint(key.fingerprint);
+}
+
+// Hidden until the signing key is offered; its label stands indented under it as the own key's.
+void RecipientsDialog::buildSigningChoice(QVBoxLayout *inside) {
+    QWidget *frame = inside->parentWidget();
+    m_sign = new QCheckBox(tr("Sign with my own key"), frame);
+    m_sign->setObjectName(QStringLiteral("chk_Sign"));
+    m_sign->setHidden(true);
+    inside->addWidget(m_sign);
+    m_signer = new QLabel(frame);
+    m_signer->setObjectName(QStringLiteral("lab_Signer"));
+    m_signer->setFont(dialogs::plainFont());
+    m_signer->setTextFormat(Qt::PlainText);
+    m_signer->setWordWrap(true);
+    m_signer->setHidden(true);
+    auto *row = new QHBoxLayout;
+    row->addSpacing(style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                    style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+    row->addWidget(m_signer, 1);
+    inside->addLayout(row);
+}
+
+void RecipientsDialog::offerSigning(const std::optional<RecipientKey> &signer,
+                                    const QString &refusal, bool checked) {
+    const QString named = signer ? keyLines(*signer) : QString();
+    m_signer->setText(refusal.isEmpty() ? named
+                                        : named.isEmpty() ? refusal
+                                                          : named + QLatin1Char('\n') + refusal);
+    m_sign->setEnabled(signer.has_value());
+    m_sign->setChecked(signer && refusal.isEmpty() && checked);
+    m_sign->setAccessibleDescription(m_signer->text());
+    m_sign->setHidden(false);
+    m_signer->setHidden(false);
+}
+
+bool RecipientsDialog::signs() const {
+    return !m_sign->isHidden() && m_sign->isEnabled() && m_sign->isChecked();
 }
 
 void RecipientsDialog::buildButtons() {

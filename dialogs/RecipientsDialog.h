@@ -1,5 +1,5 @@
 // The OpenPGP recipients dialog RecipientsDialog: the keyring's keys that can encrypt, a filter,
-// any number of them chosen, and "Also to my own key". It takes plain data, not GnuPG's types.
+// any number of them chosen, "Also to my own key", and "Sign with my own key". It takes plain data, not GnuPG's types.
 #pragma once
 
 #include "cipher/Method.h"
@@ -41,6 +41,14 @@ public:
     // Whether the message is to be encrypted to the user's own key as well.
     bool alsoToOwnKey() const;
 
+    // Offers to sign the message with the user's own signing key, named under the check box,
+    // with the words saying why it cannot sign, if it cannot; without a key the box stays
+    // unavailable. Not offered, the box stays hidden.
+    void offerSigning(const std::optional<RecipientKey> &signer, const QString &refusal,
+                      bool checked);
+    // Whether the message is to be signed.
+    bool signs() const;
+
     // A fingerprint in GnuPG's groups of four, a wider gap in the middle.
     static QString groupedFingerprint(const QString &fingerprint);
     // Whether a key matches the filter: the filter, without regard to case, in one of its user
@@ -57,6 +65,9 @@ private:
     void buildFilter(QVBoxLayout *inside);
     void buildKeyList(QVBoxLayout *inside, const QList<RecipientKey> &keys);
     void buildOwnKeyChoice(QVBoxLayout *inside, const std::optional<RecipientKey> &ownKey);
+    void buildSigningChoice(QVBoxLayout *inside);
+    // The key's first user ID over its grouped fingerprint, as the own key is shown.
+    static QString keyLines(const RecipientKey &key);
     void buildButtons();
     void applyFilter(const QString &filter);
     void showChosenCount();
@@ -66,6 +77,8 @@ private:
     QListWidget *m_keyList = nullptr;
     QLabel *m_chosenCount = nullptr;
     QCheckBox *m_ownKey = nullptr;
+    QCheckBox *m_sign = nullptr;
+    QLabel *m_signer = nullptr;
     QPushButton *m_helpButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QPushButton *m_okButton = nullptr;

@@ -34,6 +34,12 @@ askRuledPhrase(PassphraseDialog &dialog, const cipher::PhraseRule &rule, std::st
     }
 }
 
+std::optional<cipher::SecretString> askPhraseOnce(QWidget *owner,
+                                                  const cipher::PhraseRequest &request) {
+    PassphraseDialog dialog(owner);
+    return askRuledPhrase(dialog, request.rule, request.prompt);
+}
+
 std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, const cipher::PhraseRule &rule) {
     PassphraseDialog dialog(owner);
     for (;;) {

@@ -4,8 +4,11 @@
 
 #include "editor/BackgroundWork.h"
 #include "editor/CipherDialogs.h"
+#include "editor/DisplaySettings.h"
 
 #include "dialogs/RecipientsDialog.h"
+#include "platform/Failure.h"
+#include "platform/ProfileFile.h"
 #include "platform/WaitCursor.h"
 
 #include <algorithm>
@@ -13,9 +16,19 @@
 namespace recipient_choice {
 namespace {
 
-std::vector<cipher::RecipientKey> readKeys(const cipher::Method &method) {
+// The keys that can be written to, and the user's own signing key when the method signs.
+struct Keyring {
+    std::vector<cipher::RecipientKey> keys;
+    std::optional<cipher::SigningKey> signer;
+};
+
+Keyring readKeys(const cipher::Method &method) {
     const platform::WaitCursor busy;
-    return background::run([&method] { return method.recipientKeys(); });
+    return background::run([&method] {
+        return Keyring{method.recipientKeys(), method.signingKey != nullptr
+                                                   ? std::optional(method.signingKey())
+                                                   : std::nullopt};
+    });
 }
 
 QList<RecipientKey> shownKeys(const std::vector<cipher::RecipientKey> &keys) {
@@ -52,15 +65,42 @@ std::vector<std::string> recipientsOf(const RecipientsDialog &dialog,
     return recipients;
 }
 
+constexpr const char *signKey = "SignMessages";
+
+// The own signing key offered in the dialog, checked as the user last left the box.
+void offerSigning(RecipientsDialog &dialog, const cipher::SigningKey &signer) {
+    std::optional<RecipientKey> named;
+    if (!signer.key.fingerprint.empty())
+        named = shownKeys({signer.key}).front();
+    const platform::ProfileFile settings{QString::fromLatin1(settingsFileName)};
+    const bool checked = settings.readFlag(QString::fromLatin1(settingsSection),
+                                           QString::fromLatin1(signKey), true);
+    dialog.offerSigning(named, cipher_dialogs::messageText(signer.refusal), checked);
+}
+
+// Keeps the box's state for the next message; a settings file that cannot be written only
+// forgets it.
+void keepSigningChoice(bool sign) {
+    platform::ProfileFile settings{QString::fromLatin1(settingsFileName)};
+    try {
+        settings.writeFlag(QString::fromLatin1(settingsSection), QString::fromLatin1(signKey), sign);
+    } catch (const platform::Failure &) {
+    }
+}
+
 } // namespace
 
-std::optional<std::vector<std::string>> askRecipients(QWidget *owner, const cipher::Method &method) {
-    const std::vector<cipher::RecipientKey> keys = readKeys(method);
-    const QList<RecipientKey> shown = shownKeys(keys);
-    RecipientsDialog dialog(shown, ownKeyOf(keys, shown), owner);
+std::optional<Choice> askRecipients(QWidget *owner, const cipher::Method &method) {
+    const Keyring keyring = readKeys(method);
+    const QList<RecipientKey> shown = shownKeys(keyring.keys);
+    RecipientsDialog dialog(shown, ownKeyOf(keyring.keys, shown), owner);
+    if (keyring.signer)
+        offerSigning(dialog, *keyring.signer);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return recipientsOf(dialog, keys);
+    if (keyring.signer && keyring.signer->refusal.empty())
+        keepSigningChoice(dialog.signs());
+    return Choice{recipientsOf(dialog, keyring.keys), dialog.signs()};
 }
 
 } // namespace recipient_choice
