@@ -189,13 +189,14 @@ void RecipientsDialog::offerSigning(const std::optional<RecipientKey> &signer,
                                     const QString &refusal, bool checked) {
     const QString named = signer ? keyLines(*signer) : QString();
     m_signer->setText(refusal.isEmpty() ? named
-                                        : named.isEmpty() ? refusal
-                                                          : named + QLatin1Char('\n') + refusal);
-    m_sign->setEnabled(signer.has_value());
+                      : named.isEmpty() ? refusal
+                                        : named + QLatin1Char('\n') + refusal);
+    m_signerKnown = signer.has_value();
     m_sign->setChecked(signer && refusal.isEmpty() && checked);
     m_sign->setAccessibleDescription(m_signer->text());
     m_sign->setHidden(false);
     m_signer->setHidden(false);
+    showChosenCount();
 }
 
 bool RecipientsDialog::signs() const {
@@ -261,7 +262,7 @@ void RecipientsDialog::showChosenCount() {
     const qsizetype chosen = chosenFingerprints().size();
     if (m_keys.isEmpty())
         m_chosenCount->setText(tr("The keyring holds no key that can encrypt.  "
-                               "The text will be protected by a phrase."));
+                                  "The text will be protected by a phrase."));
     else if (chosen == 0)
         m_chosenCount->setText(tr("No key chosen: the text will be protected by a phrase."));
     else if (chosen == 1)
@@ -269,6 +270,8 @@ void RecipientsDialog::showChosenCount() {
     else
         m_chosenCount->setText(tr("%1 keys chosen.").arg(chosen));
     m_ownKey->setEnabled(chosen > 0);
+    // A message protected by a phrase is not signed.
+    m_sign->setEnabled(chosen > 0 && m_signerKnown);
 }
 
 void RecipientsDialog::showHelp() {

@@ -43,7 +43,7 @@ public:
 
     // Offers to sign the message with the user's own signing key, named under the check box,
     // with the words saying why it cannot sign, if it cannot; without a key the box stays
-    // unavailable. Not offered, the box stays hidden.
+    // unavailable, as it is while no key is chosen. Not offered, the box stays hidden.
     void offerSigning(const std::optional<RecipientKey> &signer, const QString &refusal,
                       bool checked);
     // Whether the message is to be signed.
@@ -79,6 +79,7 @@ private:
     QCheckBox *m_ownKey = nullptr;
     QCheckBox *m_sign = nullptr;
     QLabel *m_signer = nullptr;
+    bool m_signerKnown = false; // the own signing key was offered
     QPushButton *m_helpButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QPushButton *m_okButton = nullptr;

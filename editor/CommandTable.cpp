@@ -91,7 +91,7 @@ std::span<const command_table::Command> MainWindow::commandTable() {
         {.handler = &MainWindow::clearSignText,
          .menu = MenuId::Action,
          .name = "ClearSign1",
-         .caption = QT_TR_NOOP("Clear-&Sign"),
+         .caption = QT_TR_NOOP("Clear-Si&gn"),
          .shortcut = Qt::CTRL | Qt::Key_G},
         {.handler = &MainWindow::decryptText,
          .menu = MenuId::Action,

@@ -73,8 +73,8 @@ void offerSigning(RecipientsDialog &dialog, const cipher::SigningKey &signer) {
     if (!signer.key.fingerprint.empty())
         named = shownKeys({signer.key}).front();
     const platform::ProfileFile settings{QString::fromLatin1(settingsFileName)};
-    const bool checked = settings.readFlag(QString::fromLatin1(settingsSection),
-                                           QString::fromLatin1(signKey), true);
+    const bool checked =
+        settings.readFlag(QString::fromLatin1(settingsSection), QString::fromLatin1(signKey), true);
     dialog.offerSigning(named, cipher_dialogs::messageText(signer.refusal), checked);
 }
 
@@ -83,7 +83,8 @@ void offerSigning(RecipientsDialog &dialog, const cipher::SigningKey &signer) {
 void keepSigningChoice(bool sign) {
     platform::ProfileFile settings{QString::fromLatin1(settingsFileName)};
     try {
-        settings.writeFlag(QString::fromLatin1(settingsSection), QString::fromLatin1(signKey), sign);
+        settings.writeFlag(QString::fromLatin1(settingsSection), QString::fromLatin1(signKey),
+                           sign);
     } catch (const platform::Failure &) {
     }
 }
@@ -98,9 +99,11 @@ std::optional<Choice> askRecipients(QWidget *owner, const cipher::Method &method
         offerSigning(dialog, *keyring.signer);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    if (keyring.signer && keyring.signer->refusal.empty())
-        keepSigningChoice(dialog.signs());
-    return Choice{recipientsOf(dialog, keyring.keys), dialog.signs()};
+    Choice choice{recipientsOf(dialog, keyring.keys), dialog.signs()};
+    // The box counts only where it could be used: a key that signs, and keys to write to.
+    if (keyring.signer && keyring.signer->refusal.empty() && !choice.recipients.empty())
+        keepSigningChoice(choice.sign);
+    return choice;
 }
 
 } // namespace recipient_choice
