@@ -262,7 +262,7 @@ void RecipientsDialog::showChosenCount() {
     const qsizetype chosen = chosenFingerprints().size();
     if (m_keys.isEmpty())
         m_chosenCount->setText(tr("The keyring holds no key that can encrypt.  "
-                                  "The text will be protected by a phrase."));
+                               "The text will be protected by a phrase."));
     else if (chosen == 0)
         m_chosenCount->setText(tr("No key chosen: the text will be protected by a phrase."));
     else if (chosen == 1)
