@@ -76,6 +76,12 @@ struct BlockShape {
     OpenBlock openBlock;
 };
 
+// The user's own key for signing, as a method that signs finds it.
+struct SigningKey {
+    RecipientKey key;     // no fingerprint when the keyring holds no secret key
+    std::string refusal;  // why it cannot sign, naming it; empty when it can
+};
+
 struct Method {
     std::string_view name;    // the method dialog's caption, e.g. "Method 01"
     std::string_view note;    // the dialog's line under the caption
@@ -108,6 +114,16 @@ struct Method {
     // their texts as DecodedText::carriedAsUtf8. The other methods carry the document's bytes
     // exactly as they stand.
     bool carriesUtf8 = false;
+
+    // For a method that signs with the user's own key: that key; the message to the keys signed
+    // with it; and the text signed in a readable form (clear-signed). The key's phrase is asked
+    // from `ask` when it has one; a key that cannot sign is refused with words naming it.
+    SigningKey (*signingKey)() = nullptr;
+    Outcome<std::vector<std::string>> (*writeSignedToKeys)(std::string_view text,
+                                                           const std::vector<std::string> &keys,
+                                                           const PhraseSource &ask) = nullptr;
+    Outcome<std::vector<std::string>> (*signText)(std::string_view text,
+                                                  const PhraseSource &ask) = nullptr;
 };
 
 // Every method, in the order the method dialog lists them.

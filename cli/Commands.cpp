@@ -16,6 +16,7 @@
 #include "cipher/TextEncoding.h"
 #include "openpgp/SignatureWords.h"
 
+#include <algorithm>
 #include <iostream>
 
 namespace qvl {
@@ -80,10 +81,26 @@ std::vector<std::string> recipientsOf(const Options &options) {
                    UsageOrFileError);
 }
 
+// The message to the recipients signed by the user's own key, its phrase read from the file or
+// the terminal; a wrong or missing phrase is refused as not done, a key that cannot sign as an
+// error naming it.
+cipher::Outcome<std::vector<std::string>> writeSigned(const Options &options,
+                                                      const std::string &text,
+                                                      const std::vector<std::string> &recipients) {
+    const PhraseOrigin phrases(options.passphraseFile);
+    auto written = options.method->writeSignedToKeys(
+        text, recipients,
+        [&phrases](const cipher::PhraseRequest &request) { return phrases.givenPhrase(request); });
+    if (!written && written.reason != cipher::Reason::NoKey)
+        refuse("qvl: " + written.refusal);
+    return written;
+}
+
 // The message to the recipients, written by their method; an unknown, unusable or ambiguous
 // recipient is named, and nothing is written.
 int encryptToRecipients(const Options &options, const std::string &text) {
-    const auto written = options.method->writeToKeys(text, recipientsOf(options));
+    const auto written = options.sign ? writeSigned(options, text, recipientsOf(options))
+                                      : options.method->writeToKeys(text, recipientsOf(options));
     if (!written)
         throw CliError("qvl: " + written.refusal, UsageOrFileError);
     writeOutput(cipher::joinLines(*written.value));
@@ -162,6 +179,54 @@ int runDetect(const Options &options) {
     const bool found = cipher::locateBlock(lines) || cipher::readBlock(lines).isRepaired() ||
                        holdsOtherMessage(lines);
     return found ? Done : NoBlockDetected;
+}
+
+// The text clear-signed by the user's own key through the first method that signs, read as
+// encrypt reads a text for a method that carries UTF-8.
+int runSign(const Options &options) {
+    const PhraseOrigin phrases(options.passphraseFile);
+    const auto signs = std::find_if(cipher::methods().begin(), cipher::methods().end(),
+                                    [](const cipher::Method *method) { return method->signText; });
+    if (signs == cipher::methods().end())
+        refuse("qvl: no method signs texts");
+    const std::string input = readInput(options.input);
+    if (const auto refusal = cipher::encryptRefusal(input))
+        refuse(*refusal);
+    refuseZeroByte(input, **signs);
+    const auto written = (*signs)->signText(
+        cipher::utf8TextOfFile(input),
+        [&phrases](const cipher::PhraseRequest &request) { return phrases.givenPhrase(request); });
+    if (!written)
+        throw CliError("qvl: " + written.refusal,
+                       written.reason == cipher::Reason::NoKey ? UsageOrFileError : NotDone);
+    writeOutput(cipher::joinLines(*written.value));
+    return Done;
+}
+
+// Decrypt's reading, kept to signed texts: a text that holds no signature is not written. A
+// signature that denies the text refuses it with its report; one that casts a doubt on it
+// writes it with a warning.
+int runVerify(const Options &options) {
+    const std::string text = readInput(options.input);
+    const auto lines = cipher::splitLines(text);
+    const auto session = cipher::openDecryptSession(lines);
+    if (!session)
+        refuse(session.refusal);
+    cipher::DecryptSession &opened = **session.value;
+    opened.setLongestText(maxInputBytes);
+    const auto decoded = opened.open([](const cipher::PhraseRequest &) {
+        return std::optional<cipher::SecretString>();
+    });
+    const cipher::ReadingReport &report = opened.report();
+    const bool warns = cipher::warns(report.signatures);
+    if (!decoded)
+        throw CliError("qvl: " + decoded.refusal, warns ? DoneWithWarning : NotDone);
+    if (report.signatures.empty())
+        refuse("qvl: the text holds no OpenPGP signature to verify");
+    writeOutput(decoded.value->bytes);
+    noteRepairs(report);
+    noteSignatures(report);
+    return warns ? DoneWithWarning : Done;
 }
 
 } // namespace qvl

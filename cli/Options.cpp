@@ -19,7 +19,8 @@ namespace {
 
 Command commandNamed(const std::string &word) {
     static const std::map<std::string, Command> commands = {
-        {"encrypt", Command::Encrypt}, {"decrypt", Command::Decrypt}, {"detect", Command::Detect}};
+        {"encrypt", Command::Encrypt}, {"decrypt", Command::Decrypt}, {"detect", Command::Detect},
+        {"sign", Command::Sign},       {"verify", Command::Verify}};
     const auto found = commands.find(word);
     if (found == commands.end())
         usageError("unknown command \"" + word + "\"");
@@ -133,10 +134,13 @@ void readOption(Options &options, const std::string &argument, ArgumentReader &r
     } else if (argument == "--openpgp" && options.command == Command::Encrypt) {
         chosen.saw(false);
         options.method = &openpgp::method;
+    } else if (argument == "--sign" && options.command == Command::Encrypt) {
+        options.sign = true;
     }
     else if (argument == "--utf8" && options.command == Command::Decrypt)
         options.utf8 = true;
-    else if (name == "--passphrase-file" && options.command != Command::Detect)
+    else if (name == "--passphrase-file" && options.command != Command::Detect &&
+             options.command != Command::Verify)
         options.passphraseFile = reader.valueOf(argument, equals);
     else
         usageError("unknown option \"" + argument + "\"");
@@ -153,9 +157,11 @@ void readInputName(Options &options, const std::string &argument) {
 std::string usageText() {
     return "usage: qvl encrypt [--method NAME] [--passphrase-file FILE] [INPUT]\n"
            "       qvl encrypt (--to RECIPIENT ... [--to-own-key] | --to-own-key | --openpgp)\n"
-           "                   [--passphrase-file FILE] [INPUT]\n"
+           "                   [--sign] [--passphrase-file FILE] [INPUT]\n"
            "       qvl decrypt [--passphrase-file FILE] [--utf8] [INPUT]\n"
            "       qvl detect [INPUT]\n"
+           "       qvl sign [--passphrase-file FILE] [INPUT]\n"
+           "       qvl verify [INPUT]\n"
            "       qvl --help | --version\n"
            "\n"
            "encrypt  writes the armoured block of INPUT to standard output in the method\n"
@@ -165,12 +171,21 @@ std::string usageText() {
            "         default key, else the first secret key) or --openpgp (a phrase), it writes an\n"
            "         OpenPGP message instead: the text's characters as UTF-8 (INPUT read as UTF-8\n"
            "         when valid, else Windows-1252), every line break LF.\n"
+           "         With --sign, the message to keys is signed by the user's own key (GnuPG's\n"
+           "         default key, else the first secret key that can sign), whose phrase is read\n"
+           "         from the passphrase file or asked on the terminal.\n"
            "decrypt  writes the text carried by the first armoured block in INPUT; with --utf8,\n"
            "         a Windows-1252 text is written as UTF-8 (a valid UTF-8 text as it is).\n"
            "         Where INPUT holds no such block, its OpenPGP message is decrypted with the\n"
            "         GnuPG keyring (GNUPGHOME is honoured); a signature is reported on standard error.\n"
            "detect   exits with 0 when INPUT holds an armoured block, 1 when it does not, 2 on an\n"
            "         error.\n"
+           "sign     writes INPUT clear-signed by the user's own key: the text readable (UTF-8,\n"
+           "         read as encrypt reads it), its OpenPGP signature below it.\n"
+           "verify   checks the signatures of INPUT's clear-signed text or signed OpenPGP message,\n"
+           "         reports them on standard error and writes the signed text; exits with 0 when\n"
+           "         they are good, 3 when one is bad (nothing is written), from a revoked key or\n"
+           "         expired, 2 when INPUT holds nothing signed.\n"
            "\n"
            "Methods, and the phrases each takes:\n" +
            methodList() +
@@ -216,6 +231,8 @@ Options parseOptions(const std::vector<std::string> &arguments) {
         else
             readInputName(options, argument);
     }
+    if (options.sign && options.recipients.empty() && !options.toOwnKey)
+        usageError("--sign signs a message to keys: give --to or --to-own-key");
     return options;
 }
 

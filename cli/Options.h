@@ -9,7 +9,7 @@
 
 namespace qvl {
 
-enum class Command { Help, Version, Encrypt, Decrypt, Detect };
+enum class Command { Help, Version, Encrypt, Decrypt, Detect, Sign, Verify };
 
 struct Options {
     Command command = Command::Help;
@@ -19,6 +19,7 @@ struct Options {
     bool utf8 = false;                // decrypt: a Windows-1252 result written as UTF-8
     std::vector<std::string> recipients; // encrypt: the OpenPGP message's recipients (--to)
     bool toOwnKey = false;               // encrypt: to the user's own key too (--to-own-key)
+    bool sign = false;                   // encrypt: signed by the user's own key (--sign)
 };
 
 // The usage text, for --help (standard output) and for mistakes (standard error): the methods

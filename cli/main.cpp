@@ -26,6 +26,10 @@ int run(const qvl::Options &options) {
         return qvl::runDecrypt(options);
     case qvl::Command::Detect:
         return qvl::runDetect(options);
+    case qvl::Command::Sign:
+        return qvl::runSign(options);
+    case qvl::Command::Verify:
+        return qvl::runVerify(options);
     }
     return qvl::UsageOrFileError;
 }

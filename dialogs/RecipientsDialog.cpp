@@ -53,6 +53,11 @@ QString fingerprintOf(const cipher::RecipientKey &key) {
     return QString::fromStdString(cipher::groupedFingerprint(key.fingerprint));
 }
 
+// The key's first user ID over its grouped fingerprint, as the own keys are shown.
+QString keyLines(const cipher::RecipientKey &key) {
+    return userIdsOf(key).value(0) + QLatin1Char('\n') + fingerprintOf(key);
+}
+
 // The list item's text: every user ID on a line of its own, then the fingerprint and the
 // validity.
 QString keyCaption(const cipher::RecipientKey &key) {
@@ -87,11 +92,13 @@ RecipientsDialog::RecipientsDialog(std::vector<cipher::RecipientKey> keys, QWidg
     buildFilter(inside);
     buildKeyList(inside);
     buildOwnKeyChoice(inside);
+    buildSigningChoice(inside);
     buildButtons();
     showChosenCount();
     setTabOrder(m_filter, m_keyList);
     setTabOrder(m_keyList, m_ownKey);
-    setTabOrder(m_ownKey, m_okButton);
+    setTabOrder(m_ownKey, m_sign);
+    setTabOrder(m_sign, m_okButton);
     setTabOrder(m_okButton, m_cancelButton);
     setTabOrder(m_cancelButton, m_helpButton);
 }
@@ -163,7 +170,7 @@ void RecipientsDialog::buildOwnKeyChoice(QVBoxLayout *inside) {
         return;
     const QString userId = userIdsOf(*ownKey).value(0);
     const QString fingerprint = fingerprintOf(*ownKey);
-    auto *named = new QLabel(userId + QLatin1Char('\n') + fingerprint, frame);
+    auto *named = new QLabel(keyLines(*ownKey), frame);
     named->setObjectName(QStringLiteral("lab_OwnKey"));
     named->setFont(dialogs::plainFont());
     named->setTextFormat(Qt::PlainText);
@@ -173,6 +180,44 @@ void RecipientsDialog::buildOwnKeyChoice(QVBoxLayout *inside) {
                     style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
     row->addWidget(named, 1);
     inside->addLayout(row);
+}
+
+// Hidden until the signing key is offered; its label stands indented under it as the own key's.
+void RecipientsDialog::buildSigningChoice(QVBoxLayout *inside) {
+    QWidget *frame = inside->parentWidget();
+    m_sign = new QCheckBox(tr("Sign with my own key"), frame);
+    m_sign->setObjectName(QStringLiteral("chk_Sign"));
+    m_sign->setHidden(true);
+    inside->addWidget(m_sign);
+    m_signer = new QLabel(frame);
+    m_signer->setObjectName(QStringLiteral("lab_Signer"));
+    m_signer->setFont(dialogs::plainFont());
+    m_signer->setTextFormat(Qt::PlainText);
+    m_signer->setWordWrap(true);
+    m_signer->setHidden(true);
+    auto *row = new QHBoxLayout;
+    row->addSpacing(style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                    style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+    row->addWidget(m_signer, 1);
+    inside->addLayout(row);
+}
+
+void RecipientsDialog::offerSigning(const std::optional<cipher::RecipientKey> &signer,
+                                    const QString &refusal, bool checked) {
+    const QString named = signer ? keyLines(*signer) : QString();
+    m_signer->setText(refusal.isEmpty() ? named
+                      : named.isEmpty() ? refusal
+                                        : named + QLatin1Char('\n') + refusal);
+    m_signerKnown = signer.has_value();
+    m_sign->setChecked(signer && refusal.isEmpty() && checked);
+    m_sign->setAccessibleDescription(m_signer->text());
+    m_sign->setHidden(false);
+    m_signer->setHidden(false);
+    showChosenCount();
+}
+
+bool RecipientsDialog::signs() const {
+    return !m_sign->isHidden() && m_sign->isEnabled() && m_sign->isChecked();
 }
 
 void RecipientsDialog::buildButtons() {
@@ -243,6 +288,8 @@ void RecipientsDialog::showChosenCount() {
     else
         m_chosenCount->setText(tr("%1 keys chosen.").arg(qsizetype(chosen)));
     m_ownKey->setEnabled(chosen > 0);
+    // A message protected by a phrase is not signed.
+    m_sign->setEnabled(chosen > 0 && m_signerKnown);
 }
 
 void RecipientsDialog::showHelp() {

@@ -1,6 +1,6 @@
 // The OpenPGP recipients dialog RecipientsDialog: the keyring's keys that can encrypt, a filter,
-// any number of them chosen, and "Also to my own key". It takes the table's keys, not GnuPG's
-// types.
+// any number of them chosen, "Also to my own key", and "Sign with my own key". It takes the
+// table's keys, not GnuPG's types.
 #pragma once
 
 #include "cipher/Method.h"
@@ -33,6 +33,14 @@ public:
     // Whether the message is to be encrypted to the user's own key as well.
     bool alsoToOwnKey() const;
 
+    // Offers to sign the message with the user's own signing key, named under the check box,
+    // with the words saying why it cannot sign, if it cannot; without a key the box stays
+    // unavailable, as it is while no key is chosen. Not offered, the box stays hidden.
+    void offerSigning(const std::optional<cipher::RecipientKey> &signer, const QString &refusal,
+                      bool checked);
+    // Whether the message is to be signed.
+    bool signs() const;
+
     // A fingerprint in GnuPG's groups of four, a wider gap in the middle.
     static QString groupedFingerprint(const QString &fingerprint);
     // Whether a key matches the filter: the filter, without regard to case, in one of its user
@@ -49,6 +57,7 @@ private:
     void buildFilter(QVBoxLayout *inside);
     void buildKeyList(QVBoxLayout *inside);
     void buildOwnKeyChoice(QVBoxLayout *inside);
+    void buildSigningChoice(QVBoxLayout *inside);
     void buildButtons();
     void applyFilter(const QString &filter);
     void showChosenCount();
@@ -58,6 +67,9 @@ private:
     QListWidget *m_keyList = nullptr;
     QLabel *m_chosenCount = nullptr;
     QCheckBox *m_ownKey = nullptr;
+    QCheckBox *m_sign = nullptr;
+    QLabel *m_signer = nullptr;
+    bool m_signerKnown = false; // the own signing key was offered
     QPushButton *m_helpButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QPushButton *m_okButton = nullptr;

@@ -52,19 +52,24 @@ void MainWindow::encrypt(MethodChoice choice) {
         return;
     if (holdsArmouredBlock() && !confirmEncryptingAgain(this))
         return;
-    std::vector<std::string> recipients;
+    recipient_choice::Choice chosen;
     if (method->recipientKeys != nullptr) {
-        std::optional<std::vector<std::string>> chosen = recipient_choice::askRecipients(this, *method);
-        if (!chosen)
+        std::optional<recipient_choice::Choice> asked = recipient_choice::askRecipients(this, *method);
+        if (!asked)
             return;
-        recipients = std::move(*chosen);
+        chosen = std::move(*asked);
     }
+    const std::vector<std::string> &recipients = chosen.recipients;
     std::optional<cipher::SecretString> phrase;
     if (recipients.empty() && !(phrase = cipher_dialogs::askNewPhrase(this, method->phraseRule)))
         return;
+    const auto askKeyPhrase = [this](const cipher::PhraseRequest &request) {
+        return cipher_dialogs::askPhraseOnce(this, request);
+    };
     const std::optional<std::string> failure =
-        phrase ? cipher_work::encryptInEditor(*m_editor, *method, *phrase)
-               : cipher_work::encryptToKeysInEditor(*m_editor, *method, recipients);
+        phrase        ? cipher_work::encryptInEditor(*m_editor, *method, *phrase)
+        : chosen.sign ? cipher_work::signInEditor(*m_editor, *method, recipients, askKeyPhrase)
+                      : cipher_work::encryptToKeysInEditor(*m_editor, *method, recipients);
     if (failure)
         refuse(messageText(*failure));
 }

@@ -38,6 +38,12 @@ std::optional<cipher::SecretString> askRuledPhrase(PassphraseDialog &dialog,
     }
 }
 
+std::optional<cipher::SecretString> askPhraseOnce(QWidget *owner,
+                                                  const cipher::PhraseRequest &request) {
+    PassphraseDialog dialog(owner);
+    return askRuledPhrase(dialog, request.rule, request.prompt, request.helpTopic);
+}
+
 std::optional<cipher::SecretString> askNewPhrase(QWidget *owner, const cipher::PhraseRule &rule) {
     PassphraseDialog dialog(owner);
     for (;;) {

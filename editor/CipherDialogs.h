@@ -2,6 +2,7 @@
 // dialog, the offer to try again after a phrase that does not match, and the closing warning.
 #pragma once
 
+#include "cipher/DecryptSession.h"
 #include "cipher/PhraseRule.h"
 #include "cipher/SecretString.h"
 
@@ -29,6 +30,11 @@ std::optional<cipher::SecretString> askRuledPhrase(PassphraseDialog &dialog,
                                                    const cipher::PhraseRule &rule,
                                                    std::string_view prompt,
                                                    std::string_view helpTopic);
+
+// A phrase a method asks for, in a new passphrase dialog for one attempt, gone as soon as it
+// closes.
+std::optional<cipher::SecretString> askPhraseOnce(QWidget *owner,
+                                                  const cipher::PhraseRequest &request);
 
 // A new phrase under the rule, typed twice unless it is empty; empty when the user gives up.
 // One dialog serves the whole exchange: it empties itself at every showing. The phrases wipe

@@ -74,6 +74,30 @@ std::optional<std::string> encryptToKeysInEditor(TextEditor &editor, const ciphe
         editor, method, [&](const std::string &text) { return method.writeToKeys(text, keys); });
 }
 
+// Written on the worker thread, the key's phrase asked on this one.
+std::optional<std::string> signInEditor(TextEditor &editor, const cipher::Method &method,
+                                        const std::vector<std::string> &keys,
+                                        const cipher::PhraseSource &ask) {
+    platform::WaitCursor busy;
+    const std::string text = editor.utf8Text();
+    const cipher::PhraseSource askHere = [&](const cipher::PhraseRequest &request) {
+        return askOnInterfaceThread(ask, request, busy);
+    };
+    const Written written = background::run([&] {
+        return keys.empty() ? method.signText(text, askHere)
+                            : method.writeSignedToKeys(text, keys, askHere);
+    });
+    if (!written)
+        return written.reason == cipher::Reason::Cancelled ? std::nullopt
+                                                           : std::optional(written.refusal);
+    // A message leaves nothing to undo, as Encrypt's do; a signed text is still the text.
+    if (keys.empty())
+        editor.setBytesAsEdit(cipher::joinLines(*written.value), true);
+    else
+        editor.setBytes(cipher::joinLines(*written.value));
+    return std::nullopt;
+}
+
 cipher::Outcome<std::string_view> openInEditor(TextEditor &editor, cipher::DecryptSession &session,
                                                const cipher::PhraseSource &ask) {
     platform::WaitCursor busy;

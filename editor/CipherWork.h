@@ -25,6 +25,15 @@ std::optional<std::string> encryptInEditor(TextEditor &editor, const cipher::Met
 std::optional<std::string> encryptToKeysInEditor(TextEditor &editor, const cipher::Method &method,
                                                  const std::vector<std::string> &keys);
 
+// The same for a message to people's keys signed with the user's own key, or for the text
+// clear-signed with it (`keys` empty): the key's phrase is asked by `ask` on this thread with
+// the normal cursor. A signed text stands as an edit that Undo takes back, in UTF-8. Answers the
+// words of a refusal (a key that cannot sign, a wrong phrase), nothing when the user gave no
+// phrase, with the text as it was.
+std::optional<std::string> signInEditor(TextEditor &editor, const cipher::Method &method,
+                                        const std::vector<std::string> &keys,
+                                        const cipher::PhraseSource &ask);
+
 // Opens the session (on a worker thread when it opens slowly), `ask` answering its phrase
 // request on this thread with the normal cursor, and, when it opens, replaces the editor's
 // whole text with the text it carries (read as damaged text when it comes with a warning). Answers the warning to show

@@ -11,19 +11,11 @@
 #include "cipher/DecryptSession.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
-#include "dialogs/PassphraseDialog.h"
 #include "platform/MessageBox.h"
 
 namespace {
 
 namespace messages = cipher::messages;
-
-// A new passphrase dialog for one attempt, gone as soon as it closes.
-std::optional<cipher::SecretString> askPhraseOnce(QWidget *owner,
-                                                  const cipher::PhraseRequest &request) {
-    PassphraseDialog dialog(owner);
-    return cipher_dialogs::askRuledPhrase(dialog, request.rule, request.prompt, request.helpTopic);
-}
 
 // What the reading has to say once the text stands (a signature): a warning with its beep when
 // it casts a doubt, else told plainly.
@@ -44,7 +36,7 @@ void reportAfterText(QWidget *owner, const cipher::ReadingReport &report) {
 // wrong phrase; nothing but the text the phrase opens ever reaches the editor.
 void MainWindow::decrypt(cipher::DecryptSession &session) {
     const auto ask = [this](const cipher::PhraseRequest &request) {
-        return askPhraseOnce(this, request);
+        return cipher_dialogs::askPhraseOnce(this, request);
     };
     for (;;) {
         const cipher::Outcome<std::string_view> opened =
@@ -57,8 +49,13 @@ void MainWindow::decrypt(cipher::DecryptSession &session) {
         }
         if (opened.reason == cipher::Reason::Cancelled)
             return;
+        // A signature that denies the text (a clear-signed text changed after signing) warns,
+        // the text left as it stood.
         if (opened.reason != cipher::Reason::WrongPhrase) {
-            refuse(cipher_dialogs::messageText(opened.refusal));
+            if (cipher::warns(session.report().signatures))
+                cipher_dialogs::warn(this, opened.refusal);
+            else
+                refuse(cipher_dialogs::messageText(opened.refusal));
             return;
         }
         if (!cipher_dialogs::retryAfterMismatch(this, opened.refusal))

@@ -92,6 +92,8 @@ private:
     // DecryptCommand.cpp); the Help menu and About (HelpCommands.cpp).
     void encryptText();
     void encryptWithSpecificMethod();
+    // Clear-Sign: the text signed in place, readable, with the user's own key (SignCommand.cpp).
+    void clearSignText();
     // Encrypt's course, with the method plain Encrypt writes or one asked in the method dialog.
     enum class MethodChoice { Plain, Asked };
     void encrypt(MethodChoice choice);

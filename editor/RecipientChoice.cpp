@@ -3,8 +3,12 @@
 #include "editor/RecipientChoice.h"
 
 #include "editor/BackgroundWork.h"
+#include "editor/CipherDialogs.h"
+#include "editor/DisplaySettings.h"
 
 #include "dialogs/RecipientsDialog.h"
+#include "platform/Failure.h"
+#include "platform/ProfileFile.h"
 #include "platform/WaitCursor.h"
 
 #include <algorithm>
@@ -12,9 +16,19 @@
 namespace recipient_choice {
 namespace {
 
-std::vector<cipher::RecipientKey> readKeys(const cipher::Method &method) {
+// The keys that can be written to, and the user's own signing key when the method signs.
+struct Keyring {
+    std::vector<cipher::RecipientKey> keys;
+    std::optional<cipher::SigningKey> signer;
+};
+
+Keyring readKeys(const cipher::Method &method) {
     const platform::WaitCursor busy;
-    return background::run([&method] { return method.recipientKeys(); });
+    return background::run([&method] {
+        return Keyring{method.recipientKeys(), method.signingKey != nullptr
+                                                   ? std::optional(method.signingKey())
+                                                   : std::nullopt};
+    });
 }
 
 std::vector<std::string> recipientsOf(const RecipientsDialog &dialog,
@@ -28,14 +42,44 @@ std::vector<std::string> recipientsOf(const RecipientsDialog &dialog,
     return recipients;
 }
 
+constexpr const char *signKey = "SignMessages";
+
+// The own signing key offered in the dialog, checked as the user last left the box.
+void offerSigning(RecipientsDialog &dialog, const cipher::SigningKey &signer) {
+    std::optional<cipher::RecipientKey> named;
+    if (!signer.key.fingerprint.empty())
+        named = signer.key;
+    const platform::ProfileFile settings{QString::fromLatin1(settingsFileName)};
+    const bool checked =
+        settings.readFlag(QString::fromLatin1(settingsSection), QString::fromLatin1(signKey), true);
+    dialog.offerSigning(named, cipher_dialogs::messageText(signer.refusal), checked);
+}
+
+// Keeps the box's state for the next message; a settings file that cannot be written only
+// forgets it.
+void keepSigningChoice(bool sign) {
+    platform::ProfileFile settings{QString::fromLatin1(settingsFileName)};
+    try {
+        settings.writeFlag(QString::fromLatin1(settingsSection), QString::fromLatin1(signKey),
+                           sign);
+    } catch (const platform::Failure &) {
+    }
+}
+
 } // namespace
 
-std::optional<std::vector<std::string>> askRecipients(QWidget *owner, const cipher::Method &method) {
-    const std::vector<cipher::RecipientKey> keys = readKeys(method);
-    RecipientsDialog dialog(keys, owner);
+std::optional<Choice> askRecipients(QWidget *owner, const cipher::Method &method) {
+    const Keyring keyring = readKeys(method);
+    RecipientsDialog dialog(keyring.keys, owner);
+    if (keyring.signer)
+        offerSigning(dialog, *keyring.signer);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return recipientsOf(dialog, keys);
+    Choice choice{recipientsOf(dialog, keyring.keys), dialog.signs()};
+    // The box counts only where it could be used: a key that signs, and keys to write to.
+    if (keyring.signer && keyring.signer->refusal.empty() && !choice.recipients.empty())
+        keepSigningChoice(choice.sign);
+    return choice;
 }
 
 } // namespace recipient_choice

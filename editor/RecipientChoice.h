@@ -12,10 +12,17 @@ class QWidget;
 
 namespace recipient_choice {
 
+struct Choice {
+    std::vector<std::string> recipients;
+    bool sign = false; // signed by the user's own key as well
+};
+
 // The keys the message goes to: the ones chosen and, when the user asks for it, the user's own
 // key (GnuPG's default key, else the first secret key that can encrypt), so that the user reads
-// the message later. None when the text is to be protected by a phrase instead; nothing when
-// the user cancels.
-std::optional<std::vector<std::string>> askRecipients(QWidget *owner, const cipher::Method &method);
+// the message later. No recipient when the text is to be protected by a phrase instead; nothing
+// when the user cancels. For a method that signs, the dialog offers to sign with the user's own
+// signing key, checked as the user last left it (kept in the settings file) when that key can
+// sign.
+std::optional<Choice> askRecipients(QWidget *owner, const cipher::Method &method);
 
 } // namespace recipient_choice

@@ -1,11 +1,13 @@
-// The fuzz entry for the OpenPGP message finder: any text gives a message, what else it holds
-// of OpenPGP's, or nothing, in one pass and without a crash. A message found is armour as GnuPG
+// The fuzz entry for the OpenPGP message finder: any text gives a message, a clear-signed text,
+// what else it holds of OpenPGP's, or nothing, in one pass and without a crash. A signed text
+// found stands in the text as found, and its repaired reading is shaped as GnuPG writes one. A message found is armour as GnuPG
 // writes it (its begin line, CR LF breaks, its end line last); one whose inside is all armour
 // characters (no headers; anything else GnuPG refuses anyway) reads back exactly as it stands.
 #include "FuzzRequire.h"
 
 #include "openpgp/MessageFinding.h"
 #include "openpgp/OtherContent.h"
+#include "openpgp/SignedTextFinding.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -35,12 +37,26 @@ void checkArmour(const std::string &armour) {
     require(again->armour == armour && !again->repaired, "a message found reads back as it stands");
 }
 
+void checkSignedText(std::string_view text, const openpgp::FoundSignedText &found) {
+    require(found.asItStands.ends_with('\n'), "a signed text ends with a line break");
+    const std::string_view stands(found.asItStands.data(), found.asItStands.size() - 1);
+    require(text.find(stands) != std::string_view::npos, "a signed text stands in the text");
+    if (found.repaired.empty())
+        return;
+    const std::string end = std::string(openpgp::signatureEndLine) + "\n";
+    require(found.repaired.starts_with(std::string(openpgp::signedBeginLine) + "\n"),
+            "a repaired signed text starts with its begin line");
+    require(found.repaired.ends_with(end), "a repaired signed text ends with its end line");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     if (const auto found = openpgp::findMessage(text))
         checkArmour(found->armour);
+    else if (const auto signedText = openpgp::findSignedText(text))
+        checkSignedText(text, *signedText);
     else
         (void)openpgp::findOtherContent(text);
     return 0;

@@ -1,5 +1,6 @@
 // Encrypting to keys or to a phrase through GnuPG, as an armoured message with CR LF breaks.
 #include "openpgp/GpgContext.h"
+#include "openpgp/RecipientLookup.h"
 
 #include <gpgme++/data.h>
 #include <gpgme++/encryptionresult.h>
@@ -90,24 +91,32 @@ cipher::Outcome<std::string> run(GpgME::Context &context, const std::vector<GpgM
 
 } // namespace
 
+std::variant<std::vector<GpgME::Key>, std::string>
+keysOfRecipients(GpgME::Context &context, const std::vector<std::string> &recipients) {
+    if (recipients.empty())
+        return "No recipient was given.";
+    // Two recipients may name one key (a user ID and the own key's fingerprint): it is written to
+    // once.
+    std::vector<GpgME::Key> keys;
+    for (const auto &recipient : recipients) {
+        auto key = keyFor(context, recipient);
+        if (auto *words = std::get_if<std::string>(&key))
+            return *words;
+        if (!holdsKey(keys, std::get<GpgME::Key>(key)))
+            keys.push_back(std::get<GpgME::Key>(key));
+    }
+    return keys;
+}
+
 cipher::Outcome<std::string> encryptToKeys(std::string_view text,
                                            const std::vector<std::string> &recipients) {
     auto context = makeContext();
     if (!context)
         return failure(cipher::Reason::Failed, "GnuPG cannot be used on this computer.");
-    if (recipients.empty())
-        return failure(cipher::Reason::NoKey, "No recipient was given.");
-    // Two recipients may name one key (a user ID and the own key's fingerprint): it is written to
-    // once.
-    std::vector<GpgME::Key> keys;
-    for (const auto &recipient : recipients) {
-        auto key = keyFor(*context, recipient);
-        if (auto *words = std::get_if<std::string>(&key))
-            return failure(cipher::Reason::NoKey, *words);
-        if (!holdsKey(keys, std::get<GpgME::Key>(key)))
-            keys.push_back(std::get<GpgME::Key>(key));
-    }
-    return run(*context, keys, text, GpgME::Context::AlwaysTrust);
+    auto keys = keysOfRecipients(*context, recipients);
+    if (auto *words = std::get_if<std::string>(&keys))
+        return failure(cipher::Reason::NoKey, *words);
+    return run(*context, std::get<std::vector<GpgME::Key>>(keys), text, GpgME::Context::AlwaysTrust);
 }
 
 cipher::Outcome<std::string> encryptWithPhrase(std::string_view text, std::string_view phrase) {

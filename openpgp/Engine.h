@@ -5,6 +5,7 @@
 
 #include "cipher/Method.h"
 #include "openpgp/MessageFinding.h"
+#include "openpgp/SignedTextFinding.h"
 
 #include <memory>
 #include <string>
@@ -27,6 +28,13 @@ struct Engine {
                                                 const std::vector<std::string> &keys);
     std::vector<cipher::RecipientKey> (*recipientKeys)();
     std::unique_ptr<cipher::DecryptSession> (*openSession)(FoundMessage message);
+    // Signing with the user's own key, and checking a clear-signed text (Signing.h).
+    cipher::SigningKey (*signingKey)();
+    cipher::Outcome<std::string> (*writeSignedToKeys)(std::string_view text,
+                                                      const std::vector<std::string> &keys,
+                                                      const cipher::PhraseSource &ask);
+    cipher::Outcome<std::string> (*signText)(std::string_view text, const cipher::PhraseSource &ask);
+    std::unique_ptr<cipher::DecryptSession> (*openSignedText)(FoundSignedText found);
 };
 
 // The engine, or the words saying why it cannot be had.

@@ -81,11 +81,8 @@ std::vector<std::string> rebuilt(const Inside &inside) {
     if (!inside.headersMoved)
         lines.insert(lines.end(), inside.headerLines.begin(), inside.headerLines.end());
     lines.emplace_back();
-    const auto [data, checksum] = splitChecksum(inside.body);
-    for (std::size_t cut = 0; cut < data.size(); cut += bodyWidth)
-        lines.push_back(data.substr(cut, bodyWidth));
-    if (!checksum.empty())
-        lines.push_back(checksum);
+    const std::vector<std::string> body = armourBodyLines(inside.body);
+    lines.insert(lines.end(), body.begin(), body.end());
     lines.emplace_back(messageEndLine);
     return lines;
 }
@@ -121,6 +118,16 @@ std::optional<ArmourWord> nextBeginLine(ArmourWords &words) {
 }
 
 } // namespace
+
+std::vector<std::string> armourBodyLines(const std::string &joined) {
+    const auto [data, checksum] = splitChecksum(joined);
+    std::vector<std::string> lines;
+    for (std::size_t cut = 0; cut < data.size(); cut += bodyWidth)
+        lines.push_back(data.substr(cut, bodyWidth));
+    if (!checksum.empty())
+        lines.push_back(checksum);
+    return lines;
+}
 
 std::optional<FoundMessage> findMessage(std::string_view text) {
     ArmourWords words(text);

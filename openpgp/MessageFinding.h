@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace openpgp {
 
@@ -22,5 +23,9 @@ struct FoundMessage {
 // text holds no begin line "-----BEGIN PGP MESSAGE-----" (first on its line) followed by its end
 // line. Reads the text once: linear in its size.
 std::optional<FoundMessage> findMessage(std::string_view text);
+
+// An armour's body words joined (its checksum "=XXXX" at the end, if any) as GnuPG writes them:
+// lines of 64 characters, the checksum on a line of its own.
+std::vector<std::string> armourBodyLines(const std::string &joined);
 
 } // namespace openpgp

@@ -33,6 +33,13 @@ std::vector<std::string> linesOf(const std::string &armour) {
     return lines;
 }
 
+// The lines of the armour GnuPG wrote, or its refusal.
+cipher::Outcome<std::vector<std::string>> linesOrRefusal(cipher::Outcome<std::string> &&written) {
+    if (!written)
+        return cipher::refusedAs<std::vector<std::string>>(std::move(written));
+    return {linesOf(*written.value), {}};
+}
+
 std::vector<std::string> writeWithPhrase(std::string_view text, std::string_view phrase) {
     const cipher::Outcome<const Engine *> gnupg = engine();
     if (!gnupg)
@@ -48,16 +55,21 @@ cipher::Outcome<std::vector<std::string>> writeToKeys(std::string_view text,
     cipher::Outcome<const Engine *> gnupg = engine();
     if (!gnupg)
         return cipher::refusedAs<std::vector<std::string>>(std::move(gnupg));
-    cipher::Outcome<std::string> written = (*gnupg.value)->writeToKeys(text, keys);
-    if (!written)
-        return cipher::refusedAs<std::vector<std::string>>(std::move(written));
-    return {linesOf(*written.value), {}};
+    return linesOrRefusal((*gnupg.value)->writeToKeys(text, keys));
 }
 
 // Without GnuPG there are no keys to offer; writing with a phrase then says why.
 std::vector<cipher::RecipientKey> recipientKeys() {
     const cipher::Outcome<const Engine *> gnupg = engine();
     return gnupg ? (*gnupg.value)->recipientKeys() : std::vector<cipher::RecipientKey>{};
+}
+
+// A clear-signed text is checked by GnuPG; without it, the words say why it cannot be.
+cipher::OpenedSession openSignedText(FoundSignedText found) {
+    cipher::Outcome<const Engine *> gnupg = engine();
+    if (!gnupg)
+        return cipher::refusedAs<std::unique_ptr<cipher::DecryptSession>>(std::move(gnupg));
+    return {(*gnupg.value)->openSignedText(std::move(found)), {}};
 }
 
 std::optional<cipher::OpenedSession> findSession(cipher::LineList lines) {
@@ -72,6 +84,8 @@ std::optional<cipher::OpenedSession> findSession(cipher::LineList lines) {
         (text += line) += '\n';
     std::optional<FoundMessage> found = findMessage(text);
     if (!found) {
+        if (std::optional<FoundSignedText> signedText = findSignedText(text))
+            return openSignedText(std::move(*signedText));
         const std::optional<OtherContent> other = findOtherContent(text);
         if (!other)
             return std::nullopt;
@@ -82,6 +96,29 @@ std::optional<cipher::OpenedSession> findSession(cipher::LineList lines) {
     if (!gnupg)
         return cipher::refusedAs<std::unique_ptr<cipher::DecryptSession>>(std::move(gnupg));
     return cipher::OpenedSession{(*gnupg.value)->openSession(std::move(*found)), {}};
+}
+
+// The user's own signing key; without GnuPG there is none, and the words say why.
+cipher::SigningKey signingKey() {
+    const cipher::Outcome<const Engine *> gnupg = engine();
+    return gnupg ? (*gnupg.value)->signingKey() : cipher::SigningKey{{}, gnupg.refusal};
+}
+
+cipher::Outcome<std::vector<std::string>>
+writeSignedToKeys(std::string_view text, const std::vector<std::string> &keys,
+                  const cipher::PhraseSource &ask) {
+    cipher::Outcome<const Engine *> gnupg = engine();
+    if (!gnupg)
+        return cipher::refusedAs<std::vector<std::string>>(std::move(gnupg));
+    return linesOrRefusal((*gnupg.value)->writeSignedToKeys(text, keys, ask));
+}
+
+cipher::Outcome<std::vector<std::string>> signText(std::string_view text,
+                                                   const cipher::PhraseSource &ask) {
+    cipher::Outcome<const Engine *> gnupg = engine();
+    if (!gnupg)
+        return cipher::refusedAs<std::vector<std::string>>(std::move(gnupg));
+    return linesOrRefusal((*gnupg.value)->signText(text, ask));
 }
 
 } // namespace
@@ -100,7 +137,10 @@ constinit const cipher::Method method{.name = "OpenPGP",
                             .recipientKeys = recipientKeys,
                             .writeToKeys = writeToKeys,
                             .findMessage = findSession,
-                            .carriesUtf8 = true};
+                            .carriesUtf8 = true,
+                            .signingKey = signingKey,
+                            .writeSignedToKeys = writeSignedToKeys,
+                            .signText = signText};
 
 void addToMethods(EngineSource source) {
     engineSource = source;

@@ -23,8 +23,10 @@ struct ArmourKind {
 
 constexpr std::array<ArmourKind, 5> armourKinds{{
     {messageBeginLine, cipher::Reason::Damaged, cutShort},
-    {"-----BEGIN PGP SIGNED MESSAGE-----", cipher::Reason::NoBlock,
-     "This text is signed with OpenPGP, not encrypted: there is nothing to decrypt."},
+    // A whole clear-signed text is checked; only one that lost its signature's end comes here.
+    {"-----BEGIN PGP SIGNED MESSAGE-----", cipher::Reason::Damaged,
+     "The OpenPGP signed text is cut short: its signature's end line \"-----END PGP "
+     "SIGNATURE-----\" is missing.  Unable to check this text."},
     {"-----BEGIN PGP SIGNATURE-----", cipher::Reason::NoBlock,
      "This text is an OpenPGP signature of another file (a detached signature), not an "
      "encrypted message."},

@@ -1,5 +1,5 @@
 // What a text holds of OpenPGP's where it holds no message that Decrypt reads, found without
-// GnuPG: a message cut short, a clear-signed text, a signature, a key, or a file in binary form.
+// GnuPG: a message cut short, a clear-signed text cut short, a signature, a key, or a file in binary form.
 #pragma once
 
 #include "cipher/Outcome.h"
@@ -10,7 +10,8 @@
 namespace openpgp {
 
 struct OtherContent {
-    cipher::Reason reason;  // Damaged for a message cut short, NoBlock for what is not encrypted
+    cipher::Reason reason;  // Damaged for a message or signed text cut short, NoBlock for what is
+                            // not encrypted
     std::string_view words; // what it is, in the system's words
 };
 

@@ -52,9 +52,10 @@ std::string defaultKeyOf(std::string_view line) {
     return unescaped(line.substr(0, line.find(':')));
 }
 
-// What gpg.conf's default-key says, as gpgconf reads it for the gpg component (GnuPG's own
-// reading of its settings; GPGME's view of them is switched off to spare every operation the
-// programs it runs to learn them); empty when it is not set or the settings cannot be read.
+} // namespace
+
+// GnuPG's own reading of its settings: GPGME's view of them is switched off to spare every
+// operation the programs it runs to learn them.
 std::string defaultKeyName() {
     FILE *listing = ::popen("gpgconf --list-options gpg 2>/dev/null", "r");
     if (listing == nullptr)
@@ -68,8 +69,6 @@ std::string defaultKeyName() {
     return named;
 }
 
-// The first of the fingerprints whose secret key GnuPG finds for the name, as it finds the
-// default key; empty when there is none.
 std::string firstNamed(const std::string &name, const std::vector<std::string> &fingerprints) {
     auto context = makeContext();
     if (!context || context->startKeyListing(name.c_str(), true))
@@ -85,8 +84,6 @@ std::string firstNamed(const std::string &name, const std::vector<std::string> &
     context->endKeyListing();
     return named;
 }
-
-} // namespace
 
 std::string ownKeyFingerprint(const std::vector<GpgME::Key> &encryptionKeys) {
     std::vector<std::string> withSecret;

@@ -60,6 +60,8 @@ QString CommandScript::describe(QWidget *modal) {
                    .arg(child<QListWidget>(modal, "lst_Recipients")->count());
         if (child<QCheckBox>(modal, "chk_OwnKey")->isVisible())
             seen += QStringLiteral(", own key offered");
+        if (const auto *sign = child<QCheckBox>(modal, "chk_Sign"); sign->isVisible() && !sign->isChecked())
+            seen += QStringLiteral(", not signing");
     } else {
         seen = "unexpected " + modal->objectName();
     }
@@ -78,6 +80,10 @@ void CommandScript::chooseRecipients(QWidget *dialog, const QString &keys) {
     for (const QString &key : keys.split(',', Qt::SkipEmptyParts)) {
         if (key == QLatin1String("-own")) {
             child<QCheckBox>(dialog, "chk_OwnKey")->setChecked(false);
+            continue;
+        }
+        if (key == QLatin1String("+sign") || key == QLatin1String("-sign")) {
+            child<QCheckBox>(dialog, "chk_Sign")->setChecked(key.startsWith('+'));
             continue;
         }
         for (int row = 0; row < list->count(); ++row)

@@ -17,7 +17,8 @@ public:
     //   "Method 00" ... "OpenPGP"           chooses the method of that caption and presses OK
     //   "choose A,B"   checks the keys of the recipients dialog whose text holds A, B, ...
     //                  (none for plain "choose"), clears "Also to my own key" for the part
-    //                  "-own", and presses OK
+    //                  "-own", checks or clears "Sign with my own key" for "+sign" or "-sign",
+    //                  and presses OK
     //   "press NAME"   presses the button of that objectName ("msg_Retry", "cmd_Cancel", ...)
     //   "key Escape", "key Enter"  sends the key to the widget's focus
     //   "frame"        closes the widget by its frame
@@ -29,7 +30,8 @@ public:
     //   "phrase: PROMPT", with " again" when the same dialog as the previous prompt is shown
     //   again, and " (not empty)" when its entry did not start empty;
     //   "method", with " (not Method 01)" when Method 01 was not selected at the showing;
-    //   "recipients: N keys", with ", own key offered" when "Also to my own key" is shown;
+    //   "recipients: N keys", with ", own key offered" when "Also to my own key" is shown and
+    //   ", not signing" when "Sign with my own key" is shown unchecked;
     //   "TITLE: TEXT [BUTTONS]" for a message box, its buttons in order, the default one
     //   marked "*";
     //   each followed by " (busy)" when the busy cursor was showing.

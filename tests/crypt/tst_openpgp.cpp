@@ -6,6 +6,7 @@
 #include "CommandScript.h"
 #include "CryptFixtures.h"
 #include "GnuPgHome.h"
+#include "HomeChanges.h"
 #include "SignerKeys.h"
 
 #include "dialogs/RecipientsDialog.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace crypt_fixtures;
@@ -113,6 +115,15 @@ std::vector<std::string> recipientsOf(const std::string &message) {
     return session.keyIds();
 }
 
+// gpg's status lines when it decrypts or checks the text.
+std::string gpgStatusOf(const std::string &text) {
+    const QString status = QString::fromLocal8Bit(qgetenv("GNUPGHOME")) + "/status.txt";
+    QFile::remove(status);
+    home().gpg("--status-file " + status.toStdString() + " --decrypt", text);
+    QFile file(status);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
 // A fingerprint in groups of four, as the recipients dialog shows it.
 QString grouped(const std::string &fingerprint) {
     return RecipientsDialog::groupedFingerprint(QString::fromStdString(fingerprint));
@@ -151,6 +162,12 @@ private slots:
     void refusalsLeaveTheText();
     void signatureIsReportedAfterTheText_data();
     void signatureIsReportedAfterTheText();
+    void clearSignedTextIsChecked_data();
+    void clearSignedTextIsChecked();
+    void signedForGpg_data();
+    void signedForGpg();
+    void clearSignCommand_data();
+    void clearSignCommand();
     void blockOfOursGoesFirst();
     void binaryFileIsNamed();
     void encryptedForGpg_data();
@@ -158,6 +175,9 @@ private slots:
     void emptyMessagePhraseIsAskedAgain();
     void cancelLeavesTheText_data();
     void cancelLeavesTheText();
+
+private:
+    QTemporaryDir m_config;
 };
 
 void TestOpenPgp::initTestCase() {
@@ -168,6 +188,10 @@ void TestOpenPgp::initTestCase() {
     } catch (const std::exception &failure) {
         QFAIL(failure.what());
     }
+    // The settings file (which keeps "Sign with my own key") in a folder of the test's own.
+    QVERIFY(m_config.isValid());
+    qputenv("HOME", QFile::encodeName(m_config.path()));
+    QStandardPaths::setTestModeEnabled(true);
 }
 
 void TestOpenPgp::cleanupTestCase() {
@@ -315,10 +339,11 @@ void TestOpenPgp::refusalsLeaveTheText_data() {
         << message.substr(0, message.find("-----END"))
         << "Error: The OpenPGP message is cut short: its end line \"-----END PGP MESSAGE-----\" "
            "is missing.  Unable to decrypt this text. [OK*]";
-    QTest::newRow("clear-signed")
-        << home().gpg("-u nopass@example.org --clearsign", "Signed only.\n")
-        << "Error: This text is signed with OpenPGP, not encrypted: there is nothing to decrypt. "
-           "[OK*]";
+    const std::string clearSigned = home().gpg("-u nopass@example.org --clearsign", "Signed only.\n");
+    QTest::newRow("clear-signed, cut short")
+        << clearSigned.substr(0, clearSigned.find("-----END"))
+        << "Error: The OpenPGP signed text is cut short: its signature's end line \"-----END PGP "
+           "SIGNATURE-----\" is missing.  Unable to check this text. [OK*]";
     QTest::newRow("public key") << home().gpg("--armor --export nopass@example.org")
                                 << "Error: This text is an OpenPGP public key, not an encrypted "
                                    "message. [OK*]";
@@ -408,6 +433,177 @@ void TestOpenPgp::signatureIsReportedAfterTheText() {
     QVERIFY2(shown.startsWith(box), qPrintable(shown));
     QCOMPARE(beepNames(), beeps);
     QCOMPARE(textWhenReported, text);
+    QCOMPARE(w.bytes(), text);
+}
+
+void TestOpenPgp::clearSignedTextIsChecked_data() {
+    QTest::addColumn<std::string>("text");
+    QTest::addColumn<QString>("box"); // the box's start
+    QTest::addColumn<QStringList>("beeps");
+    QTest::addColumn<bool>("kept"); // the text stays as it stood
+    const std::string letter = "Dear Ann,\n- a dash\n";
+    const std::string byNopass = home().gpg("-u nopass@example.org --clearsign", letter);
+    const std::string changed = [&] {
+        std::string text = byNopass;
+        return text.replace(text.find("Ann"), 3, "Eve");
+    }();
+    const QStringList none;
+    const QStringList exclamation{"Exclamation"};
+    QTest::newRow("good") << "Forwarded:\n" + byNopass
+                          << QStringLiteral("Information: Good signature from Nopass") << none
+                          << false;
+    QTest::newRow("quoted") << quoted(byNopass)
+                            << QStringLiteral("Information: Good signature from Nopass") << none
+                            << false;
+    QTest::newRow("changed after signing")
+        << changed
+        << QStringLiteral("Warning: BAD signature: the message was signed by Nopass")
+        << exclamation << true;
+    QTest::newRow("quoted and changed")
+        << quoted(changed)
+        << QStringLiteral("Warning: BAD signature: the message was signed by Nopass")
+        << exclamation << true;
+    QTest::newRow("revoked key") << signerMessages().clearByRevoked
+                                 << QStringLiteral("Warning: Signature from Revoked")
+                                 << exclamation << false;
+}
+
+// The signed text stands without its armour, as it was signed, and the signature is reported
+// as a message's is; a text changed after signing stays as it stood, with the warning.
+void TestOpenPgp::clearSignedTextIsChecked() {
+    QFETCH(std::string, text);
+    QFETCH(QString, box);
+    QFETCH(QStringList, beeps);
+    QFETCH(bool, kept);
+    WindowUnderTest w;
+    const QStringList shown = decrypt(w, text, {"press msg_OK"});
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.front().startsWith(box), qPrintable(shown.front()));
+    QCOMPARE(beepNames(), beeps);
+    if (kept) {
+        QVERIFY2(shown.front().contains("The signed text is left as it stands."),
+                 qPrintable(shown.front()));
+        QCOMPARE(w.bytes(), withCrLf(text));
+        return;
+    }
+    QVERIFY2(w.bytes().find("-----BEGIN") == std::string::npos, w.bytes().c_str());
+    QVERIFY(w.editor()->canUndo());
+}
+
+void TestOpenPgp::signedForGpg_data() {
+    QTest::addColumn<QString>("gpgConf");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QString>("signer"); // the user ID of the key gpg finds signing; empty for none
+    const QString dialog = QStringLiteral("recipients: 2 keys, own key offered");
+    const QString lockedDefault = QStringLiteral("default-key locked@example.org\n");
+    QTest::newRow("signed by the first secret key")
+        << QString() << QStringList{"choose Nopass,-own"} << QStringList{dialog}
+        << QString::fromLatin1(testing_openpgp::nopassUser.data());
+    QTest::newRow("not signed, then the box stays clear")
+        << QString() << QStringList{"choose Nopass,-own,-sign"} << QStringList{dialog} << QString();
+    QTest::newRow("signed by the locked default key")
+        << lockedDefault
+        << QStringList{"choose Nopass,-own,+sign", "phrase " + QString::fromLatin1(
+                                                                 testing_openpgp::lockedPhrase.data())}
+        << QStringList{dialog + ", not signing", "phrase: Enter the passphrase of the key Locked"}
+        << QString::fromLatin1(testing_openpgp::lockedUser.data());
+    QTest::newRow("the default key has expired")
+        << QStringLiteral("default-key expired@example.org\n")
+        << QStringList{"choose Nopass,-own,+sign", "press msg_OK"}
+        << QStringList{dialog + ", not signing",
+                       "Error: The key Expired <expired@example.org> (fingerprint "}
+        << QString();
+}
+
+// Encrypt to a key with "Sign with my own key": gpg --decrypt at the recipient finds a good
+// signature by the own key; a key that cannot sign is refused by name and the text stays. The
+// rows run in order: the box keeps the state the row before left it in.
+void TestOpenPgp::signedForGpg() {
+    QFETCH(QString, gpgConf);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, signer);
+    signerMessages();
+    const testing_openpgp::GpgConfLines conf(gpgConf.toStdString());
+    WindowUnderTest w;
+    const std::string text = "Signed and sealed.\r\n";
+    const QStringList seen = encrypt(w, text, steps);
+    QCOMPARE(seen.size(), shown.size());
+    for (int at = 0; at < seen.size(); ++at)
+        QVERIFY2(seen[at].startsWith(shown[at]), qPrintable(seen[at]));
+    if (steps.last() == QLatin1String("press msg_OK")) {
+        QCOMPARE(w.bytes(), text);
+        return;
+    }
+    const std::string status = gpgStatusOf(w.bytes());
+    QCOMPARE(home().gpg("--decrypt", w.bytes()), std::string("Signed and sealed.\n"));
+    if (signer.isEmpty()) {
+        QVERIFY2(status.find("SIG") == std::string::npos, status.c_str());
+        QCOMPARE(encrypt(w, text, {"press CancelBtn"}),
+                 QStringList{"recipients: 2 keys, own key offered, not signing"});
+        return;
+    }
+    const std::string fingerprint = home().fingerprintOf(signer.toStdString());
+    QVERIFY2(status.find("VALIDSIG " + fingerprint) != std::string::npos, status.c_str());
+}
+
+void TestOpenPgp::clearSignCommand_data() {
+    QTest::addColumn<QString>("gpgConf");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("shown"); // the start of what the command showed; empty for nothing
+    QTest::addColumn<QString>("signer"); // the user ID of the key that signs; empty for none
+    const QString nopass = QString::fromLatin1(testing_openpgp::nopassUser.data());
+    const QString locked = QString::fromLatin1(testing_openpgp::lockedUser.data());
+    const QString lockedDefault = QStringLiteral("default-key locked@example.org\n");
+    QTest::newRow("first secret key") << QString() << QStringList() << QString() << nopass;
+    QTest::newRow("locked default key")
+        << lockedDefault
+        << QStringList{"phrase " + QString::fromLatin1(testing_openpgp::lockedPhrase.data())}
+        << QStringLiteral("phrase: Enter the passphrase of the key Locked") << locked;
+    QTest::newRow("wrong phrase") << lockedDefault << QStringList{"phrase wrong", "press msg_OK"}
+                                  << QStringLiteral("phrase: Enter the passphrase of the key Locked")
+                                  << QString();
+    QTest::newRow("cancelled") << lockedDefault << QStringList{"press cmd_Cancel"}
+                               << QStringLiteral("phrase: Enter the passphrase") << QString();
+    QTest::newRow("revoked default key")
+        << QStringLiteral("default-key revoked@example.org\n") << QStringList{"press msg_OK"}
+        << QStringLiteral("Error: The key Revoked <revoked@example.org> (fingerprint ")
+        << QString();
+}
+
+// Clear-Sign (Ctrl+G) signs the text in place: gpg finds a good signature by the own key and
+// gives the text back, and Decrypt reads it back; any refusal leaves the text.
+void TestOpenPgp::clearSignCommand() {
+    QFETCH(QString, gpgConf);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, shown);
+    QFETCH(QString, signer);
+    signerMessages();
+    const testing_openpgp::GpgConfLines conf(gpgConf.toStdString());
+    WindowUnderTest w;
+    QVERIFY(w.ready());
+    const std::string text = "Grüße, Zoë.\r\n- a dash\r\n";
+    w.editor()->setBytes(text);
+    {
+        CommandScript script(steps);
+        QTest::keyClick(w.editor(), Qt::Key_G, Qt::ControlModifier);
+        QVERIFY(script.done());
+        QVERIFY2(shown.isEmpty() || script.shown().value(0).startsWith(shown),
+                 qPrintable(script.shown().join('|')));
+    }
+    if (signer.isEmpty()) {
+        QCOMPARE(w.bytes(), text);
+        return;
+    }
+    const std::string signedText = w.bytes();
+    QVERIFY(signedText.starts_with("-----BEGIN PGP SIGNED MESSAGE-----\r\n"));
+    const std::string fingerprint = home().fingerprintOf(signer.toStdString());
+    QVERIFY(gpgStatusOf(signedText).find("VALIDSIG " + fingerprint) != std::string::npos);
+    QCOMPARE(home().gpg("--decrypt", signedText), text);
+    const QStringList reported = decrypt(w, signedText, {"press msg_OK"});
+    QVERIFY2(reported.value(0).startsWith("Information: Good signature from " + signer),
+             qPrintable(reported.join('|')));
     QCOMPARE(w.bytes(), text);
 }
 

@@ -53,6 +53,8 @@ private slots:
     void hiddenKeysStayChosen();
     void ownKeyChoice_data();
     void ownKeyChoice();
+    void signingChoice_data();
+    void signingChoice();
     void emptyKeyringMeansAPhrase();
     void screenReaderNamesEveryControl();
     void helpButtonKeepsChoiceAndFocus();
@@ -255,6 +257,46 @@ void TestRecipientsDialog::ownKeyChoice() {
     QCOMPARE(m_dialog->alsoToOwnKey(), alsoToOwnKey);
     QCOMPARE(child<QLabel>("lab_OwnKey") != nullptr && child<QLabel>("lab_OwnKey")->isVisible(),
              shown);
+}
+
+void TestRecipientsDialog::signingChoice_data() {
+    QTest::addColumn<bool>("signerKnown");
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<bool>("lastChecked"); // as the settings file kept it
+    QTest::addColumn<bool>("keyChosen");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("enabled");
+    const QString expired = QStringLiteral("The key Ann cannot sign: it has expired.");
+    QTest::newRow("a key that signs") << true << QString() << true << true << true << true;
+    QTest::newRow("left clear last time") << true << QString() << false << true << false << true;
+    QTest::newRow("no key chosen") << true << QString() << true << false << true << false;
+    QTest::newRow("a key that cannot sign") << true << expired << true << true << false << true;
+    QTest::newRow("no secret key") << false << QStringLiteral("No secret key.") << true << true
+                                   << false << false;
+}
+
+// The box names the signing key (and why it cannot sign) and is checked as last left only
+// when the key can sign; it signs only while a key is chosen.
+void TestRecipientsDialog::signingChoice() {
+    QFETCH(bool, signerKnown);
+    QFETCH(QString, refusal);
+    QFETCH(bool, lastChecked);
+    QFETCH(bool, keyChosen);
+    QFETCH(bool, checked);
+    QFETCH(bool, enabled);
+    open();
+    const auto signer = signerKnown ? std::optional(keyring[0]) : std::nullopt;
+    m_dialog->offerSigning(signer, refusal, lastChecked);
+    if (keyChosen)
+        check(1);
+    auto *box = child<QCheckBox>("chk_Sign");
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->isChecked(), checked);
+    QCOMPARE(box->isEnabled(), enabled);
+    QCOMPARE(m_dialog->signs(), checked && enabled);
+    const QString label = child<QLabel>("lab_Signer")->text();
+    QCOMPARE(label.contains("Ann Example <ann@example.org>\n0123 4567"), signerKnown);
+    QVERIFY(label.endsWith(refusal));
 }
 
 void TestRecipientsDialog::emptyKeyringMeansAPhrase() {

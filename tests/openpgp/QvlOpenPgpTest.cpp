@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 namespace testing_openpgp {
 namespace {
 
@@ -234,12 +238,115 @@ TEST(QvlOpenPgp, DetectsWhatDecryptReadsAndNamesTheRest) {
 
     const std::string clearSigned =
         sandbox.write("signed.asc", home().gpg("-u nopass@example.org --clearsign", plainText));
-    EXPECT_EQ(sandbox.run("detect " + clearSigned).status, 1);
-    const auto refused = sandbox.run("decrypt " + clearSigned);
+    EXPECT_EQ(sandbox.run("detect " + clearSigned).status, 0);
+    const auto checked = sandbox.run("decrypt " + clearSigned);
+    EXPECT_EQ(checked.status, 0) << checked.err;
+    EXPECT_EQ(checked.out, plainText);
+    EXPECT_NE(checked.err.find("qvl: Good signature from Nopass"), std::string::npos) << checked.err;
+
+    const std::string publicKey =
+        sandbox.write("key.asc", home().gpg("--armor --export nopass@example.org"));
+    EXPECT_EQ(sandbox.run("detect " + publicKey).status, 1);
+    const auto refused = sandbox.run("decrypt " + publicKey);
     EXPECT_EQ(refused.status, 2);
     EXPECT_TRUE(refused.out.empty());
-    EXPECT_NE(refused.err.find("signed with OpenPGP, not encrypted"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("public key"), std::string::npos) << refused.err;
 }
+
+// gpg's status lines when it decrypts or checks the text.
+std::string gpgStatusOf(const std::string &text) {
+    const auto status = std::filesystem::path(std::getenv("GNUPGHOME")) / "status.txt";
+    std::filesystem::remove(status);
+    home().gpg("--status-file " + status.string() + " --decrypt", text);
+    std::ifstream in(status);
+    std::ostringstream lines;
+    lines << in.rdbuf();
+    return lines.str();
+}
+
+// What qvl signs, clear or inside a message to a key, gpg finds signed by the own key; a locked
+// own key's phrase comes from the passphrase file.
+TEST(QvlSigning, SignsWithTheOwnKeyForGpg) {
+    const QvlSandbox sandbox;
+    const std::string input = sandbox.write("in.txt", "Caf\xE9 au lait\n");
+    // The signed text's lines end as clear-signing writes them: CR LF.
+    const std::string utf8 = "Caf\xC3\xA9 au lait\r\n";
+    const auto clear = sandbox.run("sign " + input);
+    ASSERT_EQ(clear.status, 0) << clear.err;
+    EXPECT_TRUE(clear.out.starts_with("-----BEGIN PGP SIGNED MESSAGE-----"));
+    EXPECT_NE(gpgStatusOf(clear.out).find("VALIDSIG " + home().fingerprintOf(nopassUser)),
+              std::string::npos);
+    EXPECT_EQ(home().gpg("--decrypt", clear.out), utf8);
+
+    const auto message = sandbox.run("encrypt --to nopass@example.org --sign " + input);
+    ASSERT_EQ(message.status, 0) << message.err;
+    EXPECT_NE(gpgStatusOf(message.out).find("VALIDSIG " + home().fingerprintOf(nopassUser)),
+              std::string::npos);
+
+    const GpgConfLines locked("default-key locked@example.org\n");
+    const std::string phrase = sandbox.write("phrase.txt", std::string(lockedPhrase) + "\n");
+    const auto byLocked = sandbox.run("sign --passphrase-file " + phrase + " " + input);
+    ASSERT_EQ(byLocked.status, 0) << byLocked.err;
+    EXPECT_NE(gpgStatusOf(byLocked.out).find("VALIDSIG " + home().fingerprintOf(lockedUser)),
+              std::string::npos);
+    const std::string wrong = sandbox.write("wrong.txt", "not it\n");
+    EXPECT_EQ(sandbox.run("sign --passphrase-file " + wrong + " " + input).status, 2);
+    EXPECT_EQ(sandbox.run("encrypt --sign " + input).status, 1);
+}
+
+struct QvlVerifyCase {
+    const char *name;
+    std::string (*make)();
+    int status;
+    bool written;        // the signed text is written
+    const char *errPart; // a part of standard error
+};
+
+std::string clearByNopass() { return home().gpg("-u nopass@example.org --clearsign", plainText); }
+
+class QvlVerify : public ::testing::TestWithParam<QvlVerifyCase> {};
+
+TEST_P(QvlVerify, ExitsAsTheSignatureSays) {
+    const QvlVerifyCase &row = GetParam();
+    const QvlSandbox sandbox;
+    const auto result = sandbox.run("verify " + sandbox.write("in.asc", row.make()));
+    EXPECT_EQ(result.status, row.status) << result.err;
+    EXPECT_EQ(result.out, row.written ? plainText : "");
+    EXPECT_NE(result.err.find(row.errPart), std::string::npos) << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Qvl, QvlVerify,
+    ::testing::Values(
+        QvlVerifyCase{"Good", clearByNopass, 0, true, "qvl: Good signature from Nopass"},
+        QvlVerifyCase{"Quoted",
+                      [] {
+                          std::string quoted = "> " + clearByNopass();
+                          for (auto at = quoted.find('\n'); at + 1 < quoted.size();
+                               at = quoted.find('\n', at + 1))
+                              quoted.insert(at + 1, "> ");
+                          return quoted;
+                      },
+                      0, true, "qvl: read with mail's changes undone"},
+        QvlVerifyCase{"Changed",
+                      [] {
+                          std::string text = clearByNopass();
+                          text.replace(text.find("Written"), 7, "Writtem");
+                          return text;
+                      },
+                      3, false, "qvl: BAD signature"},
+        QvlVerifyCase{"SignedMessage", [] { return home().signedOnly(plainText, false); }, 0, true,
+                      "qvl: Good signature"},
+        QvlVerifyCase{"NotSigned",
+                      [] {
+                          return home().gpg(
+                              "--armor --trust-model always --encrypt -r nopass@example.org",
+                              plainText);
+                      },
+                      2, false, "no OpenPGP signature"},
+        QvlVerifyCase{"NothingAtAll", [] { return std::string("just text\n"); }, 2, false,
+                      "not present"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace testing_openpgp

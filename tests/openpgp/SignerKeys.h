@@ -19,6 +19,7 @@ struct SignerMessages {
     std::string byFriend;            // signed by Friend
     std::string byImpostor;          // to Nopass, signed by the impostor
     std::string byRevoked;           // signed by a key its owner revoked afterwards
+    std::string clearByRevoked;      // clear-signed by that key before it was revoked
     std::string byExpiredKey;        // signed in 2020 by a key that expired a day later
     std::string expired;             // signed by Friend in 2020, the signature expiring a day later
     std::string secondBad;           // signed by Friend, then by Nopass whose signature was changed

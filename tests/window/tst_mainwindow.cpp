@@ -101,6 +101,7 @@ void TestMainWindow::menus_data() {
                        {"N5", "", none},
                        {"Encrypt1", "&Encrypt", Qt::CTRL | Qt::Key_E},
                        {"EncryptUsingMethod1", "Encrypt With Specific &Method...", none},
+                       {"ClearSign1", "Clear-Si&gn", Qt::CTRL | Qt::Key_G},
                        {"Decrypt1", "&Decrypt", Qt::CTRL | Qt::Key_D},
                        {"N1", "", none},
                        {"Exit1", "E&xit", none}};
