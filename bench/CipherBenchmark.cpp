@@ -6,13 +6,13 @@
 // rest is the difference.
 #include "cipher/ArmourDecoder.h"
 #include "cipher/ArmourFormat.h"
-#include "cipher/BlockWriter.h"
-#include "cipher/Method.h"
-#include "cipher/KeystreamMethods.h"
 #include "cipher/BlockReading.h"
-#include "cipher/Lines.h"
-#include "cipher/Method02.h"
+#include "cipher/BlockWriter.h"
 #include "cipher/DecryptSession.h"
+#include "cipher/KeystreamMethods.h"
+#include "cipher/Lines.h"
+#include "cipher/Method.h"
+#include "cipher/Method02.h"
 #include "editor/PeakMemory.h"
 
 #include <benchmark/benchmark.h>
@@ -49,7 +49,8 @@ void writeBlock(benchmark::State &state) {
     const std::string text = largestText();
     const auto method = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        std::string block = cipher::joinLines(cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text, phrase));
+        std::string block = cipher::joinLines(
+            cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text, phrase));
         benchmark::DoNotOptimize(block.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
@@ -58,8 +59,8 @@ void writeBlock(benchmark::State &state) {
 // Decrypt's work: split into lines, open the block, check the phrase, decode the text.
 void readBlock(benchmark::State &state) {
     const std::string text = largestText();
-    const std::string block =
-        cipher::joinLines(cipher::writeBlock(*cipher::methodNamed(std::to_string(static_cast<int>(state.range(0)))), text, phrase));
+    const std::string block = cipher::joinLines(cipher::writeBlock(
+        *cipher::methodNamed(std::to_string(static_cast<int>(state.range(0)))), text, phrase));
     for (auto _ : state) {
         const auto lines = cipher::splitLines(block);
         const auto opened = cipher::openBlock(lines);
@@ -169,7 +170,12 @@ void readManyEmptyLines(benchmark::State &state) {
 
 } // namespace
 
-BENCHMARK(readManyEmptyLines)->ArgName("breaks")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(readManyEmptyLines)
+    ->ArgName("breaks")
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(copyText)->Unit(benchmark::kMicrosecond);
 BENCHMARK(writeBlock)->ArgName("method")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(readBlock)->ArgName("method")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

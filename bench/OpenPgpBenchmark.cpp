@@ -5,9 +5,9 @@
 // further Decrypt in this process (as the editor's second Decrypt runs), with their ratios to gpg.
 // And the message finder on 16 MiB of blank lines inside an armour.
 // Runs in a temporary GnuPG home whose agent it stops at the end.
-#include "cipher/DecryptSession.h"
 #include "cipher/ArmourFormat.h"
 #include "cipher/BlockWriter.h"
+#include "cipher/DecryptSession.h"
 #include "cipher/KeystreamMethods.h"
 #include "cipher/Lines.h"
 #include "openpgp/OpenPgp.h"
@@ -34,7 +34,8 @@ namespace {
 std::string largestText() {
     std::string text;
     for (std::size_t i = 0; text.size() < cipher::maxTextLength; ++i)
-        text += (i % 60 == 59) ? std::string("\r\n") : std::string(1, static_cast<char>('a' + i % 26));
+        text +=
+            (i % 60 == 59) ? std::string("\r\n") : std::string(1, static_cast<char>('a' + i % 26));
     text.resize(cipher::maxTextLength);
     return text;
 }
@@ -73,14 +74,14 @@ void decryptOpenPgp(benchmark::State &state) {
 }
 
 void readMethod01Block(benchmark::State &state) {
-    decryptThroughTheTable(state,
-                           cipher::joinLines(cipher::writeBlock(cipher::method01, largestText(), "")));
+    decryptThroughTheTable(
+        state, cipher::joinLines(cipher::writeBlock(cipher::method01, largestText(), "")));
 }
 
 // The finder on 16 MiB of blank lines between a begin and an end line: it reads each line once.
 void findAmongBlankLines(benchmark::State &state) {
-    const std::string text =
-        "-----BEGIN PGP MESSAGE-----\n" + std::string(16u << 20, '\n') + "-----END PGP MESSAGE-----\n";
+    const std::string text = "-----BEGIN PGP MESSAGE-----\n" + std::string(16u << 20, '\n') +
+                             "-----END PGP MESSAGE-----\n";
     for (auto _ : state)
         benchmark::DoNotOptimize(openpgp::findMessage(text));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
@@ -134,10 +135,15 @@ void compareWithGpg(const std::filesystem::path &home) {
     const std::string file = (home / "largest.asc").string();
     std::ofstream(file, std::ios::binary) << armour;
     decryptOnce(armour); // the editor's first Decrypt, which sets GnuPG up
-    const std::vector<double> medians = mediansInTurns(
-        {[&file] { run({"gpg", "--batch", "--quiet", "--decrypt", file}); },
-         [&file] { run({QVL_PROGRAM, "decrypt", file}); }, [&armour] { decryptOnce(armour); }},
-        15);
+    const std::vector<double> medians =
+        mediansInTurns({[&file] {
+                            run({"gpg", "--batch", "--quiet", "--decrypt", file});
+                        },
+                        [&file] {
+                            run({QVL_PROGRAM, "decrypt", file});
+                        },
+                        [&armour] { decryptOnce(armour); }},
+                       15);
     std::printf("\nOpenPGP decrypt of the largest text, median of 15 in turns:\n");
     std::printf("  gpg --decrypt                         %8.1f ms\n", medians[0]);
     std::printf("  qvl decrypt                           %8.1f ms   ratio to gpg %5.2f\n",
@@ -154,8 +160,9 @@ int main(int argc, char **argv) {
         return 1;
     setenv("GNUPGHOME", pattern, 1);
     openpgp::addToMethods(openpgp::linkedEngine);
-    const int generated = std::system("gpg --batch --quiet --passphrase '' --quick-gen-key "
-                                      "'Bench <bench@example.org>' future-default default never 2>/dev/null");
+    const int generated =
+        std::system("gpg --batch --quiet --passphrase '' --quick-gen-key "
+                    "'Bench <bench@example.org>' future-default default never 2>/dev/null");
     benchmark::Initialize(&argc, argv);
     if (generated == 0) {
         benchmark::RunSpecifiedBenchmarks();

@@ -69,7 +69,8 @@ TextGroups walkTextGroups(const GroupStream &stream, const ArmouredBlock &block,
 bool writtenLine(std::string_view line, std::int64_t groups,
                  const std::array<std::int16_t, 256> &digits) {
     line = line.substr(0, std::min(line.find_last_not_of(" \t") + 1, bodyLineLength));
-    if (groups < groupsPerLine && line.size() > static_cast<std::size_t>(1 + groups * charsPerGroup))
+    if (groups < groupsPerLine &&
+        line.size() > static_cast<std::size_t>(1 + groups * charsPerGroup))
         return false;
     return codec::madeOfDigits(line, digits);
 }
@@ -81,7 +82,8 @@ bool readLinesWritten(LineList lines, const ArmouredBlock &block) {
     if (!codec::hasDigits(alphabet))
         return true;
     const std::int64_t groups = phraseGroups(block) + groupsFor(block.header.textLength);
-    const auto bodyLines = static_cast<std::int64_t>(block.place.checksumLine - block.place.headerLine - 1);
+    const auto bodyLines =
+        static_cast<std::int64_t>(block.place.checksumLine - block.place.headerLine - 1);
     for (std::int64_t i = 0; i < bodyLines && i * groupsPerLine < groups; ++i)
         if (!writtenLine(lines[block.place.headerLine + 1 + static_cast<std::size_t>(i)],
                          std::min<std::int64_t>(groupsPerLine, groups - i * groupsPerLine),
@@ -94,8 +96,9 @@ bool readLinesWritten(LineList lines, const ArmouredBlock &block) {
 // even where the weak checksum happens to agree.
 Verdict completeVerdict(LineList lines, const ArmouredBlock &block, std::int32_t sum) {
     const Verdict verdict = checksumVerdict(block.statedChecksum, sum);
-    return verdict == Verdict::Verified && !readLinesWritten(lines, block) ? Verdict::ChecksumDiffers
-                                                                           : verdict;
+    return verdict == Verdict::Verified && !readLinesWritten(lines, block)
+               ? Verdict::ChecksumDiffers
+               : verdict;
 }
 
 } // namespace

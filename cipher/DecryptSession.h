@@ -76,6 +76,6 @@ private:
 // header's or the method's. The lines must outlive the session.
 Outcome<std::unique_ptr<DecryptSession>> openDecryptSession(LineList lines);
 Outcome<std::unique_ptr<DecryptSession>> openDecryptSession(LineList lines,
-                                                           std::span<const Method *const> known);
+                                                            std::span<const Method *const> known);
 
 } // namespace cipher

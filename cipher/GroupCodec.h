@@ -17,8 +17,8 @@ using GroupChars = std::array<char, 4>;
 // lines are written in. ZeroBytes reads every group as three zero bytes and writes none.
 enum BodyAlphabet : int { QuestionToTilde = 0, Letters = 1, ZeroBytes = 2 };
 
-// The digits 0..63 of the Letters alphabet, in order. Capital and small letters alternate; it is not
-// the Base64 alphabet.
+// The digits 0..63 of the Letters alphabet, in order. Capital and small letters alternate; it is
+// not the Base64 alphabet.
 inline constexpr std::string_view MethodAlphabet =
     "AaBbCcDdEeFfGgHhIiJjKkLlMmNnOoPpQqRrSsTtUuVvWwXxYyZz0123456789+-";
 static_assert(MethodAlphabet.size() == 64);

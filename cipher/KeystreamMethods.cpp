@@ -4,13 +4,13 @@
 #include "cipher/KeystreamMethods.h"
 
 #include "cipher/ArmourFormat.h"
+#include "cipher/BlockReading.h"
+#include "cipher/BlockWriter.h"
 #include "cipher/BodyLines.h"
 #include "cipher/CheckedInt.h"
 #include "cipher/GroupCodec.h"
 #include "cipher/Keystream.h"
 #include "cipher/Messages.h"
-#include "cipher/BlockReading.h"
-#include "cipher/BlockWriter.h"
 
 #include <stdexcept>
 
@@ -145,22 +145,20 @@ constinit const BlockShape method01Shape{headerVersion, Letters, namesMethod01,
 
 } // namespace
 
-constinit const PhraseRule keystreamPhrase{PhraseRule::Characters::Windows1252Capitals, 0, maxPhraseLength,
-                                 messages::enterNewPhrase, {}, messages::newPhraseHelp};
+constinit const PhraseRule keystreamPhrase{PhraseRule::Characters::Windows1252Capitals,
+                                           0,
+                                           maxPhraseLength,
+                                           messages::enterNewPhrase,
+                                           {},
+                                           messages::newPhraseHelp};
 
-constinit const Method method00{"Method 00",
-                      "Requires version 1.0 or higher to decrypt.",
-                      "0",
-                      keystreamPhrase,
-                      writeMethod00,
-                      &method00Shape};
+constinit const Method method00{"Method 00",   "Requires version 1.0 or higher to decrypt.",
+                                "0",           keystreamPhrase,
+                                writeMethod00, &method00Shape};
 
-constinit const Method method01{"Method 01",
-                      "Requires version 1.1 or higher to decrypt.",
-                      "1",
-                      keystreamPhrase,
-                      writeMethod01,
-                      &method01Shape};
+constinit const Method method01{"Method 01",   "Requires version 1.1 or higher to decrypt.",
+                                "1",           keystreamPhrase,
+                                writeMethod01, &method01Shape};
 
 BodyAlphabet keystreamAlphabet(std::int32_t method) {
     if (method == 0 || method == 1)

@@ -289,8 +289,7 @@ std::unique_ptr<RepairedLines> undoMailChanges(LineList lines, RepairReading rea
     const std::size_t headerEnd = std::min(fromTag.find_first_of(blanks), fromTag.size());
     const bool wholeLine = reading == RepairReading::WholeLines;
     const StrippedLine sourceText = strip(source, marks);
-    const std::string_view headerText =
-        wholeLine ? sourceText.text : fromTag.substr(0, headerEnd);
+    const std::string_view headerText = wholeLine ? sourceText.text : fromTag.substr(0, headerEnd);
     const auto *alphabet = bodyAlphabet(headerText);
     if (!alphabet)
         return nullptr;

@@ -13,8 +13,8 @@ namespace cipher::messages {
 
 inline constexpr std::string_view noTextToEncrypt = "There is no text to encrypt.";
 inline constexpr std::string_view noTextToSign = "There is no text to sign.";
-inline constexpr ComposedWords<64> textTooLongWords{
-    "The amount of text to encrypt cannot exceed ", maxTextLength, " bytes.", true};
+inline constexpr ComposedWords<64> textTooLongWords{"The amount of text to encrypt cannot exceed ",
+                                                    maxTextLength, " bytes.", true};
 inline constexpr std::string_view textTooLong = textTooLongWords.view();
 inline constexpr std::string_view alreadyEncrypted =
     "This text is already encrypted.  Are you sure you want to encrypt it again?";

@@ -78,8 +78,8 @@ struct BlockShape {
 
 // The user's own key for signing, as a method that signs finds it.
 struct SigningKey {
-    RecipientKey key;     // no fingerprint when the keyring holds no secret key
-    std::string refusal;  // why it cannot sign, naming it; empty when it can
+    RecipientKey key;    // no fingerprint when the keyring holds no secret key
+    std::string refusal; // why it cannot sign, naming it; empty when it can
 };
 
 struct Method {
@@ -101,8 +101,8 @@ struct Method {
     // with a phrase. A writer that runs a program outside may fail: it throws
     // std::runtime_error with the words.
     std::vector<RecipientKey> (*recipientKeys)() = nullptr;
-    Outcome<std::vector<std::string>> (*writeToKeys)(std::string_view text,
-                                                     const std::vector<std::string> &keys) = nullptr;
+    Outcome<std::vector<std::string>> (*writeToKeys)(
+        std::string_view text, const std::vector<std::string> &keys) = nullptr;
 
     // For a method with messages of a shape of its own: a session for the first such message
     // among the lines, its refusal, or nothing when they hold none. Tried only where the lines

@@ -110,8 +110,9 @@ std::int32_t writeBody(std::vector<std::string> &lines, const Bytes &body) {
 // are allowed).
 bool readLine(std::string_view line, std::int64_t groups, Bytes &body, std::int64_t &sum) {
     line = withoutTrailingBlanks(line);
-    const bool shaped = groups < 0 ? (line.size() - 1) % charsPerGroup == 0
-                                   : line.size() == static_cast<std::size_t>(1 + groups * charsPerGroup);
+    const bool shaped = groups < 0
+                            ? (line.size() - 1) % charsPerGroup == 0
+                            : line.size() == static_cast<std::size_t>(1 + groups * charsPerGroup);
     if (line.empty() || !shaped || line[0] != 'C')
         return false;
     for (std::size_t column = 1; column < line.size(); column += charsPerGroup) {
@@ -226,8 +227,8 @@ Outcome<SealedBody> readBody(LineList lines, const ArmouredBlock &block) {
         return laterVersion(block);
     if (!sodium::limitsAccepted(limits))
         return damaged();
-    SealedBody sealed{limits, {}, {}, Bytes(body->begin() + sealedOffset, body->end()),
-                      std::string(header)};
+    SealedBody sealed{
+        limits, {}, {}, Bytes(body->begin() + sealedOffset, body->end()), std::string(header)};
     std::copy_n(body->begin() + saltOffset, sodium::saltBytes, sealed.salt.begin());
     std::copy_n(body->begin() + nonceOffset, sodium::nonceBytes, sealed.nonce.begin());
     return {std::move(sealed), {}};

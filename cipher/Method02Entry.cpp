@@ -62,15 +62,16 @@ constinit const BlockShape shape{headerVersion, Letters, namesMethod02, method02
 
 } // namespace
 
-constinit const PhraseRule phraseRule{PhraseRule::Characters::AsTyped, 1, maxPhraseCharacters,
-                                      newPhrasePrompt.view(), phraseNeeded.view(),
+constinit const PhraseRule phraseRule{PhraseRule::Characters::AsTyped,
+                                      1,
+                                      maxPhraseCharacters,
+                                      newPhrasePrompt.view(),
+                                      phraseNeeded.view(),
                                       messages::newPhraseHelp};
 
-constinit const Method method{"Method 02",
-                    "Strong protection.  Requires version 2.00 or higher to decrypt.",
-                    "2",
-                    phraseRule,
-                    writeMethod02,
-                    &shape};
+constinit const Method method{
+    "Method 02",   "Strong protection.  Requires version 2.00 or higher to decrypt.",
+    "2",           phraseRule,
+    writeMethod02, &shape};
 
 } // namespace cipher::method02

@@ -6,8 +6,8 @@
 namespace cipher {
 
 // Whether a Method 00/01 phrase may hold the character: one that Windows-1252 holds (a zero
-// byte is refused apart, as it ends a line of text). Any other is refused where it is entered, never stored as a "?" that would weaken the
-// phrase the user believes in.
+// byte is refused apart, as it ends a line of text). Any other is refused where it is entered,
+// never stored as a "?" that would weaken the phrase the user believes in.
 [[nodiscard]] bool phraseCharacterHeld(char32_t character);
 
 // ASCII letters and the Windows-1252 small letters that have a capital partner there turn

@@ -152,9 +152,8 @@ std::string withReplacementCharacters(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
-        const Sequence sequence = static_cast<unsigned char>(bytes[i]) < 0x80
-                                      ? Sequence{1, true}
-                                      : sequenceAt(bytes, i);
+        const Sequence sequence =
+            static_cast<unsigned char>(bytes[i]) < 0x80 ? Sequence{1, true} : sequenceAt(bytes, i);
         if (sequence.wellFormed)
             out.append(bytes.substr(i, sequence.length));
         else

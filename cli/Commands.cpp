@@ -214,9 +214,8 @@ int runVerify(const Options &options) {
         refuse(session.refusal);
     cipher::DecryptSession &opened = **session.value;
     opened.setLongestText(maxInputBytes);
-    const auto decoded = opened.open([](const cipher::PhraseRequest &) {
-        return std::optional<cipher::SecretString>();
-    });
+    const auto decoded = opened.open(
+        [](const cipher::PhraseRequest &) { return std::optional<cipher::SecretString>(); });
     const cipher::ReadingReport &report = opened.report();
     const bool warns = cipher::warns(report.signatures);
     if (!decoded)

@@ -18,9 +18,11 @@ namespace {
 }
 
 Command commandNamed(const std::string &word) {
-    static const std::map<std::string, Command> commands = {
-        {"encrypt", Command::Encrypt}, {"decrypt", Command::Decrypt}, {"detect", Command::Detect},
-        {"sign", Command::Sign},       {"verify", Command::Verify}};
+    static const std::map<std::string, Command> commands = {{"encrypt", Command::Encrypt},
+                                                            {"decrypt", Command::Decrypt},
+                                                            {"detect", Command::Detect},
+                                                            {"sign", Command::Sign},
+                                                            {"verify", Command::Verify}};
     const auto found = commands.find(word);
     if (found == commands.end())
         usageError("unknown command \"" + word + "\"");
@@ -136,8 +138,7 @@ void readOption(Options &options, const std::string &argument, ArgumentReader &r
         options.method = &openpgp::method;
     } else if (argument == "--sign" && options.command == Command::Encrypt) {
         options.sign = true;
-    }
-    else if (argument == "--utf8" && options.command == Command::Decrypt)
+    } else if (argument == "--utf8" && options.command == Command::Decrypt)
         options.utf8 = true;
     else if (name == "--passphrase-file" && options.command != Command::Detect &&
              options.command != Command::Verify)
@@ -167,8 +168,10 @@ std::string usageText() {
            "encrypt  writes the armoured block of INPUT to standard output in the method\n"
            "         --method names (see the methods below), every line ended by CR LF.\n"
            "         With --to (repeatable: a user ID, e-mail address or fingerprint of the GnuPG\n"
-           "         keyring; an address names the keys holding exactly it), --to-own-key (GnuPG's\n"
-           "         default key, else the first secret key) or --openpgp (a phrase), it writes an\n"
+           "         keyring; an address names the keys holding exactly it), --to-own-key "
+           "(GnuPG's\n"
+           "         default key, else the first secret key) or --openpgp (a phrase), it writes "
+           "an\n"
            "         OpenPGP message instead: the text's characters as UTF-8 (INPUT read as UTF-8\n"
            "         when valid, else Windows-1252), every line break LF.\n"
            "         With --sign, the message to keys is signed by the user's own key (GnuPG's\n"
@@ -177,12 +180,14 @@ std::string usageText() {
            "decrypt  writes the text carried by the first armoured block in INPUT; with --utf8,\n"
            "         a Windows-1252 text is written as UTF-8 (a valid UTF-8 text as it is).\n"
            "         Where INPUT holds no such block, its OpenPGP message is decrypted with the\n"
-           "         GnuPG keyring (GNUPGHOME is honoured); a signature is reported on standard error.\n"
+           "         GnuPG keyring (GNUPGHOME is honoured); a signature is reported on standard "
+           "error.\n"
            "detect   exits with 0 when INPUT holds an armoured block, 1 when it does not, 2 on an\n"
            "         error.\n"
            "sign     writes INPUT clear-signed by the user's own key: the text readable (UTF-8,\n"
            "         read as encrypt reads it), its OpenPGP signature below it.\n"
-           "verify   checks the signatures of INPUT's clear-signed text or signed OpenPGP message,\n"
+           "verify   checks the signatures of INPUT's clear-signed text or signed OpenPGP "
+           "message,\n"
            "         reports them on standard error and writes the signed text; exits with 0 when\n"
            "         they are good, 3 when one is bad (nothing is written), from a revoked key or\n"
            "         expired, 2 when INPUT holds nothing signed.\n"
@@ -197,10 +202,13 @@ std::string usageText() {
            "phrase where the method's phrase is not required and else asks twice on the\n"
            "terminal, and decrypt asks on the terminal when the block is protected.\n"
            "\n"
-           "Exit status: 0 done; 1 usage or file error, or a recipient that is unknown, unusable or\n"
-           "names more than one key; 2 not encrypted or decrypted (a zero byte in the text, a wrong\n"
+           "Exit status: 0 done; 1 usage or file error, or a recipient that is unknown, unusable "
+           "or\n"
+           "names more than one key; 2 not encrypted or decrypted (a zero byte in the text, a "
+           "wrong\n"
            "phrase, a damaged Method 02 block, no secret key, a damaged OpenPGP message);\n"
-           "3 decrypted with a warning (a bad OpenPGP signature, checksum absent or different, block ended early, text cut\n"
+           "3 decrypted with a warning (a bad OpenPGP signature, checksum absent or different, "
+           "block ended early, text cut\n"
            "at a zero byte).\n";
 }
 

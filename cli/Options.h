@@ -15,8 +15,8 @@ struct Options {
     Command command = Command::Help;
     const cipher::Method *method = &cipher::plainEncryptMethod();
     std::optional<std::string> passphraseFile;
-    std::optional<std::string> input; // standard input when empty or "-"
-    bool utf8 = false;                // decrypt: a Windows-1252 result written as UTF-8
+    std::optional<std::string> input;    // standard input when empty or "-"
+    bool utf8 = false;                   // decrypt: a Windows-1252 result written as UTF-8
     std::vector<std::string> recipients; // encrypt: the OpenPGP message's recipients (--to)
     bool toOwnKey = false;               // encrypt: to the user's own key too (--to-own-key)
     bool sign = false;                   // encrypt: signed by the user's own key (--sign)

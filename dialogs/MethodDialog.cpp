@@ -90,8 +90,9 @@ void MethodDialog::buildButtons() {
 }
 
 void MethodDialog::acceptChoice() {
-    const auto chosen = std::find_if(m_methodChoices.cbegin(), m_methodChoices.cend(),
-                                     [](const QRadioButton *choice) { return choice->isChecked(); });
+    const auto chosen =
+        std::find_if(m_methodChoices.cbegin(), m_methodChoices.cend(),
+                     [](const QRadioButton *choice) { return choice->isChecked(); });
     if (chosen == m_methodChoices.cend()) {
         platform::showMessageBox(this, tr("You must choose an encoding method."),
                                  platform::MessageKind::Error, platform::Ok);

@@ -136,8 +136,8 @@ cipher::SecretString PassphraseEdit::phraseBytes() const {
     return bytes;
 }
 
-QString PassphraseEdit::normalised(const QString &text, int &cursor,
-                                   const cipher::PhraseRule &rule, bool &refused) {
+QString PassphraseEdit::normalised(const QString &text, int &cursor, const cipher::PhraseRule &rule,
+                                   bool &refused) {
     refused = false;
     if (!rule.upperCased())
         return phraseAsTyped(text, cursor, rule.maxCharacters);

@@ -5,9 +5,9 @@
 // rule's number of characters.
 #pragma once
 
-#include <QLineEdit>
 #include "cipher/PhraseRule.h"
 #include "cipher/SecretString.h"
+#include <QLineEdit>
 
 #include <string>
 

@@ -280,7 +280,7 @@ void RecipientsDialog::showChosenCount() {
     const std::size_t chosen = chosenFingerprints().size();
     if (m_keys.empty())
         m_chosenCount->setText(tr("The keyring holds no key that can encrypt.  "
-                               "The text will be protected by a phrase."));
+                                  "The text will be protected by a phrase."));
     else if (chosen == 0)
         m_chosenCount->setText(tr("No key chosen: the text will be protected by a phrase."));
     else if (chosen == 1)

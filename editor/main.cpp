@@ -2,10 +2,10 @@
 // stored on the way out, also when the end is requested from outside; or the usage or the
 // version asked for on the command line. The exit code is 0, or 1 when the usage or the
 // version could not be written.
-#include "editor/Program.h"
-#include "editor/MainWindow.h"
+#include "editor/crypt/OpenPgpModule.h"
+#include "editor/window/MainWindow.h"
+#include "editor/window/Program.h"
 #include "hardening/ProcessHardening.h"
-#include "editor/OpenPgpModule.h"
 #include "platform/CommandLine.h"
 #include "platform/TerminationRequests.h"
 
@@ -36,7 +36,7 @@ int main(int argc, char *argv[]) {
         // Asked to end from outside (a logout, say), the program may have nobody left to
         // answer a box: a failure to store the settings goes to standard error instead.
         window.shutDown(terminationRequests.wasRequested() ? platform::writeToStandardError
-                                                              : platform::showApplicationErrorBox);
+                                                           : platform::showApplicationErrorBox);
     }
     return 0;
 }

@@ -6,8 +6,8 @@
 
 #include "cipher/ArmourDecoder.h"
 #include "cipher/ArmourFormat.h"
-#include "cipher/BlockWriter.h"
 #include "cipher/BlockReading.h"
+#include "cipher/BlockWriter.h"
 #include "cipher/CheckedInt.h"
 #include "cipher/Lines.h"
 #include "cipher/Method.h"
@@ -101,7 +101,8 @@ std::size_t checksumLineOf(const std::vector<std::string> &lines) {
 // others, nor the tag). In an unquoted block it ends with "!", which no body line holds: a line
 // of the method's characters alone could not be told from a body line there.
 void typeReply(std::vector<std::string> &lines, std::string reply, bool quoted) {
-    std::erase_if(reply, [](char c) { return c == '\r' || c == '\n' || c == 'Q' || c == '>' || c == '|'; });
+    std::erase_if(
+        reply, [](char c) { return c == '\r' || c == '\n' || c == 'Q' || c == '>' || c == '|'; });
     if (!quoted)
         reply += '!';
     const std::size_t checksum = checksumLineOf(lines);
@@ -201,7 +202,8 @@ void roundTrip(std::string_view input, int method, unsigned mailKind) {
         return;
     if (method == cipher::method02::headerMethod)
         return roundTripMethod02(text, phrase, mailKind);
-    const auto written = cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text, phrase);
+    const auto written =
+        cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text, phrase);
     const std::string armoured = cipher::joinLines(written);
     const auto lines = cipher::splitLines(armoured);
     require(cipher::locateBlock(lines).has_value(), "a written block is detected");

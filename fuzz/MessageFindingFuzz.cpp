@@ -1,8 +1,9 @@
 // The fuzz entry for the OpenPGP message finder: any text gives a message, a clear-signed text,
 // what else it holds of OpenPGP's, or nothing, in one pass and without a crash. A signed text
-// found stands in the text as found, and its repaired reading is shaped as GnuPG writes one. A message found is armour as GnuPG
-// writes it (its begin line, CR LF breaks, its end line last); one whose inside is all armour
-// characters (no headers; anything else GnuPG refuses anyway) reads back exactly as it stands.
+// found stands in the text as found, and its repaired reading is shaped as GnuPG writes one. A
+// message found is armour as GnuPG writes it (its begin line, CR LF breaks, its end line last); one
+// whose inside is all armour characters (no headers; anything else GnuPG refuses anyway) reads back
+// exactly as it stands.
 #include "FuzzRequire.h"
 
 #include "openpgp/MessageFinding.h"
@@ -26,7 +27,8 @@ void checkArmour(const std::string &armour) {
     const std::string end = std::string(openpgp::messageEndLine) + "\r\n";
     require(armour.starts_with(begin), "a message starts with its begin line");
     require(armour.ends_with(end), "a message ends with its end line and a line break");
-    for (std::size_t at = armour.find('\n'); at != std::string::npos; at = armour.find('\n', at + 1))
+    for (std::size_t at = armour.find('\n'); at != std::string::npos;
+         at = armour.find('\n', at + 1))
         require(at > 0 && armour[at - 1] == '\r', "every line of a message ends in CR LF");
     const std::string_view inside =
         std::string_view(armour).substr(begin.size(), armour.size() - begin.size() - end.size());

@@ -39,7 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     QByteArrayView input(reinterpret_cast<const char *>(data), qsizetype(size));
     if (input.size() < 3)
         return 0;
-    const auto byte = [&input](qsizetype i) { return qsizetype(static_cast<unsigned char>(input[i])); };
+    const auto byte = [&input](qsizetype i) {
+        return qsizetype(static_cast<unsigned char>(input[i]));
+    };
     const qsizetype sectionLength = byte(0) % 16, keyLength = byte(1) % 16, valueLength = byte(2);
     input = input.sliced(3);
     const QByteArrayView section = take(input, sectionLength);

@@ -18,13 +18,15 @@ void checkNumber(QStringView text, qint32 number) {
     if (number != std::numeric_limits<qint32>::min())
         require(platform::profileInteger(QString::number(number)) == number,
                 "a number reads back from its decimal spelling");
-    require(platform::profileInteger(QStringLiteral("$") + QString::number(quint32(number), 16)) == number,
+    require(platform::profileInteger(QStringLiteral("$") + QString::number(quint32(number), 16)) ==
+                number,
             "a number reads back from its hexadecimal spelling");
     // "0x" stands for "$" only where the text begins with it.
     if (!text.startsWith(u"0x", Qt::CaseInsensitive))
         require(platform::profileInteger(QStringLiteral("  ") + text.toString()) == number,
                 "leading spaces are allowed");
-    require(!platform::profileInteger(text.toString() + QStringLiteral(" ")), "nothing may follow the digits");
+    require(!platform::profileInteger(text.toString() + QStringLiteral(" ")),
+            "nothing may follow the digits");
 }
 
 void checkColor(quint32 value) {
@@ -32,7 +34,8 @@ void checkColor(quint32 value) {
     const QColor color = platform::colorFromValue(value, palette);
     if (value <= platform::largestExplicitColorValue) {
         require(color.isValid(), "an explicit colour is a colour");
-        require(platform::valueFromColor(color) == value, "an explicit colour gives its value back");
+        require(platform::valueFromColor(color) == value,
+                "an explicit colour gives its value back");
     } else if (!(value & platform::systemColorFlag)) {
         require(!color.isValid(), "a value beyond the explicit colours without the flag is none");
     }

@@ -5,7 +5,7 @@
 #include "FuzzRequire.h"
 
 #include "cipher/TextEncoding.h"
-#include "editor/Utf8Decoding.h"
+#include "editor/text/Utf8Decoding.h"
 
 #include <cstdint>
 

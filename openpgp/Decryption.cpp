@@ -84,8 +84,8 @@ Attempt refusalOf(const GpgME::Error &error, const PhraseGiver &giver,
     if (code == GPG_ERR_BAD_PASSPHRASE || giver.wasRefusedAgain() || code == GPG_ERR_CANCELED)
         return refused(cipher::Reason::WrongPhrase, "The passphrase is not correct.");
     if (code == GPG_ERR_NO_DATA || code == GPG_ERR_BAD_DATA || code == GPG_ERR_CHECKSUM ||
-        code == GPG_ERR_DECRYPT_FAILED || code == GPG_ERR_INV_PACKET || code == GPG_ERR_ASS_NO_INPUT ||
-        code == GPG_ERR_INV_KEYLEN || code == GPG_ERR_UNEXPECTED)
+        code == GPG_ERR_DECRYPT_FAILED || code == GPG_ERR_INV_PACKET ||
+        code == GPG_ERR_ASS_NO_INPUT || code == GPG_ERR_INV_KEYLEN || code == GPG_ERR_UNEXPECTED)
         return refused(cipher::Reason::Damaged, damagedWords);
     return refused(cipher::Reason::Failed,
                    std::string("GnuPG could not decrypt the message: ") + error.asString());

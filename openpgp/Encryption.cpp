@@ -47,7 +47,8 @@ std::string patternFor(const std::string &recipient) {
 }
 
 // The one usable key that the recipient names, or the words saying why there is none.
-std::variant<GpgME::Key, std::string> keyFor(GpgME::Context &context, const std::string &recipient) {
+std::variant<GpgME::Key, std::string> keyFor(GpgME::Context &context,
+                                             const std::string &recipient) {
     std::vector<GpgME::Key> found;
     if (!context.startKeyListing(patternFor(recipient).c_str(), false)) {
         GpgME::Error error;
@@ -116,7 +117,8 @@ cipher::Outcome<std::string> encryptToKeys(std::string_view text,
     auto keys = keysOfRecipients(*context, recipients);
     if (auto *words = std::get_if<std::string>(&keys))
         return failure(cipher::Reason::NoKey, *words);
-    return run(*context, std::get<std::vector<GpgME::Key>>(keys), text, GpgME::Context::AlwaysTrust);
+    return run(*context, std::get<std::vector<GpgME::Key>>(keys), text,
+               GpgME::Context::AlwaysTrust);
 }
 
 cipher::Outcome<std::string> encryptWithPhrase(std::string_view text, std::string_view phrase) {

@@ -33,7 +33,8 @@ struct Engine {
     cipher::Outcome<std::string> (*writeSignedToKeys)(std::string_view text,
                                                       const std::vector<std::string> &keys,
                                                       const cipher::PhraseSource &ask);
-    cipher::Outcome<std::string> (*signText)(std::string_view text, const cipher::PhraseSource &ask);
+    cipher::Outcome<std::string> (*signText)(std::string_view text,
+                                             const cipher::PhraseSource &ask);
     std::unique_ptr<cipher::DecryptSession> (*openSignedText)(FoundSignedText found);
 };
 

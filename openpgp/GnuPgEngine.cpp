@@ -7,8 +7,9 @@ namespace openpgp {
 
 namespace {
 
-constinit const Engine gnupg{encryptWithPhrase, encryptToKeys, encryptionKeys, openSession,
-                             ownSigningKey,     writeSignedToKeys, clearSign,  openSignedTextSession};
+constinit const Engine gnupg{encryptWithPhrase, encryptToKeys,        encryptionKeys,
+                             openSession,       ownSigningKey,        writeSignedToKeys,
+                             clearSign,         openSignedTextSession};
 
 } // namespace
 

@@ -3,9 +3,9 @@
 #include "openpgp/KeyValidity.h"
 #include "openpgp/OwnKey.h"
 
+#include <gpgme++/global.h>
 #include <gpgme++/key.h>
 #include <gpgme++/keylistresult.h>
-#include <gpgme++/global.h>
 
 #include <algorithm>
 
@@ -14,7 +14,8 @@ namespace openpgp {
 namespace {
 
 bool canEncryptTo(const GpgME::Key &key) {
-    return key.canEncrypt() && !key.isExpired() && !key.isRevoked() && !key.isDisabled() && !key.isInvalid();
+    return key.canEncrypt() && !key.isExpired() && !key.isRevoked() && !key.isDisabled() &&
+           !key.isInvalid();
 }
 
 // Every public key the listing gives, each telling whether its secret key is there too.

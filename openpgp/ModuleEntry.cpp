@@ -4,7 +4,8 @@
 
 #include <type_traits>
 
-extern "C" __attribute__((visibility("default"))) const openpgp::Engine *shroud_openpgp_module_entry() {
+extern "C" __attribute__((visibility("default"))) const openpgp::Engine *
+shroud_openpgp_module_entry() {
     return *openpgp::linkedEngine().value;
 }
 

@@ -104,9 +104,9 @@ cipher::SigningKey signingKey() {
     return gnupg ? (*gnupg.value)->signingKey() : cipher::SigningKey{{}, gnupg.refusal};
 }
 
-cipher::Outcome<std::vector<std::string>>
-writeSignedToKeys(std::string_view text, const std::vector<std::string> &keys,
-                  const cipher::PhraseSource &ask) {
+cipher::Outcome<std::vector<std::string>> writeSignedToKeys(std::string_view text,
+                                                            const std::vector<std::string> &keys,
+                                                            const cipher::PhraseSource &ask) {
     cipher::Outcome<const Engine *> gnupg = engine();
     if (!gnupg)
         return cipher::refusedAs<std::vector<std::string>>(std::move(gnupg));
@@ -124,23 +124,26 @@ cipher::Outcome<std::vector<std::string>> signText(std::string_view text,
 } // namespace
 
 // A message without a recipient needs a phrase.
-constinit const cipher::PhraseRule phraseRule{cipher::PhraseRule::Characters::AsTyped, 1, longestPhrase,
-                                    newPhrasePrompt,
-                                    phraseNeeded,
-                                    phraseHelp};
+constinit const cipher::PhraseRule phraseRule{cipher::PhraseRule::Characters::AsTyped,
+                                              1,
+                                              longestPhrase,
+                                              newPhrasePrompt,
+                                              phraseNeeded,
+                                              phraseHelp};
 
 constinit const cipher::Method method{.name = "OpenPGP",
-                            .note = "For people who use OpenPGP: to their keys or a phrase.",
-                            .cliName = {},
-                            .phraseRule = phraseRule,
-                            .writeBlock = writeWithPhrase,
-                            .recipientKeys = recipientKeys,
-                            .writeToKeys = writeToKeys,
-                            .findMessage = findSession,
-                            .carriesUtf8 = true,
-                            .signingKey = signingKey,
-                            .writeSignedToKeys = writeSignedToKeys,
-                            .signText = signText};
+                                      .note =
+                                          "For people who use OpenPGP: to their keys or a phrase.",
+                                      .cliName = {},
+                                      .phraseRule = phraseRule,
+                                      .writeBlock = writeWithPhrase,
+                                      .recipientKeys = recipientKeys,
+                                      .writeToKeys = writeToKeys,
+                                      .findMessage = findSession,
+                                      .carriesUtf8 = true,
+                                      .signingKey = signingKey,
+                                      .writeSignedToKeys = writeSignedToKeys,
+                                      .signText = signText};
 
 void addToMethods(EngineSource source) {
     engineSource = source;

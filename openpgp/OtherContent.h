@@ -1,5 +1,6 @@
 // What a text holds of OpenPGP's where it holds no message that Decrypt reads, found without
-// GnuPG: a message cut short, a clear-signed text cut short, a signature, a key, or a file in binary form.
+// GnuPG: a message cut short, a clear-signed text cut short, a signature, a key, or a file in
+// binary form.
 #pragma once
 
 #include "cipher/Outcome.h"

@@ -28,7 +28,8 @@ std::string unescaped(std::string_view value) {
                              std::isxdigit(static_cast<unsigned char>(value[at + 1])) &&
                              std::isxdigit(static_cast<unsigned char>(value[at + 2]));
         if (escaped) {
-            plain += static_cast<char>(std::stoi(std::string(value.substr(at + 1, 2)), nullptr, 16));
+            plain +=
+                static_cast<char>(std::stoi(std::string(value.substr(at + 1, 2)), nullptr, 16));
             at += 2;
         } else {
             plain += value[at];

@@ -101,14 +101,14 @@ std::optional<std::string> setOwnSigner(GpgME::Context &context) {
 }
 
 // The refusal of a signing that failed, or nothing when it signed.
-std::optional<Armour> signingRefusal(const GpgME::SigningResult &signing, const PhraseGiver &giver) {
+std::optional<Armour> signingRefusal(const GpgME::SigningResult &signing,
+                                     const PhraseGiver &giver) {
     if (giver.wasCancelled())
-        return cipher::refused<std::string>(cipher::Reason::Cancelled,
-                                                         "Signing was cancelled.");
+        return cipher::refused<std::string>(cipher::Reason::Cancelled, "Signing was cancelled.");
     const auto code = signing.error().code();
     if (code == GPG_ERR_BAD_PASSPHRASE || giver.wasRefusedAgain())
         return cipher::refused<std::string>(cipher::Reason::WrongPhrase,
-                                                         "The passphrase is not correct.");
+                                            "The passphrase is not correct.");
     if (!signing.invalidSigningKeys().empty()) {
         const char *print = signing.invalidSigningKeys().front().fingerprint();
         return cipher::refused<std::string>(
@@ -117,9 +117,9 @@ std::optional<Armour> signingRefusal(const GpgME::SigningResult &signing, const 
                                        " cannot sign.");
     }
     if (signing.error())
-        return cipher::refused<std::string>(
-            cipher::Reason::Failed,
-            std::string("GnuPG could not sign the text: ") + signing.error().asString());
+        return cipher::refused<std::string>(cipher::Reason::Failed,
+                                            std::string("GnuPG could not sign the text: ") +
+                                                signing.error().asString());
     return std::nullopt;
 }
 
@@ -136,7 +136,7 @@ struct Signer {
 std::optional<Armour> unready(Signer &signer) {
     if (!signer.context)
         return cipher::refused<std::string>(cipher::Reason::Failed,
-                                                         "GnuPG cannot be used on this computer.");
+                                            "GnuPG cannot be used on this computer.");
     if (const std::optional<std::string> refusal = setOwnSigner(*signer.context))
         return cipher::refused<std::string>(cipher::Reason::NoKey, *refusal);
     signer.context->setPassphraseProvider(&signer.giver);
@@ -162,7 +162,7 @@ cipher::SigningKey ownSigningKey() {
 }
 
 Armour writeSignedToKeys(std::string_view text, const std::vector<std::string> &recipients,
-                        const cipher::PhraseSource &ask) {
+                         const cipher::PhraseSource &ask) {
     Signer signer(ask);
     if (std::optional<Armour> refusal = unready(signer))
         return std::move(*refusal);
@@ -177,9 +177,9 @@ Armour writeSignedToKeys(std::string_view text, const std::vector<std::string> &
     if (std::optional<Armour> refusal = signingRefusal(signing, signer.giver))
         return std::move(*refusal);
     if (encryption.error())
-        return cipher::refused<std::string>(
-            cipher::Reason::Failed,
-            std::string("GnuPG could not encrypt the text: ") + encryption.error().asString());
+        return cipher::refused<std::string>(cipher::Reason::Failed,
+                                            std::string("GnuPG could not encrypt the text: ") +
+                                                encryption.error().asString());
     return {cipherText.toString(), {}};
 }
 

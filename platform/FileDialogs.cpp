@@ -64,8 +64,9 @@ private:
 };
 
 // The toolkit's save dialog takes a name in a folder that does not exist, and only the save
-// itself would then fail. A name typed without an extension gets the chosen type's. The path must exist: the dialog refuses such a name itself, with a
-// box of its own like the one that refuses a missing file to open, and stays open.
+// itself would then fail. A name typed without an extension gets the chosen type's. The path must
+// exist: the dialog refuses such a name itself, with a box of its own like the one that refuses a
+// missing file to open, and stays open.
 class SaveFileDialog : public QFileDialog {
 public:
     explicit SaveFileDialog(QWidget *owner)

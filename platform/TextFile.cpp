@@ -52,8 +52,8 @@ namespace {
 void keepOwnerAndMode(int newFile, const std::optional<struct stat> &replaced) {
     if (!replaced)
         return;
-    if (::fchown(newFile, replaced->st_uid, replaced->st_gid) != 0)
-        [[maybe_unused]] const int groupOnly = ::fchown(newFile, uid_t(-1), replaced->st_gid);
+    if (::fchown(newFile, replaced->st_uid, replaced->st_gid) != 0) [[maybe_unused]]
+        const int groupOnly = ::fchown(newFile, uid_t(-1), replaced->st_gid);
     [[maybe_unused]] const int kept = ::fchmod(newFile, replaced->st_mode & 07777);
 }
 

@@ -10,8 +10,8 @@
 namespace platform {
 
 // The file's bytes, from the first to its end, whatever size it states; nothing when it states
-// or holds more than `limit` bytes (nothing read when it states more). Fails with "Cannot open file %s" when it cannot be
-// opened or read.
+// or holds more than `limit` bytes (nothing read when it states more). Fails with "Cannot open file
+// %s" when it cannot be opened or read.
 std::optional<std::string> readWholeFile(const QString &path, qint64 limit);
 
 // Writes the bytes and nothing else, atomically: the old file stays whole when any step

@@ -1,7 +1,7 @@
 // The bare windows, built from plain Qt widgets only.
 #include "BareWindows.h"
 
-#include "editor/EditorFont.h"
+#include "editor/text/EditorFont.h"
 
 #include <QActionGroup>
 #include <QIcon>
@@ -66,7 +66,8 @@ void addPlainMenus(QMainWindow *window) {
                                {"&Delete", Qt::CTRL | Qt::Key_Delete},
                                {"Se&lect All"}}));
     QMenu *options = addPlainMenu(
-        bar, "&Options", {{"&Font..."}, {"&Text Color..."}, {"&Background Color..."}, {"Word Wrap"}, {""}});
+        bar, "&Options",
+        {{"&Font..."}, {"&Text Color..."}, {"&Background Color..."}, {"Word Wrap"}, {""}});
     options->actions().at(3)->setCheckable(true);
     addChoiceMenu(options, "&Encoding",
                   {{"&Windows-1252"}, {"&UTF-8"}, {"UTF-8 with Byte-Order &Mark"}});
@@ -104,10 +105,17 @@ void addPlainToolBar(QMainWindow *window) {
     bar->setMovable(false);
     bar->setFloatable(false);
     constexpr Button buttons[] = {
-        {"new", false, nullptr, true},  {"open", false, nullptr, true}, {"save"},
-        {"cut", true},                  {"copy"},                       {"paste", false, nullptr, true},
-        {"selectall"},                  {"delete"},                     {"undo", true},
-        {"encrypt", true, "Encrypt"},   {"decrypt", false, "Decrypt"},
+        {"new", false, nullptr, true},
+        {"open", false, nullptr, true},
+        {"save"},
+        {"cut", true},
+        {"copy"},
+        {"paste", false, nullptr, true},
+        {"selectall"},
+        {"delete"},
+        {"undo", true},
+        {"encrypt", true, "Encrypt"},
+        {"decrypt", false, "Decrypt"},
     };
     for (const Button &row : buttons) {
         if (row.gapBefore) {

@@ -7,9 +7,10 @@
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     const QString kind = QCoreApplication::arguments().value(1);
-    const BareWindow bare = makeBareWindow(kind == QLatin1String("--bars")   ? BareKind::WithBars
-                                           : kind == QLatin1String("--look") ? BareKind::WithBarsAndLook
-                                                                             : BareKind::Plain);
+    const BareWindow bare =
+        makeBareWindow(kind == QLatin1String("--bars")   ? BareKind::WithBars
+                       : kind == QLatin1String("--look") ? BareKind::WithBarsAndLook
+                                                         : BareKind::Plain);
     bare.window->show();
     return QApplication::exec();
 }

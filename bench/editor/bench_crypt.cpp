@@ -3,9 +3,9 @@
 // holding the block or the text again, under both methods, with and without a phrase. Also the
 // whole Decrypt command for a block without a phrase, which opens no dialog at all, with the
 // editor wrapping and not.
-#include "editor/CipherWork.h"
-#include "editor/TextEditor.h"
-#include "editor/MainWindow.h"
+#include "editor/crypt/CipherWork.h"
+#include "editor/text/TextEditor.h"
+#include "editor/window/MainWindow.h"
 
 #include "cipher/BlockWriter.h"
 #include "cipher/KeystreamMethods.h"
@@ -76,8 +76,8 @@ int main(int argc, char *argv[]) {
 
     for (const cipher::Method *writer : {&cipher::method00, &cipher::method01}) {
         for (const std::string phrase : {"", "ABCDEFGHIJKLMNOP"}) {
-            const std::string kind = std::string(writer->name) +
-                                     (phrase.empty() ? ", no phrase" : ", 16-letter phrase");
+            const std::string kind =
+                std::string(writer->name) + (phrase.empty() ? ", no phrase" : ", 16-letter phrase");
             report("Encrypt after the dialogs, " + kind,
                    measure([&] { editor->setBytes(text); },
                            [&] { cipher_work::encryptInEditor(*editor, *writer, phrase); }));

@@ -3,8 +3,8 @@
 // and a selection that grows by a character before each refresh), and typing one character, and
 // one line break, in the main window beside typing it in a bare QPlainTextEdit holding the same
 // text.
-#include "editor/MainWindow.h"
-#include "editor/TextEditor.h"
+#include "editor/text/TextEditor.h"
+#include "editor/window/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -174,7 +174,8 @@ int main(int argc, char *argv[]) {
     editor->setBytes(tagged);
     report("updateStatus, two tag lines at the end",
            nanosecondsPerCall(7, 10'000, [&] { window.updateStatus(); }));
-    std::printf("  (text type shown: %s)\n\n", window.holdsArmouredBlock() ? "Encrypted" : "Normal");
+    std::printf("  (text type shown: %s)\n\n",
+                window.holdsArmouredBlock() ? "Encrypted" : "Normal");
     utf8Refreshes(window, editor);
 
     editor->setBytes(plain);

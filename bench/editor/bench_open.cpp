@@ -7,9 +7,9 @@
 // needs at its peak, each open in a fresh process. Given a size in megabytes (and a line
 // length), it instead opens one file of that size once and reports the time and the peak
 // memory, the figures the editor's capacity is chosen from.
-#include "editor/MainWindow.h"
-#include "editor/TextEditor.h"
 #include "PeakMemory.h"
+#include "editor/text/TextEditor.h"
+#include "editor/window/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

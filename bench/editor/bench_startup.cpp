@@ -7,8 +7,8 @@
 // user starts them, from the launch of a fresh process of the program itself, and of a bare
 // program showing each bare window, until the first window is painted and on the screen.
 #include "BareWindows.h"
-#include "editor/MainWindow.h"
-#include "editor/TextEditor.h"
+#include "editor/text/TextEditor.h"
+#include "editor/window/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -164,11 +164,11 @@ int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
 
     std::printf("in one application (built, startUp, shown, painted)\n");
-    reportAll(measureInTurns({timed(startMainWindow),
-                              timed([] { startBareWindow(BareKind::Plain); }),
-                              timed([] { startBareWindow(BareKind::WithBars); }),
-                              timed([] { startBareWindow(BareKind::WithBarsAndLook); })},
-                             warmRounds, 1));
+    reportAll(
+        measureInTurns({timed(startMainWindow), timed([] { startBareWindow(BareKind::Plain); }),
+                        timed([] { startBareWindow(BareKind::WithBars); }),
+                        timed([] { startBareWindow(BareKind::WithBarsAndLook); })},
+                       warmRounds, 1));
 
     std::printf("from the launch of a fresh process of the program, or of a bare program, "
                 "until its window is painted and shown\n");

@@ -3,10 +3,10 @@
 #include "QvlRun.h"
 
 #include "cipher/BlockWriter.h"
-#include "cipher/Method.h"
 #include "cipher/KeystreamMethods.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
+#include "cipher/Method.h"
 #include "cipher/Method02.h"
 
 #include "tests/cipher/RowName.h"
@@ -25,7 +25,8 @@ std::string line(std::string_view message) {
 }
 
 std::string block(std::string_view text, std::string_view phrase = {}, int method = 1) {
-    return cipher::joinLines(cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text, phrase));
+    return cipher::joinLines(
+        cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text, phrase));
 }
 
 const std::string abcBlock =

@@ -135,8 +135,8 @@ QWidget *HelpViewer::buildContentsTab() {
     contents->setItemDelegate(new WrappedTitles(contents));
     contents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     contents->header()->setStretchLastSection(true);
-    connect(contents->header(), &QHeaderView::sectionResized, contents,
-            &QTreeView::doItemsLayout, Qt::QueuedConnection);
+    connect(contents->header(), &QHeaderView::sectionResized, contents, &QTreeView::doItemsLayout,
+            Qt::QueuedConnection);
 
     connect(contents, &QHelpContentWidget::linkActivated, m_browser,
             [this](const QUrl &page) { m_browser->setSource(page); });

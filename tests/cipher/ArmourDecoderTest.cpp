@@ -90,8 +90,9 @@ TEST(ArmourDecoder, negativeLengthDecodesNothing) {
 // a million empty lines cost no more than one group.
 TEST(ArmourDecoder, hugeStatedLengthTakesNoMemoryItsBodyCannotFill) {
     const std::vector<std::string> emptyLines(1000000);
-    for (const auto &[body, bytes] : {std::pair{std::vector<std::string>{"Cx2uq"}, std::string("abc")},
-                                      std::pair{emptyLines, std::string()}}) {
+    for (const auto &[body, bytes] :
+         {std::pair{std::vector<std::string>{"Cx2uq"}, std::string("abc")},
+          std::pair{emptyLines, std::string()}}) {
         std::vector<std::string> lines{start, "QvL/0122/01/0/2147483647"};
         lines.insert(lines.end(), body.begin(), body.end());
         lines.insert(lines.end(), {"QvL/882", end});

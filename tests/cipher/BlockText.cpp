@@ -1,11 +1,11 @@
 // Test helpers for building blocks and decrypting them as the editor does.
 #include "BlockText.h"
 
-#include "cipher/BlockWriter.h"
 #include "cipher/BlockReading.h"
+#include "cipher/BlockWriter.h"
+#include "cipher/DecryptSession.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
-#include "cipher/DecryptSession.h"
 #include "cipher/Method.h"
 
 namespace testing_cipher {
@@ -23,8 +23,9 @@ namespace {
 Decryption decryptIn(cipher::OpenedSession session, std::string_view phrase) {
     if (!session)
         return {session.refusal, {}, {}, {}};
-    auto decoded = (*session.value)->open(
-        [phrase](const cipher::PhraseRequest &) { return cipher::SecretString(phrase); });
+    auto decoded = (*session.value)->open([phrase](const cipher::PhraseRequest &) {
+        return cipher::SecretString(phrase);
+    });
     if (!decoded)
         return {decoded.refusal, {}, {}, {}};
     return {{}, std::move(decoded.value->bytes), decoded.value->verdict, {}};
@@ -45,7 +46,8 @@ Decryption decryptExactly(const BlockText &text, std::string_view phrase) {
     cipher::BlockReading exact{text.lines(), cipher::openBlock(text.lines()), nullptr};
     if (!exact.opened)
         return {exact.opened.refusal, {}, {}, {}};
-    const cipher::Method *method = cipher::methodOfHeader(exact.opened.value->header, cipher::methods());
+    const cipher::Method *method =
+        cipher::methodOfHeader(exact.opened.value->header, cipher::methods());
     return decryptIn(method->block->openBlock(std::move(exact)), phrase);
 }
 

@@ -282,18 +282,18 @@ TEST_P(OwnOutcome, whereTheExactReadingFoundNoBlock) {
 
 INSTANTIATE_TEST_SUITE_P(
     MailRepair, OwnOutcome,
-    testing::Values(
-        OwnOutcomeRow{"changedCharacter", 1, together({changedCharacter(3, 10), quoted("> ")}),
-                      "SECRET", "", Verdict::ChecksumDiffers},
-        OwnOutcomeRow{"lostBodyLine", 1, together({lostLine(4), quoted("> ")}), "SECRET", "",
-                      Verdict::EndedEarly},
-        OwnOutcomeRow{"wrongPhrase", 1, quoted("> "), "SECRES",
-                      std::string(cipher::messages::wrongPhrase), Verdict::Verified},
-        OwnOutcomeRow{"method02ChangedCharacter", 2,
-                      together({changedCharacter(3, 10), quoted("> ")}), "SECRET",
-                      std::string(cipher::messages::damagedBlock), Verdict::Verified},
-        OwnOutcomeRow{"method02WrongPhrase", 2, quoted("> "), "SECRES",
-                      std::string(cipher::messages::wrongPhrase), Verdict::Verified}),
+    testing::Values(OwnOutcomeRow{"changedCharacter", 1,
+                                  together({changedCharacter(3, 10), quoted("> ")}), "SECRET", "",
+                                  Verdict::ChecksumDiffers},
+                    OwnOutcomeRow{"lostBodyLine", 1, together({lostLine(4), quoted("> ")}),
+                                  "SECRET", "", Verdict::EndedEarly},
+                    OwnOutcomeRow{"wrongPhrase", 1, quoted("> "), "SECRES",
+                                  std::string(cipher::messages::wrongPhrase), Verdict::Verified},
+                    OwnOutcomeRow{"method02ChangedCharacter", 2,
+                                  together({changedCharacter(3, 10), quoted("> ")}), "SECRET",
+                                  std::string(cipher::messages::damagedBlock), Verdict::Verified},
+                    OwnOutcomeRow{"method02WrongPhrase", 2, quoted("> "), "SECRES",
+                                  std::string(cipher::messages::wrongPhrase), Verdict::Verified}),
     testing_cipher::rowName);
 
 // A Method 02 block whose repair the checksum cannot prove ends as the exact reading does: with
@@ -328,12 +328,10 @@ TEST(MailRepair, speaksOnlyForABlockInShape) {
     const std::vector<std::pair<const char *, Lines>> texts = {
         {"strayTagLines", {"Dear reader,", " QvL/ hello", "  QvL/ world"}},
         {"invalidHeader", quotedBlock([](Lines &l) { l[1] = "QvL/0122/01/13"; })},
-        {"noStartLine",
-         quotedBlock(together({changedCharacter(3, 10), lostLine(0)}))},
+        {"noStartLine", quotedBlock(together({changedCharacter(3, 10), lostLine(0)}))},
         {"startLineFarAbove",
-         quotedBlock(together({changedCharacter(3, 10), [](Lines &l) {
-                                   l.insert(l.begin() + 1, "a line between");
-                               }}))},
+         quotedBlock(together({changedCharacter(3, 10),
+                               [](Lines &l) { l.insert(l.begin() + 1, "a line between"); }}))},
     };
     for (const auto &[name, lines] : texts) {
         const BlockText text(lines);
@@ -357,8 +355,8 @@ MailChange reflowedBy(int width, bool quote) {
             text += (quote ? "> " : "") + line + "\n";
         ASSERT_EQ(write(fd, text.data(), text.size()), static_cast<ssize_t>(text.size()));
         close(fd);
-        const std::string command = "fmt -w " + std::to_string(width) +
-                                    (quote ? " -p '> ' " : " ") + path;
+        const std::string command =
+            "fmt -w " + std::to_string(width) + (quote ? " -p '> ' " : " ") + path;
         FILE *output = popen(command.c_str(), "r");
         ASSERT_NE(output, nullptr);
         lines.clear();
@@ -397,8 +395,7 @@ TEST_P(Reflowed, readWhenTheChecksumProvesTheRepair) {
 }
 
 INSTANTIATE_TEST_SUITE_P(MailRepair, Reflowed,
-                         testing::Combine(testing::Values(40, 48, 56, 60, 66, 72),
-                                          testing::Bool(),
+                         testing::Combine(testing::Values(40, 48, 56, 60, 66, 72), testing::Bool(),
                                           testing::Values(Keying{0, "SECRET"}, Keying{1, ""},
                                                           Keying{2, "Secret phrase"})),
                          reflowedName);

@@ -24,14 +24,13 @@ std::size_t below(Random &random, std::size_t bound) {
     return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random);
 }
 
-template <class T, std::size_t n>
-const T &pick(Random &random, const T (&choices)[n]) {
+template <class T, std::size_t n> const T &pick(Random &random, const T (&choices)[n]) {
     return choices[below(random, n)];
 }
 
-const char *const proseWords[] = {"I",   "agree", "with", "this", "and", "see",  "below", "the",
-                                  "plan", "is",   "fine", "but",  "send", "it",  "again", "Yes",
-                                  "to",  "you",   "we",   "can",  "meet", "next", "week", "ok"};
+const char *const proseWords[] = {"I",    "agree", "with", "this", "and",  "see",  "below", "the",
+                                  "plan", "is",    "fine", "but",  "send", "it",   "again", "Yes",
+                                  "to",   "you",   "we",   "can",  "meet", "next", "week",  "ok"};
 
 std::string prose(Random &random, std::size_t words) {
     std::string text;
@@ -104,10 +103,10 @@ const char *const quotePrefixes[] = {"> ", ">", "> > ", ">> ", "| "};
 // a line of the method's own characters. In an unquoted block only lines with a character no
 // body line holds are typed, as nothing else tells a reply from a body line there.
 std::string reply(Random &random, int method, bool quoted) {
-    const char *const remarks[] = {"Check this!", "Correct.", "Confirmed.", "OK, thanks.",
-                                   "C'est bon.", "Cool!"};
-    const char *const answers[] = {"Correct", "Confirmed", "Cool", "Cheers", "Check", "Certainly",
-                                   "Cxwy", "Coffee"};
+    const char *const remarks[] = {"Check this!", "Correct.",   "Confirmed.",
+                                   "OK, thanks.", "C'est bon.", "Cool!"};
+    const char *const answers[] = {"Correct", "Confirmed", "Cool", "Cheers",
+                                   "Check",   "Certainly", "Cxwy", "Coffee"};
     switch (below(random, quoted ? 4 : 2)) {
     case 0:
         return prose(random, 2 + below(random, 10));
@@ -218,7 +217,6 @@ void expectNoWrongText(int trials) {
                 trials, tally.readBack, tally.warned, tally.refused, tally.wrongText);
     EXPECT_EQ(tally.wrongText, 0) << "first:\n" << tally.firstWrong;
     EXPECT_EQ(tally.unansweredReadBack, tally.unanswered) << "mail's changes alone are undone";
-
 }
 
 } // namespace

@@ -4,9 +4,9 @@
 #include "RowName.h"
 
 #include "cipher/BlockWriter.h"
-#include "cipher/KeystreamMethods.h"
 #include "cipher/GroupCodec.h"
 #include "cipher/Keystream.h"
+#include "cipher/KeystreamMethods.h"
 #include "cipher/Lines.h"
 #include "cipher/Messages.h"
 #include "cipher/Method02.h"
@@ -268,9 +268,9 @@ TEST(Method02, laterLayoutOfAnotherLengthNamesTheVersion) {
 // The tag covers the header exactly as written, so any other spelling of its numbers is
 // damage, never a wrong phrase.
 TEST(Method02, headerSpelledOtherwiseIsDamage) {
-    for (const std::string header : {"QvL/0200/02/0/012", "QvL/0200/02/0/12x", "QvL/0200/02/1/12",
-                                     "QvL/0201/02/0/12", "QvL/200/02/0/12", "QvL/0200/2/0/12",
-                                     "QvL/0200/02/00/12"}) {
+    for (const std::string header :
+         {"QvL/0200/02/0/012", "QvL/0200/02/0/12x", "QvL/0200/02/1/12", "QvL/0201/02/0/12",
+          "QvL/200/02/0/12", "QvL/0200/2/0/12", "QvL/0200/02/00/12"}) {
         Lines lines = sealed("twelve bytes", "phrase");
         lines[1] = header;
         EXPECT_EQ(decrypt(BlockText(lines), "phrase").refusal, messages::damagedBlock) << header;

@@ -28,7 +28,8 @@ inline void expectRuleWhole(const cipher::PhraseRule &rule) {
 // A block the entry wrote: its header carries the version the shape names, which a reader
 // without the entry names in its refusal; only this entry names the header; the body lines
 // stand in the shape's alphabet, as the mail repair reads them.
-inline void expectBlockAsShaped(const cipher::Method &method, const std::vector<std::string> &lines) {
+inline void expectBlockAsShaped(const cipher::Method &method,
+                                const std::vector<std::string> &lines) {
     const cipher::BlockShape &shape = *method.block;
     ASSERT_GE(lines.size(), 4u);
     const cipher::Outcome<cipher::Header> header = cipher::readHeader(lines[1]);
@@ -57,11 +58,12 @@ inline void expectReadsWhatItWrites(const cipher::Method &method) {
     const std::vector<std::string_view> views(lines.begin(), lines.end());
     cipher::OpenedSession session = cipher::openDecryptSession(views);
     ASSERT_TRUE(session) << session.refusal;
-    const auto opened = (*session.value)->open(
-        [&phrase](const cipher::PhraseRequest &request) -> std::optional<cipher::SecretString> {
-            EXPECT_FALSE(request.helpTopic.empty()) << request.prompt;
-            return cipher::SecretString(phrase);
-        });
+    const auto opened = (*session.value)
+                            ->open([&phrase](const cipher::PhraseRequest &request)
+                                       -> std::optional<cipher::SecretString> {
+                                EXPECT_FALSE(request.helpTopic.empty()) << request.prompt;
+                                return cipher::SecretString(phrase);
+                            });
     ASSERT_TRUE(opened) << opened.refusal;
     EXPECT_EQ(opened.value->bytes, text);
 }

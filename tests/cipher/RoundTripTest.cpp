@@ -3,8 +3,8 @@
 #include "BlockText.h"
 
 #include "cipher/BlockWriter.h"
-#include "cipher/Method.h"
 #include "cipher/Lines.h"
+#include "cipher/Method.h"
 
 #include <gtest/gtest.h>
 
@@ -46,8 +46,8 @@ const NamedPhrase phrases[] = {
 
 TEST_P(RoundTrip, givesBackTheText) {
     const auto &[text, phrase, method] = GetParam();
-    const BlockText block(
-        cipher::joinLines(cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text.bytes, phrase.bytes)));
+    const BlockText block(cipher::joinLines(cipher::writeBlock(
+        *cipher::methodNamed(std::to_string(method)), text.bytes, phrase.bytes)));
     const auto decoded = testing_cipher::decrypt(block, phrase.bytes);
     EXPECT_TRUE(decoded.refusal.empty()) << decoded.refusal;
     EXPECT_EQ(decoded.verdict, cipher::Verdict::Verified);

@@ -17,9 +17,8 @@ std::vector<Released> g_released;
 
 void noteRelease(const void *bytes, std::size_t size) {
     const auto *first = static_cast<const unsigned char *>(bytes);
-    g_released.push_back({bytes, size, std::all_of(first, first + size, [](unsigned char b) {
-                              return b == 0;
-                          })});
+    g_released.push_back(
+        {bytes, size, std::all_of(first, first + size, [](unsigned char b) { return b == 0; })});
 }
 
 class SecretStringTest : public testing::Test {

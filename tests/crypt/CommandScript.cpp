@@ -60,7 +60,8 @@ QString CommandScript::describe(QWidget *modal) {
                    .arg(child<QListWidget>(modal, "lst_Recipients")->count());
         if (child<QCheckBox>(modal, "chk_OwnKey")->isVisible())
             seen += QStringLiteral(", own key offered");
-        if (const auto *sign = child<QCheckBox>(modal, "chk_Sign"); sign->isVisible() && !sign->isChecked())
+        if (const auto *sign = child<QCheckBox>(modal, "chk_Sign");
+            sign->isVisible() && !sign->isChecked())
             seen += QStringLiteral(", not signing");
     } else {
         seen = "unexpected " + modal->objectName();

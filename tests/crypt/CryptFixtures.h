@@ -5,8 +5,8 @@
 #include "tests/window/WindowUnderTest.h"
 
 #include "cipher/BlockWriter.h"
-#include "cipher/Method.h"
 #include "cipher/Lines.h"
+#include "cipher/Method.h"
 #include "platform/Beep.h"
 
 #include <QStringList>
@@ -17,7 +17,8 @@ namespace crypt_fixtures {
 
 // The block Encrypt puts into the editor, every line ended by CR LF.
 inline std::string blockOf(std::string_view text, std::string_view phrase = {}, int method = 1) {
-    return cipher::joinLines(cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text, phrase));
+    return cipher::joinLines(
+        cipher::writeBlock(*cipher::methodNamed(std::to_string(method)), text, phrase));
 }
 
 // Every byte value 1..255 that a text can hold outside a line break, in `rounds` lines

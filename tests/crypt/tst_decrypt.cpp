@@ -492,8 +492,8 @@ void TestDecrypt::charactersAndFormat_data() {
                                          "e \xE2\x86\x92 \xD0\xB6")
                            << QStringLiteral(u"Gr\u00FC\u00DFe \u2192 \u0436")
                            << QStringLiteral(" UTF-8, LF");
-    QTest::newRow("UTF-8 with the mark") << QByteArray("\xEF\xBB\xBFx") << QStringLiteral("x")
-                                         << QStringLiteral(" UTF-8 BOM, LF");
+    QTest::newRow("UTF-8 with the mark")
+        << QByteArray("\xEF\xBB\xBFx") << QStringLiteral("x") << QStringLiteral(" UTF-8 BOM, LF");
 }
 
 // The decrypted bytes are UTF-8 when they are valid UTF-8 holding a byte above 7F, else
@@ -523,7 +523,8 @@ void TestDecrypt::damagedUtf8StaysUtf8_data() {
 void TestDecrypt::damagedUtf8StaysUtf8() {
     QFETCH(int, lostLines);
     QFETCH(QString, box);
-    const QString intact = QStringLiteral(u"na\u00EFve caf\u00E9, \u0436\u0436\u0436 ") + QString(60, QChar(0x0436));
+    const QString intact =
+        QStringLiteral(u"na\u00EFve caf\u00E9, \u0436\u0436\u0436 ") + QString(60, QChar(0x0436));
     const QByteArray text = "abc" + intact.toUtf8();
     std::vector<std::string> lines = cipher::writeBlock(cipher::method01, asString(text), "");
     lines[2][2] = lines[2][2] == 'A' ? 'B' : 'A';

@@ -18,7 +18,6 @@
 #include <QRadioButton>
 #include <QTimer>
 
-
 // The phrase's bytes as a plain string, for comparing.
 inline std::string plain(const cipher::SecretString &phrase) {
     return std::string(phrase.data(), phrase.size());
@@ -221,7 +220,8 @@ void TestMethod02::dialogKeepsCaseAndSixtyFourCharacters() {
         }());
     entry->clear();
     dialog_checks::typeText(entry, QString::fromUtf8("\xF0\x9F\x94\x91") + QString(70, u'k'));
-    QCOMPARE(cipher::phraseCharacters(cipher::method02::phraseRule, dialog.phrase()), std::size_t(64));
+    QCOMPARE(cipher::phraseCharacters(cipher::method02::phraseRule, dialog.phrase()),
+             std::size_t(64));
 }
 
 // The third choice with its note; Method 01 stays the one selected at every showing.

@@ -10,8 +10,8 @@
 #include "SignerKeys.h"
 
 #include "dialogs/RecipientsDialog.h"
-#include "editor/FileText.h"
-#include "editor/OpenPgpModule.h"
+#include "editor/crypt/OpenPgpModule.h"
+#include "editor/text/FileText.h"
 #include "openpgp/OpenPgp.h"
 #include "platform/Help.h"
 #include "platform/HelpWindow.h"
@@ -339,7 +339,8 @@ void TestOpenPgp::refusalsLeaveTheText_data() {
         << message.substr(0, message.find("-----END"))
         << "Error: The OpenPGP message is cut short: its end line \"-----END PGP MESSAGE-----\" "
            "is missing.  Unable to decrypt this text. [OK*]";
-    const std::string clearSigned = home().gpg("-u nopass@example.org --clearsign", "Signed only.\n");
+    const std::string clearSigned =
+        home().gpg("-u nopass@example.org --clearsign", "Signed only.\n");
     QTest::newRow("clear-signed, cut short")
         << clearSigned.substr(0, clearSigned.find("-----END"))
         << "Error: The OpenPGP signed text is cut short: its signature's end line \"-----END PGP "
@@ -456,16 +457,15 @@ void TestOpenPgp::clearSignedTextIsChecked_data() {
                             << QStringLiteral("Information: Good signature from Nopass") << none
                             << false;
     QTest::newRow("changed after signing")
-        << changed
-        << QStringLiteral("Warning: BAD signature: the message was signed by Nopass")
+        << changed << QStringLiteral("Warning: BAD signature: the message was signed by Nopass")
         << exclamation << true;
     QTest::newRow("quoted and changed")
         << quoted(changed)
-        << QStringLiteral("Warning: BAD signature: the message was signed by Nopass")
-        << exclamation << true;
+        << QStringLiteral("Warning: BAD signature: the message was signed by Nopass") << exclamation
+        << true;
     QTest::newRow("revoked key") << signerMessages().clearByRevoked
-                                 << QStringLiteral("Warning: Signature from Revoked")
-                                 << exclamation << false;
+                                 << QStringLiteral("Warning: Signature from Revoked") << exclamation
+                                 << false;
 }
 
 // The signed text stands without its armour, as it was signed, and the signature is reported
@@ -504,8 +504,8 @@ void TestOpenPgp::signedForGpg_data() {
         << QString() << QStringList{"choose Nopass,-own,-sign"} << QStringList{dialog} << QString();
     QTest::newRow("signed by the locked default key")
         << lockedDefault
-        << QStringList{"choose Nopass,-own,+sign", "phrase " + QString::fromLatin1(
-                                                                 testing_openpgp::lockedPhrase.data())}
+        << QStringList{"choose Nopass,-own,+sign",
+                       "phrase " + QString::fromLatin1(testing_openpgp::lockedPhrase.data())}
         << QStringList{dialog + ", not signing", "phrase: Enter the passphrase of the key Locked"}
         << QString::fromLatin1(testing_openpgp::lockedUser.data());
     QTest::newRow("the default key has expired")
@@ -551,7 +551,7 @@ void TestOpenPgp::signedForGpg() {
 void TestOpenPgp::clearSignCommand_data() {
     QTest::addColumn<QString>("gpgConf");
     QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("shown"); // the start of what the command showed; empty for nothing
+    QTest::addColumn<QString>("shown");  // the start of what the command showed; empty for nothing
     QTest::addColumn<QString>("signer"); // the user ID of the key that signs; empty for none
     const QString nopass = QString::fromLatin1(testing_openpgp::nopassUser.data());
     const QString locked = QString::fromLatin1(testing_openpgp::lockedUser.data());
@@ -562,7 +562,8 @@ void TestOpenPgp::clearSignCommand_data() {
         << QStringList{"phrase " + QString::fromLatin1(testing_openpgp::lockedPhrase.data())}
         << QStringLiteral("phrase: Enter the passphrase of the key Locked") << locked;
     QTest::newRow("wrong phrase") << lockedDefault << QStringList{"phrase wrong", "press msg_OK"}
-                                  << QStringLiteral("phrase: Enter the passphrase of the key Locked")
+                                  << QStringLiteral(
+                                         "phrase: Enter the passphrase of the key Locked")
                                   << QString();
     QTest::newRow("cancelled") << lockedDefault << QStringList{"press cmd_Cancel"}
                                << QStringLiteral("phrase: Enter the passphrase") << QString();
@@ -616,12 +617,13 @@ void TestOpenPgp::blockOfOursGoesFirst() {
 }
 
 // A .gpg file opened as the editor reads its bytes (cut at its first zero byte, if it holds one,
-// with the warning answered) is named as what it is; the text stays, and the status bar calls it normal text.
+// with the warning answered) is named as what it is; the text stays, and the status bar calls it
+// normal text.
 void TestOpenPgp::binaryFileIsNamed() {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("letter.gpg"));
-    const std::string packets = home().gpg("--trust-model always --encrypt -r nopass@example.org",
-                                           "In binary form.\n");
+    const std::string packets =
+        home().gpg("--trust-model always --encrypt -r nopass@example.org", "In binary form.\n");
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) &&
             file.write(packets.data(), qint64(packets.size())) == qint64(packets.size()));

@@ -176,7 +176,7 @@ void TestEncodeMethodDialog::layoutAndLook() {
 }
 
 void TestEncodeMethodDialog::tabReachesTheSelectedChoice_data() {
-    QTest::addColumn<int>("arrow"); // pressed on the selected choice first; 0 for none
+    QTest::addColumn<int>("arrow");         // pressed on the selected choice first; 0 for none
     QTest::addColumn<QStringList>("order"); // the chosen one first when an arrow was pressed
     QTest::newRow("Method 01 as the dialog opens")
         << 0 << QStringList{"OKBtn", "CancelBtn", "HelpBtn", "RadioButton2"};

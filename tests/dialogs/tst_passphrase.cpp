@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QTest>
 
-
 // The phrase's bytes as a plain string, for comparing.
 inline std::string plain(const cipher::SecretString &phrase) {
     return std::string(phrase.data(), phrase.size());
@@ -398,17 +397,24 @@ void TestPassphraseDialog::helpButtonJumpsToTopicGiven_data() {
     QTest::addColumn<QString>("topic");
 
     QTest::newRow("first prompt of Encrypt") << "Enter a phrase to password-protect (if desired):"
-                                             << "Help_Password1" << "Help_Password1";
+                                             << "Help_Password1"
+                                             << "Help_Password1";
     QTest::newRow("confirming prompt of Encrypt") << "Re-enter phrase to confirm:"
-                                                  << "Help_Password3" << "Help_Password3";
+                                                  << "Help_Password3"
+                                                  << "Help_Password3";
     QTest::newRow("prompt of Decrypt") << "This text is password-protected.  Enter phrase:"
-                                       << "Help_Password2" << "Help_Password2";
+                                       << "Help_Password2"
+                                       << "Help_Password2";
     QTest::newRow("passphrase of an OpenPGP key")
         << "Enter the passphrase of the key Ann <ann@example.org> (1A2B3C4D)."
-        << "Help_OpenPgp" << "Help_OpenPgp";
+        << "Help_OpenPgp"
+        << "Help_OpenPgp";
     QTest::newRow("words of another prompt") << "This text is password-protected.  Enter phrase:"
-                                             << "Help_OpenPgp" << "Help_OpenPgp";
-    QTest::newRow("none given") << "Re-enter phrase to confirm:" << "" << "Help_Password1";
+                                             << "Help_OpenPgp"
+                                             << "Help_OpenPgp";
+    QTest::newRow("none given") << "Re-enter phrase to confirm:"
+                                << ""
+                                << "Help_Password1";
 }
 
 void TestPassphraseDialog::helpButtonJumpsToTopicGiven() {

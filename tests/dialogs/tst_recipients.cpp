@@ -271,8 +271,8 @@ void TestRecipientsDialog::signingChoice_data() {
     QTest::newRow("left clear last time") << true << QString() << false << true << false << true;
     QTest::newRow("no key chosen") << true << QString() << true << false << true << false;
     QTest::newRow("a key that cannot sign") << true << expired << true << true << false << true;
-    QTest::newRow("no secret key") << false << QStringLiteral("No secret key.") << true << true
-                                   << false << false;
+    QTest::newRow("no secret key")
+        << false << QStringLiteral("No secret key.") << true << true << false << false;
 }
 
 // The box names the signing key (and why it cannot sign) and is checked as last left only

@@ -5,7 +5,7 @@
 #include "tests/crypt/CommandScript.h"
 #include "tests/startup/PrivateConfig.h"
 
-#include "editor/MainWindow.h"
+#include "editor/window/MainWindow.h"
 #include "platform/Help.h"
 #include "platform/HelpWindow.h"
 
@@ -25,9 +25,9 @@ const QString fileName = QStringLiteral("rendezvous-plans.txt");
 
 // Every file under the folder holding one of the secrets, by path, with the secret it holds.
 QStringList filesHolding(const QString &folder, const QString &except) {
-    const QList<QByteArray> secrets{text, phrase.toUtf8(), fileName.toUtf8(), folderName.toUtf8(),
-                                    QByteArray(reinterpret_cast<const char *>(phrase.utf16()),
-                                               phrase.size() * 2)};
+    const QList<QByteArray> secrets{
+        text, phrase.toUtf8(), fileName.toUtf8(), folderName.toUtf8(),
+        QByteArray(reinterpret_cast<const char *>(phrase.utf16()), phrase.size() * 2)};
     QStringList found;
     QDirIterator files(folder, QDir::Files | QDir::Hidden | QDir::System,
                        QDirIterator::Subdirectories);

@@ -3,7 +3,7 @@
 // large file, the editor's capacity, files that cannot be opened, and the dialog's remembered
 // file type.
 #include "FileFixtures.h"
-#include "editor/EditorCapacity.h"
+#include "editor/text/EditorCapacity.h"
 #include "tests/startup/PrivateConfig.h"
 
 #include <QLineEdit>

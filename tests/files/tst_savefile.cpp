@@ -380,7 +380,8 @@ void TestSaveFile::defaultExtension_data() {
                                          << "letter.qvl";
     QTest::newRow("Text chosen for a block") << block << textType << "letter"
                                              << "letter.txt";
-    QTest::newRow("All Files chosen") << plain << "All Files (*)" << "letter"
+    QTest::newRow("All Files chosen") << plain << "All Files (*)"
+                                      << "letter"
                                       << "letter.qvl";
     QTest::newRow("txt kept") << block << QString() << "letter.txt"
                               << "letter.txt";

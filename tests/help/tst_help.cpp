@@ -8,10 +8,11 @@
 #include "platform/HelpWindow.h"
 #include "platform/Readability.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QHelpContentItem>
 #include <QHelpContentModel>
 #include <QHelpEngineCore>
 #include <QHelpIndexModel>
@@ -20,14 +21,13 @@
 #include <QListView>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTreeView>
-#include <QScrollBar>
-#include <QHelpContentItem>
 
 using platform::HelpCommand;
 
@@ -380,8 +380,8 @@ void TestHelp::centredFrame_data() {
     QTest::addColumn<QPoint>("topLeft");
     // On a screen of 1280 x 800.
     QTest::newRow("no frame") << QSize(300, 120) << QMargins() << QPoint(490, 340);
-    QTest::newRow("title bar and borders") << QSize(300, 120) << QMargins(1, 20, 1, 5)
-                                           << QPoint(489, 327);
+    QTest::newRow("title bar and borders")
+        << QSize(300, 120) << QMargins(1, 20, 1, 5) << QPoint(489, 327);
 }
 
 // The frame, title bar included, is what stands centred, not the window's inside.
@@ -494,9 +494,9 @@ QStringList unreadableText(const QTextBrowser *page) {
             if (fragment.fragment().text().trimmed().isEmpty())
                 continue;
             const QTextCharFormat format = fragment.fragment().charFormat();
-            const QColor text = colourOf(format.foreground(),
-                                         palette.color(format.isAnchor() ? QPalette::Link
-                                                                         : QPalette::Text));
+            const QColor text =
+                colourOf(format.foreground(),
+                         palette.color(format.isAnchor() ? QPalette::Link : QPalette::Text));
             const QColor ground = colourOf(format.background(), blockGround);
             const double ratio = platform::contrastRatio(text, ground);
             if (ratio < platform::readableContrast)
@@ -526,7 +526,8 @@ void TestHelp::everyPageReadsOnLightAndDarkThemes() {
         for (const QUrl &page : pages) {
             browser()->setSource(page);
             const QStringList unreadable = unreadableText(browser());
-            QVERIFY2(unreadable.isEmpty(), qPrintable(page.fileName() + ": " + unreadable.join(", ")));
+            QVERIFY2(unreadable.isEmpty(),
+                     qPrintable(page.fileName() + ": " + unreadable.join(", ")));
         }
     }
     QApplication::setPalette(before);

@@ -1,16 +1,16 @@
 // The OpenPGP engine against the real gpg: its messages read by us and ours by it, for keys and
 // phrases, mail's changes undone, every refusal, and signature reports.
 #include "GnuPgHome.h"
-#include "SignerKeys.h"
 #include "HomeChanges.h"
+#include "SignerKeys.h"
 
 #include "openpgp/OpenPgp.h"
 #include "openpgp/SignatureWords.h"
 
-#include <gtest/gtest.h>
 #include <cstdlib>
-#include <fstream>
 #include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
 
 namespace testing_openpgp {
 namespace {
@@ -56,7 +56,9 @@ Decryption decrypt(std::string_view text, const cipher::PhraseSource &source) {
     return attempt(session, source);
 }
 
-GnuPgHome &home() { return GnuPgHome::instance(); }
+GnuPgHome &home() {
+    return GnuPgHome::instance();
+}
 
 struct GpgMessage {
     const char *name;
@@ -81,22 +83,27 @@ TEST_P(GpgMessages, AreReadWithTheirKeyOrPhrase) {
         EXPECT_TRUE(asked.empty());
     } else {
         ASSERT_EQ(asked.size(), 1u);
-        EXPECT_NE(asked.front().prompt.find(row.promptPart), std::string::npos) << asked.front().prompt;
+        EXPECT_NE(asked.front().prompt.find(row.promptPart), std::string::npos)
+            << asked.front().prompt;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     FromGpg, GpgMessages,
     ::testing::Values(
-        GpgMessage{"ToKeyWithoutPassphrase", "--armor --trust-model always --encrypt -r nopass@example.org", "", ""},
-        GpgMessage{"ToKeyWithPassphrase", "--armor --trust-model always --encrypt -r locked@example.org",
+        GpgMessage{"ToKeyWithoutPassphrase",
+                   "--armor --trust-model always --encrypt -r nopass@example.org", "", ""},
+        GpgMessage{"ToKeyWithPassphrase",
+                   "--armor --trust-model always --encrypt -r locked@example.org",
                    lockedPhrase.data(), "Locked <locked@example.org>"},
-        GpgMessage{"ToPhrase", "--armor --pinentry-mode loopback --passphrase 'a Shared phrase' --symmetric",
+        GpgMessage{"ToPhrase",
+                   "--armor --pinentry-mode loopback --passphrase 'a Shared phrase' --symmetric",
                    "a Shared phrase", "phrase"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(OurMessages, AreReadByGpgForKeysAndPhrases) {
-    const auto toKeys = openpgp::encryptToKeys(plainText, {"nopass@example.org", home().fingerprintOf(lockedUser)});
+    const auto toKeys =
+        openpgp::encryptToKeys(plainText, {"nopass@example.org", home().fingerprintOf(lockedUser)});
     ASSERT_TRUE(toKeys) << toKeys.refusal;
     EXPECT_TRUE(toKeys.value->starts_with("-----BEGIN PGP MESSAGE-----\r\n"));
     EXPECT_EQ(toKeys.value->find("\n"), toKeys.value->find("\r\n") + 1);
@@ -117,11 +124,14 @@ namespace {
 class CachingAgent {
 public:
     CachingAgent() { configure("allow-loopback-pinentry\n"); }
-    ~CachingAgent() { configure("allow-loopback-pinentry\ndefault-cache-ttl 0\nmax-cache-ttl 0\n"); }
+    ~CachingAgent() {
+        configure("allow-loopback-pinentry\ndefault-cache-ttl 0\nmax-cache-ttl 0\n");
+    }
 
 private:
     static void configure(const std::string &settings) {
-        std::ofstream(std::filesystem::path(std::getenv("GNUPGHOME")) / "gpg-agent.conf") << settings;
+        std::ofstream(std::filesystem::path(std::getenv("GNUPGHOME")) / "gpg-agent.conf")
+            << settings;
         (void)std::system("gpgconf --reload gpg-agent");
     }
 };
@@ -143,14 +153,16 @@ TEST(OurMessages, PhraseStaysOutOfTheAgentsCache) {
 }
 
 TEST(OurMessages, UnknownRecipientIsAnErrorNamingIt) {
-    const auto result = openpgp::encryptToKeys(plainText, {"nopass@example.org", "nobody@example.org"});
+    const auto result =
+        openpgp::encryptToKeys(plainText, {"nopass@example.org", "nobody@example.org"});
     EXPECT_FALSE(result);
     EXPECT_FALSE(result.value);
     EXPECT_NE(result.refusal.find("nobody@example.org"), std::string::npos) << result.refusal;
 }
 
 // Mail's changes, applied to each line of a message gpg wrote.
-std::string mailed(const std::string &armour, const std::string &prefix, bool blankLines, std::size_t rewrap) {
+std::string mailed(const std::string &armour, const std::string &prefix, bool blankLines,
+                   std::size_t rewrap) {
     std::string body;
     std::string out = "Earlier text.\n";
     std::size_t start = 0;
@@ -158,7 +170,8 @@ std::string mailed(const std::string &armour, const std::string &prefix, bool bl
         auto end = armour.find('\n', start);
         std::string line = armour.substr(start, end - start);
         start = end + 1;
-        const bool base64 = !line.empty() && line.find("-----") == std::string::npos && line.front() != '=';
+        const bool base64 =
+            !line.empty() && line.find("-----") == std::string::npos && line.front() != '=';
         if (rewrap != 0 && base64) {
             body += line;
             continue;
@@ -182,7 +195,8 @@ class MailChanges : public ::testing::TestWithParam<MailCase> {};
 
 TEST_P(MailChanges, AreUndoneAndProvenByGnuPg) {
     const auto &row = GetParam();
-    const std::string armour = home().gpg("--armor --trust-model always --encrypt -r nopass@example.org", plainText);
+    const std::string armour =
+        home().gpg("--armor --trust-model always --encrypt -r nopass@example.org", plainText);
     const auto result = decrypt(mailed(armour, row.prefix, row.blankLines, row.rewrap), giving(""));
     EXPECT_EQ(result.refusal, cipher::Reason::None) << result.words;
     EXPECT_EQ(result.text, plainText);
@@ -190,7 +204,8 @@ TEST_P(MailChanges, AreUndoneAndProvenByGnuPg) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Mail, MailChanges,
-                         ::testing::Values(MailCase{"Quoted", "> ", false, 0}, MailCase{"QuotedTwiceBar", "| > ", false, 0},
+                         ::testing::Values(MailCase{"Quoted", "> ", false, 0},
+                                           MailCase{"QuotedTwiceBar", "| > ", false, 0},
                                            MailCase{"Indented", "    ", false, 0},
                                            MailCase{"BlankLines", "", true, 0},
                                            MailCase{"Rewrapped", "> ", false, 45},
@@ -216,7 +231,8 @@ TEST(Refusals, HiddenRecipientIsSaidToBeHidden) {
 }
 
 TEST(Refusals, WrongPhraseThenRetry) {
-    const std::string toKey = home().gpg("--armor --trust-model always --encrypt -r locked@example.org", plainText);
+    const std::string toKey =
+        home().gpg("--armor --trust-model always --encrypt -r locked@example.org", plainText);
     const std::string toPhrase =
         home().gpg("--armor --pinentry-mode loopback --passphrase right --symmetric", plainText);
     for (const auto &armour : {toKey, toPhrase}) {
@@ -234,7 +250,8 @@ TEST(Refusals, WrongPhraseThenRetry) {
 }
 
 TEST(Refusals, DamagedOrTamperedGivesNoText) {
-    const std::string armour = home().gpg("--armor --trust-model always --encrypt -r nopass@example.org", plainText);
+    const std::string armour =
+        home().gpg("--armor --trust-model always --encrypt -r nopass@example.org", plainText);
     const auto bodyStart = armour.find("\n\n") + 2;
     std::string damaged = armour;
     damaged[bodyStart + 70] = damaged[bodyStart + 70] == 'A' ? 'B' : 'A';
@@ -244,9 +261,10 @@ TEST(Refusals, DamagedOrTamperedGivesNoText) {
 }
 
 TEST(Signatures, GoodAndUnknownSigner) {
-    const std::string signedArmour = home().gpg(
-        "--armor --trust-model always --local-user nopass@example.org --sign --encrypt -r nopass@example.org",
-        plainText);
+    const std::string signedArmour =
+        home().gpg("--armor --trust-model always --local-user nopass@example.org --sign --encrypt "
+                   "-r nopass@example.org",
+                   plainText);
     const auto good = decrypt(signedArmour, giving(""));
     ASSERT_EQ(good.signatures.size(), 1u) << good.words;
     EXPECT_EQ(good.signatures[0].verdict, cipher::SignatureVerdict::Good);
@@ -428,8 +446,7 @@ INSTANTIATE_TEST_SUITE_P(
         BoundCase{"ToPhrasePastIt",
                   "--armor -z 9 --pinentry-mode loopback --passphrase Shared --symmetric", 65537},
         BoundCase{"ToPhraseFarPastIt",
-                  "--armor -z 9 --pinentry-mode loopback --passphrase Shared --symmetric",
-                  8 << 20},
+                  "--armor -z 9 --pinentry-mode loopback --passphrase Shared --symmetric", 8 << 20},
         BoundCase{"ToKeyFarPastIt",
                   "--armor -z 9 --trust-model always --encrypt -r nopass@example.org", 8 << 20},
         BoundCase{"SignedOnlyAtTheBound", "", 65536},

@@ -1,8 +1,8 @@
 // qvl with OpenPGP messages, against the real gpg in the shared GnuPG home: decrypt with keys,
 // phrase files and signatures (exit 0, 2, 3), detect, and encrypt to recipients or a phrase.
 #include "GnuPgHome.h"
-#include "SignerKeys.h"
 #include "HomeChanges.h"
+#include "SignerKeys.h"
 
 #include "QvlRun.h"
 
@@ -19,14 +19,16 @@ using testing_qvl::QvlSandbox;
 
 const std::string plainText = "Written for qvl.\n";
 
-GnuPgHome &home() { return GnuPgHome::instance(); }
+GnuPgHome &home() {
+    return GnuPgHome::instance();
+}
 
 struct QvlDecryptCase {
     const char *name;
     const char *gpgArguments;
     const char *phraseFile; // "" for none
     int status;
-    const char *errPart;    // a part of standard error, or ""
+    const char *errPart; // a part of standard error, or ""
 };
 
 class QvlDecrypt : public ::testing::TestWithParam<QvlDecryptCase> {};
@@ -38,7 +40,8 @@ TEST_P(QvlDecrypt, ReadsGpgMessages) {
     ASSERT_FALSE(armour.empty());
     std::string arguments = "decrypt " + sandbox.write("in.asc", "> " + armour);
     if (*row.phraseFile != '\0')
-        arguments += " --passphrase-file " + sandbox.write("phrase.txt", std::string(row.phraseFile) + "\n");
+        arguments +=
+            " --passphrase-file " + sandbox.write("phrase.txt", std::string(row.phraseFile) + "\n");
     const auto result = sandbox.run(arguments);
     EXPECT_EQ(result.status, row.status) << result.err;
     EXPECT_EQ(result.out, row.status == 2 ? "" : plainText);
@@ -48,18 +51,24 @@ TEST_P(QvlDecrypt, ReadsGpgMessages) {
 INSTANTIATE_TEST_SUITE_P(
     Qvl, QvlDecrypt,
     ::testing::Values(
-        QvlDecryptCase{"ToKey", "--armor --trust-model always --encrypt -r nopass@example.org", "", 0, "mail"},
-        QvlDecryptCase{"ToLockedKey", "--armor --trust-model always --encrypt -r locked@example.org",
+        QvlDecryptCase{"ToKey", "--armor --trust-model always --encrypt -r nopass@example.org", "",
+                       0, "mail"},
+        QvlDecryptCase{"ToLockedKey",
+                       "--armor --trust-model always --encrypt -r locked@example.org",
                        lockedPhrase.data(), 0, ""},
-        QvlDecryptCase{"ToPhrase", "--armor --pinentry-mode loopback --passphrase Shared --symmetric", "Shared", 0,
-                       ""},
-        QvlDecryptCase{"WrongPhrase", "--armor --pinentry-mode loopback --passphrase Shared --symmetric", "Other",
+        QvlDecryptCase{"ToPhrase",
+                       "--armor --pinentry-mode loopback --passphrase Shared --symmetric", "Shared",
+                       0, ""},
+        QvlDecryptCase{"WrongPhrase",
+                       "--armor --pinentry-mode loopback --passphrase Shared --symmetric", "Other",
                        2, "passphrase"},
         QvlDecryptCase{"PhraseNeededWithoutTerminal",
-                       "--armor --pinentry-mode loopback --passphrase Shared --symmetric", "", 2, "--passphrase-file"},
+                       "--armor --pinentry-mode loopback --passphrase Shared --symmetric", "", 2,
+                       "--passphrase-file"},
         QvlDecryptCase{"Signed",
-                       "--armor --trust-model always -u nopass@example.org --sign --encrypt -r nopass@example.org", "",
-                       0, "Good signature from Nopass"}),
+                       "--armor --trust-model always -u nopass@example.org --sign --encrypt -r "
+                       "nopass@example.org",
+                       "", 0, "Good signature from Nopass"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(QvlOpenPgp, NoSecretKeyIsNotDoneAndDetectFindsMessages) {
@@ -78,8 +87,9 @@ TEST(QvlOpenPgp, TextPastTheInputCapIsRefused) {
     const std::string armour =
         home().gpg("--armor -z 9 --pinentry-mode loopback --passphrase Shared --symmetric", zeros);
     ASSERT_FALSE(armour.empty());
-    const auto result = sandbox.run("decrypt " + sandbox.write("in.asc", armour) +
-                                    " --passphrase-file " + sandbox.write("phrase.txt", "Shared\n"));
+    const auto result =
+        sandbox.run("decrypt " + sandbox.write("in.asc", armour) + " --passphrase-file " +
+                    sandbox.write("phrase.txt", "Shared\n"));
     EXPECT_EQ(result.status, 2) << result.err;
     EXPECT_TRUE(result.out.empty());
     EXPECT_NE(result.err.find("too large: it is longer than 16 MiB"), std::string::npos)
@@ -88,7 +98,8 @@ TEST(QvlOpenPgp, TextPastTheInputCapIsRefused) {
 
 TEST(QvlOpenPgp, BadSignatureWritesTheTextWithAWarning) {
     const QvlSandbox sandbox;
-    const auto result = sandbox.run("decrypt " + sandbox.write("in.asc", home().signedOnly(plainText, true)));
+    const auto result =
+        sandbox.run("decrypt " + sandbox.write("in.asc", home().signedOnly(plainText, true)));
     EXPECT_EQ(result.status, 3) << result.err;
     EXPECT_EQ(result.out, "Writtem for qvl.\n");
     EXPECT_NE(result.err.find("BAD signature"), std::string::npos) << result.err;
@@ -140,16 +151,20 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(QvlOpenPgp, EncryptsToRecipientsAndPhrasesForGpg) {
     const QvlSandbox sandbox;
     const std::string input = sandbox.write("plain.txt", plainText);
-    const auto toKeys = sandbox.run("encrypt --to nopass@example.org --to locked@example.org " + input);
+    const auto toKeys =
+        sandbox.run("encrypt --to nopass@example.org --to locked@example.org " + input);
     ASSERT_EQ(toKeys.status, 0) << toKeys.err;
     EXPECT_EQ(home().gpg("--decrypt", toKeys.out), plainText);
 
-    const auto toPhrase =
-        sandbox.run("encrypt --openpgp --passphrase-file " + sandbox.write("phrase.txt", "Qvl phrase\n") + " " + input);
+    const auto toPhrase = sandbox.run("encrypt --openpgp --passphrase-file " +
+                                      sandbox.write("phrase.txt", "Qvl phrase\n") + " " + input);
     ASSERT_EQ(toPhrase.status, 0) << toPhrase.err;
-    EXPECT_EQ(home().gpg("--pinentry-mode loopback --passphrase 'Qvl phrase' --decrypt", toPhrase.out), plainText);
+    EXPECT_EQ(
+        home().gpg("--pinentry-mode loopback --passphrase 'Qvl phrase' --decrypt", toPhrase.out),
+        plainText);
 
-    const auto unknown = sandbox.run("encrypt --to nopass@example.org --to nobody@example.org " + input);
+    const auto unknown =
+        sandbox.run("encrypt --to nopass@example.org --to nobody@example.org " + input);
     EXPECT_EQ(unknown.status, 1);
     EXPECT_TRUE(unknown.out.empty());
     EXPECT_NE(unknown.err.find("nobody@example.org"), std::string::npos) << unknown.err;
@@ -242,7 +257,8 @@ TEST(QvlOpenPgp, DetectsWhatDecryptReadsAndNamesTheRest) {
     const auto checked = sandbox.run("decrypt " + clearSigned);
     EXPECT_EQ(checked.status, 0) << checked.err;
     EXPECT_EQ(checked.out, plainText);
-    EXPECT_NE(checked.err.find("qvl: Good signature from Nopass"), std::string::npos) << checked.err;
+    EXPECT_NE(checked.err.find("qvl: Good signature from Nopass"), std::string::npos)
+        << checked.err;
 
     const std::string publicKey =
         sandbox.write("key.asc", home().gpg("--armor --export nopass@example.org"));
@@ -302,7 +318,9 @@ struct QvlVerifyCase {
     const char *errPart; // a part of standard error
 };
 
-std::string clearByNopass() { return home().gpg("-u nopass@example.org --clearsign", plainText); }
+std::string clearByNopass() {
+    return home().gpg("-u nopass@example.org --clearsign", plainText);
+}
 
 class QvlVerify : public ::testing::TestWithParam<QvlVerifyCase> {};
 

@@ -112,8 +112,7 @@ SignerMessages make() {
     made.byExpiredKey = signedBy(made.expiredFingerprint, "--faked-system-time 20200101T010000 ");
     made.revokedFingerprint = signingKey("Revoked <revoked@example.org>", {}, "never");
     made.byRevoked = signedBy(made.revokedFingerprint);
-    made.clearByRevoked =
-        home().gpg("-u " + made.revokedFingerprint + "! --clearsign", signedText);
+    made.clearByRevoked = home().gpg("-u " + made.revokedFingerprint + "! --clearsign", signedText);
     revoke(made.revokedFingerprint);
     made.unprotectedToKey = home().gpg(
         "--armor --rfc2440 --trust-model always --encrypt -r nopass@example.org", signedText);

@@ -41,8 +41,8 @@ Opened openSigned(std::string_view text) {
     const auto session = openpgp::openSignedTextSession(*found);
     auto opened = session->open({});
     const cipher::ReadingReport &report = session->report();
-    return {std::move(opened), openpgp::describe(report.signatures), cipher::warns(report.signatures),
-            report.repairs};
+    return {std::move(opened), openpgp::describe(report.signatures),
+            cipher::warns(report.signatures), report.repairs};
 }
 
 std::string clearSignedBy(const std::string &key, std::string_view text = letter) {
@@ -195,7 +195,6 @@ std::string gpgStatusOf(const std::string &text) {
     lines << in.rdbuf();
     return lines.str();
 }
-
 
 struct SignerCase {
     const char *name;

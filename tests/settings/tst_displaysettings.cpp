@@ -5,7 +5,7 @@
 #include "SettingsFiles.h"
 #include "SettingsTests.h"
 
-#include "editor/DisplaySettings.h"
+#include "editor/window/DisplaySettings.h"
 #include "platform/ProfileFile.h"
 
 #include <QDir>
@@ -91,8 +91,7 @@ void TestDisplaySettings::read_data() {
     row("FontSize smallest usable", "FontSize=1\n", layoutWith([](auto &s) { s.fontSize = 1; }));
     row("FontSize zero", "FontSize=0\n", layoutWith([](auto &s) { s.fontSize = 0; }));
     row("FontSize negative", "FontSize=-12\n", layoutWith([](auto &s) { s.fontSize = -12; }));
-    row("FontSize absurd", "FontSize=100000\n",
-        layoutWith([](auto &s) { s.fontSize = 100000; }));
+    row("FontSize absurd", "FontSize=100000\n", layoutWith([](auto &s) { s.fontSize = 100000; }));
     row("FontName empty", "FontName=\n", DisplaySettings());
     row("FontName unknown font", "FontName=No Such Font\n",
         layoutWith([](auto &s) { s.fontName = QStringLiteral("No Such Font"); }));

@@ -156,13 +156,14 @@ void TestProfileText::refusesEntriesThatBreakLines_data() {
         << QByteArray("S]") << QByteArray("K") << QByteArray() << false;
     QTest::newRow("LF in section") << QByteArray("S\n") << QByteArray("K") << QByteArray() << false;
     QTest::newRow("empty section") << QByteArray() << QByteArray("K") << QByteArray() << false;
-    QTest::newRow("blank after key") << QByteArray("S") << QByteArray("K\t") << QByteArray() << false;
+    QTest::newRow("blank after key")
+        << QByteArray("S") << QByteArray("K\t") << QByteArray() << false;
     QTest::newRow("blank before section")
         << QByteArray(" S") << QByteArray("K") << QByteArray() << false;
     QTest::newRow("key line reads as a section")
         << QByteArray("S") << QByteArray("[K") << QByteArray("]") << false;
-    QTest::newRow("blanks inside names") << QByteArray("S a") << QByteArray("K b") << QByteArray()
-                                         << true;
+    QTest::newRow("blanks inside names")
+        << QByteArray("S a") << QByteArray("K b") << QByteArray() << true;
 }
 
 void TestProfileText::refusesEntriesThatBreakLines() {

@@ -3,7 +3,7 @@
 // QVL.INI, and the folder that holds the settings file does not exist yet.
 #pragma once
 
-#include "editor/DisplaySettings.h"
+#include "editor/window/DisplaySettings.h"
 #include "platform/ProfileFile.h"
 
 #include <QDir>

@@ -240,7 +240,8 @@ void TestProgram::keepsItsMemoryPrivate() {
     program.setChildProcessModifier(private_memory::prepareChild);
     program.start();
     QVERIFY(program.waitForStarted(30'000));
-    const bool kept = private_memory::keepsMemoryPrivate(pid_t(program.processId()), editor.program());
+    const bool kept =
+        private_memory::keepsMemoryPrivate(pid_t(program.processId()), editor.program());
     program.kill();
     program.waitForFinished();
     QVERIFY(kept);

@@ -6,7 +6,7 @@
 
 #include "tests/files/FileFixtures.h"
 
-#include "editor/DisplaySettings.h"
+#include "editor/window/DisplaySettings.h"
 #include "platform/ColorValue.h"
 
 #include <QApplication>

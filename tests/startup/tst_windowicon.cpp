@@ -4,9 +4,9 @@
 #include "dialogs/AboutBox.h"
 #include "dialogs/MethodDialog.h"
 #include "dialogs/PassphraseDialog.h"
-#include "editor/MainWindow.h"
-#include "editor/Program.h"
-#include "editor/ProgramIcon.h"
+#include "editor/icons/ProgramIcon.h"
+#include "editor/window/MainWindow.h"
+#include "editor/window/Program.h"
 #include "platform/HelpModule.h"
 #include "platform/MessageBoxDialog.h"
 

@@ -1,7 +1,7 @@
 // Display settings as test values: compared and printed by QCOMPARE.
 #pragma once
 
-#include "editor/DisplaySettings.h"
+#include "editor/window/DisplaySettings.h"
 
 #include <QTest>
 

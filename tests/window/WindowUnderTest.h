@@ -1,8 +1,8 @@
 // A main window shown and active for a widget test, with its controls found by objectName.
 #pragma once
 
-#include "editor/TextEditor.h"
-#include "editor/MainWindow.h"
+#include "editor/text/TextEditor.h"
+#include "editor/window/MainWindow.h"
 
 #include <QAction>
 #include <QLabel>

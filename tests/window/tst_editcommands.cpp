@@ -6,9 +6,9 @@
 
 #include "platform/Beep.h"
 #include "platform/Clipboard.h"
+#include "platform/Failure.h"
 #include "tests/crypt/CryptFixtures.h"
 #include "tests/startup/PrivateConfig.h"
-#include "platform/Failure.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -332,8 +332,10 @@ void TestEditCommands::copiedTextIsMarkedSecret_data() {
     QTest::addColumn<bool>("secret");
     const QString block = QString::fromLatin1(crypt_fixtures::blockOf("a letter").c_str())
                               .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QTest::newRow("plain text, Copy") << "a private letter" << "Copy1" << true;
-    QTest::newRow("plain text, Cut") << "a private letter" << "Cut1" << true;
+    QTest::newRow("plain text, Copy") << "a private letter"
+                                      << "Copy1" << true;
+    QTest::newRow("plain text, Cut") << "a private letter"
+                                     << "Cut1" << true;
     QTest::newRow("an armoured block, Copy") << block << "Copy1" << false;
     QTest::newRow("a mail holding a block, Cut") << "Dear Ann,\n" + block << "Cut1" << false;
 }

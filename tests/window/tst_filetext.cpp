@@ -1,7 +1,7 @@
 // A file's bytes read as the editor's characters: UTF-8 found and decoded in one pass, with the
 // same bounds as the check of well-formedness, else Windows-1252; line breaks and the mark.
 #include "cipher/TextEncoding.h"
-#include "editor/FileText.h"
+#include "editor/text/FileText.h"
 #include "platform/CodePage.h"
 
 #include <QRandomGenerator>
@@ -48,10 +48,11 @@ void TestFileText::readsTheFile_data() {
     QTest::newRow("the mark, then a mark that is a character")
         << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx\r\n") << QStringLiteral(u"\uFEFFx\n")
         << "UTF-8 BOM, CR LF";
-    QTest::newRow("cut short at the end") << QByteArray("\xC3\xA9\n\xF0\x9F\x98")
-                                          << QStringLiteral(u"\u00C3\u00A9\n\u00F0\u0178\u02DC")
-                                          << "Windows-1252, LF";
-    QTest::newRow("the mark alone") << QByteArray("\xEF\xBB\xBF") << QString() << "UTF-8 BOM, CR LF";
+    QTest::newRow("cut short at the end")
+        << QByteArray("\xC3\xA9\n\xF0\x9F\x98")
+        << QStringLiteral(u"\u00C3\u00A9\n\u00F0\u0178\u02DC") << "Windows-1252, LF";
+    QTest::newRow("the mark alone")
+        << QByteArray("\xEF\xBB\xBF") << QString() << "UTF-8 BOM, CR LF";
 }
 
 void TestFileText::readsTheFile() {
@@ -71,8 +72,8 @@ void TestFileText::readsTheFile() {
 // check finds it well-formed, and then holds the characters the toolkit decodes.
 void TestFileText::utf8AsTheCheckFindsIt() {
     QRandomGenerator random(20261211);
-    const unsigned char likely[] = {0x41, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC1, 0xC2, 0xDF,
-                                    0xE0, 0xED, 0xEF, 0xF0, 0xF4, 0xF5, 0xFF};
+    const unsigned char likely[] = {0x41, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC1, 0xC2,
+                                    0xDF, 0xE0, 0xED, 0xEF, 0xF0, 0xF4, 0xF5, 0xFF};
     for (int round = 0; round < 100'000; ++round) {
         std::string bytes(random.bounded(1, 6), '\0');
         for (char &byte : bytes) {
@@ -113,9 +114,18 @@ void TestFileText::runsAsTheCheckFindsThem() {
 // the lines of the characters it made.
 void TestFileText::countsTheLinesAsItDecodes() {
     QRandomGenerator random(20261212);
-    const std::string_view pieces[] = {
-        "QvL/", "Q", "x", "\r", "\n", "\r\n", "\t", "\xC3\xA9", "\xE4\xB8\xAD", "\xF0\x9F\x98\x80",
-        "-----BEGIN PGP MESSAGE-----", "> -----END PGP"};
+    const std::string_view pieces[] = {"QvL/",
+                                       "Q",
+                                       "x",
+                                       "\r",
+                                       "\n",
+                                       "\r\n",
+                                       "\t",
+                                       "\xC3\xA9",
+                                       "\xE4\xB8\xAD",
+                                       "\xF0\x9F\x98\x80",
+                                       "-----BEGIN PGP MESSAGE-----",
+                                       "> -----END PGP"};
     for (int round = 0; round < 20'000; ++round) {
         std::string bytes;
         for (int i = int(random.bounded(12)); i >= 0; --i)

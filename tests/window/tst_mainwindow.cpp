@@ -342,8 +342,8 @@ void TestMainWindow::textTypeOfOpenPgpShapes() {
     WindowUnderTest w;
     w.editor()->setBytes(text.toStdString());
     w.window().updateStatus();
-    QCOMPARE(w.textType(), decryptReadsIt ? QStringLiteral(" Encrypted Text")
-                                          : QStringLiteral(" Normal Text"));
+    QCOMPARE(w.textType(),
+             decryptReadsIt ? QStringLiteral(" Encrypted Text") : QStringLiteral(" Normal Text"));
 }
 
 void TestMainWindow::keyboardSelection() {

@@ -1,8 +1,8 @@
 // The editor's kept counts, of tag lines ("QvL/" at the start of a line), of lines that open and
 // close an OpenPGP message, and of UTF-8 bytes, stay equal to counts over every line through
 // edits that make, split, join and remove lines, undo and replacement.
-#include "editor/MessageLines.h"
-#include "editor/TextEditor.h"
+#include "editor/text/MessageLines.h"
+#include "editor/text/TextEditor.h"
 
 #include <QRandomGenerator>
 #include <QSignalBlocker>
@@ -124,8 +124,8 @@ void TestTextCounter::countsReplacedText_data() {
         << QByteArray("QvL/\xC3\xA9\nx\xE4\xB8\xAD\r\nQvL/\xF0\x9F\x98\x80\n\n\xC3\xA9QvL/");
     // The document also breaks a line at a paragraph separator, so it holds more lines than the
     // text has line breaks.
-    QTest::newRow("paragraph separator") << QByteArray(
-        "\xC3\xA9\nQvL/\xE2\x80\xA9QvL/\xC3\xA9\nab\xE2\x80\xA9\xE2\x80\xA9QvL/");
+    QTest::newRow("paragraph separator")
+        << QByteArray("\xC3\xA9\nQvL/\xE2\x80\xA9QvL/\xC3\xA9\nab\xE2\x80\xA9\xE2\x80\xA9QvL/");
     QTest::newRow("ends with a break") << QByteArray("QvL/\xC3\xA9\nQvL/\n");
 }
 

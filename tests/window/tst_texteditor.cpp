@@ -1,6 +1,6 @@
 // The editor on its own: its bytes (encodings, line breaks, sizes, lines), the characters it
 // admits by every way in, the guarded paste, the copy's line breaks and the one-level undo.
-#include "editor/TextEditor.h"
+#include "editor/text/TextEditor.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -135,12 +135,12 @@ void TestTextEditor::utf8CharactersRoundTrip_data() {
     QTest::newRow("first and last of each length")
         << QByteArray("a\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF")
         << QStringLiteral(u"a\u0080\u07FF\u0800\uFFFF\U00010000\U0010FFFF");
-    QTest::newRow("ends in four bytes") << QByteArray("\xF0\x9F\x98\x80")
-                                        << QStringLiteral(u"\U0001F600");
+    QTest::newRow("ends in four bytes")
+        << QByteArray("\xF0\x9F\x98\x80") << QStringLiteral(u"\U0001F600");
     QTest::newRow("a mark inside is a character")
         << QByteArray("\xC3\xA9\xEF\xBB\xBF") << QStringLiteral(u"\u00E9\uFEFF");
-    QTest::newRow("letters between lines") << QByteArray("\xD0\xB6 a\r\n\xE4\xB8\xAD\r\n")
-                                           << QStringLiteral(u"\u0436 a\n\u4E2D\n");
+    QTest::newRow("letters between lines")
+        << QByteArray("\xD0\xB6 a\r\n\xE4\xB8\xAD\r\n") << QStringLiteral(u"\u0436 a\n\u4E2D\n");
 }
 
 // UTF-8 text becomes its characters and gives back the same bytes.

@@ -1,0 +1,69 @@
+// The editing commands New, Undo, Cut, Copy, Paste, Delete and Select All. Menu items are
+// never disabled, so each command checks its own precondition and refuses when there is
+// nothing for it to do.
+#include "editor/text/TextEditor.h"
+#include "editor/window/MainWindow.h"
+
+#include "platform/MessageBox.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+void MainWindow::refuse(const QString &text) {
+    platform::beepAndShowMessageBox(this, text, platform::MessageKind::Error, platform::Ok);
+}
+
+void MainWindow::newDocument() {
+    if (m_editor->byteLength() > 0) {
+        // Only No keeps the text; closing the box any other way lets it go.
+        if (platform::beepAndShowMessageBox(this, QStringLiteral("Clear text for new document?"),
+                                            platform::MessageKind::Confirmation,
+                                            platform::Yes | platform::No) == platform::No)
+            return;
+    }
+    m_editor->setBytes({});
+    updateStatus();
+}
+
+void MainWindow::undoLastEdit() {
+    if (!m_editor->canUndo()) {
+        refuse(QStringLiteral("No action can be undone at this time."));
+        return;
+    }
+    m_editor->undoLastEdit();
+    updateStatus();
+}
+
+void MainWindow::cutSelection() {
+    editSelection(&TextEditor::cut, "You must select some text to cut to the clipboard.");
+}
+
+void MainWindow::copySelection() {
+    editSelection(&TextEditor::copy, "You must select some text to copy to the clipboard.");
+}
+
+void MainWindow::pasteClipboardText() {
+    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
+    if (clipboard == nullptr || !clipboard->hasText())
+        refuse(QStringLiteral("The clipboard contains no text that can be pasted."));
+    else
+        m_editor->paste();
+}
+
+void MainWindow::deleteSelection() {
+    editSelection(&TextEditor::removeSelection, "You must select some text to delete.");
+}
+
+// Cut, Copy and Delete work on the selection, and refuse when nothing is selected.
+void MainWindow::editSelection(void (TextEditor::*edit)(), const char *refusal) {
+    if (m_editor->selectionByteLength() == 0)
+        refuse(QString::fromLatin1(refusal));
+    else
+        (m_editor->*edit)();
+}
+
+void MainWindow::selectAllText() {
+    m_editor->selectAll();
+    updateStatus();
+}
