@@ -59,6 +59,13 @@ void GnuPgHome::generate(std::string_view userId, std::string_view phrase) const
         throw std::runtime_error("gpg could not generate a key");
 }
 
+std::string GnuPgHome::statusLinesOf(std::string_view text) const {
+    const auto status = m_home / "status.txt";
+    std::filesystem::remove(status);
+    gpg("--status-file " + status.string() + " --decrypt", text);
+    return readFile(status);
+}
+
 std::string GnuPgHome::fingerprintOf(std::string_view userId) const {
     const auto listing = m_home / "listing.txt";
     const std::string command = "gpg --batch --with-colons --list-keys " + quoted(userId) + " > " +

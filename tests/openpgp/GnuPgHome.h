@@ -28,6 +28,8 @@ public:
     int gpgStatus(const std::string &arguments) const;
     // The fingerprint of the key with the user ID.
     std::string fingerprintOf(std::string_view userId) const;
+    // gpg's status lines when it decrypts or checks the text.
+    std::string statusLinesOf(std::string_view text) const;
     // An armoured message signed by Nopass, not encrypted; with `alter`, its text's first
     // letter "n" is changed to "m" after signing, so that the signature is bad.
     std::string signedOnly(std::string_view text, bool alter) const;

@@ -269,17 +269,6 @@ TEST(QvlOpenPgp, DetectsWhatDecryptReadsAndNamesTheRest) {
     EXPECT_NE(refused.err.find("public key"), std::string::npos) << refused.err;
 }
 
-// gpg's status lines when it decrypts or checks the text.
-std::string gpgStatusOf(const std::string &text) {
-    const auto status = std::filesystem::path(std::getenv("GNUPGHOME")) / "status.txt";
-    std::filesystem::remove(status);
-    home().gpg("--status-file " + status.string() + " --decrypt", text);
-    std::ifstream in(status);
-    std::ostringstream lines;
-    lines << in.rdbuf();
-    return lines.str();
-}
-
 // What qvl signs, clear or inside a message to a key, gpg finds signed by the own key; a locked
 // own key's phrase comes from the passphrase file.
 TEST(QvlSigning, SignsWithTheOwnKeyForGpg) {
@@ -290,21 +279,23 @@ TEST(QvlSigning, SignsWithTheOwnKeyForGpg) {
     const auto clear = sandbox.run("sign " + input);
     ASSERT_EQ(clear.status, 0) << clear.err;
     EXPECT_TRUE(clear.out.starts_with("-----BEGIN PGP SIGNED MESSAGE-----"));
-    EXPECT_NE(gpgStatusOf(clear.out).find("VALIDSIG " + home().fingerprintOf(nopassUser)),
+    EXPECT_NE(home().statusLinesOf(clear.out).find("VALIDSIG " + home().fingerprintOf(nopassUser)),
               std::string::npos);
     EXPECT_EQ(home().gpg("--decrypt", clear.out), utf8);
 
     const auto message = sandbox.run("encrypt --to nopass@example.org --sign " + input);
     ASSERT_EQ(message.status, 0) << message.err;
-    EXPECT_NE(gpgStatusOf(message.out).find("VALIDSIG " + home().fingerprintOf(nopassUser)),
-              std::string::npos);
+    EXPECT_NE(
+        home().statusLinesOf(message.out).find("VALIDSIG " + home().fingerprintOf(nopassUser)),
+        std::string::npos);
 
     const GpgConfLines locked("default-key locked@example.org\n");
     const std::string phrase = sandbox.write("phrase.txt", std::string(lockedPhrase) + "\n");
     const auto byLocked = sandbox.run("sign --passphrase-file " + phrase + " " + input);
     ASSERT_EQ(byLocked.status, 0) << byLocked.err;
-    EXPECT_NE(gpgStatusOf(byLocked.out).find("VALIDSIG " + home().fingerprintOf(lockedUser)),
-              std::string::npos);
+    EXPECT_NE(
+        home().statusLinesOf(byLocked.out).find("VALIDSIG " + home().fingerprintOf(lockedUser)),
+        std::string::npos);
     const std::string wrong = sandbox.write("wrong.txt", "not it\n");
     EXPECT_EQ(sandbox.run("sign --passphrase-file " + wrong + " " + input).status, 2);
     EXPECT_EQ(sandbox.run("encrypt --sign " + input).status, 1);

@@ -185,17 +185,6 @@ cipher::PhraseSource giving(std::optional<std::string> phrase, std::vector<std::
     };
 }
 
-// gpg's status lines when it decrypts or checks the text.
-std::string gpgStatusOf(const std::string &text) {
-    const auto status = std::filesystem::path(std::getenv("GNUPGHOME")) / "status.txt";
-    std::filesystem::remove(status);
-    home().gpg("--status-file " + status.string() + " --decrypt", text);
-    std::ifstream in(status);
-    std::ostringstream lines;
-    lines << in.rdbuf();
-    return lines.str();
-}
-
 struct SignerCase {
     const char *name;
     const char *gpgConf;    // lines added to gpg.conf
@@ -226,7 +215,8 @@ TEST_P(OwnKeySigns, WhatGpgChecks) {
     }
     const std::string fingerprint = home().fingerprintOf(row.signerUser);
     for (const std::string &text : {*clear.value, *encrypted.value})
-        EXPECT_NE(gpgStatusOf(text).find("VALIDSIG " + fingerprint), std::string::npos) << text;
+        EXPECT_NE(home().statusLinesOf(text).find("VALIDSIG " + fingerprint), std::string::npos)
+            << text;
     EXPECT_EQ(home().gpg("--decrypt", *clear.value), letter);
     EXPECT_EQ(openSigned(*clear.value).text.value->bytes, letter);
     const auto own = openpgp::ownSigningKey();
