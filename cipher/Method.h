@@ -132,6 +132,9 @@ std::span<const Method *const> methods();
 // The method plain Encrypt writes and the method dialog preselects.
 const Method &plainEncryptMethod();
 
+// The first method that clear-signs texts (Clear-Sign and qvl sign use it), or null.
+const Method *signingMethod();
+
 // The method qvl's --method names, or null.
 const Method *methodNamed(std::string_view cliName);
 

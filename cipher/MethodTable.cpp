@@ -25,6 +25,12 @@ const Method &plainEncryptMethod() {
     return method01;
 }
 
+const Method *signingMethod() {
+    const auto signs = std::find_if(table().begin(), table().end(),
+                                    [](const Method *m) { return m->signText != nullptr; });
+    return signs != table().end() ? *signs : nullptr;
+}
+
 const Method *methodNamed(std::string_view cliName) {
     const auto named = std::find_if(table().begin(), table().end(),
                                     [cliName](const Method *m) { return m->cliName == cliName; });

@@ -16,7 +16,6 @@
 #include "cipher/TextEncoding.h"
 #include "openpgp/SignatureWords.h"
 
-#include <algorithm>
 #include <iostream>
 
 namespace qvl {
@@ -185,15 +184,14 @@ int runDetect(const Options &options) {
 // encrypt reads a text for a method that carries UTF-8.
 int runSign(const Options &options) {
     const PhraseOrigin phrases(options.passphraseFile);
-    const auto signs = std::find_if(cipher::methods().begin(), cipher::methods().end(),
-                                    [](const cipher::Method *method) { return method->signText; });
-    if (signs == cipher::methods().end())
+    const cipher::Method *signs = cipher::signingMethod();
+    if (signs == nullptr)
         refuse("qvl: no method signs texts");
     const std::string input = readInput(options.input);
     if (const auto refusal = cipher::encryptRefusal(input))
         refuse(*refusal);
-    refuseZeroByte(input, **signs);
-    const auto written = (*signs)->signText(
+    refuseZeroByte(input, *signs);
+    const auto written = signs->signText(
         cipher::utf8TextOfFile(input),
         [&phrases](const cipher::PhraseRequest &request) { return phrases.givenPhrase(request); });
     if (!written)

@@ -6,6 +6,7 @@
 
 #include <gpgme++/global.h>
 #include <gpgme++/key.h>
+#include <gpgme++/keylistresult.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -124,6 +125,17 @@ std::unique_ptr<GpgME::Context> makeContext() {
     // same account read the message without it for a while after it was written or read.
     context->setFlag("no-symkey-cache", "1");
     return context;
+}
+
+std::vector<GpgME::Key> listedKeys(GpgME::Context &context, const char *pattern, bool secretOnly) {
+    std::vector<GpgME::Key> keys;
+    if (context.startKeyListing(pattern, secretOnly))
+        return keys;
+    GpgME::Error error;
+    for (GpgME::Key key = context.nextKey(error); !error; key = context.nextKey(error))
+        keys.push_back(key);
+    context.endKeyListing();
+    return keys;
 }
 
 } // namespace openpgp

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace openpgp {
 
@@ -33,6 +34,10 @@ private:
 
 // A new context for one operation, or null when GnuPG cannot be used.
 std::unique_ptr<GpgME::Context> makeContext();
+
+// Every key the context's listing gives for the pattern (null: every key), of the secret keys
+// only or of the public ones; none when the listing cannot start.
+std::vector<GpgME::Key> listedKeys(GpgME::Context &context, const char *pattern, bool secretOnly);
 
 // The prompt for a secret key's phrase from GnuPG's hint "KEYID USER-ID": the user ID and the
 // last groups of its primary key's fingerprint.

@@ -5,7 +5,6 @@
 
 #include <gpgme++/global.h>
 #include <gpgme++/key.h>
-#include <gpgme++/keylistresult.h>
 
 #include <algorithm>
 
@@ -20,18 +19,11 @@ bool canEncryptTo(const GpgME::Key &key) {
 
 // Every public key the listing gives, each telling whether its secret key is there too.
 std::vector<GpgME::Key> listKeys() {
-    std::vector<GpgME::Key> keys;
     auto context = makeContext();
     if (!context)
-        return keys;
+        return {};
     context->addKeyListMode(GpgME::WithSecret);
-    if (context->startKeyListing(static_cast<const char *>(nullptr), false))
-        return keys;
-    GpgME::Error error;
-    for (GpgME::Key key = context->nextKey(error); !error; key = context->nextKey(error))
-        keys.push_back(key);
-    context->endKeyListing();
-    return keys;
+    return listedKeys(*context, nullptr, false);
 }
 
 // The key's validity as GnuPG gives it beside the key: the best of its user IDs' that are not

@@ -4,8 +4,6 @@
 
 #include "openpgp/GpgContext.h"
 
-#include <gpgme++/keylistresult.h>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -53,8 +51,6 @@ std::string defaultKeyOf(std::string_view line) {
     return unescaped(line.substr(0, line.find(':')));
 }
 
-} // namespace
-
 // GnuPG's own reading of its settings: GPGME's view of them is switched off to spare every
 // operation the programs it runs to learn them.
 std::string defaultKeyName() {
@@ -70,20 +66,22 @@ std::string defaultKeyName() {
     return named;
 }
 
-std::string firstNamed(const std::string &name, const std::vector<std::string> &fingerprints) {
-    auto context = makeContext();
-    if (!context || context->startKeyListing(name.c_str(), true))
+} // namespace
+
+std::string defaultKeyAmong(const std::vector<std::string> &fingerprints) {
+    if (fingerprints.size() < 2)
         return {};
-    std::string named;
-    GpgME::Error error;
-    for (GpgME::Key key = context->nextKey(error); !error; key = context->nextKey(error)) {
+    const std::string name = defaultKeyName();
+    auto context = name.empty() ? nullptr : makeContext();
+    if (!context)
+        return {};
+    for (const GpgME::Key &key : listedKeys(*context, name.c_str(), true)) {
         const char *print = key.primaryFingerprint();
-        if (named.empty() && print != nullptr &&
+        if (print != nullptr &&
             std::find(fingerprints.begin(), fingerprints.end(), print) != fingerprints.end())
-            named = print;
+            return print;
     }
-    context->endKeyListing();
-    return named;
+    return {};
 }
 
 std::string ownKeyFingerprint(const std::vector<GpgME::Key> &encryptionKeys) {
@@ -91,12 +89,9 @@ std::string ownKeyFingerprint(const std::vector<GpgME::Key> &encryptionKeys) {
     for (const GpgME::Key &key : encryptionKeys)
         if (key.hasSecret() && key.primaryFingerprint() != nullptr)
             withSecret.emplace_back(key.primaryFingerprint());
-    if (withSecret.size() > 1) {
-        const std::string name = defaultKeyName();
-        const std::string named = name.empty() ? std::string() : firstNamed(name, withSecret);
-        if (!named.empty())
-            return named;
-    }
+    const std::string named = defaultKeyAmong(withSecret);
+    if (!named.empty())
+        return named;
     return withSecret.empty() ? std::string() : withSecret.front();
 }
 

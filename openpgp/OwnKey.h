@@ -15,12 +15,9 @@ namespace openpgp {
 // read only when there is more than one such key to choose from.
 std::string ownKeyFingerprint(const std::vector<GpgME::Key> &encryptionKeys);
 
-// What gpg.conf's default-key says, as gpgconf reads it for the gpg component; empty when it is
-// not set or the settings cannot be read.
-std::string defaultKeyName();
-
-// The first of the fingerprints whose secret key GnuPG finds for the name, as it finds the
-// default key; empty when there is none.
-std::string firstNamed(const std::string &name, const std::vector<std::string> &fingerprints);
+// The first of the fingerprints (of secret keys) that gpg.conf's default-key names, as GnuPG finds
+// its default key; empty when it names none of them or is not set. GnuPG's settings are read only
+// when there is more than one fingerprint to choose from.
+std::string defaultKeyAmong(const std::vector<std::string> &fingerprints);
 
 } // namespace openpgp

@@ -11,7 +11,6 @@
 
 #include <gpgme++/data.h>
 #include <gpgme++/encryptionresult.h>
-#include <gpgme++/keylistresult.h>
 #include <gpgme++/signingresult.h>
 
 #include <gpg-error.h>
@@ -29,17 +28,6 @@ struct OwnKey {
     GpgME::Key key;      // null when the keyring holds no secret key
     std::string refusal; // why it cannot sign; empty when it can
 };
-
-std::vector<GpgME::Key> secretKeys(GpgME::Context &context) {
-    std::vector<GpgME::Key> keys;
-    if (context.startKeyListing(static_cast<const char *>(nullptr), true))
-        return keys;
-    GpgME::Error error;
-    for (GpgME::Key key = context.nextKey(error); !error; key = context.nextKey(error))
-        keys.push_back(key);
-    context.endKeyListing();
-    return keys;
-}
 
 // The key as the user knows it: its first user ID and grouped fingerprint.
 std::string nameOf(const GpgME::Key &key) {
@@ -60,15 +48,12 @@ std::string refusalOf(const GpgME::Key &key) {
     return "The key " + nameOf(key) + " cannot sign: " + why + ".";
 }
 
-// The key gpg.conf's default-key names among the secret keys, when it names one.
-std::optional<GpgME::Key> defaultKeyAmong(const std::vector<GpgME::Key> &secret) {
-    const std::string name = defaultKeyName();
-    if (name.empty())
-        return std::nullopt;
+// The secret key gpg.conf's default-key names, when it names one of them.
+std::optional<GpgME::Key> namedDefault(const std::vector<GpgME::Key> &secret) {
     std::vector<std::string> prints;
     for (const GpgME::Key &key : secret)
         prints.emplace_back(key.primaryFingerprint() != nullptr ? key.primaryFingerprint() : "");
-    const std::string named = firstNamed(name, prints);
+    const std::string named = defaultKeyAmong(prints);
     const auto found = std::find(prints.begin(), prints.end(), named);
     if (named.empty() || found == prints.end())
         return std::nullopt;
@@ -76,11 +61,10 @@ std::optional<GpgME::Key> defaultKeyAmong(const std::vector<GpgME::Key> &secret)
 }
 
 OwnKey ownKey(GpgME::Context &context) {
-    const std::vector<GpgME::Key> secret = secretKeys(context);
+    const std::vector<GpgME::Key> secret = listedKeys(context, nullptr, true);
     if (secret.empty())
         return {{}, "The keyring holds no secret key to sign with."};
-    // GnuPG's settings are read only when there is a choice to make.
-    std::optional<GpgME::Key> chosen = secret.size() > 1 ? defaultKeyAmong(secret) : std::nullopt;
+    std::optional<GpgME::Key> chosen = namedDefault(secret);
     if (!chosen) {
         const auto usable = std::find_if(secret.begin(), secret.end(), [](const GpgME::Key &key) {
             return refusalOf(key).empty();

@@ -8,28 +8,13 @@
 #include "cipher/Messages.h"
 #include "cipher/Method.h"
 
-#include <algorithm>
-
-namespace {
-
-// The first method of the table that signs texts; null when none does.
-const cipher::Method *signingMethod() {
-    const auto methods = cipher::methods();
-    const auto found =
-        std::find_if(methods.begin(), methods.end(),
-                     [](const cipher::Method *method) { return method->signText != nullptr; });
-    return found != methods.end() ? *found : nullptr;
-}
-
-} // namespace
-
 // Refused as Encrypt refuses an empty text; the key's phrase is asked in the passphrase dialog.
 void MainWindow::clearSignText() {
     if (m_editor->byteLength() == 0) {
         refuse(cipher_dialogs::messageText(cipher::messages::noTextToSign));
         return;
     }
-    const cipher::Method *method = signingMethod();
+    const cipher::Method *method = cipher::signingMethod();
     if (method == nullptr)
         return;
     const auto askKeyPhrase = [this](const cipher::PhraseRequest &request) {
