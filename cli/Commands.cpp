@@ -188,6 +188,8 @@ int runSign(const Options &options) {
     if (signs == nullptr)
         refuse("qvl: no method signs texts");
     const std::string input = readInput(options.input);
+    if (input.empty())
+        refuse(cipher::messages::noTextToSign);
     if (const auto refusal = cipher::encryptRefusal(input))
         refuse(*refusal);
     refuseZeroByte(input, *signs);

@@ -6,6 +6,8 @@
 
 #include "QvlRun.h"
 
+#include "cipher/Messages.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -299,6 +301,9 @@ TEST(QvlSigning, SignsWithTheOwnKeyForGpg) {
     const std::string wrong = sandbox.write("wrong.txt", "not it\n");
     EXPECT_EQ(sandbox.run("sign --passphrase-file " + wrong + " " + input).status, 2);
     EXPECT_EQ(sandbox.run("encrypt --sign " + input).status, 1);
+    const auto empty = sandbox.run("sign " + sandbox.write("empty.txt", ""));
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_EQ(empty.err, std::string(cipher::messages::noTextToSign) + "\n");
 }
 
 struct QvlVerifyCase {
