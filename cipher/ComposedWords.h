@@ -1,4 +1,4 @@
-// Words composed at compile time from text and a number, so that a limit written once as a
+// Words composed at compile time from a pattern and a number, so that a limit written once as a
 // number stands in the words that name it, and the words are ready before any code runs.
 #pragma once
 
@@ -10,12 +10,13 @@ namespace cipher {
 
 template <std::size_t Capacity> class ComposedWords {
 public:
-    // `before`, the number (with a comma between thousands when `grouped`), then `after`.
-    constexpr ComposedWords(std::string_view before, std::size_t number, std::string_view after,
-                            bool grouped = false) {
-        append(before);
+    // The pattern with its one "%1" replaced by the number (with a comma between thousands when
+    // `grouped`).
+    constexpr ComposedWords(std::string_view pattern, std::size_t number, bool grouped = false) {
+        const std::size_t at = pattern.find("%1");
+        append(pattern.substr(0, at));
         appendNumber(number, grouped);
-        append(after);
+        append(pattern.substr(at + 2));
     }
 
     constexpr std::string_view view() const { return {m_chars.data(), m_length}; }

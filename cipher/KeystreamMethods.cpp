@@ -152,13 +152,15 @@ constinit const PhraseRule keystreamPhrase{PhraseRule::Characters::Windows1252Ca
                                            {},
                                            messages::newPhraseHelp};
 
-constinit const Method method00{"Method 00",   "Requires version 1.0 or higher to decrypt.",
-                                "0",           keystreamPhrase,
-                                writeMethod00, &method00Shape};
+constinit const Method method00{
+    "Method 00",   TRANSLATABLE("Words", "Requires version 1.0 or higher to decrypt."),
+    "0",           keystreamPhrase,
+    writeMethod00, &method00Shape};
 
-constinit const Method method01{"Method 01",   "Requires version 1.1 or higher to decrypt.",
-                                "1",           keystreamPhrase,
-                                writeMethod01, &method01Shape};
+constinit const Method method01{
+    "Method 01",   TRANSLATABLE("Words", "Requires version 1.1 or higher to decrypt."),
+    "1",           keystreamPhrase,
+    writeMethod01, &method01Shape};
 
 BodyAlphabet keystreamAlphabet(std::int32_t method) {
     if (method == 0 || method == 1)

@@ -20,9 +20,7 @@ std::string versionText(std::int32_t version) {
 } // namespace
 
 std::string unknownMethod(std::int32_t version) {
-    return "Cannot handle the encryption method used to encrypt this text.  Try using "
-           "Shroud-a-Pad " +
-           versionText(version) + ".";
+    return words::composed(unknownMethodPattern, {versionText(version)});
 }
 
 } // namespace cipher::messages

@@ -52,10 +52,8 @@ bool namesMethod02(const Header &header) {
 }
 
 constexpr std::size_t maxPhraseCharacters = 64;
-constexpr ComposedWords<64> newPhrasePrompt{"Enter a phrase to password-protect (1 to ",
-                                            maxPhraseCharacters, " characters):"};
-constexpr ComposedWords<80> phraseNeeded{"Method 02 needs a phrase.  Enter a phrase of 1 to ",
-                                         maxPhraseCharacters, " characters."};
+constexpr ComposedWords<64> newPhrasePrompt{messages::newPhraseOfLengthPrompt, maxPhraseCharacters};
+constexpr ComposedWords<80> phraseNeeded{messages::phraseOfLengthNeeded, maxPhraseCharacters};
 
 constinit const BlockShape shape{headerVersion, Letters, namesMethod02, method02BlockProvesItself,
                                  openMethod02Block};
@@ -70,8 +68,11 @@ constinit const PhraseRule phraseRule{PhraseRule::Characters::AsTyped,
                                       messages::newPhraseHelp};
 
 constinit const Method method{
-    "Method 02",   "Strong protection.  Requires version 2.00 or higher to decrypt.",
-    "2",           phraseRule,
-    writeMethod02, &shape};
+    "Method 02",
+    TRANSLATABLE("Words", "Strong protection.  Requires version 2.00 or higher to decrypt."),
+    "2",
+    phraseRule,
+    writeMethod02,
+    &shape};
 
 } // namespace cipher::method02

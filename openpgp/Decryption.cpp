@@ -3,6 +3,7 @@
 #include "openpgp/BoundedText.h"
 #include "openpgp/GpgContext.h"
 #include "openpgp/SignatureReading.h"
+#include "openpgp/Words.h"
 
 #include <gpgme++/data.h>
 #include <gpgme++/decryptionresult.h>
@@ -14,12 +15,14 @@ namespace openpgp {
 
 namespace {
 
-constexpr const char *damagedWords =
-    "The OpenPGP message is damaged or was changed: its checksum or integrity check failed.";
+constexpr const char *damagedWords = TRANSLATABLE(
+    "Words",
+    "The OpenPGP message is damaged or was changed: its checksum or integrity check failed.");
 
-constexpr const char *unprotectedWords =
+constexpr const char *unprotectedWords = TRANSLATABLE(
+    "Words",
     "The OpenPGP message has no integrity check, so a change made to it on the way could not be "
-    "noticed: it is not read.";
+    "noticed: it is not read.");
 
 // GnuPG gives a recipient that the message hides as a key ID of zeros.
 constexpr std::string_view hiddenKeyId = "0000000000000000";
@@ -28,7 +31,8 @@ constexpr std::string_view hiddenKeyId = "0000000000000000";
 std::string recipientWords(const std::vector<std::string> &keyIds) {
     std::string all;
     for (const auto &keyId : keyIds)
-        all += (all.empty() ? "" : ", ") + (keyId == hiddenKeyId ? "a hidden recipient" : keyId);
+        all += (all.empty() ? "" : ", ") +
+               (keyId == hiddenKeyId ? TRANSLATABLE("Words", "a hidden recipient") : keyId);
     return all;
 }
 
@@ -65,30 +69,31 @@ Attempt readText(BoundedText &text, const GpgME::VerificationResult &verified) {
 // ones.
 Attempt tooLarge(std::size_t longest) {
     constexpr std::size_t mebibyte = 1024 * 1024;
-    const std::string bound = longest % mebibyte == 0 ? std::to_string(longest / mebibyte) + " MiB"
-                                                      : std::to_string(longest) + " bytes";
-    return refused(cipher::Reason::Failed,
-                   "The OpenPGP message's text is too large: it is longer than " + bound +
-                       ", the most this program takes.  Unable to decrypt this text.");
+    const std::string bound =
+        longest % mebibyte == 0
+            ? cipher::words::composed(words::mebibytes, {std::to_string(longest / mebibyte)})
+            : cipher::words::composed(words::bytes, {std::to_string(longest)});
+    return refused(cipher::Reason::Failed, cipher::words::composed(words::tooLarge, {bound}));
 }
 
 Attempt refusalOf(const GpgME::Error &error, const PhraseGiver &giver,
                   const std::vector<std::string> &keyIds) {
     const auto code = error.code();
     if (giver.wasCancelled())
-        return refused(cipher::Reason::Cancelled, "Decryption was cancelled.");
+        return refused(cipher::Reason::Cancelled,
+                       TRANSLATABLE("Words", "Decryption was cancelled."));
     if (code == GPG_ERR_NO_SECKEY)
         return refused(cipher::Reason::NoKey,
-                       "No secret key for this message is in the keyring.  It was encrypted to: " +
-                           recipientWords(keyIds) + ".");
+                       cipher::words::composed(words::noSecretKey, {recipientWords(keyIds)}));
     if (code == GPG_ERR_BAD_PASSPHRASE || giver.wasRefusedAgain() || code == GPG_ERR_CANCELED)
-        return refused(cipher::Reason::WrongPhrase, "The passphrase is not correct.");
+        return refused(cipher::Reason::WrongPhrase,
+                       TRANSLATABLE("Words", "The passphrase is not correct."));
     if (code == GPG_ERR_NO_DATA || code == GPG_ERR_BAD_DATA || code == GPG_ERR_CHECKSUM ||
         code == GPG_ERR_DECRYPT_FAILED || code == GPG_ERR_INV_PACKET ||
         code == GPG_ERR_ASS_NO_INPUT || code == GPG_ERR_INV_KEYLEN || code == GPG_ERR_UNEXPECTED)
         return refused(cipher::Reason::Damaged, damagedWords);
     return refused(cipher::Reason::Failed,
-                   std::string("GnuPG could not decrypt the message: ") + error.asString());
+                   cipher::words::composed(words::decryptFailed, {error.asString()}));
 }
 
 Attempt signedOnly(GpgME::Context &context, const FoundMessage &message, std::size_t longestText) {
@@ -108,7 +113,8 @@ Attempt decrypt(const FoundMessage &message, const cipher::PhraseSource &ask,
                 std::size_t longestText) {
     auto context = makeContext();
     if (!context)
-        return refused(cipher::Reason::Failed, "GnuPG cannot be used on this computer.");
+        return refused(cipher::Reason::Failed,
+                       TRANSLATABLE("Words", "GnuPG cannot be used on this computer."));
     PhraseGiver giver(ask);
     context->setPassphraseProvider(&giver);
     GpgME::Data cipherText(message.armour.data(), message.armour.size(), false);

@@ -1,6 +1,7 @@
 // Encrypting to keys or to a phrase through GnuPG, as an armoured message with CR LF breaks.
 #include "openpgp/GpgContext.h"
 #include "openpgp/RecipientLookup.h"
+#include "openpgp/Words.h"
 
 #include <gpgme++/data.h>
 #include <gpgme++/encryptionresult.h>
@@ -59,9 +60,9 @@ std::variant<GpgME::Key, std::string> keyFor(GpgME::Context &context,
         context.endKeyListing();
     }
     if (found.empty())
-        return "No usable key for the recipient \"" + recipient + "\" is in the keyring.";
+        return cipher::words::composed(words::noUsableKey, {recipient});
     if (found.size() > 1)
-        return "The recipient \"" + recipient + "\" names more than one key; give its fingerprint.";
+        return cipher::words::composed(words::ambiguousRecipient, {recipient});
     return found.front();
 }
 
@@ -80,13 +81,13 @@ cipher::Outcome<std::string> run(GpgME::Context &context, const std::vector<GpgM
     const auto result = context.encrypt(keys, plainText, cipherText, flags);
     if (!result.invalidEncryptionKeys().empty()) {
         const char *print = result.invalidEncryptionKeys().front().fingerprint();
-        return failure(cipher::Reason::NoKey, std::string("The key ") +
-                                                  (print != nullptr ? print : "?") +
-                                                  " cannot be encrypted to.");
+        return failure(
+            cipher::Reason::NoKey,
+            cipher::words::composed(words::cannotEncryptTo, {print != nullptr ? print : "?"}));
     }
     if (result.error())
-        return failure(cipher::Reason::Failed, std::string("GnuPG could not encrypt the text: ") +
-                                                   result.error().asString());
+        return failure(cipher::Reason::Failed,
+                       cipher::words::composed(words::encryptFailed, {result.error().asString()}));
     return {withCrLf(cipherText.toString()), {}};
 }
 
@@ -95,7 +96,7 @@ cipher::Outcome<std::string> run(GpgME::Context &context, const std::vector<GpgM
 std::variant<std::vector<GpgME::Key>, std::string>
 keysOfRecipients(GpgME::Context &context, const std::vector<std::string> &recipients) {
     if (recipients.empty())
-        return "No recipient was given.";
+        return TRANSLATABLE("Words", "No recipient was given.");
     // Two recipients may name one key (a user ID and the own key's fingerprint): it is written to
     // once.
     std::vector<GpgME::Key> keys;
@@ -113,7 +114,8 @@ cipher::Outcome<std::string> encryptToKeys(std::string_view text,
                                            const std::vector<std::string> &recipients) {
     auto context = makeContext();
     if (!context)
-        return failure(cipher::Reason::Failed, "GnuPG cannot be used on this computer.");
+        return failure(cipher::Reason::Failed,
+                       TRANSLATABLE("Words", "GnuPG cannot be used on this computer."));
     auto keys = keysOfRecipients(*context, recipients);
     if (auto *words = std::get_if<std::string>(&keys))
         return failure(cipher::Reason::NoKey, *words);
@@ -124,7 +126,8 @@ cipher::Outcome<std::string> encryptToKeys(std::string_view text,
 cipher::Outcome<std::string> encryptWithPhrase(std::string_view text, std::string_view phrase) {
     auto context = makeContext();
     if (!context)
-        return failure(cipher::Reason::Failed, "GnuPG cannot be used on this computer.");
+        return failure(cipher::Reason::Failed,
+                       TRANSLATABLE("Words", "GnuPG cannot be used on this computer."));
     const cipher::PhraseSource source =
         [phrase](const cipher::PhraseRequest &) -> std::optional<cipher::SecretString> {
         return cipher::SecretString(phrase);

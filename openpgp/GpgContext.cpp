@@ -1,5 +1,6 @@
 // Setting up GnuPG contexts and handing phrases to GnuPG.
 #include "openpgp/GpgContext.h"
+#include "openpgp/Words.h"
 
 #include "cipher/KeyFingerprint.h"
 #include "openpgp/Engine.h"
@@ -84,12 +85,13 @@ std::string promptFor(const char *useridHint) {
     const std::string hint = useridHint != nullptr ? useridHint : "";
     const auto space = hint.find(' ');
     if (hint.empty() || space == std::string::npos)
-        return "Enter the phrase of the message.";
+        return TRANSLATABLE("Words", "Enter the phrase of the message.");
     const std::string keyId = hint.substr(0, space);
     const std::string userId = hint.substr(space + 1);
     const std::string primary = primaryFingerprintOf(keyId);
-    return "Enter the passphrase of the key " + userId + " (" +
-           cipher::lastFingerprintGroups(primary.empty() ? keyId : primary, promptGroups) + ").";
+    return cipher::words::composed(
+        words::keyPhrasePrompt,
+        {userId, cipher::lastFingerprintGroups(primary.empty() ? keyId : primary, promptGroups)});
 }
 
 char *PhraseGiver::getPassphrase(const char *useridHint, const char *, bool, bool &canceled) {

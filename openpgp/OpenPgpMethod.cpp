@@ -1,6 +1,7 @@
 // OpenPGP's entry: the table's writer, key list and message finder, each handing its work to
 // GnuPG's side, asked for when first needed.
 #include "openpgp/OpenPgpMethod.h"
+#include "openpgp/Words.h"
 
 #include "cipher/Lines.h"
 #include "openpgp/OtherContent.h"
@@ -10,16 +11,17 @@
 namespace openpgp {
 namespace {
 
-constexpr std::string_view newPhrasePrompt = "Enter a phrase to protect the OpenPGP message:";
-constexpr std::string_view phraseNeeded =
-    "An OpenPGP message protected by a phrase needs a phrase.  Enter a phrase.";
+constexpr std::string_view newPhrasePrompt =
+    TRANSLATABLE("Words", "Enter a phrase to protect the OpenPGP message:");
+constexpr std::string_view phraseNeeded = TRANSLATABLE(
+    "Words", "An OpenPGP message protected by a phrase needs a phrase.  Enter a phrase.");
 
 EngineSource engineSource = nullptr;
 
 cipher::Outcome<const Engine *> engine() {
     if (engineSource == nullptr)
-        return cipher::refused<const Engine *>(cipher::Reason::Failed,
-                                               "OpenPGP was not added to the methods.");
+        return cipher::refused<const Engine *>(
+            cipher::Reason::Failed, TRANSLATABLE("Words", "OpenPGP was not added to the methods."));
     return engineSource();
 }
 
@@ -131,19 +133,19 @@ constinit const cipher::PhraseRule phraseRule{cipher::PhraseRule::Characters::As
                                               phraseNeeded,
                                               phraseHelp};
 
-constinit const cipher::Method method{.name = "OpenPGP",
-                                      .note =
-                                          "For people who use OpenPGP: to their keys or a phrase.",
-                                      .cliName = {},
-                                      .phraseRule = phraseRule,
-                                      .writeBlock = writeWithPhrase,
-                                      .recipientKeys = recipientKeys,
-                                      .writeToKeys = writeToKeys,
-                                      .findMessage = findSession,
-                                      .carriesUtf8 = true,
-                                      .signingKey = signingKey,
-                                      .writeSignedToKeys = writeSignedToKeys,
-                                      .signText = signText};
+constinit const cipher::Method method{
+    .name = "OpenPGP",
+    .note = TRANSLATABLE("Words", "For people who use OpenPGP: to their keys or a phrase."),
+    .cliName = {},
+    .phraseRule = phraseRule,
+    .writeBlock = writeWithPhrase,
+    .recipientKeys = recipientKeys,
+    .writeToKeys = writeToKeys,
+    .findMessage = findSession,
+    .carriesUtf8 = true,
+    .signingKey = signingKey,
+    .writeSignedToKeys = writeSignedToKeys,
+    .signText = signText};
 
 void addToMethods(EngineSource source) {
     engineSource = source;

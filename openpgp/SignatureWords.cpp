@@ -3,6 +3,7 @@
 #include "openpgp/SignatureWords.h"
 
 #include "openpgp/KeyValidity.h"
+#include "openpgp/Words.h"
 
 #include "cipher/KeyFingerprint.h"
 
@@ -16,8 +17,8 @@ namespace {
 std::string signerOf(const cipher::SignatureReport &report) {
     const std::string fingerprint = cipher::groupedFingerprint(report.fingerprint);
     if (report.userId.empty())
-        return "the key " + fingerprint;
-    return report.userId + " (fingerprint " + fingerprint + ")";
+        return cipher::words::composed(words::unnamedKey, {fingerprint});
+    return cipher::words::composed(words::namedKey, {report.userId, fingerprint});
 }
 
 // The day, in universal time, as 2020-01-02.
@@ -33,31 +34,26 @@ std::string dayOf(std::int64_t seconds) {
 // Why the name of a key below full validity is not proven.
 std::string unprovenBecause(cipher::KeyValidity validity) {
     if (validity == cipher::KeyValidity::Marginal)
-        return "the key is only marginally certified by keys you trust";
-    return "the key is not certified by a key you trust";
+        return TRANSLATABLE("Words", "the key is only marginally certified by keys you trust");
+    return TRANSLATABLE("Words", "the key is not certified by a key you trust");
 }
 
 // A signature that matches the message: what its key and its own expiry make of it.
 std::string goodWords(const cipher::SignatureReport &report) {
     const std::string signer = signerOf(report);
     if (report.expiredAt != 0)
-        return "Expired signature from " + signer + ": it expired on " + dayOf(report.expiredAt) +
-               " and no longer vouches for the message.";
+        return cipher::words::composed(words::expiredSignature, {signer, dayOf(report.expiredAt)});
     if (report.keyRevoked)
-        return "Signature from " + signer +
-               ", whose key has been revoked by its owner: the signature could be forged.";
+        return cipher::words::composed(words::revokedSigner, {signer});
     if (report.validity == cipher::KeyValidity::Never)
-        return "Signature by a key named " + signer +
-               ", which the keyring's trust says is not that person's: the signature is probably "
-               "forged.";
+        return cipher::words::composed(words::distrustedSigner, {signer});
     // GnuPG gives no validity for an expired key: the signature it made while valid holds.
     if (report.keyExpired)
-        return "Good signature from " + signer + ".  Note: the key has expired.";
+        return cipher::words::composed(words::goodFromExpiredKey, {signer});
     if (provesName(report.validity))
-        return "Good signature from " + signer + ".";
-    return "Signature by a key named " + signer + ": the message is as that key signed it, but " +
-           unprovenBecause(report.validity) +
-           ", so the key may not belong to the person its user ID names.";
+        return cipher::words::composed(words::goodSignature, {signer});
+    return cipher::words::composed(words::unprovenSigner,
+                                   {signer, unprovenBecause(report.validity)});
 }
 
 } // namespace
@@ -67,15 +63,14 @@ std::string describe(const cipher::SignatureReport &report) {
     case cipher::SignatureVerdict::Good:
         return goodWords(report);
     case cipher::SignatureVerdict::Bad:
-        return "BAD signature: the message was signed by " + signerOf(report) +
-               " but changed after signing.";
+        return cipher::words::composed(words::badSignature, {signerOf(report)});
     case cipher::SignatureVerdict::UnknownKey:
-        return "Signed by a key that is not in the keyring (" +
-               cipher::groupedFingerprint(report.fingerprint) + ").";
+        return cipher::words::composed(words::unknownSigner,
+                                       {cipher::groupedFingerprint(report.fingerprint)});
     case cipher::SignatureVerdict::Unchecked:
         break;
     }
-    return "A signature by " + signerOf(report) + " could not be checked: " + report.problem + ".";
+    return cipher::words::composed(words::uncheckedSignature, {signerOf(report), report.problem});
 }
 
 std::string describe(const std::vector<cipher::SignatureReport> &reports) {

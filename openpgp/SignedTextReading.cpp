@@ -5,6 +5,7 @@
 #include "openpgp/SignatureReading.h"
 #include "openpgp/SignatureWords.h"
 #include "openpgp/Signing.h"
+#include "openpgp/Words.h"
 
 #include <gpgme++/data.h>
 #include <gpgme++/verificationresult.h>
@@ -15,9 +16,10 @@ namespace openpgp {
 
 namespace {
 
-constexpr std::string_view unreadWords =
-    "The OpenPGP signed text is damaged: GnuPG could not read its signature.";
-constexpr std::string_view keptWords = "The signed text is left as it stands.";
+constexpr std::string_view unreadWords = TRANSLATABLE(
+    "Words", "The OpenPGP signed text is damaged: GnuPG could not read its signature.");
+constexpr std::string_view keptWords =
+    TRANSLATABLE("Words", "The signed text is left as it stands.");
 
 // One reading of the signed text: GnuPG's report of each signature and the text it gave.
 struct Reading {
@@ -88,8 +90,11 @@ private:
     // with mail's changes undone, a signature does not prove it.
     cipher::Outcome<cipher::DecodedText> taken(Reading reading, bool repaired) {
         if (reading.tooLarge)
-            return refusal(cipher::Reason::Failed,
-                           "The OpenPGP signed text is longer than the most this program takes.");
+            return refusal(
+                cipher::Reason::Failed,
+                TRANSLATABLE(
+                    "Words",
+                    "The OpenPGP signed text is longer than the most this program takes."));
         if (reading.signatures.empty())
             return refusal(cipher::Reason::Damaged, std::string(unreadWords));
         const bool kept = deniesText(reading) || (repaired && !allGood(reading));

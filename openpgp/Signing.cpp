@@ -1,6 +1,7 @@
 // Signing with the user's own key through GnuPG: the key chosen as GnuPG chooses its default
 // signer, then a text clear-signed or a message to keys signed with it.
 #include "openpgp/Signing.h"
+#include "openpgp/Words.h"
 
 #include "openpgp/Engine.h"
 #include "openpgp/GpgContext.h"
@@ -33,8 +34,9 @@ struct OwnKey {
 std::string nameOf(const GpgME::Key &key) {
     const char *userId = key.userIDs().empty() ? nullptr : key.userID(0).id();
     const char *print = key.primaryFingerprint();
-    return std::string(userId != nullptr ? userId : "?") + " (fingerprint " +
-           cipher::groupedFingerprint(print != nullptr ? print : "") + ")";
+    return cipher::words::composed(words::namedKey,
+                                   {userId != nullptr ? userId : "?",
+                                    cipher::groupedFingerprint(print != nullptr ? print : "")});
 }
 
 // Why the key cannot sign, in words that name it; empty when it can.
@@ -42,10 +44,10 @@ std::string refusalOf(const GpgME::Key &key) {
     if (key.canSign() && !key.isExpired() && !key.isRevoked() && !key.isDisabled() &&
         !key.isInvalid())
         return {};
-    const char *why = key.isRevoked()   ? "it has been revoked by its owner"
-                      : key.isExpired() ? "it has expired"
-                                        : "it has no subkey that can sign";
-    return "The key " + nameOf(key) + " cannot sign: " + why + ".";
+    const char *why = key.isRevoked()   ? TRANSLATABLE("Words", "it has been revoked by its owner")
+                      : key.isExpired() ? TRANSLATABLE("Words", "it has expired")
+                                        : TRANSLATABLE("Words", "it has no subkey that can sign");
+    return cipher::words::composed(words::cannotSignBecause, {nameOf(key), why});
 }
 
 // The secret key gpg.conf's default-key names, when it names one of them.
@@ -63,7 +65,7 @@ std::optional<GpgME::Key> namedDefault(const std::vector<GpgME::Key> &secret) {
 OwnKey ownKey(GpgME::Context &context) {
     const std::vector<GpgME::Key> secret = listedKeys(context, nullptr, true);
     if (secret.empty())
-        return {{}, "The keyring holds no secret key to sign with."};
+        return {{}, TRANSLATABLE("Words", "The keyring holds no secret key to sign with.")};
     std::optional<GpgME::Key> chosen = namedDefault(secret);
     if (!chosen) {
         const auto usable = std::find_if(secret.begin(), secret.end(), [](const GpgME::Key &key) {
@@ -88,22 +90,23 @@ std::optional<std::string> setOwnSigner(GpgME::Context &context) {
 std::optional<Armour> signingRefusal(const GpgME::SigningResult &signing,
                                      const PhraseGiver &giver) {
     if (giver.wasCancelled())
-        return cipher::refused<std::string>(cipher::Reason::Cancelled, "Signing was cancelled.");
+        return cipher::refused<std::string>(cipher::Reason::Cancelled,
+                                            TRANSLATABLE("Words", "Signing was cancelled."));
     const auto code = signing.error().code();
     if (code == GPG_ERR_BAD_PASSPHRASE || giver.wasRefusedAgain())
-        return cipher::refused<std::string>(cipher::Reason::WrongPhrase,
-                                            "The passphrase is not correct.");
+        return cipher::refused<std::string>(
+            cipher::Reason::WrongPhrase, TRANSLATABLE("Words", "The passphrase is not correct."));
     if (!signing.invalidSigningKeys().empty()) {
         const char *print = signing.invalidSigningKeys().front().fingerprint();
         return cipher::refused<std::string>(
-            cipher::Reason::NoKey, "The key " +
-                                       cipher::groupedFingerprint(print != nullptr ? print : "?") +
-                                       " cannot sign.");
+            cipher::Reason::NoKey,
+            cipher::words::composed(words::cannotSign,
+                                    {cipher::groupedFingerprint(print != nullptr ? print : "?")}));
     }
     if (signing.error())
-        return cipher::refused<std::string>(cipher::Reason::Failed,
-                                            std::string("GnuPG could not sign the text: ") +
-                                                signing.error().asString());
+        return cipher::refused<std::string>(
+            cipher::Reason::Failed,
+            cipher::words::composed(words::signFailed, {signing.error().asString()}));
     return std::nullopt;
 }
 
@@ -119,8 +122,9 @@ struct Signer {
 
 std::optional<Armour> unready(Signer &signer) {
     if (!signer.context)
-        return cipher::refused<std::string>(cipher::Reason::Failed,
-                                            "GnuPG cannot be used on this computer.");
+        return cipher::refused<std::string>(
+            cipher::Reason::Failed,
+            TRANSLATABLE("Words", "GnuPG cannot be used on this computer."));
     if (const std::optional<std::string> refusal = setOwnSigner(*signer.context))
         return cipher::refused<std::string>(cipher::Reason::NoKey, *refusal);
     signer.context->setPassphraseProvider(&signer.giver);
@@ -132,7 +136,7 @@ std::optional<Armour> unready(Signer &signer) {
 cipher::SigningKey ownSigningKey() {
     const auto context = makeContext();
     if (!context)
-        return {{}, "GnuPG cannot be used on this computer."};
+        return {{}, TRANSLATABLE("Words", "GnuPG cannot be used on this computer.")};
     const OwnKey own = ownKey(*context);
     cipher::SigningKey signing{{}, own.refusal};
     if (own.key.isNull())
@@ -161,9 +165,9 @@ Armour writeSignedToKeys(std::string_view text, const std::vector<std::string> &
     if (std::optional<Armour> refusal = signingRefusal(signing, signer.giver))
         return std::move(*refusal);
     if (encryption.error())
-        return cipher::refused<std::string>(cipher::Reason::Failed,
-                                            std::string("GnuPG could not encrypt the text: ") +
-                                                encryption.error().asString());
+        return cipher::refused<std::string>(
+            cipher::Reason::Failed,
+            cipher::words::composed(words::encryptFailed, {encryption.error().asString()}));
     return {cipherText.toString(), {}};
 }
 
