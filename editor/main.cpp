@@ -5,6 +5,7 @@
 #include "editor/crypt/OpenPgpModule.h"
 #include "editor/window/MainWindow.h"
 #include "editor/window/Program.h"
+#include "editor/window/UserLanguage.h"
 #include "hardening/ProcessHardening.h"
 #include "platform/CommandLine.h"
 #include "platform/TerminationRequests.h"
@@ -24,6 +25,7 @@ int main(int argc, char *argv[]) {
     // one such as "-platform x" must not be obeyed.
     int toolkitArgc = 1;
     QApplication application(toolkitArgc, argv);
+    speakUserLanguage();
     prepareApplication();
     {
         MainWindow window;

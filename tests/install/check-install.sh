@@ -106,6 +106,15 @@ for help in QVL.qhc QVL.qch; do
     fi
 done
 
+# Each catalogue of the build lies beside the help, and the entry speaks each of its languages.
+for catalogue in "$build"/bin/translations/shroud-a-pad_*.qm; do
+    [ -f "$catalogue" ] || fail "the build holds no catalogue"
+    name=${catalogue##*/}
+    [ -f "$prefix/$datadir/shroud-a-pad/translations/$name" ] || fail "$name is not installed"
+    language=${name#shroud-a-pad_}
+    grep -q "^Comment\[${language%.qm}\]=" "$desktop" || fail "the entry has no comment in ${language%.qm}"
+done
+
 # The entry names what is installed: its icon, its program and the file type it opens.
 field() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(field Icon)" = shroud-a-pad ] || fail "the entry's icon is not shroud-a-pad"
