@@ -47,6 +47,7 @@ TEST(QvlTool, helpPrintsUsageAndVersionTheVersion) {
     const auto help = QvlSandbox().run("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("usage: qvl encrypt"), std::string::npos);
+    EXPECT_NE(help.out.find("qvl writes its messages in English"), std::string::npos);
     EXPECT_TRUE(help.err.empty());
     const auto version = QvlSandbox().run("decrypt --version");
     EXPECT_EQ(version.status, 0);
