@@ -4,17 +4,18 @@
 #include "cipher/Messages.h"
 #include "dialogs/PassphraseDialog.h"
 #include "platform/MessageBox.h"
+#include "platform/SystemWords.h"
 
 namespace cipher_dialogs {
 
 QString messageText(std::string_view words) {
-    return QString::fromUtf8(words.data(), qsizetype(words.size()));
+    return platform::systemWords(words);
 }
 
 std::optional<cipher::SecretString> askPhrase(PassphraseDialog &dialog, std::string_view prompt,
                                               std::string_view helpTopic) {
     dialog.setPrompt(messageText(prompt));
-    dialog.setHelpTopic(messageText(helpTopic));
+    dialog.setHelpTopic(QString::fromUtf8(helpTopic.data(), qsizetype(helpTopic.size())));
     if (dialog.exec() != QDialog::Accepted) {
         dialog.forgetPhrase();
         return std::nullopt;

@@ -16,7 +16,8 @@ class PassphraseDialog;
 
 namespace cipher_dialogs {
 
-// The methods' words as a message box shows them: UTF-8 (a key's user ID may stand in them).
+// The methods' words as a message box shows them, in the user's language; words the catalogue
+// does not hold (a key's user ID, GnuPG's own words) stand as they are, read as UTF-8.
 QString messageText(std::string_view words);
 
 // Shows the dialog with the prompt, its Help button opening the help topic; the phrase typed, or

@@ -4,6 +4,8 @@
 #include "openpgp/OpenPgpMethod.h"
 #include "platform/ProgramModule.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 cipher::Outcome<const openpgp::Engine *> readModule() {
@@ -13,8 +15,11 @@ cipher::Outcome<const openpgp::Engine *> readModule() {
     if (engine == nullptr)
         return cipher::refused<const openpgp::Engine *>(
             cipher::Reason::Failed,
-            "GnuPG cannot be reached: the program's OpenPGP module could not be loaded (" +
-                error.toStdString() + ").");
+            QCoreApplication::translate("OpenPgpModule",
+                                        "GnuPG cannot be reached: the program's OpenPGP module "
+                                        "could not be loaded (%1).")
+                .arg(error)
+                .toStdString());
     return {engine(), {}};
 }
 

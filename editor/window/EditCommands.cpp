@@ -17,7 +17,7 @@ void MainWindow::refuse(const QString &text) {
 void MainWindow::newDocument() {
     if (m_editor->byteLength() > 0) {
         // Only No keeps the text; closing the box any other way lets it go.
-        if (platform::beepAndShowMessageBox(this, QStringLiteral("Clear text for new document?"),
+        if (platform::beepAndShowMessageBox(this, tr("Clear text for new document?"),
                                             platform::MessageKind::Confirmation,
                                             platform::Yes | platform::No) == platform::No)
             return;
@@ -28,7 +28,7 @@ void MainWindow::newDocument() {
 
 void MainWindow::undoLastEdit() {
     if (!m_editor->canUndo()) {
-        refuse(QStringLiteral("No action can be undone at this time."));
+        refuse(tr("No action can be undone at this time."));
         return;
     }
     m_editor->undoLastEdit();
@@ -36,29 +36,32 @@ void MainWindow::undoLastEdit() {
 }
 
 void MainWindow::cutSelection() {
-    editSelection(&TextEditor::cut, "You must select some text to cut to the clipboard.");
+    editSelection(&TextEditor::cut,
+                  QT_TR_NOOP("You must select some text to cut to the clipboard."));
 }
 
 void MainWindow::copySelection() {
-    editSelection(&TextEditor::copy, "You must select some text to copy to the clipboard.");
+    editSelection(&TextEditor::copy,
+                  QT_TR_NOOP("You must select some text to copy to the clipboard."));
 }
 
 void MainWindow::pasteClipboardText() {
     const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
     if (clipboard == nullptr || !clipboard->hasText())
-        refuse(QStringLiteral("The clipboard contains no text that can be pasted."));
+        refuse(tr("The clipboard contains no text that can be pasted."));
     else
         m_editor->paste();
 }
 
 void MainWindow::deleteSelection() {
-    editSelection(&TextEditor::removeSelection, "You must select some text to delete.");
+    editSelection(&TextEditor::removeSelection, QT_TR_NOOP("You must select some text to delete."));
 }
 
-// Cut, Copy and Delete work on the selection, and refuse when nothing is selected.
+// Cut, Copy and Delete work on the selection, and refuse when nothing is selected, in the
+// refusal's translation.
 void MainWindow::editSelection(void (TextEditor::*edit)(), const char *refusal) {
     if (m_editor->selectionByteLength() == 0)
-        refuse(QString::fromLatin1(refusal));
+        refuse(tr(refusal));
     else
         (m_editor->*edit)();
 }

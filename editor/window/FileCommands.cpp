@@ -11,18 +11,20 @@
 namespace {
 
 platform::Failure exceedsCapacity() {
-    return platform::Failure(QStringLiteral("Text exceeds memo capacity"));
+    return platform::Failure(MainWindow::tr("Text exceeds memo capacity"));
 }
 
 // The editor ends its text at a zero byte; what the file holds after it is said, so that
 // nobody saves over the file unaware of the loss.
 void warnOfZeroByte(QWidget *parent, std::size_t bytesAfter) {
-    const QString lost =
-        bytesAfter == 1 ? QStringLiteral("The 1 byte after it was not loaded.")
-                        : QStringLiteral("The %1 bytes after it were not loaded.").arg(bytesAfter);
-    platform::beepAndShowMessageBox(
-        parent, QStringLiteral("The text ends at a zero byte in the file.  ") + lost,
-        platform::MessageKind::Warning, platform::Ok);
+    // One message per count, so that a translation inflects the count within the whole.
+    const QString words = bytesAfter == 1
+                              ? MainWindow::tr("The text ends at a zero byte in the file.  "
+                                               "The 1 byte after it was not loaded.")
+                              : MainWindow::tr("The text ends at a zero byte in the file.  "
+                                               "The %n bytes after it were not loaded.",
+                                               nullptr, int(bytesAfter));
+    platform::beepAndShowMessageBox(parent, words, platform::MessageKind::Warning, platform::Ok);
 }
 
 } // namespace
@@ -33,7 +35,7 @@ void MainWindow::openFile() {
         return;
     if (m_editor->byteLength() > 0) {
         const auto answer = platform::beepAndShowMessageBox(
-            this, QStringLiteral("Replace existing text with the contents of the selected file?"),
+            this, tr("Replace existing text with the contents of the selected file?"),
             platform::MessageKind::Confirmation, platform::Yes | platform::No);
         if (answer == platform::No)
             return;
@@ -63,7 +65,7 @@ void MainWindow::loadFile(const QString &path) {
 
 void MainWindow::saveFileAs() {
     if (m_editor->byteLength() == 0) {
-        refuse(QStringLiteral("There is no text that can be saved."));
+        refuse(tr("There is no text that can be saved."));
         return;
     }
     const QString name = m_fileDialogs.askSaveFileName(holdsArmouredBlock());

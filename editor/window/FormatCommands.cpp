@@ -21,7 +21,7 @@ void MainWindow::useWindows1252() {
     const QString outside = m_editor->firstOutsideWindows1252();
     if (!outside.isEmpty()) {
         checkFormatItems();
-        refuse(QStringLiteral("The text holds \"%1\" (%2), which Windows-1252 cannot hold.")
+        refuse(tr("The text holds \"%1\" (%2), which Windows-1252 cannot hold.")
                    .arg(outside, codePoint(outside)));
         return;
     }

@@ -26,9 +26,10 @@ void MainWindow::openCommandLineFile(const QString &name) {
         loadFile(name);
         return;
     }
-    platform::beepAndShowMessageBox(nullptr,
-                                    QStringLiteral("The following file does not exist.\r\r") + name,
-                                    platform::MessageKind::Error, platform::Ok);
+    // The name stands alone below the sentence.
+    platform::beepAndShowMessageBox(
+        nullptr, tr("The following file does not exist.") + QStringLiteral("\r\r") + name,
+        platform::MessageKind::Error, platform::Ok);
 }
 
 void MainWindow::shutDown(platform::FailureReport report) {
