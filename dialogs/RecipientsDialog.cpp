@@ -286,7 +286,7 @@ void RecipientsDialog::showChosenCount() {
     else if (chosen == 1)
         m_chosenCount->setText(tr("1 key chosen."));
     else
-        m_chosenCount->setText(tr("%1 keys chosen.").arg(qsizetype(chosen)));
+        m_chosenCount->setText(tr("%n keys chosen.", nullptr, int(chosen)));
     m_ownKey->setEnabled(chosen > 0);
     // A message protected by a phrase is not signed.
     m_sign->setEnabled(chosen > 0 && m_signerKnown);

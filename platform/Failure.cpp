@@ -2,6 +2,7 @@
 #include "platform/Failure.h"
 
 #include "platform/MessageBoxDialog.h"
+#include "platform/SystemWords.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -32,9 +33,10 @@ void runGuarded(const std::function<void()> &handler, FailureReport report) {
     try {
         handler();
     } catch (const std::bad_alloc &) {
-        report(QStringLiteral("Out of memory"));
+        report(QCoreApplication::translate("Failure", "Out of memory"));
     } catch (const std::exception &failure) {
-        report(QString::fromStdString(failure.what()));
+        // A refusal from the cipher's or GnuPG's side is in the system's English words.
+        report(systemWords(failure.what()));
     }
 }
 
