@@ -32,10 +32,13 @@ void writeToStandardError(const QString &message) {
 void runGuarded(const std::function<void()> &handler, FailureReport report) {
     try {
         handler();
+    } catch (const Failure &failure) {
+        report(failure.message());
     } catch (const std::bad_alloc &) {
         report(QCoreApplication::translate("Failure", "Out of memory"));
     } catch (const std::exception &failure) {
-        // A refusal from the cipher's or GnuPG's side is in the system's English words.
+        // Any other failure is a refusal from the cipher's or GnuPG's side, in the system's
+        // English words; the program's own failures come in the user's language already.
         report(systemWords(failure.what()));
     }
 }

@@ -193,9 +193,11 @@ void TestMessageBox::guardShowsFailureAndGoesOn() {
 void TestMessageBox::guardShowsTheSystemsWordsInTheUsersLanguage() {
     const MarkingTranslator marking;
     ModalAnswerer answerer;
-    answerer.press(QStringLiteral("msg_OK"));
+    answerer.press(QStringLiteral("msg_OK")).press(QStringLiteral("msg_OK"));
     runGuarded([] { throw std::runtime_error("The key has expired"); });
-    QCOMPARE(answerer.texts(), QStringList{"{Words}The key has expired."});
+    runGuarded([] { throw Failure(QStringLiteral("Datei /x kann nicht geöffnet werden")); });
+    QCOMPARE(answerer.texts(),
+             (QStringList{"{Words}The key has expired.", "Datei /x kann nicht geöffnet werden."}));
 }
 
 void TestMessageBox::beepsAreRecordedByKind() {
