@@ -104,7 +104,7 @@ QByteArray uncomplement(std::span<const unsigned char> stored) {
 AboutBox::AboutBox(QWidget *owner)
     : QDialog(owner, platform::dialogFrame(platform::TitleBar::MenuAndCloseButton)) {
     setObjectName(QStringLiteral("Tfrm_About"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setModal(true);
 
     auto *top = new QHBoxLayout;
@@ -168,7 +168,7 @@ QWidget *AboutBox::createTitle() {
 QLayout *AboutBox::createTextColumn() {
     m_versionLine = makeLine(this, "Label3", black, linePitch);
     QLabel *purposeLine = makeLine(this, "Label4", black, lineHeight);
-    purposeLine->setText(QStringLiteral("Armoured text for mail and paste"));
+    purposeLine->setText(tr("Armoured text for mail and paste"));
 
     auto *rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("Bevel1"));
@@ -177,9 +177,12 @@ QLayout *AboutBox::createTextColumn() {
     rule->setMinimumWidth(columnWidth);
 
     QLabel *strongMethodLine = makeLine(this, "Label5", black, linePitch);
-    strongMethodLine->setText(QStringLiteral("Method 02: strong, with a phrase,"));
+    //: The first of two lines of one sentence; the second names the command that offers the
+    //: method.
+    strongMethodLine->setText(tr("Method 02: strong, with a phrase,"));
     QLabel *strongMethodWhereLine = makeLine(this, "Label6", black, lineHeight);
-    strongMethodWhereLine->setText(QStringLiteral("in Encrypt With Specific Method."));
+    //: The second line of the sentence "Method 02: strong, with a phrase,".
+    strongMethodWhereLine->setText(tr("in Encrypt With Specific Method."));
     m_mailLine = makeLine(this, "Label7", purple, linePitch);
     m_webLine =
         makeLine(this, "Label12", purple, lineHeight, face("Small Fonts", 9, QFont::SansSerif));
@@ -204,15 +207,15 @@ QLayout *AboutBox::createTextColumn() {
 
 // OK in the middle of the box; the platform line at the right, level with it.
 QLayout *AboutBox::createButtonRow() {
-    auto *ok = new QPushButton(QIcon(QStringLiteral(":/icons/ok.svg")), QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(QIcon(QStringLiteral(":/icons/ok.svg")), tr("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setFont(sansSerif());
     ok->setMinimumSize(90, 27);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto *platformName = makeLabel(this, "Label10", QStringLiteral("Version Platform:"),
-                                   sansSerif(), QSize(79, 13), Qt::AlignLeft | Qt::AlignVCenter);
+    auto *platformName = makeLabel(this, "Label10", tr("Version Platform:"), sansSerif(),
+                                   QSize(79, 13), Qt::AlignLeft | Qt::AlignVCenter);
     setTextColour(platformName, black);
     QFont bold = sansSerif();
     bold.setBold(true);
@@ -240,15 +243,16 @@ QLayout *AboutBox::createButtonRow() {
     return row;
 }
 
+// The version line, like the program's name, stands as it is in every language.
 void AboutBox::showOpeningTexts() {
     m_versionLine->setText(QStringLiteral("Version 1.22 - Oct 15, 1996"));
-    m_platformBits->setText(QStringLiteral("32-bit"));
+    m_platformBits->setText(tr("32-bit"));
     const QString mail = QString::fromLatin1(uncomplement(storedMailAddress));
     m_mailLine->setText(mail);
-    m_mailLine->setToolTip(QStringLiteral("e-mail: ") + mail);
+    m_mailLine->setToolTip(tr("e-mail: %1").arg(mail));
     const QString web = QString::fromLatin1(uncomplement(storedWebPage));
     m_webLine->setText(web);
-    m_webLine->setToolTip(QStringLiteral("world-wide-web: ") + web);
+    m_webLine->setToolTip(tr("world-wide-web: %1").arg(web));
 }
 
 // The box has no cancel button, so Escape does nothing; OK, Enter and the close box end it.

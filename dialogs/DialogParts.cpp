@@ -3,6 +3,7 @@
 #include "dialogs/DialogParts.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,9 +41,12 @@ QPushButton *pictureButton(QWidget *parent, const QString &objectName, const QSt
 ButtonRow addButtonRow(QDialog *dialog, const QString &helpName, const QString &cancelName,
                        const QString &okName) {
     const ButtonRow buttons{
-        pictureButton(dialog, helpName, QObject::tr("&Help"), QStyle::SP_DialogHelpButton),
-        pictureButton(dialog, cancelName, QObject::tr("Cancel"), QStyle::SP_DialogCancelButton),
-        pictureButton(dialog, okName, QObject::tr("OK"), QStyle::SP_DialogOkButton),
+        pictureButton(dialog, helpName, QCoreApplication::translate("DialogParts", "&Help"),
+                      QStyle::SP_DialogHelpButton),
+        pictureButton(dialog, cancelName, QCoreApplication::translate("DialogParts", "Cancel"),
+                      QStyle::SP_DialogCancelButton),
+        pictureButton(dialog, okName, QCoreApplication::translate("DialogParts", "OK"),
+                      QStyle::SP_DialogOkButton),
     };
     buttons.ok->setDefault(true);
     buttons.help->setFocusPolicy(Qt::TabFocus);

@@ -9,6 +9,7 @@
 #include "platform/DialogPlacement.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
+#include "platform/SystemWords.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -66,11 +67,11 @@ void MethodDialog::buildChoices() {
     for (const cipher::Method *method : cipher::methods()) {
         if (row > 0)
             grid->setRowMinimumHeight(row++, 11);
-        auto *choice = new QRadioButton(QString::fromUtf8(method->name), frame);
+        auto *choice = new QRadioButton(platform::systemWords(method->name), frame);
         choice->setObjectName(QStringLiteral("RadioButton%1").arg(m_methodChoices.size() + 1));
         choice->setMinimumSize(89, 17);
         grid->addWidget(choice, row++, 0, 1, 2, Qt::AlignLeft);
-        grid->addWidget(note(QString::fromUtf8(method->note)), row++, 1);
+        grid->addWidget(note(platform::systemWords(method->note)), row++, 1);
         m_methodChoices.append(choice);
         if (method == &cipher::plainEncryptMethod())
             m_preselected = choice;

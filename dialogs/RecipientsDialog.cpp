@@ -286,7 +286,8 @@ void RecipientsDialog::showChosenCount() {
     else if (chosen == 1)
         m_chosenCount->setText(tr("1 key chosen."));
     else
-        m_chosenCount->setText(tr("%1 keys chosen.").arg(qsizetype(chosen)));
+        //: Two keys or more; one key has a text of its own.
+        m_chosenCount->setText(tr("%n keys chosen.", nullptr, int(chosen)));
     m_ownKey->setEnabled(chosen > 0);
     // A message protected by a phrase is not signed.
     m_sign->setEnabled(chosen > 0 && m_signerKnown);

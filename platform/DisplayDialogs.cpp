@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -36,7 +37,8 @@ public:
         const int size = currentFont().pointSize();
         if (result == QDialog::Accepted && (size < smallestSize || size > largestSize)) {
             showMessageBox(this,
-                           QStringLiteral("Size must be between %1 and %2 points.")
+                           QCoreApplication::translate("DisplayDialogs",
+                                                       "Size must be between %1 and %2 points.")
                                .arg(smallestSize)
                                .arg(largestSize),
                            MessageKind::Warning, Ok);

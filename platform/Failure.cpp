@@ -2,6 +2,7 @@
 #include "platform/Failure.h"
 
 #include "platform/MessageBoxDialog.h"
+#include "platform/SystemWords.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -31,10 +32,14 @@ void writeToStandardError(const QString &message) {
 void runGuarded(const std::function<void()> &handler, FailureReport report) {
     try {
         handler();
+    } catch (const Failure &failure) {
+        report(failure.message());
     } catch (const std::bad_alloc &) {
-        report(QStringLiteral("Out of memory"));
+        report(QCoreApplication::translate("Failure", "Out of memory"));
     } catch (const std::exception &failure) {
-        report(QString::fromStdString(failure.what()));
+        // Any other failure is a refusal from the cipher's or GnuPG's side, in the system's
+        // English words; the program's own failures come in the user's language already.
+        report(systemWords(failure.what()));
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -15,20 +16,25 @@ namespace platform {
 
 namespace {
 
-// "*.*" on this platform would hide every file whose name has no dot, so the last entry
-// matches every file.
-const QStringList fileFilters{
-    QStringLiteral("Shroud-a-Pad (*.qvl)"),
-    QStringLiteral("Text (*.txt)"),
-    QStringLiteral("All Files (*)"),
-};
+// The file types in the user's language, each followed by its pattern. "*.*" on this platform
+// would hide every file whose name has no dot, so the last entry matches every file. The
+// program's name is a term and stays as it is.
+QStringList fileFilters() {
+    const QString type = QStringLiteral("%1 (%2)");
+    return {
+        type.arg(QStringLiteral("Shroud-a-Pad"), QStringLiteral("*.qvl")),
+        //: The type of plain text files, shown before its pattern "(*.txt)".
+        type.arg(QCoreApplication::translate("FileDialogs", "Text"), QStringLiteral("*.txt")),
+        type.arg(QCoreApplication::translate("FileDialogs", "All Files"), QStringLiteral("*")),
+    };
+}
 
 const QString defaultExtension = QStringLiteral("qvl");
 
 // The extension a name typed without one gets: the chosen file type's, so that plain text
 // saved as Text never lands in a file that looks encrypted; the default for the others.
 QString extensionOfType(const QString &nameFilter) {
-    return nameFilter == fileFilters[1] ? QStringLiteral("txt") : defaultExtension;
+    return nameFilter == fileFilters()[1] ? QStringLiteral("txt") : defaultExtension;
 }
 
 // The field in which the user types the file's name.
@@ -42,7 +48,7 @@ QLineEdit *nameField(QFileDialog *dialog) {
 class OpenFileDialog : public QFileDialog {
 public:
     explicit OpenFileDialog(QWidget *owner)
-        : QFileDialog(owner, QStringLiteral("Open File")) {}
+        : QFileDialog(owner, QCoreApplication::translate("FileDialogs", "Open File")) {}
 
 protected:
     void accept() override {
@@ -70,7 +76,7 @@ private:
 class SaveFileDialog : public QFileDialog {
 public:
     explicit SaveFileDialog(QWidget *owner)
-        : QFileDialog(owner, QStringLiteral("Save File")) {}
+        : QFileDialog(owner, QCoreApplication::translate("FileDialogs", "Save File")) {}
 
 protected:
     void accept() override {
@@ -79,10 +85,12 @@ protected:
         const QString folder =
             typed.size() == 1 ? QFileInfo(typed.constFirst()).absolutePath() : QString();
         if (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
-            QMessageBox::warning(this, windowTitle(),
-                                 tr("%1\nDirectory not found.\nPlease verify the correct "
-                                    "directory name was given.")
-                                     .arg(QDir::toNativeSeparators(folder)));
+            QMessageBox::warning(
+                this, windowTitle(),
+                QCoreApplication::translate("FileDialogs",
+                                            "%1\nDirectory not found.\nPlease verify the correct "
+                                            "directory name was given.")
+                    .arg(QDir::toNativeSeparators(folder)));
             return;
         }
         QFileDialog::accept();
@@ -104,7 +112,7 @@ QFileDialog *prepared(QFileDialog *dialog, const QString &name) {
     dialog->setObjectName(name);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setOption(QFileDialog::ReadOnly, false);
-    dialog->setNameFilters(fileFilters);
+    dialog->setNameFilters(fileFilters());
     dialog->setViewMode(QFileDialog::List);
     placeLikeCommonDialog(dialog);
     closeProposalsWithDialog(dialog);
@@ -159,7 +167,7 @@ QString FileDialogs::askOpenFileName() {
 }
 
 QString FileDialogs::askSaveFileName(bool proposeArmoured) {
-    const QString proposed = fileFilters[proposeArmoured ? 0 : 1];
+    const QString proposed = fileFilters()[proposeArmoured ? 0 : 1];
     saveDialog()->selectNameFilter(proposed);
     m_save->setDefaultSuffix(extensionOfType(proposed));
     return ask(m_save);

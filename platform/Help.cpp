@@ -58,12 +58,13 @@ QString findCollection() {
 }
 
 // The viewer's own note when it has nothing to show, over the window that asked for help.
-void sayHelpFileFailed(const char *words) {
+// The words come in the user's language; their %1 is the collection's name after a blank, or
+// nothing when there is no help file.
+void sayHelpFileFailed(const QString &words) {
     const QString name = collectionName();
-    beepAndShowMessageBox(
-        QApplication::activeWindow(),
-        QString::fromLatin1(words).arg(name.isEmpty() ? QString() : QStringLiteral(" ") + name),
-        MessageKind::Error, Ok);
+    beepAndShowMessageBox(QApplication::activeWindow(),
+                          words.arg(name.isEmpty() ? QString() : QStringLiteral(" ") + name),
+                          MessageKind::Error, Ok);
 }
 
 // The viewer for the current help file, created on the first request. It belongs to the
@@ -73,7 +74,8 @@ void sayHelpFileFailed(const char *words) {
 HelpWindow *openViewer() {
     const QString collection = findCollection();
     if (collection.isEmpty()) {
-        sayHelpFileFailed("Cannot find the help file%1.");
+        //: %1 is the help file's name after a blank, or nothing.
+        sayHelpFileFailed(QCoreApplication::translate("Help", "Cannot find the help file%1."));
         return nullptr;
     }
     HelpWindow *viewer = helpViewer();
@@ -81,7 +83,8 @@ HelpWindow *openViewer() {
         return viewer;
     std::unique_ptr<HelpWindow> created = createHelpWindow(collection);
     if (!created || !created->isUsable()) {
-        sayHelpFileFailed("Cannot read the help file%1.");
+        //: %1 is the help file's name after a blank, or nothing.
+        sayHelpFileFailed(QCoreApplication::translate("Help", "Cannot read the help file%1."));
         return nullptr;
     }
     delete viewer;

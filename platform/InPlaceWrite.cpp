@@ -4,6 +4,7 @@
 
 #include "platform/Failure.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <csignal>
@@ -85,10 +86,10 @@ void writeInPlace(const QString &path, std::string_view bytes) {
     const Descriptor target(
         ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (target.fd() < 0)
-        throw Failure(QStringLiteral("Cannot create file %1").arg(path));
+        throw Failure(QCoreApplication::translate("Failure", "Cannot create file %1").arg(path));
     const BrokenPipeIgnored brokenPipeIgnored;
     if (!writeAll(target.fd(), bytes))
-        throw Failure(QStringLiteral("Stream write error"));
+        throw Failure(QCoreApplication::translate("Failure", "Stream write error"));
 }
 
 } // namespace platform

@@ -4,6 +4,8 @@
 #include "platform/Beep.h"
 #include "platform/MessageBoxDialog.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace platform {
@@ -19,10 +21,13 @@ struct KindLook {
 
 const KindLook &lookOf(MessageKind kind) {
     static const KindLook looks[] = {
-        {"Warning", QStyle::SP_MessageBoxWarning, BeepKind::Exclamation},
-        {"Error", QStyle::SP_MessageBoxCritical, BeepKind::Hand},
-        {"Information", QStyle::SP_MessageBoxInformation, std::nullopt},
-        {"Confirm", QStyle::SP_MessageBoxQuestion, BeepKind::Question},
+        {QT_TRANSLATE_NOOP("MessageBox", "Warning"), QStyle::SP_MessageBoxWarning,
+         BeepKind::Exclamation},
+        {QT_TRANSLATE_NOOP("MessageBox", "Error"), QStyle::SP_MessageBoxCritical, BeepKind::Hand},
+        {QT_TRANSLATE_NOOP("MessageBox", "Information"), QStyle::SP_MessageBoxInformation,
+         std::nullopt},
+        {QT_TRANSLATE_NOOP("MessageBox", "Confirm"), QStyle::SP_MessageBoxQuestion,
+         BeepKind::Question},
     };
     return looks[int(kind)];
 }
@@ -32,7 +37,8 @@ const KindLook &lookOf(MessageKind kind) {
 MessageButton showMessageBox(QWidget *parent, const QString &text, MessageKind kind,
                              MessageButtons buttons) {
     const KindLook &look = lookOf(kind);
-    MessageBoxDialog box(parent, QString::fromLatin1(look.title), text, look.icon, buttons);
+    MessageBoxDialog box(parent, QCoreApplication::translate("MessageBox", look.title), text,
+                         look.icon, buttons);
     return box.ask();
 }
 

@@ -25,11 +25,11 @@ struct ButtonInfo {
 
 // Left to right, whichever of them a box has.
 constexpr std::array<ButtonInfo, 5> buttonOrder{{
-    {Yes, "&Yes", "msg_Yes"},
-    {No, "&No", "msg_No"},
-    {Ok, "OK", "msg_OK"},
-    {Cancel, "Cancel", "msg_Cancel"},
-    {Retry, "&Retry", "msg_Retry"},
+    {Yes, QT_TRANSLATE_NOOP("MessageBox", "&Yes"), "msg_Yes"},
+    {No, QT_TRANSLATE_NOOP("MessageBox", "&No"), "msg_No"},
+    {Ok, QT_TRANSLATE_NOOP("MessageBox", "OK"), "msg_OK"},
+    {Cancel, QT_TRANSLATE_NOOP("MessageBox", "Cancel"), "msg_Cancel"},
+    {Retry, QT_TRANSLATE_NOOP("MessageBox", "&Retry"), "msg_Retry"},
 }};
 
 MessageButton firstPresent(MessageButtons buttons, std::initializer_list<MessageButton> order,
@@ -134,7 +134,8 @@ void MessageBoxDialog::addButtons(MessageButtons buttons) {
     for (const ButtonInfo &info : buttonOrder) {
         if (!(buttons & info.button))
             continue;
-        auto *button = new QPushButton(QString::fromLatin1(info.caption), this);
+        auto *button =
+            new QPushButton(QCoreApplication::translate("MessageBox", info.caption), this);
         button->setObjectName(QString::fromLatin1(info.name));
         button->setMinimumWidth(75);
         const MessageButton which = info.button;

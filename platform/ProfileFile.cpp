@@ -5,6 +5,7 @@
 #include "platform/ProfileAccess.h"
 #include "platform/ProfileInteger.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -40,7 +41,8 @@ bool ProfileFile::readFlag(const QString &section, const QString &key, bool defa
 
 void ProfileFile::writeText(const QString &section, const QString &key, const QString &value) {
     if (!putProfileString(m_path, section, key, value))
-        throw Failure(QStringLiteral("Unable to write to %1").arg(QFileInfo(m_path).fileName()));
+        throw Failure(QCoreApplication::translate("Failure", "Unable to write to %1")
+                          .arg(QFileInfo(m_path).fileName()));
 }
 
 void ProfileFile::writeInteger(const QString &section, const QString &key, qint32 value) {

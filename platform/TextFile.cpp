@@ -5,6 +5,7 @@
 #include "platform/Failure.h"
 #include "platform/InPlaceWrite.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -14,11 +15,19 @@
 
 namespace platform {
 
+namespace {
+
+Failure cannotOpen(const QString &path) {
+    return Failure(QCoreApplication::translate("Failure", "Cannot open file %1").arg(path));
+}
+
+} // namespace
+
 std::optional<std::string> readWholeFile(const QString &path, qint64 limit) {
     // Only a regular file has an end: a device or a pipe could be read for ever.
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Cannot open file %1").arg(path));
+        throw cannotOpen(path);
     // The size of the file opened, not of the name: it cannot be swapped in between. A file
     // that states more than the limit is refused before a byte is read.
     if (file.size() > limit)
@@ -33,7 +42,7 @@ std::optional<std::string> readWholeFile(const QString &path, qint64 limit) {
             bytes.resize(std::min<std::size_t>(bytes.size() + 65536, std::size_t(limit) + 1));
         const qint64 read = file.read(bytes.data() + held, qint64(bytes.size()) - held);
         if (read < 0 || file.error() != QFileDevice::NoError)
-            throw Failure(QStringLiteral("Cannot open file %1").arg(path));
+            throw cannotOpen(path);
         held += read;
         if (held > limit)
             return std::nullopt;
@@ -69,11 +78,11 @@ void replaceAtomically(const QString &path, std::string_view bytes) {
     const std::optional<struct stat> replaced = statusOf(path);
     QSaveFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly))
-        throw Failure(QStringLiteral("Cannot create file %1").arg(path));
+        throw Failure(QCoreApplication::translate("Failure", "Cannot create file %1").arg(path));
     keepOwnerAndMode(file.handle(), replaced);
     const qint64 size = qint64(bytes.size());
     if (file.write(bytes.data(), size) != size || !file.commit())
-        throw Failure(QStringLiteral("Stream write error"));
+        throw Failure(QCoreApplication::translate("Failure", "Stream write error"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The About box through the real dialog: its texts, hints, fonts and picture, its keys, its
 // fixed border and unclipped layout, a fresh box at every opening, and the complemented texts.
+#include "MarkingTranslator.h"
 #include "ModalAnswerer.h"
 #include "dialogs/AboutBox.h"
 
@@ -69,6 +70,7 @@ private slots:
     void titleShadowLiesOnePixelRightAndBelow();
     void layoutClipsNoText();
     void showsThePicture();
+    void everyLineButTheTermsGoesThroughTheCatalogue();
     void everyOpeningIsFresh();
     void complementTurnsBack_data();
     void complementTurnsBack();
@@ -287,6 +289,20 @@ void TestAbout::showsThePicture() {
         QCOMPARE(image->pixmap().size(), QSize(225, 175));
         QCOMPARE(image->size(), QSize(225, 175));
         QCOMPARE(image->parent()->objectName(), QStringLiteral("Panel1"));
+    });
+}
+
+// The program's name, its version line and the contact lines stand as they are in every
+// language; every other line, the title, the button and the hints are translated.
+void TestAbout::everyLineButTheTermsGoesThroughTheCatalogue() {
+    const MarkingTranslator marking;
+    whileOpen([](QWidget *box) {
+        QStringList terms{"Shroud-a-Pad", "Shroud-a-Pad", "Version 1.22 - Oct 15, 1996",
+                          mailAddress, webPage};
+        terms.sort();
+        QCOMPARE(unmarkedTexts(box), terms);
+        QCOMPARE(labelIn(box, "Label7")->toolTip(), "{AboutBox}e-mail: " + mailAddress);
+        QCOMPARE(labelIn(box, "Label12")->toolTip(), "{AboutBox}world-wide-web: " + webPage);
     });
 }
 

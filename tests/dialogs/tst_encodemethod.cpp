@@ -1,6 +1,7 @@
 // Tests of the encoding-method dialog: Method 01 at every showing, the chosen method after OK,
 // the other ways out, the refusal without a choice, the layout, and the Help topic.
 #include "DialogChecks.h"
+#include "MarkingTranslator.h"
 #include "ModalAnswerer.h"
 #include "cipher/KeystreamMethods.h"
 #include "dialogs/MethodDialog.h"
@@ -32,6 +33,7 @@ private slots:
     void tabReachesTheSelectedChoice();
     void tabFromHelpReachesTheClickedChoice();
     void fontsOfTheForm();
+    void everyWordGoesThroughTheCatalogue();
     void helpButtonKeepsChoiceAndFocus();
     void helpViewerIsUsableWhileDialogWaits();
 
@@ -210,6 +212,21 @@ void TestEncodeMethodDialog::tabFromHelpReachesTheClickedChoice() {
         QCOMPARE(dialog_checks::tabOrder(m_dialog),
                  QStringList({"HelpBtn", choice, "OKBtn", "CancelBtn"}));
     }
+}
+
+// The methods' captions and notes come from the method table in English: they are looked up
+// among the system's words.
+void TestEncodeMethodDialog::everyWordGoesThroughTheCatalogue() {
+    const MarkingTranslator marking;
+    const MethodDialog dialog;
+    QCOMPARE(unmarkedTexts(&dialog), QStringList());
+    QCOMPARE(dialog.findChild<QRadioButton *>("RadioButton2")->text(),
+             "{Words}" + QString::fromUtf8(cipher::method01.name));
+    QStringList labels;
+    for (const QLabel *label : dialog.findChildren<QLabel *>())
+        labels << label->text();
+    QVERIFY(labels.contains("{Words}" + QString::fromUtf8(cipher::method01.note)));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("{MethodDialog}Encoding Method"));
 }
 
 void TestEncodeMethodDialog::fontsOfTheForm() {

@@ -2,6 +2,7 @@
 // characters, the emptying at every showing, the results of OK, Cancel and Escape, the layout,
 // and the Help topics.
 #include "DialogChecks.h"
+#include "MarkingTranslator.h"
 #include "ModalAnswerer.h"
 #include "cipher/Method.h"
 #include "dialogs/PassphraseDialog.h"
@@ -52,6 +53,7 @@ private slots:
     void layoutAndLook();
     void fittedAndCentredAtEveryPrompt();
     void fontsOfTheForm();
+    void everyWordGoesThroughTheCatalogue();
     void helpButtonJumpsToTopicGiven_data();
     void helpButtonJumpsToTopicGiven();
     void helpViewerOutlivesDialog();
@@ -330,6 +332,18 @@ void TestPassphraseDialog::emptyPhraseIsAnAnswer() {
     answerer.press("cmd_OK");
     QCOMPARE(m_dialog->exec(), int(QDialog::Accepted));
     QCOMPARE(plain(m_dialog->phrase()), std::string());
+}
+
+// The title, the buttons and the note of a refused character; the prompt is the caller's.
+void TestPassphraseDialog::everyWordGoesThroughTheCatalogue() {
+    const MarkingTranslator marking;
+    PassphraseDialog dialog;
+    dialog.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    typeText(dialog.findChild<QLineEdit *>("txt_PWord"), QStringLiteral("ж"));
+    QCOMPARE(unmarkedTexts(&dialog), QStringList());
+    QVERIFY(dialog.findChild<QLabel *>("lab_Refused")->text().startsWith("{PassphraseDialog}"));
+    dialog.reject();
 }
 
 void TestPassphraseDialog::layoutAndLook() {

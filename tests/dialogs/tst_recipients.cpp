@@ -1,6 +1,7 @@
 // Tests of the OpenPGP recipients dialog: its look, choosing keys by keyboard, the filter, the
 // own-key choice, the ways out, what a screen reader is told, and the Help topic.
 #include "DialogChecks.h"
+#include "MarkingTranslator.h"
 #include "ModalAnswerer.h"
 #include "dialogs/RecipientsDialog.h"
 #include "platform/Help.h"
@@ -57,6 +58,7 @@ private slots:
     void signingChoice();
     void emptyKeyringMeansAPhrase();
     void screenReaderNamesEveryControl();
+    void everyWordGoesThroughTheCatalogue();
     void helpButtonKeepsChoiceAndFocus();
     void helpViewerIsUsableWhileDialogWaits();
 
@@ -332,6 +334,21 @@ void TestRecipientsDialog::screenReaderNamesEveryControl() {
     QVERIFY(bob->state().checkable);
     QVERIFY(bob->state().checked);
     QVERIFY(!keys->child(0)->state().checked);
+}
+
+// Every word but the keys' own: their user IDs and fingerprints. The count is a numerus form.
+void TestRecipientsDialog::everyWordGoesThroughTheCatalogue() {
+    const MarkingTranslator marking;
+    open();
+    check(0);
+    check(1);
+    QCOMPARE(unmarkedTexts(m_dialog), QStringList{child<QLabel>("lab_OwnKey")->text()});
+    QCOMPARE(child<QLabel>("lab_Chosen")->text(),
+             QStringLiteral("{RecipientsDialog}2 keys chosen."));
+    QCOMPARE(list()->item(0)->text().section('\n', -1),
+             QStringLiteral("{RecipientsDialog}Validity: full"));
+    QVERIFY(child<QLineEdit>("txt_Filter")->placeholderText().startsWith("{RecipientsDialog}"));
+    QVERIFY(list()->accessibleName().startsWith("{RecipientsDialog}"));
 }
 
 void TestRecipientsDialog::helpButtonKeepsChoiceAndFocus() {

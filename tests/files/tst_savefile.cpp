@@ -3,6 +3,7 @@
 // convention saved back as they were opened, the default extension, failures that leave the
 // disk as it was, and the working folder after either file dialog.
 #include "FileFixtures.h"
+#include "MarkingTranslator.h"
 #include "platform/InPlaceWrite.h"
 #include "tests/startup/PrivateConfig.h"
 
@@ -124,6 +125,7 @@ private slots:
     void openedFilesSaveBack();
     void defaultExtension_data();
     void defaultExtension();
+    void fileTypesInTheUsersLanguage();
     void replacesAnExistingFileAfterTheQuestion();
     void replacedFileKeepsOwnerAndMode_data();
     void replacedFileKeepsOwnerAndMode();
@@ -412,6 +414,28 @@ void TestSaveFile::defaultExtension() {
     QVERIFY(answerer.done());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{saved});
     QCOMPARE(contentOf(m_dir->filePath(saved)), text);
+}
+
+// The title and the words of the file types are translated, their patterns and the program's
+// name are not; the Text type still gives its extension to a name typed without one.
+void TestSaveFile::fileTypesInTheUsersLanguage() {
+    const MarkingTranslator marking;
+    WindowUnderTest w;
+    w.editor()->setBytes("text");
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget *modal) {
+        auto *dialog = static_cast<QFileDialog *>(modal);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("{FileDialogs}Save File"));
+        QCOMPARE(dialog->nameFilters(), QStringList({armouredType, "{FileDialogs}Text (*.txt)",
+                                                     "{FileDialogs}All Files (*)"}));
+        QCOMPARE(dialog->selectedNameFilter(), QStringLiteral("{FileDialogs}Text (*.txt)"));
+        dialog->setDirectory(m_dir->path());
+        typeName(dialog, QStringLiteral("letter"));
+        pressAccept(dialog);
+    });
+    w.action("SaveFileAs1")->trigger();
+    QVERIFY(answerer.done());
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"letter.txt"});
 }
 
 // The dialog asks before it takes the name of an existing file; No returns to the dialog.

@@ -1,5 +1,6 @@
 // The message box: titles, button order, Enter, Escape and frame-close answers; the
 // application-level error box and the guard around handlers; beeps and the wait cursor.
+#include "MarkingTranslator.h"
 #include "ModalAnswerer.h"
 #include "platform/Beep.h"
 #include "platform/Failure.h"
@@ -21,11 +22,13 @@ private slots:
     void titlesByKind_data();
     void titlesByKind();
     void buttonsStandInFixedOrder();
+    void titlesAndButtonsGoThroughTheCatalogue();
     void frameOffersTitleAndClose_data();
     void frameOffersTitleAndClose();
     void longUnbrokenTextStaysOnScreen();
     void applicationErrorBoxAddsFullStop();
     void guardShowsFailureAndGoesOn();
+    void guardShowsTheSystemsWordsInTheUsersLanguage();
     void beepsAreRecordedByKind();
     void beepSoundsBeforeItsBox_data();
     void beepSoundsBeforeItsBox();
@@ -97,6 +100,26 @@ void TestMessageBox::buttonsStandInFixedOrder() {
     QCOMPARE(captions, (QStringList{"&Yes", "&No", "OK", "Cancel", "&Retry"}));
 }
 
+// Every kind's title and every button's caption; only the message itself is the caller's.
+void TestMessageBox::titlesAndButtonsGoThroughTheCatalogue() {
+    const MarkingTranslator marking;
+    QStringList unmarked;
+    ModalAnswerer answerer;
+    const MessageButtons all = Retry | Cancel | Ok | No | Yes;
+    for (const MessageKind kind : {MessageKind::Warning, MessageKind::Error,
+                                   MessageKind::Information, MessageKind::Confirmation}) {
+        answerer.then([&](QWidget *box) {
+            unmarked << unmarkedTexts(box);
+            box->findChild<QPushButton *>(QStringLiteral("msg_OK"))->click();
+        });
+        showMessageBox(nullptr, QStringLiteral("x"), kind, all);
+    }
+    QVERIFY(answerer.done());
+    QCOMPARE(unmarked, QStringList(4, QStringLiteral("x")));
+    QCOMPARE(answerer.titles(), (QStringList{"{MessageBox}Warning", "{MessageBox}Error",
+                                             "{MessageBox}Information", "{MessageBox}Confirm"}));
+}
+
 void TestMessageBox::frameOffersTitleAndClose_data() {
     QTest::addColumn<unsigned>("buttons");
     QTest::addColumn<bool>("closeButton");
@@ -163,6 +186,18 @@ void TestMessageBox::guardShowsFailureAndGoesOn() {
     bool ran = false;
     runGuarded([&] { ran = true; });
     QVERIFY(ran);
+}
+
+// A refusal that the cipher's or GnuPG's side throws in English is looked up among the
+// system's words; the program's own failures come translated already.
+void TestMessageBox::guardShowsTheSystemsWordsInTheUsersLanguage() {
+    const MarkingTranslator marking;
+    ModalAnswerer answerer;
+    answerer.press(QStringLiteral("msg_OK")).press(QStringLiteral("msg_OK"));
+    runGuarded([] { throw std::runtime_error("The key has expired"); });
+    runGuarded([] { throw Failure(QStringLiteral("Datei /x kann nicht geöffnet werden")); });
+    QCOMPARE(answerer.texts(),
+             (QStringList{"{Words}The key has expired.", "Datei /x kann nicht geöffnet werden."}));
 }
 
 void TestMessageBox::beepsAreRecordedByKind() {
