@@ -2,45 +2,127 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
-    <name>HelpViewer</name>
+    <name>AboutBox</name>
     <message>
-        <source>Shroud-a-Pad Help</source>
+        <source>About</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Contents</source>
+        <source>Armoured text for mail and paste</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Index</source>
+        <source>Method 02: strong, with a phrase,</source>
+        <extracomment>The first of two lines of one sentence; the second names the command that offers the method.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Close</source>
+        <source>in Encrypt With Specific Method.</source>
+        <extracomment>The second line of the sentence &quot;Method 02: strong, with a phrase,&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Type a keyword</source>
+        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Navigation</source>
+        <source>Version Platform:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Back</source>
+        <source>32-bit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Forward</source>
+        <source>e-mail: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>C&amp;ontents</source>
+        <source>world-wide-web: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialogParts</name>
+    <message>
+        <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The topic %1 is not in this help file.</source>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DisplayDialogs</name>
+    <message>
+        <source>Size must be between %1 and %2 points.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>Out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Text</source>
+        <extracomment>The type of plain text files, shown before its pattern &quot;(*.txt)&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Cannot find the help file%1.</source>
+        <extracomment>%1 is the help file&apos;s name after a blank, or nothing.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the help file%1.</source>
+        <extracomment>%1 is the help file&apos;s name after a blank, or nothing.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -226,6 +308,100 @@
         <source>Text editor</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Clear text for new document?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No action can be undone at this time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must select some text to cut to the clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must select some text to copy to the clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard contains no text that can be pasted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must select some text to delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text exceeds memo capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text ends at a zero byte in the file.  The 1 byte after it was not loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The text ends at a zero byte in the file.  The %n bytes after it were not loaded.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace existing text with the contents of the selected file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no text that can be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text holds &quot;%1&quot; (%2), which Windows-1252 cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The following file does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MethodDialog</name>
@@ -239,6 +415,13 @@
     </message>
 </context>
 <context>
+    <name>OpenPgpModule</name>
+    <message>
+        <source>GnuPG cannot be reached: the program&apos;s OpenPGP module could not be loaded (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PassphraseDialog</name>
     <message>
         <source>Password Protection</source>
@@ -246,21 +429,6 @@
     </message>
     <message>
         <source>This phrase can hold only the characters of Windows-1252 (Western European letters, digits and signs).  The character typed was left out.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -346,8 +514,38 @@
         <source>1 key chosen.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n keys chosen.</source>
+        <extracomment>Two keys or more; one key has a text of its own.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatusText</name>
     <message>
-        <source>%1 keys chosen.</source>
+        <source>1 byte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encrypted Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal Text</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -675,11 +873,45 @@
     </message>
 </context>
 <context>
-    <name>platform::SaveFileDialog</name>
+    <name>platform::HelpViewer</name>
     <message>
-        <source>%1
-Directory not found.
-Please verify the correct directory name was given.</source>
+        <source>Shroud-a-Pad Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a keyword</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The topic %1 is not in this help file.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
