@@ -6,6 +6,7 @@
 #include "platform/DialogPlacement.h"
 #include "platform/Help.h"
 #include "platform/HelpWindow.h"
+#include "platform/Language.h"
 #include "platform/Readability.h"
 
 #include <QApplication>
@@ -93,7 +94,11 @@ private:
     QHelpEngineCore *m_core = nullptr;
 };
 
+// The catalogues are chosen as at the program's start: German in the run with LANGUAGE=de.
 void TestHelp::initTestCase() {
+    platform::loadTranslations();
+    if (qEnvironmentVariable("LANGUAGE") == u"de")
+        QCOMPARE(platform::chosenLanguage(), QStringLiteral("de"));
     QVERIFY2(QFile::exists(collectionPath()), qPrintable(collectionPath()));
     m_core = new QHelpEngineCore(collectionPath(), this);
     m_core->setReadOnly(true);
@@ -210,22 +215,45 @@ void TestHelp::jumpMacro() {
 }
 
 void TestHelp::topicJumpOpensContentsThenTopic_data() {
+    QTest::addColumn<QString>("helpFile");
     QTest::addColumn<QString>("contextName");
     QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("contentsTitle");
 
-    QTest::newRow("Help_Password1") << "Help_Password1"
-                                    << "Protecting a text with a phrase";
-    QTest::newRow("Help_Password2") << "Help_Password2"
-                                    << "Entering the phrase of a protected block";
-    QTest::newRow("Help_Password3") << "Help_Password3"
-                                    << "Confirming the phrase";
-    QTest::newRow("Help_EncodingMethod") << "Help_EncodingMethod"
-                                         << "Choosing an encoding method";
+    // With German chosen, the German collection; FALLBACK_de.qhc is a German help whose only
+    // translated page is the contents.
+    if (platform::chosenLanguage() == u"de") {
+        const QString contents = QStringLiteral("Inhalt der Shroud-a-Pad-Hilfe");
+        QTest::newRow("German page") << "QVL.HLP"
+                                     << "Help_Password1"
+                                     << "Einen Text mit einer Passphrase schützen" << contents;
+        QTest::newRow("page without a German translation")
+            << "FALLBACK.HLP"
+            << "Help_Password1"
+            << "Protecting a text with a phrase" << contents;
+        return;
+    }
+    const QString contents = QStringLiteral("Shroud-a-Pad Help Contents");
+    QTest::newRow("Help_Password1") << "QVL.HLP"
+                                    << "Help_Password1"
+                                    << "Protecting a text with a phrase" << contents;
+    QTest::newRow("Help_Password2") << "QVL.HLP"
+                                    << "Help_Password2"
+                                    << "Entering the phrase of a protected block" << contents;
+    QTest::newRow("Help_Password3") << "QVL.HLP"
+                                    << "Help_Password3"
+                                    << "Confirming the phrase" << contents;
+    QTest::newRow("Help_EncodingMethod") << "QVL.HLP"
+                                         << "Help_EncodingMethod"
+                                         << "Choosing an encoding method" << contents;
 }
 
 void TestHelp::topicJumpOpensContentsThenTopic() {
+    QFETCH(QString, helpFile);
     QFETCH(QString, contextName);
     QFETCH(QString, title);
+    QFETCH(QString, contentsTitle);
+    platform::setHelpFile(helpFile);
 
     QVERIFY(platform::topicJump(contextName));
 
@@ -236,7 +264,7 @@ void TestHelp::topicJumpOpensContentsThenTopic() {
     // Back leads to the contents page that the jump opened first.
     QVERIFY(browser()->isBackwardAvailable());
     browser()->backward();
-    QCOMPARE(browser()->documentTitle(), QStringLiteral("Shroud-a-Pad Help Contents"));
+    QCOMPARE(browser()->documentTitle(), contentsTitle);
     QVERIFY(viewer()->currentTopic().isEmpty());
 }
 
