@@ -72,8 +72,12 @@ private slots:
     void contentsShowTitlesWholeAtFirstSize();
 
 private:
+    // The collection of the language chosen at start: QVL_de.qhc in the German run.
     static QString collectionPath() {
-        return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("QVL.qhc"));
+        const QString language = platform::chosenLanguage();
+        return QDir(QCoreApplication::applicationDirPath())
+            .filePath(language.isEmpty() ? QStringLiteral("QVL.qhc")
+                                         : QStringLiteral("QVL_%1.qhc").arg(language));
     }
     static platform::HelpWindow *viewer() { return platform::helpViewer(); }
     static QWidget *viewerWindow() { return viewer()->widget(); }
@@ -537,6 +541,23 @@ QStringList unreadableText(const QTextBrowser *page) {
     return unreadable;
 }
 
+// The first title of the contents that does not stand whole in its row, or nothing. A title
+// stands whole when it is broken over lines where the pane is too narrow for it, and its row is
+// as high as its lines.
+QString firstTitleNotWhole(const QTreeView *contents) {
+    const int paneRight = contents->viewport()->rect().right();
+    for (QModelIndex topic = contents->model()->index(0, 0); topic.isValid();
+         topic = contents->indexBelow(topic)) {
+        const QString title = topic.data().toString();
+        const QRect row = contents->visualRect(topic);
+        const QRect lines = contents->fontMetrics().boundingRect(
+            QRect(0, 0, paneRight - row.left() - 8, 1000), Qt::TextWordWrap, title);
+        if (row.left() + lines.width() > paneRight || lines.height() > row.height())
+            return title;
+    }
+    return {};
+}
+
 } // namespace
 
 // Every page reads on the light and on the dark theme: each piece of text keeps a contrast of
@@ -605,18 +626,9 @@ void TestHelp::contentsShowTitlesWholeAtFirstSize() {
     QTRY_COMPARE(model->rowCount(), 1);
     QCoreApplication::processEvents();
     QCOMPARE(contents->horizontalScrollBar()->maximum(), 0);
-    // Every title, at every level, stands whole in its row: broken over lines where the pane
-    // is too narrow for it, the row as high as its lines.
-    const int paneRight = contents->viewport()->rect().right();
-    for (QModelIndex topic = model->index(0, 0); topic.isValid();
-         topic = contents->indexBelow(topic)) {
-        const QString title = topic.data().toString();
-        const QRect row = contents->visualRect(topic);
-        const QRect lines = contents->fontMetrics().boundingRect(
-            QRect(0, 0, paneRight - row.left() - 8, 1000), Qt::TextWordWrap, title);
-        QVERIFY2(row.left() + lines.width() <= paneRight, qPrintable(title));
-        QVERIFY2(lines.height() <= row.height(), qPrintable(title));
-    }
+    // Every title, at every level, stands whole in its row. Rows are laid out anew once a
+    // vertical scroll bar narrows the pane, as it does where longer titles take more lines.
+    QTRY_COMPARE(firstTitleNotWhole(contents), QString());
 }
 
 QTEST_MAIN(TestHelp)
