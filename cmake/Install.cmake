@@ -1,14 +1,14 @@
-# What `cmake --install` puts in place: the two programs, the help collection, the manual pages,
-# the licence, and the desktop entry, armoured-text file type, program icon and AppStream
-# metainfo by which a freedesktop desktop and its software centres know them.
+# What `cmake --install` puts in place: the two programs, the help collections (the English one
+# and one for each language the help is translated to), the manual pages, the licence, and the
+# desktop entry, armoured-text file type, program icon and AppStream metainfo by which a
+# freedesktop desktop and its software centres know them.
 # Refreshing the desktop's caches (update-mime-database, update-desktop-database,
 # gtk-update-icon-cache) is left to the package or the user, as it may need root.
 include(GNUInstallDirs)
 
 install(TARGETS shroud-a-pad qvl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-install(FILES ${CMAKE_BINARY_DIR}/bin/QVL.qhc ${CMAKE_BINARY_DIR}/bin/QVL.qch
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/shroud-a-pad/help)
+install(FILES ${SHROUD_HELP_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/shroud-a-pad/help)
 
 set(resources ${CMAKE_SOURCE_DIR}/resources)
 install(FILES ${resources}/shroud-a-pad.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -3,6 +3,7 @@
 #include "platform/Help.h"
 
 #include "platform/HelpModule.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>
@@ -42,10 +43,7 @@ QString collectionName() {
 
 // Beside the program while it runs from the build tree; in the installed data folder after
 // installation.
-QString findCollection() {
-    const QString name = collectionName();
-    if (name.isEmpty())
-        return {};
+QString findCollectionFile(const QString &name) {
     const QDir programDir(QCoreApplication::applicationDirPath());
     for (const QString &candidate :
          {programDir.filePath(name),
@@ -55,6 +53,23 @@ QString findCollection() {
             return file.canonicalFilePath();
     }
     return {};
+}
+
+// The collection in the language chosen at start (QVL_de.qhc) where the help is translated to
+// it, else the English one.
+QString findCollection() {
+    const QString name = collectionName();
+    if (name.isEmpty())
+        return {};
+    const QString language = chosenLanguage();
+    if (!language.isEmpty()) {
+        const QFileInfo english(name);
+        const QString translated = findCollectionFile(english.completeBaseName() + u'_' + language +
+                                                      u'.' + english.suffix());
+        if (!translated.isEmpty())
+            return translated;
+    }
+    return findCollectionFile(name);
 }
 
 // The viewer's own note when it has nothing to show, over the window that asked for help.

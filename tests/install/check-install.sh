@@ -100,8 +100,10 @@ newest=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
     "$prefix/$datadir/metainfo/io.github.shroud_a_pad.shroud_a_pad.metainfo.xml" | head -n 1)
 [ "$newest" = "$version" ] || fail "the metainfo's newest release is $newest, not $version"
 
-for help in QVL.qhc QVL.qch; do
-    if [ -f "$build/bin/$help" ]; then
+# The English help collection and each language's, as the build wrote them.
+for built in "$build"/bin/QVL.qhc "$build"/bin/QVL.qch "$build"/bin/QVL_*.qhc "$build"/bin/QVL_*.qch; do
+    help=$(basename "$built")
+    if [ -f "$built" ]; then
         [ -f "$prefix/$datadir/shroud-a-pad/help/$help" ] || fail "$help is not installed"
     fi
 done
