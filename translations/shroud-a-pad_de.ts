@@ -27,7 +27,7 @@
     </message>
     <message>
         <source>Version Platform:</source>
-        <translation>Versionsplattform:</translation>
+        <translation>Plattform:</translation>
     </message>
     <message>
         <source>32-bit</source>
@@ -695,7 +695,7 @@ Bitte prüfen Sie, ob der richtige Ordnername angegeben wurde.</translation>
     </message>
     <message>
         <source>For people who use OpenPGP: to their keys or a phrase.</source>
-        <translation>Für Menschen, die OpenPGP nutzen: für ihre Schlüssel oder mit Passphrase.</translation>
+        <translation>Für OpenPGP-Nutzer: für ihre Schlüssel oder mit Passphrase.</translation>
     </message>
     <message>
         <source>The OpenPGP message is cut short: its end line &quot;-----END PGP MESSAGE-----&quot; is missing.  Unable to decrypt this text.</source>
