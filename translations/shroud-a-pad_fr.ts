@@ -132,7 +132,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     <name>MainWindow</name>
     <message>
         <source>&amp;Action</source>
-        <translation>&amp;Action</translation>
+        <translation>Ac&amp;tion</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -906,7 +906,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation>&amp;Suivant</translation>
+        <translation>Sui&amp;vant</translation>
     </message>
     <message>
         <source>C&amp;ontents</source>
