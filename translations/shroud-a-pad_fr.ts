@@ -5,86 +5,86 @@
     <name>AboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Armoured text for mail and paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte en armure pour courrier et copier-coller</translation>
     </message>
     <message>
         <source>Method 02: strong, with a phrase,</source>
         <extracomment>The first of two lines of one sentence; the second names the command that offers the method.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Method 02 : forte, avec une phrase secrète,</translation>
     </message>
     <message>
         <source>in Encrypt With Specific Method.</source>
         <extracomment>The second line of the sentence &quot;Method 02: strong, with a phrase,&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dans Chiffrer avec une méthode précise.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version Platform:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateforme de cette version :</translation>
     </message>
     <message>
         <source>32-bit</source>
-        <translation type="unfinished"></translation>
+        <translation>32 bits</translation>
     </message>
     <message>
         <source>e-mail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>courriel : %1</translation>
     </message>
     <message>
         <source>world-wide-web: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>web : %1</translation>
     </message>
 </context>
 <context>
     <name>DialogParts</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>DisplayDialogs</name>
     <message>
         <source>Size must be between %1 and %2 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille doit être comprise entre %L1 et %L2 points.</translation>
     </message>
 </context>
 <context>
     <name>Failure</name>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier %1</translation>
     </message>
     <message>
         <source>Stream write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;écriture du flux</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
     </message>
 </context>
 <context>
@@ -92,25 +92,27 @@
     <message>
         <source>Text</source>
         <extracomment>The type of plain text files, shown before its pattern &quot;(*.txt)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier</translation>
     </message>
     <message>
         <source>%1
 Directory not found.
 Please verify the correct directory name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Dossier introuvable.
+Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
 </context>
 <context>
@@ -118,408 +120,408 @@ Please verify the correct directory name was given.</source>
     <message>
         <source>Cannot find the help file%1.</source>
         <extracomment>%1 is the help file&apos;s name after a blank, or nothing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de trouver le fichier d&apos;aide%1.</translation>
     </message>
     <message>
         <source>Cannot read the help file%1.</source>
         <extracomment>%1 is the help file&apos;s name after a blank, or nothing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier d&apos;aide%1.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;tion</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Encodage</translation>
     </message>
     <message>
         <source>&amp;Line Breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sauts de ligne</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>&amp;Open File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir un fichier...</translation>
     </message>
     <message>
         <source>&amp;Save File As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>&amp;Encrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiffrer</translation>
     </message>
     <message>
         <source>Encrypt With Specific &amp;Method...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffrer avec une &amp;méthode précise...</translation>
     </message>
     <message>
         <source>Clear-Si&amp;gn</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;gner en clair</translation>
     </message>
     <message>
         <source>&amp;Decrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Déchiffrer</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Se&amp;lect All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout sélectionner</translation>
     </message>
     <message>
         <source>&amp;Font...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police...</translation>
     </message>
     <message>
         <source>&amp;Text Color...</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du &amp;texte...</translation>
     </message>
     <message>
         <source>&amp;Background Color...</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de &amp;fond...</translation>
     </message>
     <message>
         <source>Word Wrap</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à la ligne automatique</translation>
     </message>
     <message>
         <source>&amp;Windows-1252</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Windows-1252</translation>
     </message>
     <message>
         <source>&amp;UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;UTF-8</translation>
     </message>
     <message>
         <source>UTF-8 with Byte-Order &amp;Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8 avec &amp;marque d&apos;ordre des octets</translation>
     </message>
     <message>
         <source>&amp;CR LF (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CR LF (Windows)</translation>
     </message>
     <message>
         <source>&amp;LF (Linux)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;LF (Linux)</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;Search for Help On...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher dans l&apos;aide...</translation>
     </message>
     <message>
         <source>&amp;How to Use Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utilisation de l&apos;aide</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Encrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffrer</translation>
     </message>
     <message>
         <source>Decrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Déchiffrer</translation>
     </message>
     <message>
         <source>Text editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de texte</translation>
     </message>
     <message>
         <source>Clear text for new document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le texte pour un nouveau document ?</translation>
     </message>
     <message>
         <source>No action can be undone at this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune action ne peut être annulée pour le moment.</translation>
     </message>
     <message>
         <source>You must select some text to cut to the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez sélectionner du texte à couper dans le presse-papiers.</translation>
     </message>
     <message>
         <source>You must select some text to copy to the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez sélectionner du texte à copier dans le presse-papiers.</translation>
     </message>
     <message>
         <source>The clipboard contains no text that can be pasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le presse-papiers ne contient aucun texte qui puisse être collé.</translation>
     </message>
     <message>
         <source>You must select some text to delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez sélectionner du texte à supprimer.</translation>
     </message>
     <message>
         <source>Text exceeds memo capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte dépasse la capacité de l&apos;éditeur</translation>
     </message>
     <message>
         <source>The text ends at a zero byte in the file.  The 1 byte after it was not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte s&apos;arrête à un octet nul du fichier.  L&apos;octet qui le suit n&apos;a pas été chargé.</translation>
     </message>
     <message numerus="yes">
         <source>The text ends at a zero byte in the file.  The %n bytes after it were not loaded.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le texte s&apos;arrête à un octet nul du fichier.  %Ln octet qui le suit n&apos;a pas été chargé.</numerusform>
+            <numerusform>Le texte s&apos;arrête à un octet nul du fichier.  Les %Ln octets qui le suivent n&apos;ont pas été chargés.</numerusform>
         </translation>
     </message>
     <message>
         <source>Replace existing text with the contents of the selected file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer le texte actuel par le contenu du fichier sélectionné ?</translation>
     </message>
     <message>
         <source>There is no text that can be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucun texte qui puisse être enregistré.</translation>
     </message>
     <message>
         <source>The text holds &quot;%1&quot; (%2), which Windows-1252 cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte contient « %1 » (%2), que Windows-1252 ne peut pas représenter.</translation>
     </message>
     <message>
         <source>The following file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier suivant n&apos;existe pas.</translation>
     </message>
 </context>
 <context>
     <name>MessageBox</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réessayer</translation>
     </message>
 </context>
 <context>
     <name>MethodDialog</name>
     <message>
         <source>Encoding Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode d&apos;encodage</translation>
     </message>
     <message>
         <source>You must choose an encoding method.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez choisir une méthode d&apos;encodage.</translation>
     </message>
 </context>
 <context>
     <name>OpenPgpModule</name>
     <message>
         <source>GnuPG cannot be reached: the program&apos;s OpenPGP module could not be loaded (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>GnuPG est inaccessible : le module OpenPGP du programme n&apos;a pas pu être chargé (%1).</translation>
     </message>
 </context>
 <context>
     <name>PassphraseDialog</name>
     <message>
         <source>Password Protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection par mot de passe</translation>
     </message>
     <message>
         <source>This phrase can hold only the characters of Windows-1252 (Western European letters, digits and signs).  The character typed was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette phrase secrète ne peut contenir que les caractères de Windows-1252 (lettres d&apos;Europe occidentale, chiffres et signes).  Le caractère tapé a été laissé de côté.</translation>
     </message>
 </context>
 <context>
     <name>RecipientsDialog</name>
     <message>
         <source>Validity: ultimate</source>
-        <translation type="unfinished"></translation>
+        <translation>Validité : ultime</translation>
     </message>
     <message>
         <source>Validity: full</source>
-        <translation type="unfinished"></translation>
+        <translation>Validité : totale</translation>
     </message>
     <message>
         <source>Validity: marginal (the name is not proven)</source>
-        <translation type="unfinished"></translation>
+        <translation>Validité : marginale (le nom n&apos;est pas prouvé)</translation>
     </message>
     <message>
         <source>Validity: never (the keyring&apos;s trust denies the name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Validité : jamais (la confiance du trousseau dément le nom)</translation>
     </message>
     <message>
         <source>Validity: undefined (the name is not proven)</source>
-        <translation type="unfinished"></translation>
+        <translation>Validité : indéfinie (le nom n&apos;est pas prouvé)</translation>
     </message>
     <message>
         <source>Validity: unknown (the name is not proven)</source>
-        <translation type="unfinished"></translation>
+        <translation>Validité : inconnue (le nom n&apos;est pas prouvé)</translation>
     </message>
     <message>
         <source>OpenPGP Recipients</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinataires OpenPGP</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtre :</translation>
     </message>
     <message>
         <source>Name, e-mail address or fingerprint</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom, adresse électronique ou empreinte</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre</translation>
     </message>
     <message>
         <source>Shows only the keys that match</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;affiche que les clés qui correspondent</translation>
     </message>
     <message>
         <source>&amp;Keys to encrypt to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clés pour lesquelles chiffrer :</translation>
     </message>
     <message>
         <source>Keys to encrypt to</source>
-        <translation type="unfinished"></translation>
+        <translation>Clés pour lesquelles chiffrer</translation>
     </message>
     <message>
         <source>Space checks or clears the key</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace coche ou décoche la clé</translation>
     </message>
     <message>
         <source>Also to my own key</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussi pour ma propre clé</translation>
     </message>
     <message>
         <source>%1, fingerprint %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, empreinte %2</translation>
     </message>
     <message>
         <source>Sign with my own key</source>
-        <translation type="unfinished"></translation>
+        <translation>Signer avec ma propre clé</translation>
     </message>
     <message>
         <source>The keyring holds no key that can encrypt.  The text will be protected by a phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le trousseau ne contient aucune clé qui puisse chiffrer.  Le texte sera protégé par une phrase secrète.</translation>
     </message>
     <message>
         <source>No key chosen: the text will be protected by a phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune clé choisie : le texte sera protégé par une phrase secrète.</translation>
     </message>
     <message>
         <source>1 key chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 clé choisie.</translation>
     </message>
     <message numerus="yes">
         <source>%n keys chosen.</source>
         <extracomment>Two keys or more; one key has a text of its own.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n clé choisie.</numerusform>
+            <numerusform>%n clés choisies.</numerusform>
         </translation>
     </message>
 </context>
@@ -527,392 +529,392 @@ Please verify the correct directory name was given.</source>
     <name>StatusText</name>
     <message>
         <source>1 byte</source>
-        <translation type="unfinished"></translation>
+        <translation>1 octet</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln octet</numerusform>
+            <numerusform>%Ln octets</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, sélection : %2</translation>
     </message>
     <message>
         <source>Encrypted Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte chiffré</translation>
     </message>
     <message>
         <source>Normal Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte normal</translation>
     </message>
 </context>
 <context>
     <name>Words</name>
     <message>
         <source>Requires version 1.0 or higher to decrypt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le déchiffrement demande la version 1.0 ou plus récente.</translation>
     </message>
     <message>
         <source>Requires version 1.1 or higher to decrypt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le déchiffrement demande la version 1.1 ou plus récente.</translation>
     </message>
     <message>
         <source>There is no text to encrypt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucun texte à chiffrer.</translation>
     </message>
     <message>
         <source>There is no text to sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucun texte à signer.</translation>
     </message>
     <message>
         <source>The amount of text to encrypt cannot exceed %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La quantité de texte à chiffrer ne peut pas dépasser %L1 octets.</translation>
     </message>
     <message>
         <source>This text is already encrypted.  Are you sure you want to encrypt it again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce texte est déjà chiffré.  Voulez-vous vraiment le chiffrer à nouveau ?</translation>
     </message>
     <message>
         <source>The phrases entered do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les phrases secrètes saisies ne correspondent pas.</translation>
     </message>
     <message>
         <source>Enter a phrase to password-protect (if desired):</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez une phrase secrète pour protéger le texte (si vous le souhaitez) :</translation>
     </message>
     <message>
         <source>Re-enter phrase to confirm:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez à nouveau la phrase secrète pour la confirmer :</translation>
     </message>
     <message>
         <source>There is no text to decrypt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucun texte à déchiffrer.</translation>
     </message>
     <message>
         <source>The header and footer lines are not present.  This text does not appear to be encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lignes d&apos;en-tête et de fin sont absentes.  Ce texte ne semble pas être chiffré.</translation>
     </message>
     <message>
         <source>The encrypted text has been changed, and its changes cannot be undone.  Unable to decrypt this text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte chiffré a été modifié, et ses modifications ne peuvent pas être défaites.  Impossible de déchiffrer ce texte.</translation>
     </message>
     <message>
         <source>The header line is not valid.  Unable to decrypt this text.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne d&apos;en-tête n&apos;est pas valide.  Impossible de déchiffrer ce texte.</translation>
     </message>
     <message>
         <source>This text is password-protected.  Enter phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce texte est protégé par mot de passe.  Entrez la phrase secrète :</translation>
     </message>
     <message>
         <source>The phrase given does not match the phrase used to password-protect the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>La phrase secrète saisie ne correspond pas à celle qui a servi à protéger le texte.</translation>
     </message>
     <message>
         <source>The encrypted text has terminated unexpectedly.  The decrypted text is incomplete and possibly contains errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte chiffré s&apos;est terminé de façon inattendue.  Le texte déchiffré est incomplet et contient peut-être des erreurs.</translation>
     </message>
     <message>
         <source>CRC information was not present in the encrypted text.  Unable to verify that the encrypted text was error-free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les informations CRC sont absentes du texte chiffré.  Impossible de vérifier que le texte chiffré est sans erreur.</translation>
     </message>
     <message>
         <source>CRC error.  Errors were present in the encrypted text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur CRC.  Le texte chiffré contenait des erreurs.</translation>
     </message>
     <message>
         <source>The encrypted text is damaged.  Unable to decrypt this text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte chiffré est abîmé.  Impossible de déchiffrer ce texte.</translation>
     </message>
     <message>
         <source>The encrypted text is too long for its checksum.  Unable to decrypt this text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte chiffré est trop long pour sa somme de contrôle.  Impossible de déchiffrer ce texte.</translation>
     </message>
     <message>
         <source>Cannot handle the encryption method used to encrypt this text.  Try using Shroud-a-Pad %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de traiter la méthode de chiffrement utilisée pour ce texte.  Essayez Shroud-a-Pad %1.</translation>
     </message>
     <message>
         <source>Enter a phrase to password-protect (1 to %1 characters):</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez une phrase secrète pour protéger le texte (1 à %L1 caractères) :</translation>
     </message>
     <message>
         <source>Method 02 needs a phrase.  Enter a phrase of 1 to %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Method 02 exige une phrase secrète.  Entrez une phrase secrète de 1 à %L1 caractères.</translation>
     </message>
     <message>
         <source>Strong protection.  Requires version 2.00 or higher to decrypt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection forte.  Le déchiffrement demande la version 2.00 ou plus récente.</translation>
     </message>
     <message>
         <source>The OpenPGP message is damaged or was changed: its checksum or integrity check failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message OpenPGP est abîmé ou a été modifié : sa somme de contrôle ou son contrôle d&apos;intégrité a échoué.</translation>
     </message>
     <message>
         <source>The OpenPGP message has no integrity check, so a change made to it on the way could not be noticed: it is not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message OpenPGP n&apos;a pas de contrôle d&apos;intégrité : une modification faite en chemin ne pourrait pas être remarquée.  Il n&apos;est pas lu.</translation>
     </message>
     <message>
         <source>a hidden recipient</source>
-        <translation type="unfinished"></translation>
+        <translation>un destinataire caché</translation>
     </message>
     <message>
         <source>Decryption was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le déchiffrement a été annulé.</translation>
     </message>
     <message>
         <source>The passphrase is not correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>La phrase secrète n&apos;est pas correcte.</translation>
     </message>
     <message>
         <source>GnuPG cannot be used on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>GnuPG ne peut pas être utilisé sur cet ordinateur.</translation>
     </message>
     <message>
         <source>No recipient was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun destinataire n&apos;a été indiqué.</translation>
     </message>
     <message>
         <source>Enter the phrase of the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez la phrase secrète du message.</translation>
     </message>
     <message>
         <source>Enter a phrase to protect the OpenPGP message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez une phrase secrète pour protéger le message OpenPGP :</translation>
     </message>
     <message>
         <source>An OpenPGP message protected by a phrase needs a phrase.  Enter a phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un message OpenPGP protégé par une phrase secrète exige une phrase secrète.  Entrez une phrase secrète.</translation>
     </message>
     <message>
         <source>OpenPGP was not added to the methods.</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenPGP n&apos;a pas été ajouté aux méthodes.</translation>
     </message>
     <message>
         <source>For people who use OpenPGP: to their keys or a phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour les utilisateurs d&apos;OpenPGP : pour leurs clés ou avec une phrase secrète.</translation>
     </message>
     <message>
         <source>The OpenPGP message is cut short: its end line &quot;-----END PGP MESSAGE-----&quot; is missing.  Unable to decrypt this text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message OpenPGP est tronqué : sa ligne de fin « -----END PGP MESSAGE----- » manque.  Impossible de déchiffrer ce texte.</translation>
     </message>
     <message>
         <source>The OpenPGP signed text is cut short: its signature&apos;s end line &quot;-----END PGP SIGNATURE-----&quot; is missing.  Unable to check this text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte signé OpenPGP est tronqué : la ligne de fin de sa signature « -----END PGP SIGNATURE----- » manque.  Impossible de vérifier ce texte.</translation>
     </message>
     <message>
         <source>This text is an OpenPGP signature of another file (a detached signature), not an encrypted message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce texte est une signature OpenPGP d&apos;un autre fichier (une signature détachée), pas un message chiffré.</translation>
     </message>
     <message>
         <source>This text is an OpenPGP public key, not an encrypted message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce texte est une clé publique OpenPGP, pas un message chiffré.</translation>
     </message>
     <message>
         <source>This text is an OpenPGP secret key, not an encrypted message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce texte est une clé secrète OpenPGP, pas un message chiffré.</translation>
     </message>
     <message>
         <source>This is an encrypted OpenPGP message in binary form (a .gpg file), not text.  Ask for it as armoured text (as &quot;gpg --armor&quot; writes it) to decrypt it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci est un message OpenPGP chiffré sous forme binaire (un fichier .gpg), pas du texte.  Demandez-le sous forme de texte en armure ASCII (comme l&apos;écrit « gpg --armor ») pour le déchiffrer.</translation>
     </message>
     <message>
         <source>This is an OpenPGP message in binary form (a .gpg file), signed or compressed but not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci est un message OpenPGP sous forme binaire (un fichier .gpg), signé ou compressé mais non chiffré.</translation>
     </message>
     <message>
         <source>This is an OpenPGP signature in binary form (a .sig or .gpg file), not an encrypted message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci est une signature OpenPGP sous forme binaire (un fichier .sig ou .gpg), pas un message chiffré.</translation>
     </message>
     <message>
         <source>This is an OpenPGP public key in binary form (a .gpg file), not an encrypted message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci est une clé publique OpenPGP sous forme binaire (un fichier .gpg), pas un message chiffré.</translation>
     </message>
     <message>
         <source>This is an OpenPGP secret key in binary form (a .gpg file), not an encrypted message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci est une clé secrète OpenPGP sous forme binaire (un fichier .gpg), pas un message chiffré.</translation>
     </message>
     <message>
         <source>the key is only marginally certified by keys you trust</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé n&apos;est certifiée que de façon marginale par des clés en lesquelles vous avez confiance</translation>
     </message>
     <message>
         <source>the key is not certified by a key you trust</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé n&apos;est pas certifiée par une clé en laquelle vous avez confiance</translation>
     </message>
     <message>
         <source>The OpenPGP signed text is damaged: GnuPG could not read its signature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte signé OpenPGP est abîmé : GnuPG n&apos;a pas pu lire sa signature.</translation>
     </message>
     <message>
         <source>The signed text is left as it stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte signé est laissé tel quel.</translation>
     </message>
     <message>
         <source>The OpenPGP signed text is longer than the most this program takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte signé OpenPGP dépasse le maximum qu&apos;accepte ce programme.</translation>
     </message>
     <message>
         <source>it has been revoked by its owner</source>
-        <translation type="unfinished"></translation>
+        <translation>elle a été révoquée par son propriétaire</translation>
     </message>
     <message>
         <source>it has expired</source>
-        <translation type="unfinished"></translation>
+        <translation>elle a expiré</translation>
     </message>
     <message>
         <source>it has no subkey that can sign</source>
-        <translation type="unfinished"></translation>
+        <translation>elle n&apos;a aucune sous-clé capable de signer</translation>
     </message>
     <message>
         <source>The keyring holds no secret key to sign with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le trousseau ne contient aucune clé secrète avec laquelle signer.</translation>
     </message>
     <message>
         <source>Signing was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La signature a été annulée.</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (empreinte %2)</translation>
     </message>
     <message>
         <source>the key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé %1</translation>
     </message>
     <message>
         <source>%1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 Mio</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 octets</translation>
     </message>
     <message>
         <source>The OpenPGP message&apos;s text is too large: it is longer than %1, the most this program takes.  Unable to decrypt this text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte du message OpenPGP est trop grand : il dépasse %1, le maximum qu&apos;accepte ce programme.  Impossible de déchiffrer ce texte.</translation>
     </message>
     <message>
         <source>No secret key for this message is in the keyring.  It was encrypted to: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune clé secrète pour ce message ne se trouve dans le trousseau.  Il a été chiffré pour : %1.</translation>
     </message>
     <message>
         <source>GnuPG could not decrypt the message: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>GnuPG n&apos;a pas pu déchiffrer le message : %1</translation>
     </message>
     <message>
         <source>GnuPG could not encrypt the text: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>GnuPG n&apos;a pas pu chiffrer le texte : %1</translation>
     </message>
     <message>
         <source>GnuPG could not sign the text: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>GnuPG n&apos;a pas pu signer le texte : %1</translation>
     </message>
     <message>
         <source>No usable key for the recipient &quot;%1&quot; is in the keyring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune clé utilisable pour le destinataire « %1 » ne se trouve dans le trousseau.</translation>
     </message>
     <message>
         <source>The recipient &quot;%1&quot; names more than one key; give its fingerprint.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le destinataire « %1 » désigne plus d&apos;une clé ; indiquez son empreinte.</translation>
     </message>
     <message>
         <source>The key %1 cannot be encrypted to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de chiffrer pour la clé %1.</translation>
     </message>
     <message>
         <source>Enter the passphrase of the key %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez la phrase secrète de la clé %1 (%2).</translation>
     </message>
     <message>
         <source>The key %1 cannot sign: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé %1 ne peut pas signer : %2.</translation>
     </message>
     <message>
         <source>The key %1 cannot sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé %1 ne peut pas signer.</translation>
     </message>
     <message>
         <source>Expired signature from %1: it expired on %2 and no longer vouches for the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature expirée de %1 : elle a expiré le %2 et ne garantit plus le message.</translation>
     </message>
     <message>
         <source>Signature from %1, whose key has been revoked by its owner: the signature could be forged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature de %1, dont la clé a été révoquée par son propriétaire : la signature pourrait être falsifiée.</translation>
     </message>
     <message>
         <source>Signature by a key named %1, which the keyring&apos;s trust says is not that person&apos;s: the signature is probably forged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature par une clé au nom de %1, dont la confiance du trousseau dit qu&apos;elle n&apos;est pas celle de cette personne : la signature est probablement falsifiée.</translation>
     </message>
     <message>
         <source>Good signature from %1.  Note: the key has expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonne signature de %1.  Remarque : la clé a expiré.</translation>
     </message>
     <message>
         <source>Good signature from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonne signature de %1.</translation>
     </message>
     <message>
         <source>Signature by a key named %1: the message is as that key signed it, but %2, so the key may not belong to the person its user ID names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature par une clé au nom de %1 : le message est tel que cette clé l&apos;a signé, mais %2 : elle n&apos;appartient peut-être pas à la personne que nomme son identité.</translation>
     </message>
     <message>
         <source>BAD signature: the message was signed by %1 but changed after signing.</source>
-        <translation type="unfinished"></translation>
+        <translation>MAUVAISE signature : le message a été signé par %1 mais modifié après la signature.</translation>
     </message>
     <message>
         <source>Signed by a key that is not in the keyring (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Signé par une clé absente du trousseau (%1).</translation>
     </message>
     <message>
         <source>A signature by %1 could not be checked: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une signature par %1 n&apos;a pas pu être vérifiée : %2.</translation>
     </message>
 </context>
 <context>
     <name>platform::HelpViewer</name>
     <message>
         <source>Shroud-a-Pad Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Shroud-a-Pad</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Index</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Type a keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez un mot-clé</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Sui&amp;vant</translation>
     </message>
     <message>
         <source>C&amp;ontents</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ommaire</translation>
     </message>
     <message>
         <source>The topic %1 is not in this help file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La rubrique %1 ne figure pas dans ce fichier d&apos;aide.</translation>
     </message>
 </context>
 </TS>
