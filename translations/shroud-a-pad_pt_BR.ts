@@ -438,11 +438,11 @@ Verifique se o nome correto da pasta foi informado.</translation>
     <name>RecipientsDialog</name>
     <message>
         <source>Validity: ultimate</source>
-        <translation>Validade: absoluta</translation>
+        <translation>Validade: definitiva</translation>
     </message>
     <message>
         <source>Validity: full</source>
-        <translation>Validade: total</translation>
+        <translation>Validade: completa</translation>
     </message>
     <message>
         <source>Validity: marginal (the name is not proven)</source>
