@@ -358,7 +358,7 @@ Please verify the correct directory name was given.</source>
     </message>
     <message>
         <source>The text holds &quot;%1&quot; (%2), which Windows-1252 cannot hold.</source>
-        <translation>文本含有“%1”（%2），Windows-1252 无法容纳该字符。</translation>
+        <translation>文本含有“%1”（%2），Windows-1252 无法表示该字符。</translation>
     </message>
     <message>
         <source>The following file does not exist.</source>
@@ -836,7 +836,7 @@ Please verify the correct directory name was given.</source>
     </message>
     <message>
         <source>Expired signature from %1: it expired on %2 and no longer vouches for the message.</source>
-        <translation>来自 %1 的签名已过期：它已于 %2 过期，不再为此消息担保。</translation>
+        <translation>来自 %1 的签名已过期：它于 %2 失效，不再为此消息担保。</translation>
     </message>
     <message>
         <source>Signature from %1, whose key has been revoked by its owner: the signature could be forged.</source>
