@@ -27,7 +27,7 @@
     </message>
     <message>
         <source>Version Platform:</source>
-        <translation>Plateforme de cette version :</translation>
+        <translation>Plateforme :</translation>
     </message>
     <message>
         <source>32-bit</source>
