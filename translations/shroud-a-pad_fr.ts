@@ -14,7 +14,7 @@
     <message>
         <source>Method 02: strong, with a phrase,</source>
         <extracomment>The first of two lines of one sentence; the second names the command that offers the method.</extracomment>
-        <translation>Method 02 : forte, avec une phrase secrète,</translation>
+        <translation>Method 02&#xa0;: forte, avec une phrase secrète,</translation>
     </message>
     <message>
         <source>in Encrypt With Specific Method.</source>
@@ -27,7 +27,7 @@
     </message>
     <message>
         <source>Version Platform:</source>
-        <translation>Plateforme :</translation>
+        <translation>Plateforme&#xa0;:</translation>
     </message>
     <message>
         <source>32-bit</source>
@@ -35,11 +35,11 @@
     </message>
     <message>
         <source>e-mail: %1</source>
-        <translation>courriel : %1</translation>
+        <translation>courriel&#xa0;: %1</translation>
     </message>
     <message>
         <source>world-wide-web: %1</source>
-        <translation>web : %1</translation>
+        <translation>web&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -312,7 +312,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>Clear text for new document?</source>
-        <translation>Effacer le texte pour un nouveau document ?</translation>
+        <translation>Effacer le texte pour un nouveau document&#xa0;?</translation>
     </message>
     <message>
         <source>No action can be undone at this time.</source>
@@ -351,7 +351,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>Replace existing text with the contents of the selected file?</source>
-        <translation>Remplacer le texte actuel par le contenu du fichier sélectionné ?</translation>
+        <translation>Remplacer le texte actuel par le contenu du fichier sélectionné&#xa0;?</translation>
     </message>
     <message>
         <source>There is no text that can be saved.</source>
@@ -359,7 +359,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>The text holds &quot;%1&quot; (%2), which Windows-1252 cannot hold.</source>
-        <translation>Le texte contient « %1 » (%2), que Windows-1252 ne peut pas représenter.</translation>
+        <translation>Le texte contient «&#xa0;%1&#xa0;» (%2), que Windows-1252 ne peut pas représenter.</translation>
     </message>
     <message>
         <source>The following file does not exist.</source>
@@ -420,7 +420,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     <name>OpenPgpModule</name>
     <message>
         <source>GnuPG cannot be reached: the program&apos;s OpenPGP module could not be loaded (%1).</source>
-        <translation>GnuPG est inaccessible : le module OpenPGP du programme n&apos;a pas pu être chargé (%1).</translation>
+        <translation>GnuPG est inaccessible&#xa0;: le module OpenPGP du programme n&apos;a pas pu être chargé (%1).</translation>
     </message>
 </context>
 <context>
@@ -438,27 +438,27 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     <name>RecipientsDialog</name>
     <message>
         <source>Validity: ultimate</source>
-        <translation>Validité : ultime</translation>
+        <translation>Validité&#xa0;: ultime</translation>
     </message>
     <message>
         <source>Validity: full</source>
-        <translation>Validité : totale</translation>
+        <translation>Validité&#xa0;: totale</translation>
     </message>
     <message>
         <source>Validity: marginal (the name is not proven)</source>
-        <translation>Validité : marginale (le nom n&apos;est pas prouvé)</translation>
+        <translation>Validité&#xa0;: marginale (le nom n&apos;est pas prouvé)</translation>
     </message>
     <message>
         <source>Validity: never (the keyring&apos;s trust denies the name)</source>
-        <translation>Validité : jamais (la confiance du trousseau dément le nom)</translation>
+        <translation>Validité&#xa0;: jamais (la confiance du trousseau dément le nom)</translation>
     </message>
     <message>
         <source>Validity: undefined (the name is not proven)</source>
-        <translation>Validité : indéfinie (le nom n&apos;est pas prouvé)</translation>
+        <translation>Validité&#xa0;: indéfinie (le nom n&apos;est pas prouvé)</translation>
     </message>
     <message>
         <source>Validity: unknown (the name is not proven)</source>
-        <translation>Validité : inconnue (le nom n&apos;est pas prouvé)</translation>
+        <translation>Validité&#xa0;: inconnue (le nom n&apos;est pas prouvé)</translation>
     </message>
     <message>
         <source>OpenPGP Recipients</source>
@@ -466,7 +466,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation>&amp;Filtre :</translation>
+        <translation>&amp;Filtre&#xa0;:</translation>
     </message>
     <message>
         <source>Name, e-mail address or fingerprint</source>
@@ -482,7 +482,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>&amp;Keys to encrypt to:</source>
-        <translation>&amp;Clés pour lesquelles chiffrer :</translation>
+        <translation>&amp;Clés pour lesquelles chiffrer&#xa0;:</translation>
     </message>
     <message>
         <source>Keys to encrypt to</source>
@@ -510,7 +510,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>No key chosen: the text will be protected by a phrase.</source>
-        <translation>Aucune clé choisie : le texte sera protégé par une phrase secrète.</translation>
+        <translation>Aucune clé choisie&#xa0;: le texte sera protégé par une phrase secrète.</translation>
     </message>
     <message>
         <source>1 key chosen.</source>
@@ -540,7 +540,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>%1, %2 selected</source>
-        <translation>%1, sélection : %2</translation>
+        <translation>%1, sélection&#xa0;: %2</translation>
     </message>
     <message>
         <source>Encrypted Text</source>
@@ -575,7 +575,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>This text is already encrypted.  Are you sure you want to encrypt it again?</source>
-        <translation>Ce texte est déjà chiffré.  Voulez-vous vraiment le chiffrer à nouveau ?</translation>
+        <translation>Ce texte est déjà chiffré.  Voulez-vous vraiment le chiffrer à nouveau&#xa0;?</translation>
     </message>
     <message>
         <source>The phrases entered do not match.</source>
@@ -583,11 +583,11 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>Enter a phrase to password-protect (if desired):</source>
-        <translation>Entrez une phrase secrète pour protéger le texte (si vous le souhaitez) :</translation>
+        <translation>Entrez une phrase secrète pour protéger le texte (si vous le souhaitez)&#xa0;:</translation>
     </message>
     <message>
         <source>Re-enter phrase to confirm:</source>
-        <translation>Entrez à nouveau la phrase secrète pour la confirmer :</translation>
+        <translation>Entrez à nouveau la phrase secrète pour la confirmer&#xa0;:</translation>
     </message>
     <message>
         <source>There is no text to decrypt.</source>
@@ -607,7 +607,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>This text is password-protected.  Enter phrase:</source>
-        <translation>Ce texte est protégé par mot de passe.  Entrez la phrase secrète :</translation>
+        <translation>Ce texte est protégé par mot de passe.  Entrez la phrase secrète&#xa0;:</translation>
     </message>
     <message>
         <source>The phrase given does not match the phrase used to password-protect the text.</source>
@@ -639,7 +639,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>Enter a phrase to password-protect (1 to %1 characters):</source>
-        <translation>Entrez une phrase secrète pour protéger le texte (1 à %L1 caractères) :</translation>
+        <translation>Entrez une phrase secrète pour protéger le texte (1 à %L1 caractères)&#xa0;:</translation>
     </message>
     <message>
         <source>Method 02 needs a phrase.  Enter a phrase of 1 to %1 characters.</source>
@@ -651,11 +651,11 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>The OpenPGP message is damaged or was changed: its checksum or integrity check failed.</source>
-        <translation>Le message OpenPGP est abîmé ou a été modifié : sa somme de contrôle ou son contrôle d&apos;intégrité a échoué.</translation>
+        <translation>Le message OpenPGP est abîmé ou a été modifié&#xa0;: sa somme de contrôle ou son contrôle d&apos;intégrité a échoué.</translation>
     </message>
     <message>
         <source>The OpenPGP message has no integrity check, so a change made to it on the way could not be noticed: it is not read.</source>
-        <translation>Le message OpenPGP n&apos;a pas de contrôle d&apos;intégrité : une modification faite en chemin ne pourrait pas être remarquée.  Il n&apos;est pas lu.</translation>
+        <translation>Le message OpenPGP n&apos;a pas de contrôle d&apos;intégrité&#xa0;: une modification faite en chemin ne pourrait pas être remarquée.  Il n&apos;est pas lu.</translation>
     </message>
     <message>
         <source>a hidden recipient</source>
@@ -683,7 +683,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>Enter a phrase to protect the OpenPGP message:</source>
-        <translation>Entrez une phrase secrète pour protéger le message OpenPGP :</translation>
+        <translation>Entrez une phrase secrète pour protéger le message OpenPGP&#xa0;:</translation>
     </message>
     <message>
         <source>An OpenPGP message protected by a phrase needs a phrase.  Enter a phrase.</source>
@@ -695,15 +695,15 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>For people who use OpenPGP: to their keys or a phrase.</source>
-        <translation>Pour les utilisateurs d&apos;OpenPGP : pour leurs clés ou avec une phrase secrète.</translation>
+        <translation>Pour les utilisateurs d&apos;OpenPGP&#xa0;: pour leurs clés ou avec une phrase secrète.</translation>
     </message>
     <message>
         <source>The OpenPGP message is cut short: its end line &quot;-----END PGP MESSAGE-----&quot; is missing.  Unable to decrypt this text.</source>
-        <translation>Le message OpenPGP est tronqué : sa ligne de fin « -----END PGP MESSAGE----- » manque.  Impossible de déchiffrer ce texte.</translation>
+        <translation>Le message OpenPGP est tronqué&#xa0;: sa ligne de fin «&#xa0;-----END PGP MESSAGE-----&#xa0;» manque.  Impossible de déchiffrer ce texte.</translation>
     </message>
     <message>
         <source>The OpenPGP signed text is cut short: its signature&apos;s end line &quot;-----END PGP SIGNATURE-----&quot; is missing.  Unable to check this text.</source>
-        <translation>Le texte signé OpenPGP est tronqué : la ligne de fin de sa signature « -----END PGP SIGNATURE----- » manque.  Impossible de vérifier ce texte.</translation>
+        <translation>Le texte signé OpenPGP est tronqué&#xa0;: la ligne de fin de sa signature «&#xa0;-----END PGP SIGNATURE-----&#xa0;» manque.  Impossible de vérifier ce texte.</translation>
     </message>
     <message>
         <source>This text is an OpenPGP signature of another file (a detached signature), not an encrypted message.</source>
@@ -719,7 +719,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>This is an encrypted OpenPGP message in binary form (a .gpg file), not text.  Ask for it as armoured text (as &quot;gpg --armor&quot; writes it) to decrypt it.</source>
-        <translation>Ceci est un message OpenPGP chiffré sous forme binaire (un fichier .gpg), pas du texte.  Demandez-le sous forme de texte en armure ASCII (comme l&apos;écrit « gpg --armor ») pour le déchiffrer.</translation>
+        <translation>Ceci est un message OpenPGP chiffré sous forme binaire (un fichier .gpg), pas du texte.  Demandez-le sous forme de texte en armure ASCII (comme l&apos;écrit «&#xa0;gpg --armor&#xa0;») pour le déchiffrer.</translation>
     </message>
     <message>
         <source>This is an OpenPGP message in binary form (a .gpg file), signed or compressed but not encrypted.</source>
@@ -747,7 +747,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>The OpenPGP signed text is damaged: GnuPG could not read its signature.</source>
-        <translation>Le texte signé OpenPGP est abîmé : GnuPG n&apos;a pas pu lire sa signature.</translation>
+        <translation>Le texte signé OpenPGP est abîmé&#xa0;: GnuPG n&apos;a pas pu lire sa signature.</translation>
     </message>
     <message>
         <source>The signed text is left as it stands.</source>
@@ -795,31 +795,31 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>The OpenPGP message&apos;s text is too large: it is longer than %1, the most this program takes.  Unable to decrypt this text.</source>
-        <translation>Le texte du message OpenPGP est trop grand : il dépasse %1, le maximum qu&apos;accepte ce programme.  Impossible de déchiffrer ce texte.</translation>
+        <translation>Le texte du message OpenPGP est trop grand&#xa0;: il dépasse %1, le maximum qu&apos;accepte ce programme.  Impossible de déchiffrer ce texte.</translation>
     </message>
     <message>
         <source>No secret key for this message is in the keyring.  It was encrypted to: %1.</source>
-        <translation>Aucune clé secrète pour ce message ne se trouve dans le trousseau.  Il a été chiffré pour : %1.</translation>
+        <translation>Aucune clé secrète pour ce message ne se trouve dans le trousseau.  Il a été chiffré pour&#xa0;: %1.</translation>
     </message>
     <message>
         <source>GnuPG could not decrypt the message: %1</source>
-        <translation>GnuPG n&apos;a pas pu déchiffrer le message : %1</translation>
+        <translation>GnuPG n&apos;a pas pu déchiffrer le message&#xa0;: %1</translation>
     </message>
     <message>
         <source>GnuPG could not encrypt the text: %1</source>
-        <translation>GnuPG n&apos;a pas pu chiffrer le texte : %1</translation>
+        <translation>GnuPG n&apos;a pas pu chiffrer le texte&#xa0;: %1</translation>
     </message>
     <message>
         <source>GnuPG could not sign the text: %1</source>
-        <translation>GnuPG n&apos;a pas pu signer le texte : %1</translation>
+        <translation>GnuPG n&apos;a pas pu signer le texte&#xa0;: %1</translation>
     </message>
     <message>
         <source>No usable key for the recipient &quot;%1&quot; is in the keyring.</source>
-        <translation>Aucune clé utilisable pour le destinataire « %1 » ne se trouve dans le trousseau.</translation>
+        <translation>Aucune clé utilisable pour le destinataire «&#xa0;%1&#xa0;» ne se trouve dans le trousseau.</translation>
     </message>
     <message>
         <source>The recipient &quot;%1&quot; names more than one key; give its fingerprint.</source>
-        <translation>Le destinataire « %1 » désigne plus d&apos;une clé ; indiquez son empreinte.</translation>
+        <translation>Le destinataire «&#xa0;%1&#xa0;» désigne plus d&apos;une clé&#xa0;; indiquez son empreinte.</translation>
     </message>
     <message>
         <source>The key %1 cannot be encrypted to.</source>
@@ -831,7 +831,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>The key %1 cannot sign: %2.</source>
-        <translation>La clé %1 ne peut pas signer : %2.</translation>
+        <translation>La clé %1 ne peut pas signer&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The key %1 cannot sign.</source>
@@ -839,19 +839,19 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>Expired signature from %1: it expired on %2 and no longer vouches for the message.</source>
-        <translation>Signature expirée de %1 : elle a expiré le %2 et ne garantit plus le message.</translation>
+        <translation>Signature expirée de %1&#xa0;: elle a expiré le %2 et ne garantit plus le message.</translation>
     </message>
     <message>
         <source>Signature from %1, whose key has been revoked by its owner: the signature could be forged.</source>
-        <translation>Signature de %1, dont la clé a été révoquée par son propriétaire : la signature pourrait être falsifiée.</translation>
+        <translation>Signature de %1, dont la clé a été révoquée par son propriétaire&#xa0;: la signature pourrait être falsifiée.</translation>
     </message>
     <message>
         <source>Signature by a key named %1, which the keyring&apos;s trust says is not that person&apos;s: the signature is probably forged.</source>
-        <translation>Signature par une clé au nom de %1, dont la confiance du trousseau dit qu&apos;elle n&apos;est pas celle de cette personne : la signature est probablement falsifiée.</translation>
+        <translation>Signature par une clé au nom de %1, dont la confiance du trousseau dit qu&apos;elle n&apos;est pas celle de cette personne&#xa0;: la signature est probablement falsifiée.</translation>
     </message>
     <message>
         <source>Good signature from %1.  Note: the key has expired.</source>
-        <translation>Bonne signature de %1.  Remarque : la clé a expiré.</translation>
+        <translation>Bonne signature de %1.  Remarque&#xa0;: la clé a expiré.</translation>
     </message>
     <message>
         <source>Good signature from %1.</source>
@@ -859,11 +859,11 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>Signature by a key named %1: the message is as that key signed it, but %2, so the key may not belong to the person its user ID names.</source>
-        <translation>Signature par une clé au nom de %1 : le message est tel que cette clé l&apos;a signé, mais %2 : elle n&apos;appartient peut-être pas à la personne que nomme son identité.</translation>
+        <translation>Signature par une clé au nom de %1&#xa0;: le message est tel que cette clé l&apos;a signé, mais %2&#xa0;: elle n&apos;appartient peut-être pas à la personne que nomme son identité.</translation>
     </message>
     <message>
         <source>BAD signature: the message was signed by %1 but changed after signing.</source>
-        <translation>MAUVAISE signature : le message a été signé par %1 mais modifié après la signature.</translation>
+        <translation>MAUVAISE signature&#xa0;: le message a été signé par %1 mais modifié après la signature.</translation>
     </message>
     <message>
         <source>Signed by a key that is not in the keyring (%1).</source>
@@ -871,7 +871,7 @@ Vérifiez que le nom de dossier donné est correct.</translation>
     </message>
     <message>
         <source>A signature by %1 could not be checked: %2.</source>
-        <translation>Une signature par %1 n&apos;a pas pu être vérifiée : %2.</translation>
+        <translation>Une signature par %1 n&apos;a pas pu être vérifiée&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
