@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -233,20 +234,29 @@ QLayout *AboutBox::createButtonRow() {
 
     auto *row = new QGridLayout;
     row->setSpacing(0);
-    row->setColumnMinimumWidth(0, 183);
-    row->setColumnMinimumWidth(2, 182);
     row->setColumnStretch(0, 1);
     row->setColumnStretch(2, 1);
     row->addWidget(ok, 0, 1);
     row->addLayout(platformLine, 0, 2);
+    m_buttonRow = row;
+    m_platformLine = platformLine;
     ok->setFocus();
     return row;
+}
+
+// OK stays in the middle of the box: the columns beside it are as wide as the platform line
+// needs, where its words are longer than the English ones, and as wide as in English otherwise.
+void AboutBox::keepOkInTheMiddle() {
+    const int platformWidth = m_platformLine->sizeHint().width();
+    m_buttonRow->setColumnMinimumWidth(0, std::max(183, platformWidth + 1));
+    m_buttonRow->setColumnMinimumWidth(2, std::max(182, platformWidth));
 }
 
 // The version line, like the program's name, stands as it is in every language.
 void AboutBox::showOpeningTexts() {
     m_versionLine->setText(QStringLiteral("Version 1.22 - Oct 15, 1996"));
     m_platformBits->setText(tr("32-bit"));
+    keepOkInTheMiddle();
     const QString mail = QString::fromLatin1(uncomplement(storedMailAddress));
     m_mailLine->setText(mail);
     m_mailLine->setToolTip(tr("e-mail: %1").arg(mail));

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <span>
 
+class QGridLayout;
 class QLabel;
 
 // Turns a complemented text back: each stored byte b becomes 255 - b, first to last, into a
@@ -26,12 +27,15 @@ private:
     QWidget *createTitle();
     QLayout *createTextColumn();
     QLayout *createButtonRow();
+    void keepOkInTheMiddle();
     void showOpeningTexts();
 
     QLabel *m_versionLine = nullptr;
     QLabel *m_platformBits = nullptr;
     QLabel *m_mailLine = nullptr;
     QLabel *m_webLine = nullptr;
+    QGridLayout *m_buttonRow = nullptr;
+    QLayout *m_platformLine = nullptr;
 };
 
 // The About command: creates a fresh box owned by the owner, shows it modally until the user

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -43,7 +44,12 @@ MainWindow::MainWindow(QWidget *parent)
     createStatusBar();
     connectEditorEvents();
     connectCommands();
-    resize(initialClientSize.width(), initialClientSize.height() + menuBar()->sizeHint().height());
+    // Wider only where the language's captions need more than the English ones.
+    const int barsWidth =
+        std::max(findChild<QToolBar *>(QStringLiteral("pan_Toolbar"))->sizeHint().width(),
+                 statusBar()->sizeHint().width());
+    resize(std::max(initialClientSize.width(), barsWidth),
+           initialClientSize.height() + menuBar()->sizeHint().height());
     m_editor->setFocus();
 }
 

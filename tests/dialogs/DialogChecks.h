@@ -36,18 +36,26 @@ inline void typeText(QWidget *target, const QString &text) {
     }
 }
 
-// The labels and buttons whose text does not fit them, by objectName (or text).
+// The labels and buttons whose text does not fit them, by objectName (or text), each with the
+// width it has and the width its text needs. A label that wraps its words needs the height its
+// text takes at its width.
 inline QStringList clippedTexts(const QWidget *dialog) {
     QStringList clipped;
-    const auto check = [&clipped](const QWidget *w, const QString &name) {
-        if (w->isVisible() &&
-            (w->width() < w->sizeHint().width() || w->height() < w->minimumSizeHint().height()))
-            clipped << name;
+    const auto check = [&clipped](const QWidget *w, const QString &name, bool wraps) {
+        const bool fits = wraps ? w->heightForWidth(w->width()) <= w->height()
+                                : w->width() >= w->sizeHint().width() &&
+                                      w->height() >= w->minimumSizeHint().height();
+        if (w->isVisible() && !fits)
+            clipped << QStringLiteral("%1 (%2 < %3)")
+                           .arg(name)
+                           .arg(w->width())
+                           .arg(w->sizeHint().width());
     };
     for (const QLabel *label : dialog->findChildren<QLabel *>())
-        check(label, label->objectName().isEmpty() ? label->text() : label->objectName());
+        check(label, label->objectName().isEmpty() ? label->text() : label->objectName(),
+              label->wordWrap());
     for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
-        check(button, button->objectName());
+        check(button, button->objectName(), false);
     return clipped;
 }
 
