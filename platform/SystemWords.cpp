@@ -1,7 +1,5 @@
 #include "platform/SystemWords.h"
 
-#include "platform/Language.h"
-
 #include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
@@ -114,8 +112,6 @@ void addWordPatterns(std::span<const std::string_view> added) {
 
 QString systemWords(std::string_view english) {
     const QString text = QString::fromUtf8(english.data(), qsizetype(english.size()));
-    if (chosenLanguage().isEmpty())
-        return text;
     QStringList lines = text.split(u'\n');
     for (QString &line : lines)
         line = translatedLine(line);

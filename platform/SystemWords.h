@@ -17,7 +17,8 @@ void addWordPatterns(std::span<const std::string_view> patterns);
 // composed from a pattern is the translated pattern with the line's values in their places, each
 // value itself translated where the catalogue holds it, and numbers written as the language writes
 // them where the translation asks so (%L1). Words the catalogue does not hold (a file name,
-// GnuPG's own words) stand as they are; without a catalogue, the English stands byte for byte.
+// GnuPG's own words) stand as they are, so without a catalogue the English stands byte for
+// byte.
 QString systemWords(std::string_view english);
 
 } // namespace platform

@@ -8,6 +8,7 @@
 #include "cipher/Messages.h"
 #include "dialogs/RecipientsDialog.h"
 #include "editor/window/UserLanguage.h"
+#include "openpgp/Words.h"
 #include "platform/Help.h"
 #include "platform/HelpWindow.h"
 #include "platform/Language.h"
@@ -65,7 +66,9 @@ void escape(QWidget *dialog) {
 }
 
 // The About box answers only OK and its frame.
-void closeFrame(QWidget *dialog) { dialog->close(); }
+void closeFrame(QWidget *dialog) {
+    dialog->close();
+}
 
 std::function<void(QWidget *)> typeAndEnter(const QString &phrase) {
     return [phrase](QWidget *dialog) {
@@ -109,6 +112,15 @@ void TestLanguages::wordsAreTheLanguages() {
         return;
     }
     QVERIFY(help != QStringLiteral("&Help"));
+    // A sentence composed of sentences: the key's name within the signature's words.
+    const std::string signer =
+        cipher::words::composed(openpgp::words::namedKey, {"Ann <ann@example.org>", "1234 5678"});
+    const QString good =
+        platform::systemWords(cipher::words::composed(openpgp::words::goodSignature, {signer}));
+    QVERIFY2(!good.contains(u"Good signature") && !good.contains(u"(fingerprint"),
+             qPrintable(good));
+    QVERIFY2(good.contains(u"Ann <ann@example.org>") && good.contains(u"1234 5678"),
+             qPrintable(good));
     QVERIFY2(tooLong.contains(QLocale().toString(22528)), qPrintable(tooLong));
     QVERIFY(tooLong != QString::fromLatin1(cipher::messages::textTooLong));
 }
