@@ -12,7 +12,7 @@ cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ pkg-config libsodium-dev
           qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6sql6-sqlite
-          qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+          qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-l10n-tools qt6-translations-l10n
           libgl-dev libxkbcommon-dev fonts-dejavu-core fonts-dejavu-extra
           libbenchmark-dev libgtest-dev libgpgmepp-dev libgpgme-dev gnupg gpg-agent clang-14 libclang-rt-14-dev clang-format-14
           desktop-file-utils shared-mime-info libxml2-utils appstream dpkg-dev file)

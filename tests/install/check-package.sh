@@ -39,6 +39,9 @@ for file in lib/shroud-a-pad/shroud-a-pad-openpgp.so lib/shroud-a-pad/shroud-a-p
     share/icons/hicolor/16x16/apps/shroud-a-pad.png share/icons/hicolor/32x32/apps/shroud-a-pad.png \
     share/metainfo/io.github.shroud_a_pad.shroud_a_pad.metainfo.xml \
     share/shroud-a-pad/help/QVL.qhc share/shroud-a-pad/help/QVL.qch \
+    share/shroud-a-pad/help/QVL_de.qhc share/shroud-a-pad/help/QVL_fr.qhc \
+    share/shroud-a-pad/translations/shroud-a-pad_de.qm \
+    share/shroud-a-pad/translations/shroud-a-pad_zh_CN.qm \
     share/man/man1/shroud-a-pad.1.gz share/man/man1/qvl.1.gz share/doc/shroud-a-pad/copyright; do
     echo "$contents" | grep -qx -- "-rw-r--r-- ./usr/$file" || fail "usr/$file is missing"
 done
@@ -52,6 +55,13 @@ for library in libqt6widgets6 libqt6help6 libc6 libqt6sql6-sqlite libgpgmepp6 gn
     *) fail "the package does not depend on $library: $depends" ;;
     esac
 done
+
+# Qt's own dialogs and buttons speak the user's language from Qt's catalogues.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+case "$recommends" in
+*qt6-translations-l10n*) ;;
+*) fail "the package does not recommend qt6-translations-l10n: $recommends" ;;
+esac
 
 dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/shroud-a-pad/copyright >"$out/copyright"
 grep -q '^License: MIT$' "$out/copyright" || fail "the copyright file names no MIT licence"
