@@ -112,6 +112,8 @@ void TestLanguages::wordsAreTheLanguages() {
         return;
     }
     QVERIFY(help != QStringLiteral("&Help"));
+    // Qt's own dialogs speak it from Qt's catalogue.
+    QVERIFY(QCoreApplication::translate("QFileDialog", "Look in:") != u"Look in:");
     // A sentence composed of sentences: the key's name within the signature's words.
     const std::string signer =
         cipher::words::composed(openpgp::words::namedKey, {"Ann <ann@example.org>", "1234 5678"});
