@@ -1,5 +1,5 @@
-// The report's words in the editor. Its signature sentences are the system's English ones, which
-// qvl writes too; words of the editor's own (a translation's) take their place here.
+// The report's words in the editor: the system's English sentences, which qvl writes too, shown in
+// the user's language.
 #include "editor/crypt/ReportWords.h"
 
 #include "editor/crypt/CipherDialogs.h"
