@@ -20,7 +20,7 @@ struct Pattern {
     qsizetype literal = 0;    // characters outside the placeholders
 };
 
-QRegularExpression placeholder() {
+const QRegularExpression &placeholder() {
     static const QRegularExpression found(QStringLiteral("%(L?)([1-9])"));
     return found;
 }
